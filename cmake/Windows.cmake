@@ -1,0 +1,78 @@
+# Windows build: the two programs over the real calls, statically linked so
+# that they need no DLL beyond the system's own; and the Wine tests.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+enable_language(RC)
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_IE=0x0400 _WIN32_WINNT=0x0501)
+set(SYSTEM_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
+
+orv_glob(WIN32_SOURCES platform/win32 ui/win32)
+orv_library(orv_common ${SEAM_SOURCES} ${COMMON_SOURCES} ${WIN32_SOURCES})
+target_link_libraries(orv_common INTERFACE ${SYSTEM_LIBS})
+
+# Pictures are drawn as text pixel maps (resources/*.pix) and turned into
+# .bmp and .ico files that the resource scripts include by name.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(IMAGE_DIR ${CMAKE_BINARY_DIR}/images)
+file(GLOB PIXMAPS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/*/resources/*.pix)
+set(IMAGES)
+foreach(pix ${PIXMAPS})
+    get_filename_component(stem ${pix} NAME_WE)
+    set(out ${IMAGE_DIR}/${stem}.stamp)
+    add_custom_command(OUTPUT ${out}
+        COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/images.py ${pix} ${IMAGE_DIR}
+        COMMAND ${CMAKE_COMMAND} -E touch ${out}
+        DEPENDS ${pix} ${CMAKE_SOURCE_DIR}/tools/images.py)
+    list(APPEND IMAGES ${out})
+endforeach()
+add_custom_target(orv_images DEPENDS ${IMAGES})
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${IMAGE_DIR}")
+
+function(orv_program name library)
+    orv_glob(main_sources ${ARGN})
+    file(GLOB rc_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${ARGV2}/resources/*.rc)
+    add_executable(${name} WIN32 ${main_sources} ${rc_files})
+    add_dependencies(${name} orv_images)
+    target_link_libraries(${name} PRIVATE ${library} orv_common)
+endfunction()
+
+orv_library(orv_runner ${RUNNER_SOURCES})
+orv_library(orv_config ${CONFIG_SOURCES})
+if(EXISTS ${CMAKE_SOURCE_DIR}/runner/win32/RunnerMain.cpp)
+    orv_program(Orvane orv_runner runner runner/win32)
+endif()
+if(EXISTS ${CMAKE_SOURCE_DIR}/config/win32/ConfigMain.cpp)
+    orv_program(OrvaneConfig orv_config config config/win32)
+endif()
+
+# Wine tests: each folder under tests/wine is one test program, run as one
+# ctest test inside the shared Wine prefix under the build folder.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    set(WINE_ENV ${CMAKE_SOURCE_DIR}/tests/wine/wine-env)
+    add_test(NAME wine_prefix_setup COMMAND ${WINE_ENV} setup ${CMAKE_BINARY_DIR})
+    set_tests_properties(wine_prefix_setup PROPERTIES FIXTURES_SETUP wine LABELS wine)
+    add_test(NAME wine_prefix_cleanup COMMAND ${WINE_ENV} cleanup ${CMAKE_BINARY_DIR})
+    set_tests_properties(wine_prefix_cleanup PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
+    file(GLOB WINE_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*)
+    foreach(dir ${WINE_TEST_DIRS})
+        if(IS_DIRECTORY ${dir})
+            get_filename_component(suite ${dir} NAME)
+            file(GLOB suite_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+            if(suite_sources)
+                add_executable(wine_${suite}_tests ${suite_sources})
+                target_link_libraries(wine_${suite}_tests PRIVATE orv_common gtest_main)
+                target_link_options(wine_${suite}_tests PRIVATE -mconsole)
+                foreach(program Orvane OrvaneConfig)
+                    if(TARGET ${program})
+                        add_dependencies(wine_${suite}_tests ${program})
+                    endif()
+                endforeach()
+                add_test(NAME wine_${suite} COMMAND ${WINE_ENV} run ${CMAKE_BINARY_DIR} $<TARGET_FILE:wine_${suite}_tests>)
+                set_tests_properties(wine_${suite} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 600)
+            endif()
+        endif()
+    endforeach()
+endif()

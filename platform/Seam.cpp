@@ -1,0 +1,31 @@
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "platform/WinValues.h"
+
+std::string FileEntry::Title() const {
+    const std::string::size_type dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool IFileSystem::Lookup(const std::string& path, FileEntry& entry) {
+    const std::vector<FileEntry> found = Find(path);
+    if (found.empty()) return false;
+    entry = found.front();
+    return true;
+}
+
+std::string RegistryValue::Text() const {
+    return data.substr(0, data.find('\0'));
+}
+
+bool IRegistryKey::SetString(const std::string& name, const std::string& text) {
+    return Set(name, win::RegSz, std::string(text.c_str(), text.size() + 1));
+}
+
+bool IRegistryKey::SetDword(const std::string& name, uint32_t number) {
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
+    return Set(name, win::RegDword, bytes);
+}

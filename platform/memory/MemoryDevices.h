@@ -1,0 +1,31 @@
+#pragma once
+// Clock, keyboard and screen that tests set by hand.
+#include <map>
+
+#include "platform/Clock.h"
+#include "platform/Keyboard.h"
+#include "platform/Screen.h"
+
+class FakeClock : public IClock {
+public:
+    SystemTime Now() override { return time; }
+    // Moves the clock on, carrying seconds into minutes and hours.
+    void Advance(int milliseconds);
+    SystemTime time{2026, 12, 1, 7, 9, 0, 0, 0};
+};
+
+class FakeKeyboard : public IKeyboard {
+public:
+    short KeyState(int virtualKey) override;
+    void Set(int virtualKey, short state) { states[virtualKey] = state; }
+    std::map<int, short> states;
+};
+
+class FakeScreen : public IScreen {
+public:
+    Rect Desktop() override { return desktop; }
+    bool WorkArea(Rect& area) override;
+    Rect desktop{0, 0, 1024, 768};
+    Rect workArea{0, 0, 1024, 740};
+    bool workAreaFails = false;
+};

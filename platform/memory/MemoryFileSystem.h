@@ -1,0 +1,56 @@
+#pragma once
+// A FAT-like file system in memory: a directory enumerates its entries in the
+// order they were created (a deleted and re-created entry goes last); names
+// are case-insensitive and case-preserving. It can instead keep entries sorted
+// by name, as NTFS does.
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/memory/Faults.h"
+
+class MemoryFileSystem : public IFileSystem {
+public:
+    MemoryFileSystem(Faults& faults, std::string modulePath, std::string windowsDirectory);
+    ~MemoryFileSystem() override;
+
+    // Set-up and inspection for tests. Missing parent directories are created.
+    void AddDirectory(const std::string& path);
+    void AddFile(const std::string& path, const std::string& bytes = "",
+                 uint32_t attributes = win::FileAttributeArchive);
+    bool Exists(const std::string& path) const;
+    std::string Contents(const std::string& path) const;  // raw bytes, CR LF as on disk
+    void SetAttributes(const std::string& path, uint32_t attributes);
+    // Entry names of a directory in enumeration order.
+    std::vector<std::string> Names(const std::string& directory) const;
+    // NTFS-like: every directory enumerates sorted by name.
+    void SetSortedByName(bool sorted);
+
+    // IFileSystem
+    std::vector<FileEntry> Find(const std::string& pattern) override;
+    bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool Remove(const std::string& path) override;
+    bool MakeDirectory(const std::string& path) override;
+    bool RemoveEmptyDirectory(const std::string& path) override;
+    bool ReplaceWith(const std::string& from, const std::string& to) override;
+    std::unique_ptr<ITextFile> OpenText(const std::string& path, const std::string& mode) override;
+    std::string ModulePath() override;
+    std::string WindowsDirectory() override;
+
+    // Used by the memory shell links and text files.
+    bool WriteBytes(const std::string& path, const std::string& bytes);  // creates or overwrites
+    bool ReadBytes(const std::string& path, std::string& bytes) const;
+
+private:
+    struct Node;
+    Node* Lookup(const std::string& path) const;
+    Node* ParentOf(const std::string& path, std::string& leaf) const;
+
+    Faults& m_faults;
+    std::string m_modulePath;
+    std::string m_windowsDirectory;
+    std::unique_ptr<Node> m_root;  // holds the drives
+    bool m_sortedByName = false;
+};

@@ -1,0 +1,75 @@
+#pragma once
+// The controls a dialog's behaviour works with. Both faces implement them:
+// ui/win32 over the real window classes, ui/headless in memory.
+#include <string>
+
+#include "platform/Screen.h"
+
+class IControl {
+public:
+    virtual ~IControl() = default;
+    virtual void Enable(bool enabled) = 0;
+    virtual bool IsEnabled() const = 0;
+    virtual void Show(bool visible) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string Text() const = 0;
+    // UpdateWindow: paint now rather than at the next idle moment.
+    virtual void Repaint() = 0;
+    // Window rectangle in screen pixels.
+    virtual Rect WindowRect() const = 0;
+};
+
+// Push buttons, check boxes, radio buttons and bitmap buttons.
+class IButton : public IControl {
+public:
+    virtual int Check() const = 0;  // BM_GETCHECK: 0 or 1
+    virtual void SetCheck(int state) = 0;  // BM_SETCHECK
+    // Binds the U/D/F/X images named base + letter (bitmap buttons only).
+    virtual void LoadBitmaps(const std::string& base) = 0;
+};
+
+class IStaticControl : public IControl {
+public:
+    // STM_SETIMAGE with the bitmap resource of this id.
+    virtual void SetBitmap(int bitmapId) = 0;
+    virtual int Bitmap() const = 0;  // 0 when none was set
+};
+
+class IEdit : public IControl {
+public:
+    virtual void SetLimit(int characters) = 0;
+    virtual void SelectAll() = 0;
+    virtual void Focus() = 0;
+};
+
+class IListBox : public IControl {
+public:
+    virtual int AddString(const std::string& text) = 0;  // LB_ADDSTRING: index
+    virtual int Count() const = 0;                        // LB_GETCOUNT
+    virtual int CurSel() const = 0;                       // LB_GETCURSEL: -1 for none
+    // LB_SETCURSEL: -1 clears; raises no LBN_SELCHANGE.
+    virtual void SetCurSel(int index) = 0;
+    virtual std::string Line(int index) const = 0;
+};
+
+class IListView : public IControl {
+public:
+    virtual int InsertColumn(int column, const std::string& heading, int width) = 0;
+    virtual int ColumnWidth(int column) const = 0;
+    // Inserts a row (an index past the end appends); the new row's index, or
+    // a negative value when it failed.
+    virtual int InsertItem(int row, const std::string& text) = 0;
+    virtual bool SetItemText(int row, int column, const std::string& text) = 0;
+    virtual std::string ItemText(int row, int column) const = 0;
+    virtual int Count() const = 0;
+    virtual bool DeleteItem(int row) = 0;
+    virtual void DeleteAllItems() = 0;
+    virtual int SelectedCount() const = 0;
+    // LVM_GETNEXTITEM with LVNI_SELECTED after the given row (-1: from the top).
+    virtual int NextSelected(int after) const = 0;
+    virtual bool IsSelected(int row) const = 0;
+    // Sets or clears a row's selected state; raises LVN_ITEMCHANGED when it changes.
+    virtual void SetSelected(int row, bool selected) = 0;
+    virtual void EnsureVisible(int row) = 0;
+};

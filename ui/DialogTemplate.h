@@ -1,0 +1,49 @@
+#pragma once
+// A dialog's layout, stated once: the win32 face builds its in-memory
+// template from it, the headless face its controls.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ui {
+constexpr const char* ButtonClass = "BUTTON";
+constexpr const char* StaticClass = "STATIC";
+constexpr const char* ListBoxClass = "LISTBOX";
+constexpr const char* EditClass = "EDIT";
+constexpr const char* ListViewClass = "SysListView32";
+constexpr int IdStatic = -1;
+}  // namespace ui
+
+struct ControlTemplate {
+    int id = ui::IdStatic;
+    std::string windowClass;
+    std::string text;
+    uint32_t style = 0;  // win::Ws*, Bs*, Ss*, Lbs*, Lvs*, Es* (WS_CHILD | WS_VISIBLE are added by the hosts)
+    int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
+    uint32_t exStyle = 0;
+};
+
+struct DialogTemplate {
+    int resourceId = 0;
+    std::string caption;
+    uint32_t style = 0;
+    uint32_t exStyle = 0;
+    int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
+    std::string font = "MS Sans Serif";
+    int pointSize = 8;
+    int menuId = 0;  // 0: no menu bar
+    std::vector<ControlTemplate> controls;
+
+    const ControlTemplate* Find(int id) const;
+};
+
+struct MenuItemTemplate {
+    std::string text;                     // empty with id 0: a separator
+    int id = 0;                           // command id; 0 for a popup or a separator
+    std::vector<MenuItemTemplate> items;  // a popup's entries
+};
+
+struct MenuTemplate {
+    int resourceId = 0;
+    std::vector<MenuItemTemplate> items;  // the bar's popups (or the popup menu's one popup)
+};

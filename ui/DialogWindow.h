@@ -1,0 +1,52 @@
+#pragma once
+// What a dialog's behaviour sees of its own window.
+#include <string>
+#include <vector>
+
+#include "platform/Screen.h"
+#include "ui/Controls.h"
+#include "ui/DialogTemplate.h"
+
+struct MenuState {
+    int commandId;
+    bool enabled;
+};
+
+class IDialogWindow {
+public:
+    virtual ~IDialogWindow() = default;
+    virtual IButton& Button(int id) = 0;
+    virtual IStaticControl& Static(int id) = 0;
+    virtual IEdit& Edit(int id) = 0;
+    virtual IListBox& ListBox(int id) = 0;
+    virtual IListView& ListView(int id) = 0;
+
+    // EndDialog: the modal loop returns this result.
+    virtual void EndDialog(int result) = 0;
+    virtual bool HasEnded() const = 0;
+
+    // WM_SETICON, big then small.
+    virtual void SetIcon(int iconId) = 0;
+    // The dialog's window rectangle in screen pixels.
+    virtual Rect WindowRect() const = 0;
+    // SetWindowPos at the top of the Z order with SWP_SHOWWINDOW.
+    virtual void MoveTo(int x, int y, int width, int height) = 0;
+    virtual void Minimize() = 0;
+    virtual bool IsMinimized() const = 0;
+    // SetForegroundWindow.
+    virtual void BringToForeground() = 0;
+    // RemoveMenu(MF_BYPOSITION) on the window's system menu.
+    virtual void RemoveSystemMenuEntry(int position) = 0;
+
+    // SetTimer on the dialog window: the id the platform returns (0: failed).
+    virtual unsigned SetTimer(unsigned id, unsigned milliseconds) = 0;
+    virtual void KillTimer(unsigned id) = 0;
+
+    // Shows the first popup of a menu at a screen point (TPM_RIGHTBUTTON);
+    // the command chosen reaches the dialog as a command. False when the menu
+    // could not be loaded.
+    virtual bool TrackPopupMenu(const MenuTemplate& menu, const std::vector<MenuState>& states, int x, int y) = 0;
+
+    // Runs another dialog modally, owned by this one; its result.
+    virtual int RunChild(class CDialog& child) = 0;
+};
