@@ -14,6 +14,17 @@ constexpr const char* ListViewClass = "SysListView32";
 constexpr int IdStatic = -1;
 }  // namespace ui
 
+struct MenuItemTemplate {
+    std::string text;                     // empty with id 0: a separator
+    int id = 0;                           // command id; 0 for a popup or a separator
+    std::vector<MenuItemTemplate> items;  // a popup's entries
+};
+
+struct MenuTemplate {
+    int resourceId = 0;
+    std::vector<MenuItemTemplate> items;  // the bar's popups (or the popup menu's one popup)
+};
+
 struct ControlTemplate {
     int id = ui::IdStatic;
     std::string windowClass;
@@ -31,19 +42,9 @@ struct DialogTemplate {
     int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
     std::string font = "MS Sans Serif";
     int pointSize = 8;
-    int menuId = 0;  // 0: no menu bar
+    const MenuTemplate* menuBar = nullptr;  // none: no menu bar
     std::vector<ControlTemplate> controls;
 
     const ControlTemplate* Find(int id) const;
 };
 
-struct MenuItemTemplate {
-    std::string text;                     // empty with id 0: a separator
-    int id = 0;                           // command id; 0 for a popup or a separator
-    std::vector<MenuItemTemplate> items;  // a popup's entries
-};
-
-struct MenuTemplate {
-    int resourceId = 0;
-    std::vector<MenuItemTemplate> items;  // the bar's popups (or the popup menu's one popup)
-};
