@@ -29,7 +29,10 @@ struct ControlTemplate {
     int id = ui::IdStatic;
     std::string windowClass;
     std::string text;
-    uint32_t style = 0;  // win::Ws*, Bs*, Ss*, Lbs*, Lvs*, Es* (WS_CHILD | WS_VISIBLE are added by the hosts)
+    // win::Ws*, Bs*, Ss*, Lbs*, Lvs*, Es*. Every control is created as a
+    // visible child (the hosts add WS_CHILD | WS_VISIBLE); WS_DISABLED starts
+    // it disabled. A dialog hides controls from OnInitDialog.
+    uint32_t style = 0;
     int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
     uint32_t exStyle = 0;
 };
