@@ -1,0 +1,107 @@
+#include "ui/headless/HeadlessControls.h"
+
+#include "platform/WinValues.h"
+#include "ui/headless/HeadlessDialogHost.h"
+
+template <class Interface>
+HeadlessWindow<Interface>::HeadlessWindow(HeadlessDialogHost& host, const ControlTemplate& control, Rect rect)
+    : HeadlessControl(host, control, rect),
+      m_text(control.text),
+      m_enabled((control.style & win::WsDisabled) == 0) {}
+
+template class HeadlessWindow<IButton>;
+template class HeadlessWindow<IStaticControl>;
+template class HeadlessWindow<IEdit>;
+template class HeadlessWindow<IListBox>;
+template class HeadlessWindow<IListView>;
+
+int HeadlessListBox::AddString(const std::string& text) {
+    m_lines.push_back(text);
+    return Count() - 1;
+}
+
+void HeadlessListBox::SetCurSel(int index) {
+    m_selection = (index >= 0 && index < Count()) ? index : -1;
+}
+
+std::string HeadlessListBox::Line(int index) const {
+    return (index >= 0 && index < Count()) ? m_lines[index] : std::string();
+}
+
+int HeadlessListView::InsertColumn(int column, const std::string& heading, int width) {
+    if (column < 0) return -1;
+    if (column > ColumnCount()) column = ColumnCount();
+    m_columns.insert(m_columns.begin() + column, Column{heading, width});
+    return column;
+}
+
+int HeadlessListView::ColumnWidth(int column) const {
+    return (column >= 0 && column < ColumnCount()) ? m_columns[column].width : 0;
+}
+
+std::string HeadlessListView::ColumnHeading(int column) const {
+    return (column >= 0 && column < ColumnCount()) ? m_columns[column].heading : std::string();
+}
+
+int HeadlessListView::InsertItem(int row, const std::string& text) {
+    if (failInsert || row < 0) return -1;
+    if (row > Count()) row = Count();
+    Row inserted;
+    inserted.texts.push_back(text);
+    m_rows.insert(m_rows.begin() + row, inserted);
+    return row;
+}
+
+bool HeadlessListView::SetItemText(int row, int column, const std::string& text) {
+    if (!Valid(row) || column < 0) return false;
+    std::vector<std::string>& texts = m_rows[row].texts;
+    if (static_cast<int>(texts.size()) <= column) texts.resize(column + 1);
+    texts[column] = text;
+    return true;
+}
+
+std::string HeadlessListView::ItemText(int row, int column) const {
+    if (!Valid(row) || column < 0) return std::string();
+    const std::vector<std::string>& texts = m_rows[row].texts;
+    return column < static_cast<int>(texts.size()) ? texts[column] : std::string();
+}
+
+bool HeadlessListView::DeleteItem(int row) {
+    if (!Valid(row)) return false;
+    const bool wasSelected = m_rows[row].selected;
+    m_rows.erase(m_rows.begin() + row);
+    if (wasSelected) m_host.SendNotify(Notify::ItemChanged, m_template.id);
+    return true;
+}
+
+void HeadlessListView::DeleteAllItems() {
+    m_rows.clear();
+}
+
+int HeadlessListView::SelectedCount() const {
+    int count = 0;
+    for (const Row& row : m_rows) count += row.selected ? 1 : 0;
+    return count;
+}
+
+int HeadlessListView::NextSelected(int after) const {
+    for (int row = after + 1; row < Count(); ++row)
+        if (row >= 0 && m_rows[row].selected) return row;
+    return -1;
+}
+
+bool HeadlessListView::IsSelected(int row) const {
+    return Valid(row) && m_rows[row].selected;
+}
+
+void HeadlessListView::SetSelected(int row, bool selected) {
+    if (!Valid(row) || m_rows[row].selected == selected) return;
+    m_rows[row].selected = selected;
+    m_host.SendNotify(Notify::ItemChanged, m_template.id);
+}
+
+std::vector<std::string> HeadlessListView::Names() const {
+    std::vector<std::string> names;
+    for (int row = 0; row < Count(); ++row) names.push_back(ItemText(row, 0));
+    return names;
+}

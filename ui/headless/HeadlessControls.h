@@ -1,0 +1,136 @@
+#pragma once
+// Controls kept in memory. Each remembers what a person would see (text,
+// state, rows, selection) and reports changes to its host as the real
+// control would notify its dialog.
+#include <string>
+#include <vector>
+
+#include "ui/Controls.h"
+#include "ui/DialogTemplate.h"
+
+class HeadlessDialogHost;
+
+class HeadlessControl {
+public:
+    virtual ~HeadlessControl() = default;
+    const ControlTemplate& Template() const { return m_template; }
+
+protected:
+    HeadlessControl(HeadlessDialogHost& host, const ControlTemplate& control, Rect rect)
+        : m_host(host), m_template(control), m_rect(rect) {}
+    HeadlessDialogHost& m_host;
+    const ControlTemplate& m_template;
+    Rect m_rect;
+};
+
+// The window state every control shares.
+template <class Interface>
+class HeadlessWindow : public HeadlessControl, public Interface {
+public:
+    HeadlessWindow(HeadlessDialogHost& host, const ControlTemplate& control, Rect rect);
+    void Enable(bool enabled) override { m_enabled = enabled; }
+    bool IsEnabled() const override { return m_enabled; }
+    void Show(bool visible) override { m_visible = visible; }
+    bool IsVisible() const override { return m_visible; }
+    void SetText(const std::string& text) override { m_text = text; }
+    std::string Text() const override { return m_text; }
+    void Repaint() override { ++m_repaints; }
+    Rect WindowRect() const override { return m_rect; }
+    int Repaints() const { return m_repaints; }
+
+private:
+    std::string m_text;
+    bool m_enabled;
+    bool m_visible = true;
+    int m_repaints = 0;
+};
+
+class HeadlessButton : public HeadlessWindow<IButton> {
+public:
+    using HeadlessWindow::HeadlessWindow;
+    int Check() const override { return m_check; }
+    void SetCheck(int state) override { m_check = state; }
+    void LoadBitmaps(const std::string& base) override { m_bitmaps = base; }
+    std::string Bitmaps() const { return m_bitmaps; }
+
+private:
+    int m_check = 0;
+    std::string m_bitmaps;
+};
+
+class HeadlessStatic : public HeadlessWindow<IStaticControl> {
+public:
+    using HeadlessWindow::HeadlessWindow;
+    void SetBitmap(int bitmapId) override { m_bitmap = bitmapId; }
+    int Bitmap() const override { return m_bitmap; }
+
+private:
+    int m_bitmap = 0;
+};
+
+class HeadlessEdit : public HeadlessWindow<IEdit> {
+public:
+    using HeadlessWindow::HeadlessWindow;
+    void SetLimit(int characters) override { m_limit = characters; }
+    void SelectAll() override {}
+    void Focus() override { m_focused = true; }
+    int Limit() const { return m_limit; }
+    bool Focused() const { return m_focused; }
+
+private:
+    int m_limit = 0;
+    bool m_focused = false;
+};
+
+class HeadlessListBox : public HeadlessWindow<IListBox> {
+public:
+    using HeadlessWindow::HeadlessWindow;
+    int AddString(const std::string& text) override;
+    int Count() const override { return static_cast<int>(m_lines.size()); }
+    int CurSel() const override { return m_selection; }
+    void SetCurSel(int index) override;
+    std::string Line(int index) const override;
+
+private:
+    std::vector<std::string> m_lines;
+    int m_selection = -1;
+};
+
+class HeadlessListView : public HeadlessWindow<IListView> {
+public:
+    using HeadlessWindow::HeadlessWindow;
+    int InsertColumn(int column, const std::string& heading, int width) override;
+    int ColumnWidth(int column) const override;
+    std::string ColumnHeading(int column) const;
+    int ColumnCount() const { return static_cast<int>(m_columns.size()); }
+    int InsertItem(int row, const std::string& text) override;
+    bool SetItemText(int row, int column, const std::string& text) override;
+    std::string ItemText(int row, int column) const override;
+    int Count() const override { return static_cast<int>(m_rows.size()); }
+    bool DeleteItem(int row) override;
+    void DeleteAllItems() override;
+    int SelectedCount() const override;
+    int NextSelected(int after) const override;
+    bool IsSelected(int row) const override;
+    void SetSelected(int row, bool selected) override;
+    void EnsureVisible(int row) override { m_visibleRow = row; }
+    // Column 0 of every row, top to bottom.
+    std::vector<std::string> Names() const;
+
+    // A test makes the next insertions fail, as a list out of memory would.
+    bool failInsert = false;
+
+private:
+    struct Column {
+        std::string heading;
+        int width;
+    };
+    struct Row {
+        std::vector<std::string> texts;
+        bool selected = false;
+    };
+    bool Valid(int row) const { return row >= 0 && row < Count(); }
+    std::vector<Column> m_columns;
+    std::vector<Row> m_rows;
+    int m_visibleRow = -1;
+};

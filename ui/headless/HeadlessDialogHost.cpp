@@ -1,0 +1,208 @@
+#include "ui/headless/HeadlessDialogHost.h"
+
+#include <stdexcept>
+
+#include "platform/WinValues.h"
+#include "ui/headless/HeadlessControls.h"
+
+namespace {
+
+// Dialog units of 8-point MS Sans Serif: 6 x 13 pixel base units.
+int HorizontalPixels(int units) { return (units * 6 + 2) / 4; }
+int VerticalPixels(int units) { return (units * 13 + 4) / 8; }
+
+constexpr int FrameWidth = 3;
+constexpr int CaptionHeight = 19;
+constexpr int MenuBarHeight = 19;
+
+template <class Concrete>
+Concrete& As(HeadlessControl& control, const char* kind) {
+    auto* typed = dynamic_cast<Concrete*>(&control);
+    if (!typed) throw std::logic_error(std::string("control ") + std::to_string(control.Template().id) + " is not a " + kind);
+    return *typed;
+}
+
+}  // namespace
+
+HeadlessDialogHost::HeadlessDialogHost(CDialog& dialog) : m_dialog(dialog) {
+    const DialogTemplate& t = dialog.Template();
+    const int menu = t.menuBar ? MenuBarHeight : 0;
+    m_rect = Rect{HorizontalPixels(t.x), VerticalPixels(t.y), 0, 0};
+    m_rect.right = m_rect.left + HorizontalPixels(t.cx) + 2 * FrameWidth;
+    m_rect.bottom = m_rect.top + VerticalPixels(t.cy) + 2 * FrameWidth + CaptionHeight + menu;
+}
+
+HeadlessDialogHost::~HeadlessDialogHost() {
+    if (!m_ended) m_dialog.Attach(nullptr);
+}
+
+bool HeadlessDialogHost::Open() {
+    const DialogTemplate& t = m_dialog.Template();
+    const int clientLeft = m_rect.left + FrameWidth;
+    const int clientTop = m_rect.top + FrameWidth + CaptionHeight + (t.menuBar ? MenuBarHeight : 0);
+    int anonymous = -1000000;
+    for (const ControlTemplate& c : t.controls) {
+        const Rect rect{clientLeft + HorizontalPixels(c.x), clientTop + VerticalPixels(c.y),
+                        clientLeft + HorizontalPixels(c.x + c.cx), clientTop + VerticalPixels(c.y + c.cy)};
+        std::unique_ptr<HeadlessControl> control;
+        if (c.windowClass == ui::ButtonClass) control = std::make_unique<HeadlessButton>(*this, c, rect);
+        else if (c.windowClass == ui::StaticClass) control = std::make_unique<HeadlessStatic>(*this, c, rect);
+        else if (c.windowClass == ui::EditClass) control = std::make_unique<HeadlessEdit>(*this, c, rect);
+        else if (c.windowClass == ui::ListBoxClass) control = std::make_unique<HeadlessListBox>(*this, c, rect);
+        else if (c.windowClass == ui::ListViewClass) control = std::make_unique<HeadlessListView>(*this, c, rect);
+        else throw std::logic_error("unknown window class " + c.windowClass);
+        // Controls without an id of their own cannot be addressed, only shown.
+        const int key = c.id == ui::IdStatic ? anonymous++ : c.id;
+        m_controls[key] = std::move(control);
+    }
+    m_dialog.Attach(this);
+    return m_dialog.OnInitDialog();
+}
+
+HeadlessControl& HeadlessDialogHost::Control(int id) const {
+    auto found = m_controls.find(id);
+    if (found == m_controls.end()) throw std::logic_error("no control " + std::to_string(id));
+    return *found->second;
+}
+
+IButton& HeadlessDialogHost::Button(int id) { return As<HeadlessButton>(Control(id), "button"); }
+IStaticControl& HeadlessDialogHost::Static(int id) { return As<HeadlessStatic>(Control(id), "static"); }
+IEdit& HeadlessDialogHost::Edit(int id) { return As<HeadlessEdit>(Control(id), "edit"); }
+IListBox& HeadlessDialogHost::ListBox(int id) { return As<HeadlessListBox>(Control(id), "list box"); }
+IListView& HeadlessDialogHost::ListView(int id) { return As<HeadlessListView>(Control(id), "list view"); }
+
+void HeadlessDialogHost::SendNotify(::Notify code, int id, int key) {
+    if (m_ended) return;
+    UiEvent event;
+    event.code = code;
+    event.id = id;
+    event.key = key;
+    m_dialog.Dispatch(event);
+}
+
+void HeadlessDialogHost::Click(int id) {
+    if (m_ended) return;
+    IButton& button = Button(id);
+    if (!button.IsEnabled() || !button.IsVisible()) return;
+    const uint32_t kind = Control(id).Template().style & 0xF;
+    if (kind == win::BsAutoCheckBox) button.SetCheck(button.Check() ? 0 : 1);
+    if (kind == win::BsAutoRadioButton) {
+        for (auto& entry : m_controls) {
+            auto* other = dynamic_cast<HeadlessButton*>(entry.second.get());
+            if (other && (other->Template().style & 0xF) == win::BsAutoRadioButton) other->SetCheck(0);
+        }
+        button.SetCheck(1);
+    }
+    SendNotify(::Notify::Command, id);
+}
+
+void HeadlessDialogHost::Command(int id) {
+    SendNotify(::Notify::Command, id);
+}
+
+void HeadlessDialogHost::SelectLine(int listBoxId, int index) {
+    if (m_ended) return;
+    IListBox& list = ListBox(listBoxId);
+    if (!list.IsEnabled() || !list.IsVisible()) return;
+    list.SetCurSel(index);
+    SendNotify(::Notify::SelChange, listBoxId);
+}
+
+void HeadlessDialogHost::DoubleClickLine(int listBoxId, int index) {
+    if (m_ended) return;
+    IListBox& list = ListBox(listBoxId);
+    if (!list.IsEnabled() || !list.IsVisible()) return;
+    if (list.CurSel() != index) SelectLine(listBoxId, index);
+    SendNotify(::Notify::DblClk, listBoxId);
+}
+
+void HeadlessDialogHost::ClickRow(int listViewId, int row, bool extend) {
+    if (m_ended) return;
+    IListView& list = ListView(listViewId);
+    if (!list.IsEnabled() || !list.IsVisible()) return;
+    if (!extend) {
+        for (int other = list.NextSelected(-1); other >= 0; other = list.NextSelected(other))
+            if (other != row) list.SetSelected(other, false);
+    }
+    list.SetSelected(row, true);
+}
+
+void HeadlessDialogHost::DoubleClickRow(int listViewId, int row) {
+    ClickRow(listViewId, row);
+    SendNotify(::Notify::DblClk, listViewId);
+}
+
+void HeadlessDialogHost::KeyDown(int controlId, int virtualKey) {
+    if (m_ended) return;
+    m_dialog.PreTranslateKeyDown(virtualKey);
+    if (m_ended) return;
+    if (virtualKey == win::VkEscape) return Escape();
+    if (virtualKey == win::VkReturn) return SendNotify(::Notify::Command, win::IdOk);
+    if (dynamic_cast<HeadlessListView*>(&Control(controlId))) SendNotify(::Notify::KeyDown, controlId, virtualKey);
+}
+
+void HeadlessDialogHost::RightClick(int controlId, int x, int y) {
+    if (!m_ended) m_dialog.OnContextMenu(controlId, x, y);
+}
+
+void HeadlessDialogHost::Close() {
+    if (!m_ended) m_dialog.OnClose();
+}
+
+void HeadlessDialogHost::Escape() {
+    SendNotify(::Notify::Command, win::IdCancel);
+}
+
+void HeadlessDialogHost::Tick(int count) {
+    for (int i = 0; i < count && !m_ended; ++i) {
+        std::vector<unsigned> ids;
+        for (const auto& timer : m_timers) ids.push_back(timer.first);
+        for (unsigned id : ids)
+            if (!m_ended && m_timers.count(id)) m_dialog.OnTimer(id);
+    }
+}
+
+unsigned HeadlessDialogHost::TimerInterval(unsigned id) const {
+    auto found = m_timers.find(id);
+    return found == m_timers.end() ? 0 : found->second;
+}
+
+void HeadlessDialogHost::EndDialog(int result) {
+    if (m_ended) return;
+    m_ended = true;
+    m_result = result;
+    m_timers.clear();
+}
+
+void HeadlessDialogHost::MoveTo(int x, int y, int width, int height) {
+    m_rect = Rect{x, y, x + width, y + height};
+}
+
+unsigned HeadlessDialogHost::SetTimer(unsigned id, unsigned milliseconds) {
+    m_timers[id] = milliseconds;
+    return id;
+}
+
+bool HeadlessDialogHost::TrackPopupMenu(const MenuTemplate&, const std::vector<MenuState>& states, int, int) {
+    ++m_popupCount;
+    m_lastPopupStates = states;
+    if (m_popupChoices.empty()) return true;
+    const int choice = m_popupChoices.front();
+    m_popupChoices.pop_front();
+    for (const MenuState& state : states)
+        if (state.commandId == choice && !state.enabled) return true;  // a greyed entry cannot be chosen
+    if (choice != 0) Command(choice);
+    return true;
+}
+
+int HeadlessDialogHost::RunChild(CDialog& child) {
+    HeadlessDialogHost host(child);
+    host.Open();
+    if (!m_childScripts.empty()) {
+        auto script = std::move(m_childScripts.front());
+        m_childScripts.pop_front();
+        script(host);
+    }
+    if (!host.HasEnded()) host.Escape();
+    return host.Result();
+}
