@@ -33,7 +33,7 @@ HeadlessDialogHost::HeadlessDialogHost(CDialog& dialog) : m_dialog(dialog) {
 }
 
 HeadlessDialogHost::~HeadlessDialogHost() {
-    if (!m_ended) m_dialog.Attach(nullptr);
+    m_dialog.Attach(nullptr);
 }
 
 bool HeadlessDialogHost::Open() {

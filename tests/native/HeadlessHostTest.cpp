@@ -1,0 +1,106 @@
+// The headless face must behave like the real controls where the dialogs
+// depend on it: notifications, disabled controls, timers and the end.
+#include <gtest/gtest.h>
+
+#include "platform/WinValues.h"
+#include "ui/Dialog.h"
+#include "ui/headless/HeadlessDialogHost.h"
+
+namespace {
+
+DialogTemplate ProbeTemplate() {
+    DialogTemplate t;
+    t.caption = "Probe";
+    t.cx = 100;
+    t.cy = 80;
+    t.controls = {
+        {1, ui::ButtonClass, "&OK", win::BsDefPushButton | win::WsTabStop, 5, 5, 40, 14},
+        {10, ui::ButtonClass, "Go", win::BsPushButton | win::WsDisabled, 5, 25, 40, 14},
+        {11, ui::ButtonClass, "", win::BsAutoCheckBox, 5, 45, 10, 10},
+        {20, ui::ListBoxClass, "", win::LbsNotify, 50, 5, 40, 40},
+        {30, ui::ListViewClass, "", win::LvsReport, 50, 50, 40, 25},
+        {ui::IdStatic, ui::StaticClass, "Label", 0, 5, 60, 30, 8},
+    };
+    return t;
+}
+
+class ProbeDialog : public CDialog {
+public:
+    ProbeDialog() : CDialog(m_layout) {
+        On(Notify::Command, 10, [this] { events.push_back("go"); });
+        On(Notify::Command, 11, [this] { events.push_back("check"); });
+        On(Notify::SelChange, 20, [this] { events.push_back("sel"); });
+        On(Notify::DblClk, 20, [this] { events.push_back("dbl"); });
+        On(Notify::ItemChanged, 30, [this] { events.push_back("changed"); });
+        OnKey(30, [this](int key) { events.push_back("key" + std::to_string(key)); });
+    }
+    bool OnInitDialog() override {
+        Window().ListBox(20).AddString("a");
+        Window().ListBox(20).AddString("b");
+        Window().ListView(30).InsertItem(0, "x");
+        Window().ListView(30).InsertItem(1, "y");
+        Window().SetTimer(1, 1);
+        return true;
+    }
+    void OnTimer(unsigned) override {
+        if (++ticks == 3) EndDialog(42);
+    }
+    std::vector<std::string> events;
+    int ticks = 0;
+
+private:
+    DialogTemplate m_layout = ProbeTemplate();
+};
+
+TEST(HeadlessHost, RoutesInputLikeRealControls) {
+    ProbeDialog dialog;
+    HeadlessDialogHost host(dialog);
+    ASSERT_TRUE(host.Open());
+
+    host.Click(10);  // disabled: a person cannot click it
+    host.Button(10).Enable(true);
+    host.Click(10);
+    host.Click(11);
+    EXPECT_EQ(host.Button(11).Check(), 1);
+
+    host.ListBox(20).SetCurSel(1);  // set by the program: no notification
+    host.SelectLine(20, 0);
+    host.DoubleClickLine(20, 0);  // same line: no second selection change
+
+    host.ClickRow(30, 0);
+    host.ClickRow(30, 1);        // deselects row 0, selects row 1
+    host.ClickRow(30, 0, true);  // adds row 0
+    EXPECT_EQ(host.ListView(30).SelectedCount(), 2);
+    host.KeyDown(30, win::VkDelete);
+
+    EXPECT_EQ(dialog.events, (std::vector<std::string>{"go", "check", "sel", "dbl", "changed", "changed", "changed",
+                                                       "changed", "key46"}));
+}
+
+TEST(HeadlessHost, TimersStopAtTheEndAndEscapeCancels) {
+    ProbeDialog dialog;
+    HeadlessDialogHost host(dialog);
+    host.Open();
+    EXPECT_EQ(host.TimerInterval(1), 1u);
+    host.Tick(10);
+    EXPECT_TRUE(host.HasEnded());
+    EXPECT_EQ(host.Result(), 42);
+    EXPECT_EQ(dialog.ticks, 3);
+
+    ProbeDialog second;
+    HeadlessDialogHost other(second);
+    other.Open();
+    other.KeyDown(30, win::VkEscape);
+    EXPECT_EQ(other.Result(), win::IdCancel);
+}
+
+TEST(HeadlessHost, PixelGeometryFollowsDialogUnits) {
+    ProbeDialog dialog;
+    HeadlessDialogHost host(dialog);
+    host.Open();
+    // 100 x 80 dialog units in 8-point MS Sans Serif, plus frame and caption.
+    EXPECT_EQ(host.WindowRect(), (Rect{0, 0, 150 + 6, 130 + 6 + 19}));
+    EXPECT_EQ(host.Button(1).WindowRect(), (Rect{3 + 8, 22 + 8, 3 + 68, 22 + 31}));
+}
+
+}  // namespace
