@@ -1,0 +1,13 @@
+#pragma once
+// Moving one file by copy and delete, asking before a replacement.
+#include <string>
+
+class IFileSystem;
+class IMessageBoxes;
+
+// True when the file now exists at the destination and no longer at the
+// source. Fails on a missing or read-only source, a read-only destination,
+// a declined replacement, a failed copy or a failed delete (then the copy is
+// removed again unless it replaced a file). Shows only the replace question.
+bool MoveFileConfirmed(IFileSystem& files, IMessageBoxes& messages, const std::string& source,
+                       const std::string& destination);
