@@ -1,0 +1,115 @@
+#include "ui/win32/Win32Controls.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/Resources.h"
+
+namespace ui32 {
+
+void Win32Button::LoadBitmaps(const std::string& base) {
+    if (!m_images.Load(base)) return;
+    const SIZE size = m_images.Size();
+    SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Win32Static::~Win32Static() {
+    if (m_bitmap) DeleteObject(m_bitmap);
+}
+
+void Win32Static::SetBitmap(int bitmapId) {
+    HBITMAP bitmap = LoadBitmapResource(bitmapId);
+    if (!bitmap) return;
+    Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    if (m_bitmap) DeleteObject(m_bitmap);
+    m_bitmap = bitmap;
+    m_bitmapId = bitmapId;
+}
+
+std::string Win32ListBox::Line(int index) const {
+    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    if (length == LB_ERR) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(static_cast<size_t>(Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]))));
+    return text;
+}
+
+int Win32ListView::InsertColumn(int column, const std::string& heading, int width) {
+    LVCOLUMNA col{};
+    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    col.pszText = const_cast<char*>(heading.c_str());
+    col.cx = width;
+    col.iSubItem = column;
+    return static_cast<int>(Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
+}
+
+int Win32ListView::ColumnWidth(int column) const {
+    return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+}
+
+int Win32ListView::InsertItem(int row, const std::string& text) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = const_cast<char*>(text.c_str());
+    return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+bool Win32ListView::SetItemText(int row, int column, const std::string& text) {
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text.c_str());
+    return Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)) != FALSE;
+}
+
+std::string Win32ListView::ItemText(int row, int column) const {
+    // The control gives no length: grow the buffer until the text fits.
+    for (size_t size = 256;; size *= 2) {
+        std::string text(size, '\0');
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = &text[0];
+        item.cchTextMax = static_cast<int>(size);
+        const LRESULT length = Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        if (length < static_cast<LRESULT>(size) - 1) {
+            text.resize(static_cast<size_t>(length));
+            return text;
+        }
+    }
+}
+
+int Win32ListView::Count() const {
+    return static_cast<int>(Send(LVM_GETITEMCOUNT));
+}
+
+bool Win32ListView::DeleteItem(int row) {
+    return Send(LVM_DELETEITEM, static_cast<WPARAM>(row)) != FALSE;
+}
+
+void Win32ListView::DeleteAllItems() {
+    Send(LVM_DELETEALLITEMS);
+}
+
+int Win32ListView::SelectedCount() const {
+    return static_cast<int>(Send(LVM_GETSELECTEDCOUNT));
+}
+
+int Win32ListView::NextSelected(int after) const {
+    return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(after), MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+bool Win32ListView::IsSelected(int row) const {
+    return (Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED) != 0;
+}
+
+void Win32ListView::SetSelected(int row, bool selected) {
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = selected ? LVIS_SELECTED : 0;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void Win32ListView::EnsureVisible(int row) {
+    Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+}  // namespace ui32

@@ -1,0 +1,106 @@
+#pragma once
+// The controls over real child windows, found by id in their dialog.
+#include <windows.h>
+
+#include <string>
+
+#include "ui/Controls.h"
+#include "ui/win32/BitmapButton.h"
+
+namespace ui32 {
+
+// The IControl part, shared by every kind through the template below.
+template <class Interface>
+class Win32Control : public Interface {
+public:
+    explicit Win32Control(HWND hwnd) : m_hwnd(hwnd) {}
+    void Enable(bool enabled) override { EnableWindow(m_hwnd, enabled); }
+    bool IsEnabled() const override { return IsWindowEnabled(m_hwnd) != FALSE; }
+    void Show(bool visible) override { ShowWindow(m_hwnd, visible ? SW_SHOW : SW_HIDE); }
+    bool IsVisible() const override { return (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+    void SetText(const std::string& text) override { SetWindowTextA(m_hwnd, text.c_str()); }
+    std::string Text() const override {
+        std::string text(GetWindowTextLengthA(m_hwnd) + 1, '\0');
+        text.resize(GetWindowTextA(m_hwnd, &text[0], static_cast<int>(text.size())));
+        return text;
+    }
+    void Repaint() override { UpdateWindow(m_hwnd); }
+    Rect WindowRect() const override {
+        RECT r{};
+        GetWindowRect(m_hwnd, &r);
+        return Rect{r.left, r.top, r.right, r.bottom};
+    }
+    HWND Handle() const { return m_hwnd; }
+
+protected:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(m_hwnd, message, wParam, lParam);
+    }
+
+    HWND m_hwnd;
+};
+
+class Win32Button : public Win32Control<IButton> {
+public:
+    using Win32Control::Win32Control;
+    int Check() const override { return Send(BM_GETCHECK) == BST_CHECKED ? 1 : 0; }
+    void SetCheck(int state) override { Send(BM_SETCHECK, static_cast<WPARAM>(state)); }
+    void LoadBitmaps(const std::string& base) override;
+    // WM_DRAWITEM of an owner-drawn bitmap button; false when it has no images.
+    bool Draw(const DRAWITEMSTRUCT& item) const { return m_images.Draw(item); }
+
+private:
+    BitmapButtonImages m_images;
+};
+
+class Win32Static : public Win32Control<IStaticControl> {
+public:
+    using Win32Control::Win32Control;
+    ~Win32Static() override;
+    void SetBitmap(int bitmapId) override;
+    int Bitmap() const override { return m_bitmapId; }
+
+private:
+    int m_bitmapId = 0;
+    HBITMAP m_bitmap = nullptr;
+};
+
+class Win32Edit : public Win32Control<IEdit> {
+public:
+    using Win32Control::Win32Control;
+    void SetLimit(int characters) override { Send(EM_LIMITTEXT, static_cast<WPARAM>(characters)); }
+    void SelectAll() override { Send(EM_SETSEL, 0, -1); }
+    void Focus() override { SetFocus(m_hwnd); }
+};
+
+class Win32ListBox : public Win32Control<IListBox> {
+public:
+    using Win32Control::Win32Control;
+    int AddString(const std::string& text) override {
+        return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    int Count() const override { return static_cast<int>(Send(LB_GETCOUNT)); }
+    int CurSel() const override { return static_cast<int>(Send(LB_GETCURSEL)); }
+    void SetCurSel(int index) override { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+    std::string Line(int index) const override;
+};
+
+class Win32ListView : public Win32Control<IListView> {
+public:
+    using Win32Control::Win32Control;
+    int InsertColumn(int column, const std::string& heading, int width) override;
+    int ColumnWidth(int column) const override;
+    int InsertItem(int row, const std::string& text) override;
+    bool SetItemText(int row, int column, const std::string& text) override;
+    std::string ItemText(int row, int column) const override;
+    int Count() const override;
+    bool DeleteItem(int row) override;
+    void DeleteAllItems() override;
+    int SelectedCount() const override;
+    int NextSelected(int after) const override;
+    bool IsSelected(int row) const override;
+    void SetSelected(int row, bool selected) override;
+    void EnsureVisible(int row) override;
+};
+
+}  // namespace ui32

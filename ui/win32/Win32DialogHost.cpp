@@ -1,0 +1,248 @@
+#include "ui/win32/Win32DialogHost.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/DialogTemplateBuilder.h"
+#include "ui/win32/KeyHook.h"
+#include "ui/win32/Menus.h"
+#include "ui/win32/Resources.h"
+#include "ui/win32/Win32Controls.h"
+
+Win32DialogHost::Win32DialogHost(CDialog& dialog, HWND owner) : m_dialog(dialog), m_owner(owner) {}
+
+Win32DialogHost::~Win32DialogHost() = default;
+
+int Win32DialogHost::Run() {
+    const std::vector<WORD> words = ui32::BuildDialogTemplate(m_dialog.Template());
+    const INT_PTR result = DialogBoxIndirectParamA(ui32::ProgramInstance(),
+                                                   reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), m_owner,
+                                                   &Win32DialogHost::DialogProc, reinterpret_cast<LPARAM>(this));
+    m_dialog.Attach(nullptr);
+    return static_cast<int>(result);
+}
+
+INT_PTR CALLBACK Win32DialogHost::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<Win32DialogHost*>(lParam)->m_hwnd = hwnd;
+    }
+    auto* host = reinterpret_cast<Win32DialogHost*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    return host ? host->Handle(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return InitDialog();
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
+        return TRUE;
+    case WM_NOTIFY:
+        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+    case WM_TIMER:
+        m_dialog.OnTimer(static_cast<unsigned>(wParam));
+        return TRUE;
+    case WM_CLOSE:
+        m_dialog.OnClose();
+        return TRUE;
+    case WM_CONTEXTMENU:
+        OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+        return TRUE;
+    case ui32::WmPreTranslateKeyDown:
+        m_dialog.PreTranslateKeyDown(static_cast<int>(wParam));
+        return TRUE;
+    case WM_PAINT:
+        return PaintMinimized();
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(Icon(m_dialog.MinimizedIcon()));
+    case WM_DRAWITEM:
+        return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_DESTROY:
+        ui32::StopWatchingKeysOf(m_hwnd);
+        if (m_menuBar) {
+            SetMenu(m_hwnd, nullptr);
+            DestroyMenu(m_menuBar);
+            m_menuBar = nullptr;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL Win32DialogHost::InitDialog() {
+    const DialogTemplate& layout = m_dialog.Template();
+    for (const ControlTemplate& control : layout.controls) {
+        if (control.windowClass == ui::ListViewClass)
+            SendDlgItemMessageA(m_hwnd, control.id, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
+                                LVS_EX_FULLROWSELECT);
+    }
+    if (layout.menuBar) {
+        // The template's size is the client area: the bar is added above it.
+        RECT client{};
+        GetClientRect(m_hwnd, &client);
+        m_menuBar = ui32::CreateMenuBar(*layout.menuBar);
+        SetMenu(m_hwnd, m_menuBar);
+        AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongA(m_hwnd, GWL_STYLE)), TRUE,
+                           static_cast<DWORD>(GetWindowLongA(m_hwnd, GWL_EXSTYLE)));
+        SetWindowPos(m_hwnd, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ui32::WatchKeysOf(m_hwnd);
+    m_dialog.Attach(this);
+    return m_dialog.OnInitDialog() ? TRUE : FALSE;
+}
+
+void Win32DialogHost::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (lParam == 0 || code == BN_CLICKED) {  // a menu, an accelerator, a button, Enter or Escape
+        m_dialog.Dispatch(UiEvent{Notify::Command, id, 0});
+        return;
+    }
+    const ControlTemplate* control = m_dialog.Template().Find(id);
+    if (!control || control->windowClass != ui::ListBoxClass) return;
+    if (code == LBN_SELCHANGE) m_dialog.Dispatch(UiEvent{Notify::SelChange, id, 0});
+    if (code == LBN_DBLCLK) m_dialog.Dispatch(UiEvent{Notify::DblClk, id, 0});
+}
+
+void Win32DialogHost::OnNotify(const NMHDR& header) {
+    const int id = static_cast<int>(header.idFrom);
+    switch (header.code) {
+    case LVN_ITEMCHANGED: {
+        // Only changes of the selected state, as the headless face raises them.
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if ((change.uChanged & LVIF_STATE) && ((change.uNewState ^ change.uOldState) & LVIS_SELECTED))
+            m_dialog.Dispatch(UiEvent{Notify::ItemChanged, id, 0});
+        break;
+    }
+    case LVN_KEYDOWN:
+        m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey});
+        break;
+    case NM_DBLCLK:
+        m_dialog.Dispatch(UiEvent{Notify::DblClk, id, 0});
+        break;
+    default:
+        break;
+    }
+}
+
+void Win32DialogHost::OnContextMenu(HWND clicked, LPARAM point) {
+    const int x = static_cast<short>(LOWORD(point));
+    const int y = static_cast<short>(HIWORD(point));
+    HWND control = clicked != m_hwnd && IsChild(m_hwnd, clicked) ? clicked : nullptr;
+    if (!control && !(x == -1 && y == -1)) {  // -1, -1: from the keyboard, no point
+        POINT at{x, y};
+        ScreenToClient(m_hwnd, &at);
+        HWND found = ChildWindowFromPointEx(m_hwnd, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (found && found != m_hwnd) control = found;
+    }
+    m_dialog.OnContextMenu(control ? GetDlgCtrlID(control) : 0, x, y);
+}
+
+bool Win32DialogHost::PaintMinimized() {
+    HICON icon = IsIconic(m_hwnd) ? Icon(m_dialog.MinimizedIcon()) : nullptr;
+    if (!icon) return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hwnd, &paint);
+    SendMessageA(m_hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon);
+    EndPaint(m_hwnd, &paint);
+    return true;
+}
+
+bool Win32DialogHost::DrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_BUTTON) return false;
+    auto found = m_controls.find(static_cast<int>(item.CtlID));
+    if (found == m_controls.end()) return false;
+    auto* button = dynamic_cast<ui32::Win32Button*>(found->second.get());
+    return button && button->Draw(item);
+}
+
+HICON Win32DialogHost::Icon(int iconId) {
+    if (iconId == 0) return nullptr;
+    auto found = m_icons.find(iconId);
+    if (found != m_icons.end()) return found->second;
+    HICON icon = ui32::LoadIconResource(iconId);
+    m_icons[iconId] = icon;
+    return icon;
+}
+
+template <class Control>
+Control& Win32DialogHost::Find(int id) {
+    auto found = m_controls.find(id);
+    if (found == m_controls.end())
+        found = m_controls.emplace(id, std::make_unique<Control>(GetDlgItem(m_hwnd, id))).first;
+    return dynamic_cast<Control&>(*found->second);
+}
+
+IButton& Win32DialogHost::Button(int id) {
+    return Find<ui32::Win32Button>(id);
+}
+
+IStaticControl& Win32DialogHost::Static(int id) {
+    return Find<ui32::Win32Static>(id);
+}
+
+IEdit& Win32DialogHost::Edit(int id) {
+    return Find<ui32::Win32Edit>(id);
+}
+
+IListBox& Win32DialogHost::ListBox(int id) {
+    return Find<ui32::Win32ListBox>(id);
+}
+
+IListView& Win32DialogHost::ListView(int id) {
+    return Find<ui32::Win32ListView>(id);
+}
+
+void Win32DialogHost::EndDialog(int result) {
+    m_ended = true;
+    ::EndDialog(m_hwnd, result);
+}
+
+void Win32DialogHost::SetIcon(int iconId) {
+    HICON icon = Icon(iconId);
+    SendMessageA(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+Rect Win32DialogHost::WindowRect() const {
+    RECT r{};
+    GetWindowRect(m_hwnd, &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void Win32DialogHost::MoveTo(int x, int y, int width, int height) {
+    SetWindowPos(m_hwnd, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+}
+
+void Win32DialogHost::RemoveSystemMenuEntry(int position) {
+    RemoveMenu(GetSystemMenu(m_hwnd, FALSE), static_cast<UINT>(position), MF_BYPOSITION);
+}
+
+unsigned Win32DialogHost::SetTimer(unsigned id, unsigned milliseconds) {
+    return static_cast<unsigned>(::SetTimer(m_hwnd, id, milliseconds, nullptr));
+}
+
+bool Win32DialogHost::TrackPopupMenu(const MenuTemplate& menu, const std::vector<MenuState>& states, int x, int y) {
+    HMENU popup = ui32::CreatePopup(menu);
+    if (!popup) return false;
+    for (const MenuState& state : states)
+        EnableMenuItem(popup, static_cast<UINT>(state.commandId),
+                       MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, m_hwnd, nullptr);
+    DestroyMenu(popup);
+    return true;
+}
+
+int Win32DialogHost::RunChild(CDialog& child) {
+    Win32DialogHost host(child, m_hwnd);
+    return host.Run();
+}

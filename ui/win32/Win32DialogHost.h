@@ -1,0 +1,69 @@
+#pragma once
+// Runs a CDialog modally on real controls: an in-memory template given to
+// DialogBoxIndirectParamA, and a dialog procedure that routes the window's
+// messages to the dialog's handlers.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "ui/Dialog.h"
+#include "ui/DialogWindow.h"
+
+namespace ui32 {
+class Win32Button;
+}
+
+class Win32DialogHost : public IDialogWindow {
+public:
+    // owner: the window that owns the dialog (null for a program's main dialog).
+    explicit Win32DialogHost(CDialog& dialog, HWND owner = nullptr);
+    ~Win32DialogHost() override;
+    Win32DialogHost(const Win32DialogHost&) = delete;
+    Win32DialogHost& operator=(const Win32DialogHost&) = delete;
+
+    // The dialog's result; -1 when the window could not be created.
+    int Run();
+    HWND Handle() const { return m_hwnd; }
+
+    // IDialogWindow
+    IButton& Button(int id) override;
+    IStaticControl& Static(int id) override;
+    IEdit& Edit(int id) override;
+    IListBox& ListBox(int id) override;
+    IListView& ListView(int id) override;
+    void EndDialog(int result) override;
+    bool HasEnded() const override { return m_ended; }
+    void SetIcon(int iconId) override;
+    Rect WindowRect() const override;
+    void MoveTo(int x, int y, int width, int height) override;
+    void Minimize() override { ShowWindow(m_hwnd, SW_MINIMIZE); }
+    bool IsMinimized() const override { return IsIconic(m_hwnd) != FALSE; }
+    void BringToForeground() override { SetForegroundWindow(m_hwnd); }
+    void RemoveSystemMenuEntry(int position) override;
+    unsigned SetTimer(unsigned id, unsigned milliseconds) override;
+    void KillTimer(unsigned id) override { ::KillTimer(m_hwnd, id); }
+    bool TrackPopupMenu(const MenuTemplate& menu, const std::vector<MenuState>& states, int x, int y) override;
+    int RunChild(CDialog& child) override;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL InitDialog();
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnNotify(const NMHDR& header);
+    void OnContextMenu(HWND clicked, LPARAM point);
+    bool PaintMinimized();
+    bool DrawItem(const DRAWITEMSTRUCT& item);
+    HICON Icon(int iconId);
+    template <class Control>
+    Control& Find(int id);
+
+    CDialog& m_dialog;
+    HWND m_owner;
+    HWND m_hwnd = nullptr;
+    HMENU m_menuBar = nullptr;
+    bool m_ended = false;
+    std::map<int, std::unique_ptr<IControl>> m_controls;
+    std::map<int, HICON> m_icons;
+};
