@@ -1,0 +1,134 @@
+#include "common/ManagerInfo.h"
+
+#include <memory>
+
+#include "common/TextHelpers.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/WinValues.h"
+
+namespace {
+
+std::string Field(const std::string& text) { return Trim(RemoveChar(text, '"')); }
+
+// Source and wait from the text that follows the name field: the source up
+// to the next comma (empty when there is none), the wait after the last one.
+void ReadFields(const std::string& rest, std::string& source, std::string& wait) {
+    const std::string afterFirst = rest.substr(rest.find(',') + 1);
+    const std::string::size_type second = afterFirst.find(',');
+    source = second == std::string::npos ? "" : Field(afterFirst.substr(0, second));
+    wait = Field(rest.substr(rest.rfind(',') + 1));
+}
+
+// A quoted name that holds a comma ('"A, B", "Run", "5"'): the name is the
+// whole text between the first two quotes, which a file title cannot hold.
+// Lines whose name has no comma are read by the plain rule.
+bool QuotedNameWithComma(const std::string& line, std::string& name, std::string& rest) {
+    const std::string::size_type open = line.find_first_not_of(" \t");
+    if (open == std::string::npos || line[open] != '"') return false;
+    const std::string::size_type close = line.find('"', open + 1);
+    if (close == std::string::npos) return false;
+    name = line.substr(open + 1, close - open - 1);
+    if (name.find(',') == std::string::npos) return false;
+    rest = line.substr(close + 1);
+    return true;
+}
+
+}  // namespace
+
+bool CManagerInfoParser::ParseManagerLine(const std::string& line, const std::string& name, std::string& source,
+                                          std::string& wait) const {
+    std::string lineName, rest;
+    if (QuotedNameWithComma(line, lineName, rest)) {
+        lineName = Trim(lineName);
+    } else {
+        const std::string::size_type comma = line.find(',');
+        if (comma == std::string::npos || comma == 0) return false;
+        lineName = Field(line.substr(0, comma));
+        rest = line.substr(comma);
+    }
+    if (rest.find(',') == std::string::npos || lineName != name) return false;
+    ReadFields(rest, source, wait);
+    return true;
+}
+
+std::string FormatManagerLine(const ManagerLine& row) {
+    return "\"" + row.name + "\", \"" + row.source + "\", \"" + row.wait + "\"";
+}
+
+bool ReadManagerLines(IFileSystem& files, const std::string& path, const std::string& mode,
+                      std::vector<std::string>& lines) {
+    const std::unique_ptr<ITextFile> file = files.OpenText(path, mode);
+    if (!file) return false;
+    for (std::string line; file->ReadLine(line);) lines.push_back(line);
+    file->Close();
+    return true;
+}
+
+bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
+                        const std::vector<std::string>& rowNames, std::vector<ManagerLine>& values) {
+    values.assign(rowNames.size(), ManagerLine{});
+    for (std::size_t row = 0; row < rowNames.size(); ++row) values[row].name = rowNames[row];
+
+    std::vector<std::string> lines;
+    if (!ReadManagerLines(files, path, "a+", lines)) {
+        messages.Show("Error opening " + path + "\nManager information could not be read.", win::MbIconExclamation);
+        return false;
+    }
+    const CManagerInfoParser parser;
+    for (const std::string& line : lines) {
+        for (ManagerLine& row : values)
+            if (parser.ParseManagerLine(line, row.name, row.source, row.wait)) break;
+    }
+    return true;
+}
+
+std::string ManagerInfoScratchPath(const std::string& path) { return path + ".new"; }
+
+bool WriteManagerInfo(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
+                      const std::vector<ManagerLine>& rows) {
+    const std::string scratch = ManagerInfoScratchPath(path);
+    std::unique_ptr<ITextFile> file = files.OpenText(scratch, "w");
+    if (!file) {
+        messages.Show("Error opening " + path + "\nManager information could not be saved.", win::MbIconExclamation);
+        return false;
+    }
+    bool written = true;
+    for (const ManagerLine& row : rows) {
+        written = file->Write(FormatManagerLine(row) + "\n");
+        if (!written) break;
+    }
+    written = file->Close() && written;
+    file.reset();
+    if (written && files.ReplaceWith(scratch, path)) return true;
+
+    files.Remove(scratch);
+    messages.Show("Error writing " + path + "\nManager information could not be saved.", win::MbIconExclamation);
+    return false;
+}
+
+bool ReadWaitTimes(IFileSystem& files, const std::string& iniPath, const std::vector<std::string>& itemNames,
+                   std::vector<std::string>& waits) {
+    waits.clear();
+    std::vector<std::string> lines;
+    if (!ReadManagerLines(files, iniPath, "r", lines)) return false;
+
+    // Pairs by occurrence of a name, not by position, so that a missing,
+    // extra or misplaced line cannot shift waits onto other items.
+    const CManagerInfoParser parser;
+    waits.resize(itemNames.size());
+    for (std::size_t item = 0; item < itemNames.size(); ++item) {
+        std::size_t occurrence = 0;
+        for (std::size_t earlier = 0; earlier < item; ++earlier)
+            if (itemNames[earlier] == itemNames[item]) ++occurrence;
+        std::string source, wait;
+        for (const std::string& line : lines) {
+            if (!parser.ParseManagerLine(line, itemNames[item], source, wait)) continue;
+            if (occurrence-- == 0) {
+                waits[item] = wait;
+                break;
+            }
+        }
+    }
+    return true;
+}
