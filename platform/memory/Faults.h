@@ -4,12 +4,12 @@
 #include <vector>
 
 enum class Fault {
-    Find,            // a directory cannot be searched
+    Find,            // a directory cannot be searched (its path, or the whole pattern)
     Copy,            // CopyFileA to this destination
     Remove,          // DeleteFileA of this path (a file in use)
     MakeDirectory,
     RemoveDirectory,
-    Replace,         // putting a finished file in place
+    Replace,         // putting a finished file in place (the path replaced)
     Open,            // fopen of this path
     Write,           // a write to this file
     RegistryOpen,    // RegOpenKeyExA of this key path

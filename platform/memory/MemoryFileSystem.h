@@ -40,12 +40,13 @@ public:
     std::string WindowsDirectory() override;
 
     // Used by the memory shell links and text files.
-    bool WriteBytes(const std::string& path, const std::string& bytes);  // creates or overwrites
+    // Creates or overwrites a file; false for a directory, a read-only file or a missing parent.
+    bool WriteBytes(const std::string& path, const std::string& bytes);
     bool ReadBytes(const std::string& path, std::string& bytes) const;
 
 private:
     struct Node;
-    Node* Lookup(const std::string& path) const;
+    Node* NodeAt(const std::string& path) const;  // not Lookup: that would hide IFileSystem::Lookup
     Node* ParentOf(const std::string& path, std::string& leaf) const;
 
     Faults& m_faults;

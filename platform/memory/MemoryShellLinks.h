@@ -1,6 +1,7 @@
 #pragma once
 // Shortcuts as files of the memory file system, so that saving one creates a
-// directory entry like any other file.
+// directory entry like any other file. Load and Save fail while COM is not
+// initialised, as creating the shell-link object does.
 #include "platform/ShellLinks.h"
 #include "platform/memory/Faults.h"
 

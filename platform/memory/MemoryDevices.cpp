@@ -1,0 +1,43 @@
+#include "platform/memory/MemoryDevices.h"
+
+namespace {
+
+int DaysInMonth(int month, int year) {
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[(month - 1) % 12];
+}
+
+}  // namespace
+
+void FakeClock::Advance(int milliseconds) {
+    long carry = time.milliseconds + static_cast<long>(milliseconds);
+    time.milliseconds = static_cast<uint16_t>(carry % 1000);
+    carry = time.second + carry / 1000;
+    time.second = static_cast<uint16_t>(carry % 60);
+    carry = time.minute + carry / 60;
+    time.minute = static_cast<uint16_t>(carry % 60);
+    carry = time.hour + carry / 60;
+    time.hour = static_cast<uint16_t>(carry % 24);
+    for (long days = carry / 24; days > 0; --days) {
+        time.dayOfWeek = static_cast<uint16_t>((time.dayOfWeek + 1) % 7);
+        if (++time.day > DaysInMonth(time.month, time.year)) {
+            time.day = 1;
+            if (++time.month > 12) {
+                time.month = 1;
+                ++time.year;
+            }
+        }
+    }
+}
+
+short FakeKeyboard::KeyState(int virtualKey) {
+    const auto found = states.find(virtualKey);
+    return found == states.end() ? 0 : found->second;
+}
+
+bool FakeScreen::WorkArea(Rect& area) {
+    if (workAreaFails) return false;
+    area = workArea;
+    return true;
+}
