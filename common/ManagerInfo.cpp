@@ -88,7 +88,10 @@ std::string ManagerInfoScratchPath(const std::string& path) { return path + ".ne
 bool WriteManagerInfo(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
                       const std::vector<ManagerLine>& rows) {
     const std::string scratch = ManagerInfoScratchPath(path);
-    std::unique_ptr<ITextFile> file = files.OpenText(scratch, "w");
+    // A read-only file could not be opened for writing in place either.
+    FileEntry existing;
+    const bool readOnly = files.Lookup(path, existing) && existing.IsReadOnly();
+    std::unique_ptr<ITextFile> file = readOnly ? nullptr : files.OpenText(scratch, "w");
     if (!file) {
         messages.Show("Error opening " + path + "\nManager information could not be saved.", win::MbIconExclamation);
         return false;

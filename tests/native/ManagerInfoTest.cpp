@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/ManagerInfo.h"
+#include "platform/memory/MemoryWorld.h"
+
+namespace {
+
+const char kIni[] = "C:\\ORVANE\\Orvane.ini";
+const char kSaveOpenError[] = "Error opening C:\\ORVANE\\Orvane.ini\nManager information could not be saved.";
+const char kSaveWriteError[] = "Error writing C:\\ORVANE\\Orvane.ini\nManager information could not be saved.";
+
+struct Parsed {
+    bool matched;
+    std::string source, wait;
+};
+
+Parsed Parse(const std::string& line, const std::string& name) {
+    Parsed parsed{false, "-", "-"};
+    parsed.matched = CManagerInfoParser().ParseManagerLine(line, name, parsed.source, parsed.wait);
+    return parsed;
+}
+
+void ExpectParsed(const std::string& line, const std::string& name, const std::string& source,
+                  const std::string& wait) {
+    const Parsed parsed = Parse(line, name);
+    EXPECT_TRUE(parsed.matched) << line;
+    EXPECT_EQ(source, parsed.source) << line;
+    EXPECT_EQ(wait, parsed.wait) << line;
+}
+
+std::vector<std::string> Waits(MemoryWorld& world, const std::vector<std::string>& items) {
+    std::vector<std::string> waits{"stale"};
+    EXPECT_TRUE(ReadWaitTimes(world.files, kIni, items, waits));
+    return waits;
+}
+
+}  // namespace
+
+TEST(ParseManagerLine, FieldsByCommas) {
+    ExpectParsed("\"Clock\", \"Run\", \"10\"\n", "Clock", "Run", "10");
+    ExpectParsed("\"Clock\", \"Run\", \"10\"\r\n", "Clock", "Run", "10");
+    ExpectParsed("Clock, Run, 10", "Clock", "Run", "10");
+    ExpectParsed("\"Clock\", \"5\"\n", "Clock", "", "5");
+    ExpectParsed("\"Clock\", \"Run\", \"x\", \"7\"", "Clock", "Run", "7");
+    ExpectParsed(" \"Clo\"ck\" , \"Run\", \"\"", "Clock", "Run", "");
+    for (const char* unmatched : {"", "\n", "Clock", "\"Clock\"\n", ", \"Run\", \"3\""})
+        EXPECT_FALSE(Parse(unmatched, "Clock").matched) << unmatched;
+    const Parsed other = Parse("\"clock\", \"Run\", \"10\"", "Clock");
+    EXPECT_FALSE(other.matched);
+    EXPECT_EQ("--", other.source + other.wait);
+}
+
+TEST(ParseManagerLine, QuotedNameWithACommaIsMatchedWhole) {
+    const std::string line = "\"Mail, Fast\", \"Startup\", \"12\"\r\n";
+    ExpectParsed(line, "Mail, Fast", "Startup", "12");
+    EXPECT_FALSE(Parse(line, "Mail").matched);
+    ExpectParsed("\"A,B\", \"9\"", "A,B", "", "9");
+    EXPECT_FALSE(Parse("\"A,B\"", "A,B").matched);
+}
+
+TEST(ManagerInfoFile, WrittenThenReadByRowName) {
+    MemoryWorld world;
+    world.files.AddFile(kIni, "old");
+    ASSERT_TRUE(WriteManagerInfo(world.files, world.messages, kIni,
+                                 {{"Clock", "Run", ""}, {"Mail, Fast", "Startup", "12"}, {"Clock", "x", "1"}}));
+    EXPECT_EQ("\"Clock\", \"Run\", \"\"\r\n\"Mail, Fast\", \"Startup\", \"12\"\r\n\"Clock\", \"x\", \"1\"\r\n",
+              world.files.Contents(kIni));
+    EXPECT_EQ(std::vector<std::string>{"Orvane.ini"}, world.files.Names("C:\\ORVANE"));
+
+    std::vector<ManagerLine> values;
+    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {"Mail, Fast", "Clock", "Clock", "New"}, values));
+    ASSERT_EQ(4u, values.size());
+    EXPECT_EQ("Startup|12", values[0].source + "|" + values[0].wait);
+    EXPECT_EQ("x|1", values[1].source + "|" + values[1].wait);  // the later line wins
+    EXPECT_EQ("|", values[2].source + "|" + values[2].wait);    // a second row of that name gets nothing
+    EXPECT_EQ("New||", values[3].name + "|" + values[3].source + "|" + values[3].wait);
+    EXPECT_TRUE(world.messages.shown.empty());
+}
+
+TEST(ManagerInfoFile, LongLinesAreReadWhole) {
+    MemoryWorld world;
+    const std::string name(300, 'N');
+    world.files.AddFile(kIni, "\"" + name + "\", \"Run\", \"" + std::string(260, ' ') + "7\"\r\n\"B\", \"\", \"3\"\r\n");
+    std::vector<ManagerLine> values;
+    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {name, "B"}, values));
+    EXPECT_EQ("Run|7|3", values[0].source + "|" + values[0].wait + "|" + values[1].wait);
+    EXPECT_EQ((std::vector<std::string>{"7", "3"}), Waits(world, {name, "B"}));
+}
+
+TEST(ManagerInfoFile, ReadCreatesAMissingFileAndReportsOneItCannotOpen) {
+    MemoryWorld world;
+    std::vector<ManagerLine> values;
+    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {"A"}, values));
+    EXPECT_TRUE(world.files.Exists(kIni));
+    world.faults.Add(Fault::Open, kIni);
+    EXPECT_FALSE(ReadManagerInfoFor(world.files, world.messages, kIni, {"A"}, values));
+    ASSERT_EQ(1u, world.messages.shown.size());
+    EXPECT_EQ("Error opening C:\\ORVANE\\Orvane.ini\nManager information could not be read.", world.messages.shown[0].text);
+    EXPECT_EQ(win::MbIconExclamation, world.messages.shown[0].style);
+    ASSERT_EQ(1u, values.size());
+    EXPECT_EQ("A", values[0].name + values[0].source + values[0].wait);
+}
+
+TEST(ManagerInfoFile, AFailedSaveIsReportedAndKeepsTheOldFileWhole) {
+    const std::string scratch = ManagerInfoScratchPath(kIni);
+    struct Case {
+        const char* what;
+        std::function<void(MemoryWorld&)> arrange;
+        const char* message;
+    } const cases[] = {
+        {"open", [&](MemoryWorld& w) { w.faults.Add(Fault::Open, scratch); }, kSaveOpenError},
+        {"read-only", [](MemoryWorld& w) { w.files.SetAttributes(kIni, win::FileAttributeReadOnly); }, kSaveOpenError},
+        {"write", [&](MemoryWorld& w) { w.faults.Add(Fault::Write, scratch); }, kSaveWriteError},
+        {"replace", [](MemoryWorld& w) { w.faults.Add(Fault::Replace, kIni); }, kSaveWriteError},
+    };
+    for (const Case& c : cases) {
+        MemoryWorld world;
+        world.files.AddFile(kIni, "\"A\", \"Run\", \"5\"\r\n");
+        c.arrange(world);
+        EXPECT_FALSE(WriteManagerInfo(world.files, world.messages, kIni, {{"B", "", ""}, {"C", "", "2"}})) << c.what;
+        EXPECT_EQ("\"A\", \"Run\", \"5\"\r\n", world.files.Contents(kIni)) << c.what;
+        EXPECT_FALSE(world.files.Exists(scratch)) << c.what;
+        ASSERT_EQ(1u, world.messages.shown.size()) << c.what;
+        EXPECT_EQ(c.message, world.messages.shown[0].text) << c.what;
+        EXPECT_EQ(win::MbIconExclamation, world.messages.shown[0].style) << c.what;
+    }
+}
+
+TEST(ReadWaitTimes, EachItemTakesTheWaitOfItsOwnLine) {
+    MemoryWorld world;
+    world.files.AddFile(kIni, "\"A\", \"\", \"1\"\r\n\"B\", \"\", \"2\"\r\n\"C\", \"\", \"3\"\r\n");
+    EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Waits(world, {"A", "B", "C"}));
+    // Out of order, a missing line, an extra line, a line for no item.
+    world.files.AddFile(kIni, "\"C\", \"\", \"3\"\r\n\"Gone\", \"\", \"9\"\r\n\"A\", \"\", \"1\"\r\n\"A\", \"\", \"4\"\r\n");
+    EXPECT_EQ((std::vector<std::string>{"1", "", "3"}), Waits(world, {"A", "B", "C"}));
+    // Items of one name pair with that name's lines in turn.
+    EXPECT_EQ((std::vector<std::string>{"1", "3", "4", ""}), Waits(world, {"A", "C", "A", "A"}));
+    EXPECT_TRUE(Waits(world, {}).empty());
+
+    std::vector<std::string> waits{"stale"};
+    EXPECT_FALSE(ReadWaitTimes(world.files, "C:\\ORVANE\\Missing.ini", {"A"}, waits));
+    EXPECT_TRUE(waits.empty());
+    EXPECT_FALSE(world.files.Exists("C:\\ORVANE\\Missing.ini"));
+}
