@@ -33,9 +33,8 @@ std::string::size_type ProgramExtensionEnd(const std::string& commandLine) {
 // the arguments from it on.
 bool SplitAtSeparator(const std::string& commandLine, std::string::size_type at, std::string& program,
                       std::string& arguments) {
-    program = commandLine.substr(0, at);
-    program.erase(program.find_last_not_of(" \t\r\n\v\f") + 1);
-    arguments = Trim(commandLine.substr(at));
+    SplitAt(commandLine, at, program, arguments);
+    program = TrimEnd(program);
     return true;
 }
 

@@ -68,10 +68,15 @@ static bool IsWhiteSpace(char c) {
 }
 
 std::string Trim(const std::string& text) {
-    std::string::size_type begin = 0, end = text.size();
-    while (begin < end && IsWhiteSpace(text[begin])) ++begin;
-    while (end > begin && IsWhiteSpace(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
+    std::string::size_type begin = 0;
+    while (begin < text.size() && IsWhiteSpace(text[begin])) ++begin;
+    return TrimEnd(text.substr(begin));
+}
+
+std::string TrimEnd(const std::string& text) {
+    std::string::size_type end = text.size();
+    while (end > 0 && IsWhiteSpace(text[end - 1])) --end;
+    return text.substr(0, end);
 }
 
 int AtoiLike(const std::string& text) {

@@ -18,6 +18,8 @@ bool IsAllDigits(const std::string& text);
 std::string NextUniqueName(const std::string& name);
 // Without leading and trailing space, tab, CR, LF, vertical tab, form feed.
 std::string Trim(const std::string& text);
+// Without trailing white space of that kind.
+std::string TrimEnd(const std::string& text);
 // The C library's atoi rule: leading white space, an optional sign, the
 // leading digits; 0 when there are none. Clamped to the int range.
 int AtoiLike(const std::string& text);
