@@ -1,0 +1,76 @@
+#include "config/ConfigDialogTemplate.h"
+
+#include "config/ConfigResources.h"
+#include "platform/WinValues.h"
+
+namespace {
+
+using namespace config;
+
+constexpr uint32_t ListStyle = win::LvsReport | win::LvsShowSelAlways | win::WsBorder;
+constexpr uint32_t BitmapButton = win::BsOwnerDraw;
+constexpr uint32_t Separator = 0;
+
+MenuItemTemplate Item(const char* text, int id) { return MenuItemTemplate{text, id, {}}; }
+MenuItemTemplate Line() { return MenuItemTemplate{"", Separator, {}}; }
+
+}  // namespace
+
+const MenuTemplate& ConfigMenuBar() {
+    static const MenuTemplate menu{
+        IdrMainMenu,
+        {
+            {"&File", 0, {Item("&New Shortcut", IdFileNew), Item("&Restore", IdFileRestore), Line(), Item("E&xit", IdAppExit)}},
+            {"&View", 0, {Item("&Explore", IdViewExplore), Item("&Refresh\tF5", IdViewRefresh), Line(), Item("&Options...", IdViewOptions)}},
+            {"&Help", 0, {Item("Contents", IdHelpContents), Item("&About Orvane...", IdHelpAbout)}},
+        }};
+    return menu;
+}
+
+const MenuTemplate& ConfigPopupMenu() {
+    static const MenuTemplate menu{
+        IdrPopupMenu,
+        {
+            {"IDR_POPUP_MENU", 0,
+             {Item("&Explore", IdPopupExplore), Item("&Refresh", IdPopupRefresh), Item("&Properties", IdPopupProperties), Line(),
+              Item("&Delete", IdPopupDelete)}},
+        }};
+    return menu;
+}
+
+const DialogTemplate& ConfigDialogTemplate() {
+    static const DialogTemplate dialog = [] {
+        DialogTemplate t;
+        t.resourceId = IddConfig;
+        t.caption = "Orvane Configuration";
+        t.style = win::WsPopup | win::WsVisible | win::WsCaption | win::WsSysMenu | win::WsMinimizeBox | win::DsModalFrame |
+                  win::DsSetFont;
+        t.exStyle = win::WsExAppWindow;
+        t.cx = 502;
+        t.cy = 221;
+        t.menuBar = &ConfigMenuBar();
+        t.controls = {
+            {IdcManagerList, ui::ListViewClass, "", ListStyle | win::WsTabStop, 15, 15, 205, 65},
+            {IdcAdd, ui::ButtonClass, "ADDBUTTON", BitmapButton | win::WsTabStop, 25, 90, 45, 15},
+            {IdcRemove, ui::ButtonClass, "REMOVEBUTTON", BitmapButton | win::WsTabStop, 81, 90, 45, 15},
+            {IdcStartupList, ui::ListViewClass, "", ListStyle | win::LvsNoColumnHeader | win::WsTabStop, 15, 125, 205, 65},
+            {IdcClose, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsTabStop, 174, 200, 50, 14},
+            {ui::IdStatic, ui::StaticClass, "Startup Manager", win::SsLeft, 15, 5, 55, 10},
+            {ui::IdStatic, ui::StaticClass, "Windows' Startup Folder", win::SsLeft, 15, 114, 80, 10},
+            {IdcAdvanced, ui::ButtonClass, "Advanced >>", win::BsPushButton, 171, 90, 50, 15},
+            {IdcRegistryAdd, ui::ButtonClass, "<-- Add", win::BsPushButton, 230, 30, 50, 15},
+            {IdcRegistryRemove, ui::ButtonClass, "Remove -->", win::BsPushButton, 230, 50, 50, 15},
+            {ui::IdStatic, ui::StaticClass, "Registry's Run/Services", win::SsLeft, 291, 5, 79, 10},
+            {IdcCloseAdvanced, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsTabStop, 445, 200, 50, 14},
+            {IdcRunServicesList, ui::ListViewClass, "", ListStyle | win::LvsNoColumnHeader, 290, 80, 205, 65},
+            {IdcRunList, ui::ListViewClass, "", ListStyle | win::LvsNoColumnHeader, 290, 15, 205, 65},
+            {IdcBasic, ui::ButtonClass, "<< Advanced", win::BsPushButton, 230, 90, 50, 15},
+            {IdcManagerUp, ui::ButtonClass, "UPARROW", BitmapButton, 2, 35, 10, 14},
+            {IdcManagerDown, ui::ButtonClass, "DOWNARROW", BitmapButton, 2, 53, 10, 14},
+            {IdcStartupUp, ui::ButtonClass, "UPARROW", BitmapButton, 2, 142, 10, 14},
+            {IdcStartupDown, ui::ButtonClass, "DOWNARROW", BitmapButton, 2, 160, 10, 14},
+        };
+        return t;
+    }();
+    return dialog;
+}

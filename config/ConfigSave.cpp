@@ -1,0 +1,49 @@
+// The ways out of the dialog: the save sequence, the save prompt, Escape,
+// and the runner's start-up entry that each of them brings in line.
+#include "common/RegistryValues.h"
+#include "common/RunnerSettings.h"
+#include "config/ConfigDlg.h"
+
+void CConfigDlg::OnOK() {
+    RegisterRunner();
+    WriteManagerInfo();
+    if (m_bManagerOrderChanged || m_bStartupOrderChanged) ReorderFiles();
+    EndDialog(win::IdOk);
+}
+
+// Moves made in the dialog have already happened, so even Escape brings the
+// Run value in line: items taken out of the Windows Startup folder would
+// otherwise never start again.
+void CConfigDlg::OnCancel() {
+    RegisterRunner();
+    EndDialog(win::IdCancel);
+}
+
+void CConfigDlg::OnClose() {
+    if (m_bModified && m_platform.messages.Show("Do you want to save changes before exiting?",
+                                                win::MbYesNo | win::MbIconStop) == win::IdYes) {
+        OnOK();
+        return;
+    }
+    RegisterRunner();
+    // The default WM_CLOSE ends the dialog as IDCANCEL, without going through
+    // OnCancel a second time.
+    EndDialog(win::IdCancel);
+}
+
+void CConfigDlg::RegisterRunner() {
+    IRegistry& registry = m_platform.registry;
+    if (m_listManager->Count() == 0) {
+        // A value or key that is not there is no error.
+        DeleteRegistryValue(registry, RegistryRoot::LocalMachine, m_strRunKey, settings::kRunValue);
+        return;
+    }
+    std::string runner = m_strConfigDir + settings::kRunnerFile;
+    // Unquoted, a path with blanks lets Windows start another program first
+    // (C:\Program.exe for C:\Program Files\...).
+    if (runner.find(' ') != std::string::npos) runner = "\"" + runner + "\"";
+    if (!SetRegistryString(registry, RegistryRoot::LocalMachine, m_strRunKey, settings::kRunValue, runner)) {
+        m_platform.messages.Show("Could not enable Orvane program.\nError accessing HKEY_LOCAL_MACHINE\\" + m_strRunKey,
+                                 win::MbIconExclamation);
+    }
+}

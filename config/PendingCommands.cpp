@@ -1,0 +1,22 @@
+// Commands routed by the dialog whose work is not built yet: the moves, deletion,
+// restore, item properties, runner options, Explore, Help and About. Each
+// moves to its own file with its behaviour.
+#include "config/ConfigDlg.h"
+
+void CConfigDlg::OnAdd() {}
+void CConfigDlg::OnRemove() {}
+void CConfigDlg::OnRegistryAdd() {}
+void CConfigDlg::OnRegistryRemove() {}
+void CConfigDlg::OnListKeyDown(IListView&, int) {}
+void CConfigDlg::OnPopupDelete() {}
+void CConfigDlg::OnPopupProperties() {}
+void CConfigDlg::OnDblClkManager() {}
+void CConfigDlg::OnDblClkStartup() {}
+void CConfigDlg::OnDblClkRun() {}
+void CConfigDlg::OnDblClkRunServices() {}
+void CConfigDlg::OnExplore() {}
+void CConfigDlg::OnViewExplore() {}
+void CConfigDlg::OnOptions() {}
+void CConfigDlg::OnRestore() {}
+void CConfigDlg::OnAbout() {}
+void CConfigDlg::OnHelpContents() {}

@@ -1,0 +1,67 @@
+#pragma once
+// The configuration program in a memory machine: OrvaneConfig in C:\ORVANE,
+// Windows in C:\WINDOWS, its main dialog on the headless ui.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "common/ProfileStore.h"
+#include "common/RunnerSettings.h"
+#include "config/ConfigDlg.h"
+#include "config/ConfigResources.h"
+#include "platform/memory/MemoryWorld.h"
+#include "ui/headless/HeadlessControls.h"
+#include "ui/headless/HeadlessDialogHost.h"
+
+struct ConfigWorld {
+    static constexpr const char* Dir = "C:\\ORVANE\\";
+    static constexpr const char* Manager = "C:\\ORVANE\\Startup\\";
+    static constexpr const char* Ini = "C:\\ORVANE\\Orvane.ini";
+    static constexpr const char* Roc = "C:\\ORVANE\\Roc\\";
+    static constexpr const char* StartupFolder = "C:\\WINDOWS\\Start Menu\\Programs\\Startup\\";
+    static constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    static constexpr const char* RunServicesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+
+    explicit ConfigWorld(const std::string& modulePath = "C:\\ORVANE\\OrvaneConfig.exe",
+                         const std::string& windowsDirectory = "C:\\WINDOWS")
+        : world(modulePath, windowsDirectory) {
+        // A machine where the runner lies beside the program.
+        world.files.AddFile(std::string(DirectoryOf(modulePath)) + "\\Orvane.exe", "runner");
+        world.files.AddDirectory(std::string(StartupFolder).substr(0, std::string(StartupFolder).size() - 1));
+    }
+
+    MemoryWorld world;
+    Platform platform = world.platform();
+    CProfileStore profile{world.registry, settings::kCompanyKey, "OrvaneConfig"};
+    CConfigDlg dialog{platform, profile};
+    HeadlessDialogHost host{dialog};
+
+    // Shortcuts in the manager directory, in creation (enumeration) order.
+    void AddManaged(const std::vector<std::string>& names) {
+        for (const std::string& name : names) world.files.AddFile(Manager + name + ".lnk", "link " + name);
+    }
+    void AddStartup(const std::vector<std::string>& names) {
+        for (const std::string& name : names) world.files.AddFile(StartupFolder + name + ".lnk", "link " + name);
+    }
+    void WriteIni(const std::string& text) { world.files.AddFile(Ini, text); }
+
+    HeadlessListView& List(int id) { return dynamic_cast<HeadlessListView&>(host.ListView(id)); }
+    std::vector<std::string> Rows(int id) { return List(id).Names(); }
+    // Entry names of a directory, in enumeration order.
+    std::vector<std::string> Entries(const std::string& dir) { return world.files.Names(dir.substr(0, dir.size() - 1)); }
+    bool RunValueSet() const {
+        return world.registry.HasValue(RegistryRoot::LocalMachine, RunKey, settings::kRunValue);
+    }
+    std::string RunValue() const {
+        return world.registry.Value(RegistryRoot::LocalMachine, RunKey, settings::kRunValue).Text();
+    }
+    const std::vector<ShownMessage>& Shown() const { return world.messages.shown; }
+
+private:
+    static std::string DirectoryOf(const std::string& path) { return path.substr(0, path.rfind('\\')); }
+};
+
+inline bool operator==(const ShownMessage& a, const ShownMessage& b) { return a.text == b.text && a.style == b.style; }
+inline std::ostream& operator<<(std::ostream& out, const ShownMessage& m) {
+    return out << "{\"" << m.text << "\", " << m.style << "}";
+}
