@@ -1,0 +1,96 @@
+#include "runner/RunnerDlg.h"
+
+#include "common/ManagerInfo.h"
+#include "common/RunnerSettings.h"
+#include "common/TextHelpers.h"
+#include "runner/RunnerDialogTemplate.h"
+#include "runner/RunnerIds.h"
+
+using namespace runner;
+
+const char* const CRunnerDlg::FirstRunMessage =
+    "OrvaneConfig must be run at least once before this\n"
+    "program may be used.";
+const char* const CRunnerDlg::RunError = "There was an error running this program.";
+const char* const CRunnerDlg::WaitsUnreadable = "\nThere was an error reading this file.  Wait times will not be used.";
+const char* const CRunnerDlg::JumpQuestion =
+    "You selected another program.  Are you sure you want\n"
+    "to start running the programs starting at that point?";
+const char* const CRunnerDlg::ScrollLockOn = "Cannot continue, Scroll Lock is on.";
+
+CRunnerDlg::CRunnerDlg(Platform& platform)
+    : CDialog(RunnerDialogTemplate()),
+      m_platform(platform),
+      m_bmpStopped(IdbStopped),
+      m_bmpWaiting(IdbWaiting),
+      m_bmpGo(IdbGo),
+      m_hIcon(IdiRunner) {
+    On(Notify::Command, IdcPause, [this] { OnPause(); });
+    On(Notify::Command, IdcSkip, [this] { OnSkip(); });
+    On(Notify::Command, IdcRunNow, [this] { OnRunNow(); });
+    On(Notify::Command, IdcNoWait, [this] { OnNoWait(); });
+    On(Notify::Command, IdcRunNone, [this] { OnRunNone(); });
+    On(Notify::SelChange, IdcRunList, [this] { OnSelChangeRunList(); });
+    On(Notify::DblClk, IdcRunList, [this] { OnDblClkRunList(); });
+}
+
+bool CRunnerDlg::OnInitDialog() {
+    Window().SetIcon(m_hIcon);
+    m_strRunError = RunError;
+
+    const RunnerSettings settings = ReadRunnerSettings(m_platform.registry);
+    if (settings.keyOpened) {
+        m_strIniPath = settings.iniPath;
+        m_strConfigPath = settings.configPath;
+        m_nPlacement = settings.placement;
+        m_bMinimized = settings.minimized;
+        Window().Button(IdcCloseWhenFinished).SetCheck(settings.closeWhenFinished != 0 ? 1 : 0);
+    }
+    if (m_strConfigPath.empty() || m_strIniPath.empty()) {
+        m_platform.messages.Show(FirstRunMessage, win::MbIconExclamation);
+        EndDialog(win::IdCancel);
+        return true;
+    }
+
+    BuildRunList();
+    if (Window().ListBox(IdcRunList).Count() == 0) {
+        EndDialog(win::IdCancel);
+        return true;
+    }
+
+    std::vector<std::string> names;
+    IListBox& list = Window().ListBox(IdcRunList);
+    for (int i = 0; i < list.Count(); ++i) names.push_back(list.Line(i));
+    if (!ReadWaitTimes(m_platform.files, m_strIniPath, names, m_listWaits))
+        m_platform.messages.Show(m_strIniPath + WaitsUnreadable, win::MbIconExclamation);
+
+    PlaceWindow();
+    if (m_bMinimized != 0) Window().Minimize();
+    StartRun();
+    return true;
+}
+
+void CRunnerDlg::BuildRunList() {
+    IListBox& list = Window().ListBox(IdcRunList);
+    for (const FileEntry& entry : m_platform.files.Find(m_strConfigPath + "Startup\\*.*")) {
+        if (entry.IsDirectory()) continue;
+        list.AddString(entry.Title());
+        m_listPaths.push_back(entry.path);
+    }
+}
+
+void CRunnerDlg::PlaceWindow() {
+    const Rect screen = m_platform.screen.Desktop();
+    // Still at the screen origin: right and bottom are the window's size.
+    const Rect window = Window().WindowRect();
+    int x = 0, y = 0;
+    if (m_nPlacement == 1) {
+        x = IntDivide(screen.right, 2) - IntDivide(window.right, 2);
+        y = IntDivide(screen.bottom, 2) - IntDivide(window.bottom, 2);
+    } else if (m_nPlacement != 0) {
+        Rect workArea = screen;
+        m_platform.screen.WorkArea(workArea);
+        y = workArea.bottom - window.bottom;
+    }
+    Window().MoveTo(x, y, window.right, window.bottom);
+}

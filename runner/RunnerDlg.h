@@ -1,0 +1,79 @@
+#pragma once
+// The runner's dialog: start-up and run list (RunnerDlg.cpp) and the launch
+// sequencer driven by its timer (RunnerSequencer.cpp).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "ui/Dialog.h"
+
+class CRunnerDlg : public CDialog {
+public:
+    explicit CRunnerDlg(Platform& platform);
+
+    bool OnInitDialog() override;
+    void OnTimer(unsigned timerId) override;
+    int MinimizedIcon() const override { return m_hIcon; }
+
+    // The first-run message and the other texts the runner shows.
+    static const char* const FirstRunMessage;
+    static const char* const RunError;
+    static const char* const WaitsUnreadable;  // after the file's path
+    static const char* const JumpQuestion;
+    static const char* const ScrollLockOn;
+
+private:
+    // Start-up.
+    void BuildRunList();
+    void PlaceWindow();
+
+    // Sequencer.
+    void StartRun();
+    void StopRun();
+    void SetStatus(int lampId, const std::string& text);
+    void ShowCountdown(bool on);
+    void SetPaused(bool on);
+    void ReadLockKeys();
+    void PollLockKeys();
+    void Advance();
+    void Countdown();
+    void Launch();
+    void EndRunIfClosing();
+    int KeyState(int virtualKey);
+    int AskHeld(const std::string& text, unsigned style);
+
+    // Handlers.
+    void OnPause();
+    void OnSkip();
+    void OnRunNow();
+    void OnNoWait();
+    void OnRunNone();
+    void OnSelChangeRunList();
+    void OnDblClkRunList();
+
+    Platform& m_platform;
+
+    int m_bmpStopped, m_bmpWaiting, m_bmpGo;
+    std::vector<std::string> m_listPaths;
+    std::vector<std::string> m_listWaits;  // one per run-list item
+    std::string m_strConfigPath, m_strIniPath;
+    int m_nPlacement = 0, m_bMinimized = 0;
+    std::string m_strRunError;
+    bool m_bItemStarted = false, m_bCounting = false, m_bLaunchPending = false, m_bPaused = false;
+    int m_nCapsLockState = 0, m_nScrollLockState = 0;
+    int m_bNoWait = 0, m_bRunNone = 0;
+    std::string m_strCurrentPath, m_strCurrentDir;
+    SystemTime m_timeNow;
+    uint16_t m_wLastSecond = 0;
+    int m_nRemaining = 0;
+    int m_nCurrent = -1;
+    unsigned m_nTimerId = 0;
+    bool m_bRunning = false;
+    // Spaces out key polling and raising the window to every tenth tick;
+    // not reset by StartRun.
+    int m_nTickDivider = 10;
+    // One of the sequencer's own message boxes is open: ticks do nothing.
+    bool m_bBoxOpen = false;
+    const int m_hIcon;
+};

@@ -1,0 +1,340 @@
+#include <gtest/gtest.h>
+
+#include "tests/native/RunnerWorld.h"
+
+using namespace runner;
+
+namespace {
+
+const char* JumpQuestion =
+    "You selected another program.  Are you sure you want\nto start running the programs starting at that point?";
+
+class RunnerSequencer : public ::testing::Test {
+protected:
+    RunnerWorld r;
+    void Items(std::initializer_list<std::pair<const char*, const char*>> items) {
+        for (const auto& item : items) r.AddItem(item.first, item.second);
+    }
+    size_t Launches() const { return r.Launched().size(); }
+    bool CountdownButtons() { return r.host.Button(IdcSkip).IsEnabled() && r.host.Button(IdcRunNow).IsEnabled(); }
+};
+
+TEST_F(RunnerSequencer, WaitsZeroThreeZeroThenStoppedAndClosed) {
+    Items({{"A", "0"}, {"B", "3"}, {"C", ""}});
+    r.Open();
+    r.host.Tick();
+    EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("A")});
+    EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 0);
+    r.host.Tick();  // B: countdown from its wait
+    EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 1);
+    EXPECT_EQ(r.Lamp(), IdbWaiting);
+    EXPECT_EQ(r.Status(), "3");
+    EXPECT_TRUE(CountdownButtons());
+    r.world.clock.Advance(999);  // same second: nothing moves
+    r.host.Tick(5);
+    EXPECT_EQ(r.Status(), "3");
+    r.NextSecond();
+    EXPECT_EQ(r.Status(), "2");
+    r.NextSecond();
+    EXPECT_EQ(r.Status(), "1");
+    EXPECT_EQ(Launches(), 1u);
+    r.NextSecond();  // 0 gives way to the launch in the same tick
+    EXPECT_EQ(Launches(), 2u);
+    EXPECT_EQ(r.Lamp(), IdbGo);
+    EXPECT_EQ(r.Status(), "");
+    EXPECT_FALSE(CountdownButtons());
+    EXPECT_FALSE(r.host.HasEnded());
+    r.host.Tick();
+    EXPECT_EQ(r.Launched().back(), r.Item("C"));
+    EXPECT_EQ(r.Lamp(), IdbStopped);
+    EXPECT_EQ(r.Status(), "Stopped");
+    EXPECT_EQ(r.host.Result(), win::IdOk);
+}
+
+TEST_F(RunnerSequencer, WithCloseBoxClearTheStoppedRunStaysOpen) {
+    r.SetOption(settings::kCloseWhenFinished, 0);
+    Items({{"A", ""}});
+    r.Open();
+    r.host.Tick();
+    EXPECT_EQ(r.Status(), "Stopped");
+    EXPECT_FALSE(r.host.HasEnded());
+    EXPECT_FALSE(r.host.HasTimer(SequencerTimer));
+    r.host.SelectLine(IdcRunList, 0);  // while stopped a click only moves the selection
+    EXPECT_TRUE(r.world.messages.shown.empty());
+    r.host.Click(IdcPause);  // nothing to pause
+    EXPECT_EQ(r.Status(), "Stopped");
+    r.host.Click(win::IdOk);
+    EXPECT_EQ(r.host.Result(), win::IdOk);
+}
+
+TEST_F(RunnerSequencer, OddWaitsLaunchAtOnceAndLargeOnesCountDown) {
+    Items({{"Neg", "-5"}, {"Letters", "ab"}, {"Long", "500"}});
+    r.Open();
+    r.host.Tick(2);
+    EXPECT_EQ(Launches(), 2u);
+    r.host.Tick();
+    EXPECT_EQ(r.Status(), "500");
+}
+
+TEST_F(RunnerSequencer, PauseHoldsTheCountdownAndResumeGoesOnFromTheNumberShown) {
+    Items({{"A", "10"}, {"B", ""}});
+    r.Open();
+    r.host.Tick();
+    r.NextSecond();
+    r.NextSecond();
+    r.NextSecond();
+    EXPECT_EQ(r.Status(), "7");
+    r.host.Click(IdcPause);
+    EXPECT_EQ(r.Lamp(), IdbStopped);
+    EXPECT_EQ(r.Status(), "Paused");
+    EXPECT_EQ(r.host.Button(IdcPause).Text(), "Resume");
+    EXPECT_TRUE(CountdownButtons());  // still usable while paused
+    for (int i = 0; i < 90; ++i) r.NextSecond();
+    EXPECT_EQ(r.Status(), "Paused");
+    r.world.clock.Advance(300);
+    r.host.Click(IdcPause);
+    EXPECT_EQ(r.Lamp(), IdbWaiting);
+    EXPECT_EQ(r.Status(), "");
+    EXPECT_EQ(r.host.Button(IdcPause).Text(), "&Pause");
+    r.host.Tick();  // the stale second counts once: 7 again
+    EXPECT_EQ(r.Status(), "7");
+    r.NextSecond();
+    EXPECT_EQ(r.Status(), "6");
+    EXPECT_EQ(Launches(), 0u);
+}
+
+TEST_F(RunnerSequencer, RaisesTheWindowEveryTenthTickUnlessPaused) {
+    Items({{"A", "50"}});
+    r.Open();
+    r.host.Tick(9);
+    EXPECT_EQ(r.host.ForegroundCount(), 0);
+    r.host.Tick();
+    EXPECT_EQ(r.host.ForegroundCount(), 1);
+    r.host.Click(IdcPause);
+    r.host.Tick(20);
+    EXPECT_EQ(r.host.ForegroundCount(), 1);
+}
+
+TEST_F(RunnerSequencer, SkipGoesToTheNextItemAndOnTheLastStops) {
+    Items({{"A", "5"}, {"B", "5"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcPause);
+    r.host.Click(IdcSkip);  // also resumes
+    EXPECT_EQ(r.Lamp(), IdbWaiting);
+    EXPECT_EQ(r.host.Button(IdcPause).Text(), "&Pause");
+    r.host.Tick();
+    EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 1);
+    EXPECT_EQ(r.Status(), "5");
+    r.host.Click(IdcSkip);
+    r.host.Tick();
+    EXPECT_TRUE(r.Launched().empty());
+    EXPECT_EQ(r.Status(), "Stopped");
+    EXPECT_EQ(r.host.Result(), win::IdOk);
+}
+
+TEST_F(RunnerSequencer, RunNowLaunchesTheCurrentItemAtTheNextTick) {
+    Items({{"A", "20"}, {"B", "20"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcRunNow);
+    EXPECT_EQ(r.Lamp(), IdbGo);
+    EXPECT_EQ(r.Status(), "");
+    r.host.Tick();
+    EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("A")});
+    r.host.Tick();
+    EXPECT_EQ(r.Status(), "20");
+}
+
+TEST_F(RunnerSequencer, NoWaitEndsTheCountdownAndLaunchesOnePerTick) {
+    Items({{"A", "20"}, {"B", "20"}, {"C", "20"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcPause);
+    r.host.Click(IdcNoWait);  // overrides the pause at the next tick
+    r.host.Tick();
+    EXPECT_EQ(Launches(), 1u);
+    EXPECT_EQ(r.Lamp(), IdbGo);
+    r.host.Tick();
+    r.host.Tick();
+    EXPECT_EQ(Launches(), 3u);
+    EXPECT_EQ(r.host.Result(), win::IdOk);
+}
+
+// Skipped is skipped: a No Wait step on a run whose last item was skipped launches nothing.
+TEST_F(RunnerSequencer, NoWaitAfterSkippingTheLastItemLaunchesNothing) {
+    Items({{"A", "20"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcNoWait);
+    r.host.Click(IdcSkip);
+    r.host.Tick();
+    EXPECT_TRUE(r.Launched().empty());
+    EXPECT_EQ(r.Status(), "Stopped");
+}
+
+TEST_F(RunnerSequencer, CapsLockAtStartRunsWithoutCountdownsUntilItIsTurnedOff) {
+    for (const char* name : {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"}) r.AddItem(name, "5");
+    r.world.keyboard.Set(win::VkCapital, 1);
+    r.Open();
+    r.host.Tick(9);
+    EXPECT_EQ(Launches(), 9u);
+    r.world.keyboard.Set(win::VkCapital, 0);
+    r.host.Tick();  // the tenth tick polls the keys: J counts down
+    EXPECT_EQ(r.Status(), "5");
+    EXPECT_EQ(Launches(), 9u);
+}
+
+TEST_F(RunnerSequencer, CapsLockTurnedOnMidRunActsAsNoWait) {
+    Items({{"A", "30"}, {"B", "30"}});
+    r.Open();
+    r.world.keyboard.Set(win::VkCapital, -127);  // held while on: still on
+    r.host.Tick(10);
+    EXPECT_EQ(Launches(), 1u);
+    r.host.Tick();
+    EXPECT_EQ(Launches(), 2u);
+}
+
+TEST_F(RunnerSequencer, ScrollLockAtStartStopsBeforeAnyLaunch) {
+    Items({{"A", ""}});
+    r.world.keyboard.Set(win::VkScroll, 1);
+    r.Open();
+    r.host.Tick();
+    EXPECT_TRUE(r.Launched().empty());
+    EXPECT_EQ(r.Status(), "Stopped");
+    EXPECT_EQ(r.host.Result(), win::IdOk);
+}
+
+TEST_F(RunnerSequencer, RunNoneClosesAtOnceWhenTheBoxIsTicked) {
+    Items({{"A", "9"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcRunNone);
+    EXPECT_EQ(r.host.Result(), win::IdOk);
+    EXPECT_TRUE(r.Launched().empty());
+}
+
+TEST_F(RunnerSequencer, RunNoneThenDoubleClickRestartsFromThatLine) {
+    r.SetOption(settings::kCloseWhenFinished, 0);
+    Items({{"A", "9"}, {"B", "0"}, {"C", "0"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcPause);
+    r.host.Click(IdcRunNone);
+    EXPECT_FALSE(r.host.HasEnded());
+    r.host.Tick();
+    EXPECT_EQ(r.Status(), "Stopped");
+    EXPECT_EQ(r.Lamp(), IdbStopped);
+    EXPECT_FALSE(CountdownButtons());
+    EXPECT_FALSE(r.host.HasEnded());
+
+    r.world.keyboard.Set(win::VkScroll, 1);
+    r.host.DoubleClickLine(IdcRunList, 1);
+    ASSERT_EQ(r.world.messages.shown.size(), 1u);
+    EXPECT_EQ(r.world.messages.shown[0].text, "Cannot continue, Scroll Lock is on.");
+    EXPECT_EQ(r.world.messages.shown[0].style, win::MbIconExclamation);
+    EXPECT_FALSE(r.host.HasTimer(SequencerTimer));
+
+    r.world.keyboard.Set(win::VkScroll, 0);
+    r.host.DoubleClickLine(IdcRunList, 1);
+    EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 0);
+    EXPECT_EQ(r.Lamp(), IdbGo);
+    EXPECT_EQ(r.host.Button(IdcPause).Text(), "&Pause");
+    r.host.Tick(2);
+    EXPECT_EQ(r.Launched(), (std::vector<std::string>{r.Item("B"), r.Item("C")}));
+    EXPECT_EQ(r.Status(), "Stopped");
+    EXPECT_FALSE(r.host.HasEnded());
+}
+
+TEST_F(RunnerSequencer, DoubleClickWhileRunningDoesNothing) {
+    Items({{"A", "9"}, {"B", "9"}});
+    r.Open();
+    r.host.Tick();
+    r.host.SendNotify(Notify::DblClk, IdcRunList);
+    EXPECT_EQ(r.Status(), "9");
+    EXPECT_TRUE(r.world.messages.shown.empty());
+}
+
+TEST_F(RunnerSequencer, LaunchErrorHoldsTheRunWhileItsBoxIsOpen) {
+    Items({{"A", ""}, {"B", ""}});
+    r.world.faults.Add(Fault::Execute, r.Item("A"), 1);
+    r.Open();
+    std::string statusInBox;
+    int lampInBox = 0;
+    r.world.messages.Answer(win::IdOk, [&] {
+        statusInBox = r.Status();
+        lampInBox = r.Lamp();
+        r.host.Tick(25);  // ticks of the box's own loop do nothing
+        EXPECT_EQ(r.Launched().size(), 1u);
+    });
+    r.host.Tick();
+    EXPECT_EQ(statusInBox, "Error");
+    EXPECT_EQ(lampInBox, IdbStopped);
+    ASSERT_EQ(r.world.messages.shown.size(), 1u);
+    EXPECT_EQ(r.world.messages.shown[0].text, r.Item("A") + "\nThere was an error running this program.");
+    EXPECT_EQ(r.world.messages.shown[0].style, win::MbIconExclamation);
+    EXPECT_EQ(r.Lamp(), IdbGo);
+    EXPECT_EQ(r.Status(), "");
+    r.host.Tick();
+    EXPECT_EQ(r.Launched().back(), r.Item("B"));
+}
+
+TEST_F(RunnerSequencer, JumpAnsweredYesRunsFromTheChosenLineWithItsOwnWait) {
+    Items({{"A", "0"}, {"B", "0"}, {"C", "40"}, {"D", "4"}});
+    r.Open();
+    r.host.Tick(3);
+    EXPECT_EQ(r.Status(), "40");
+    r.world.messages.Answer(win::IdYes, [&] { r.host.Tick(12); });
+    r.host.SelectLine(IdcRunList, 1);  // above the current one
+    ASSERT_EQ(r.world.messages.shown.size(), 1u);
+    EXPECT_EQ(r.world.messages.shown[0].text, JumpQuestion);
+    EXPECT_EQ(r.world.messages.shown[0].style, win::MbYesNoCancel | win::MbIconQuestion);
+    EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 0);
+    EXPECT_EQ(Launches(), 2u);
+    r.host.Tick();
+    EXPECT_EQ(r.Launched().back(), r.Item("B"));
+    r.host.Tick();
+    EXPECT_EQ(r.Status(), "40");
+}
+
+TEST_F(RunnerSequencer, JumpToTheFirstLineClearsTheSelection) {
+    Items({{"A", "0"}, {"B", "30"}});
+    r.Open();
+    r.host.Tick(2);
+    r.world.messages.Answer(win::IdYes);
+    r.host.SelectLine(IdcRunList, 0);
+    EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), -1);
+    r.host.Tick();
+    EXPECT_EQ(r.Launched(), (std::vector<std::string>{r.Item("A"), r.Item("A")}));
+}
+
+TEST_F(RunnerSequencer, JumpAnsweredNoRestoresTheSelectionAndKeepsAPause) {
+    Items({{"A", "30"}, {"B", "30"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcPause);
+    r.world.messages.Answer(win::IdNo);
+    r.host.SelectLine(IdcRunList, 1);
+    EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 0);
+    EXPECT_EQ(r.Status(), "Paused");
+    r.NextSecond();
+    EXPECT_EQ(r.Status(), "Paused");
+    r.host.SelectLine(IdcRunList, 1);  // unscripted: Cancel, and a running run runs on
+    r.host.Click(IdcPause);
+    r.host.Tick();
+    EXPECT_EQ(r.Status(), "30");
+}
+
+TEST_F(RunnerSequencer, JumpAnsweredYesWhilePausedResumes) {
+    Items({{"A", "30"}, {"B", "0"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcPause);
+    r.world.messages.Answer(win::IdYes);
+    r.host.SelectLine(IdcRunList, 1);
+    EXPECT_EQ(r.host.Button(IdcPause).Text(), "&Pause");
+    r.host.Tick();
+    EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("B")});
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#pragma once
+// A runner in a memory machine: Orvane in C:\ORVANE, settings as the
+// configuration program leaves them, items added with their waits.
+#include <string>
+#include <vector>
+
+#include "common/RunnerSettings.h"
+#include "platform/memory/MemoryWorld.h"
+#include "runner/RunnerDlg.h"
+#include "runner/RunnerIds.h"
+#include "ui/headless/HeadlessDialogHost.h"
+
+struct RunnerWorld {
+    static constexpr const char* Dir = "C:\\ORVANE\\";
+    static constexpr const char* Ini = "C:\\ORVANE\\Orvane.ini";
+    static constexpr const char* Manager = "C:\\ORVANE\\Startup\\";
+
+    MemoryWorld world{"C:\\ORVANE\\Orvane.exe"};
+    Platform platform = world.platform();
+    CRunnerDlg dialog{platform};
+    HeadlessDialogHost host{dialog};
+    std::string ini;
+
+    RunnerWorld() {
+        world.registry.SetString(RegistryRoot::CurrentUser, settings::kKey, settings::kConfigPath, Dir);
+        world.registry.SetString(RegistryRoot::CurrentUser, settings::kKey, settings::kIniPath, Ini);
+        world.files.AddDirectory("C:\\ORVANE\\Startup");
+    }
+    void SetOption(const char* name, uint32_t value) {
+        world.registry.SetDword(RegistryRoot::CurrentUser, settings::kKey, name, value);
+    }
+    // A shortcut in the manager directory and, unless lineless, its line.
+    void AddItem(const std::string& name, const std::string& wait, bool lineless = false) {
+        world.files.AddFile(Manager + name + ".lnk", "link");
+        if (!lineless) AddLine(name, wait);
+    }
+    void AddLine(const std::string& name, const std::string& wait) {
+        ini += "\"" + name + "\", \"Startup\", \"" + wait + "\"\r\n";
+    }
+    bool Open() {
+        world.files.AddFile(Ini, ini);
+        return host.Open();
+    }
+    std::string Status() { return host.Static(runner::IdcStatus).Text(); }
+    int Lamp() { return host.Static(runner::IdcLamp).Bitmap(); }
+    std::vector<std::string> Launched() const {
+        std::vector<std::string> files;
+        for (const Launch& launch : world.shell.launches) files.push_back(launch.file);
+        return files;
+    }
+    std::string Item(const std::string& name) const { return Manager + name + ".lnk"; }
+    // The clock on to the next second boundary, then one tick.
+    void NextSecond() {
+        world.clock.Advance(1000 - world.clock.time.milliseconds);
+        host.Tick();
+    }
+};
