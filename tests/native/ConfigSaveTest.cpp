@@ -1,0 +1,177 @@
+// The ways out of the configuration program against what each one writes:
+// Orvane.ini, the runner's Run value and the directory order.
+#include <gtest/gtest.h>
+
+#include "tests/native/ConfigWorld.h"
+
+using namespace config;
+
+namespace {
+
+using Names = std::vector<std::string>;
+const ShownMessage SavePrompt{"Do you want to save changes before exiting?", win::MbYesNo | win::MbIconStop};
+// A line naming no item: gone after a save, kept by every other ending.
+const std::string OldIni = "\"B\", \"Run\", \"5\"\r\n\"Gone\", \"Startup\", \"9\"\r\n";
+const std::string SavedIni = "\"A\", \"\", \"\"\r\n\"B\", \"Run\", \"5\"\r\n";
+const std::string MovedIni = "\"B\", \"Run\", \"5\"\r\n\"A\", \"\", \"\"\r\n";
+
+enum class Ending { Close, CloseAdvanced, Enter, TitleBar, Exit, Escape };
+
+// A manager with A and B, the Run value pointing elsewhere, and B moved up
+// when changed.
+struct Session {
+    ConfigWorld w;
+    explicit Session(bool changed) {
+        w.AddManaged({"A", "B"});
+        w.WriteIni(OldIni);
+        w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane", "C:\\OLD\\Orvane.exe");
+        EXPECT_TRUE(w.host.Open());
+        if (changed) {
+            w.host.ClickRow(IdcManagerList, 1);
+            w.host.Click(IdcManagerUp);
+        }
+    }
+    void End(Ending ending) {
+        switch (ending) {
+        case Ending::Close: w.host.Click(IdcClose); break;
+        case Ending::CloseAdvanced: w.host.Click(IdcAdvanced); w.host.Click(IdcCloseAdvanced); break;
+        case Ending::Enter: w.host.KeyDown(IdcManagerList, win::VkReturn); break;
+        case Ending::TitleBar: w.host.Close(); break;
+        case Ending::Exit: w.host.Command(IdAppExit); break;
+        case Ending::Escape: w.host.KeyDown(IdcManagerList, win::VkEscape); break;
+        }
+    }
+    std::string Ini() { return w.world.files.Contents(ConfigWorld::Ini); }
+};
+
+}  // namespace
+
+TEST(ConfigSave, EveryCloseButtonSavesInFullWhateverTheFlags) {
+    for (Ending ending : {Ending::Close, Ending::CloseAdvanced, Ending::Enter}) {
+        Session unchanged(false);
+        unchanged.End(ending);
+        EXPECT_EQ(unchanged.w.host.Result(), win::IdOk);
+        EXPECT_TRUE(unchanged.w.Shown().empty());
+        EXPECT_EQ(unchanged.Ini(), SavedIni);
+        EXPECT_EQ(unchanged.w.RunValue(), "C:\\ORVANE\\Orvane.exe");
+
+        Session changed(true);
+        changed.End(ending);
+        EXPECT_EQ(changed.Ini(), MovedIni);
+        EXPECT_EQ(changed.w.Entries(ConfigWorld::Manager), (Names{"B.lnk", "A.lnk"}));
+    }
+}
+
+TEST(ConfigSave, ClosingTheWindowWithoutChangesOnlyBringsTheRunValueInLine) {
+    for (Ending ending : {Ending::TitleBar, Ending::Exit}) {
+        Session s(false);
+        s.End(ending);
+        EXPECT_TRUE(s.w.Shown().empty());
+        EXPECT_EQ(s.w.host.Result(), win::IdCancel);
+        EXPECT_EQ(s.Ini(), OldIni);
+        EXPECT_EQ(s.w.RunValue(), "C:\\ORVANE\\Orvane.exe");
+    }
+}
+
+TEST(ConfigSave, ClosingTheWindowAfterChangesAsks) {
+    for (Ending ending : {Ending::TitleBar, Ending::Exit}) {
+        Session yes(true);
+        yes.w.world.messages.Answer(win::IdYes);
+        yes.End(ending);
+        EXPECT_EQ(yes.w.Shown(), (std::vector<ShownMessage>{SavePrompt}));
+        EXPECT_EQ(yes.w.host.Result(), win::IdOk);
+        EXPECT_EQ(yes.Ini(), MovedIni);
+        EXPECT_EQ(yes.w.Entries(ConfigWorld::Manager), (Names{"B.lnk", "A.lnk"}));
+        EXPECT_EQ(yes.w.RunValue(), "C:\\ORVANE\\Orvane.exe");
+
+        Session no(true);
+        no.w.world.messages.Answer(win::IdNo);
+        no.End(ending);
+        EXPECT_EQ(no.w.Shown(), (std::vector<ShownMessage>{SavePrompt}));
+        EXPECT_EQ(no.w.host.Result(), win::IdCancel);
+        EXPECT_EQ(no.Ini(), OldIni);
+        EXPECT_EQ(no.w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
+        EXPECT_FALSE(no.w.world.files.Exists("C:\\ORVANE\\Roc"));
+        EXPECT_EQ(no.w.RunValue(), "C:\\ORVANE\\Orvane.exe");
+    }
+}
+
+TEST(ConfigSave, EscapeAsksAndSavesNothingButTheRunValue) {
+    Session s(true);
+    s.End(Ending::Escape);
+    EXPECT_TRUE(s.w.Shown().empty());
+    EXPECT_EQ(s.w.host.Result(), win::IdCancel);
+    EXPECT_EQ(s.Ini(), OldIni);
+    EXPECT_EQ(s.w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
+    EXPECT_EQ(s.w.RunValue(), "C:\\ORVANE\\Orvane.exe");
+
+    // With the manager emptied from outside the value goes, so Windows
+    // does not start a runner with nothing to run.
+    ConfigWorld empty;
+    empty.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane", "C:\\ORVANE\\Orvane.exe");
+    ASSERT_TRUE(empty.host.Open());
+    empty.host.Escape();
+    EXPECT_FALSE(empty.RunValueSet());
+    EXPECT_TRUE(empty.Shown().empty());
+}
+
+TEST(ConfigSave, AnEmptyManagerEmptiesTheFileAndRemovesTheRunValue) {
+    ConfigWorld w;
+    w.WriteIni(OldIni);
+    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane", "C:\\ORVANE\\Orvane.exe");
+    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray", "TRAY.EXE");
+    ASSERT_TRUE(w.host.Open());
+    w.host.Click(IdcClose);
+    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), "");
+    EXPECT_FALSE(w.RunValueSet());
+    EXPECT_TRUE(w.world.registry.HasValue(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray"));
+
+    // No value to remove, or no key at all, is no error.
+    ConfigWorld bare;
+    ASSERT_TRUE(bare.host.Open());
+    bare.world.faults.Add(Fault::RegistryOpen, ConfigWorld::RunKey);
+    bare.host.Click(IdcClose);
+    EXPECT_TRUE(bare.Shown().empty());
+}
+
+TEST(ConfigSave, ARunnerPathWithBlanksIsQuoted) {
+    ConfigWorld w("C:\\Program Files\\Orvane\\OrvaneConfig.exe");
+    w.world.files.AddFile("C:\\Program Files\\Orvane\\Startup\\A.lnk");
+    ASSERT_TRUE(w.host.Open());
+    w.host.Click(IdcClose);
+    EXPECT_EQ(w.RunValue(), "\"C:\\Program Files\\Orvane\\Orvane.exe\"");
+    const RegistryValue value = w.world.registry.Value(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane");
+    EXPECT_EQ(value.type, win::RegSz);
+}
+
+TEST(ConfigSave, ARunValueThatCannotBeSetIsReportedAndTheSaveGoesOn) {
+    Session s(true);
+    s.w.world.faults.Add(Fault::RegistrySet, "Orvane");
+    s.End(Ending::Close);
+    EXPECT_EQ(s.w.Shown(), (std::vector<ShownMessage>{
+                               {"Could not enable Orvane program.\n"
+                                "Error accessing HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                win::MbIconExclamation}}));
+    EXPECT_EQ(s.Ini(), MovedIni);
+    EXPECT_EQ(s.w.Entries(ConfigWorld::Manager), (Names{"B.lnk", "A.lnk"}));
+    EXPECT_EQ(s.w.host.Result(), win::IdOk);
+
+    // The close without saving reports it once too.
+    Session closing(false);
+    closing.w.world.faults.Add(Fault::RegistrySet, "Orvane");
+    closing.End(Ending::TitleBar);
+    EXPECT_EQ(closing.w.Shown().size(), 1u);
+}
+
+TEST(ConfigSave, AManagerFileThatCannotBeWrittenKeepsItsContentsAndTheReorderStillRuns) {
+    Session s(true);
+    s.w.world.faults.Add(Fault::Open);  // any file: the information file and its scratch copy
+    s.End(Ending::Close);
+    EXPECT_EQ(s.w.Shown(), (std::vector<ShownMessage>{
+                               {"Error opening C:\\ORVANE\\Orvane.ini\nManager information could not be saved.",
+                                win::MbIconExclamation}}));
+    s.w.world.faults.Clear();
+    EXPECT_EQ(s.Ini(), OldIni);
+    EXPECT_EQ(s.w.Entries(ConfigWorld::Manager), (Names{"B.lnk", "A.lnk"}));
+    EXPECT_EQ(s.w.host.Result(), win::IdOk);
+}
