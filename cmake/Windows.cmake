@@ -70,6 +70,13 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
                         add_dependencies(wine_${suite}_tests ${program})
                     endif()
                 endforeach()
+                # A suite's probe/ folder: a plain program of its own that the
+                # programs under test launch (bin/wine_SUITE_probe.exe).
+                file(GLOB probe_sources CONFIGURE_DEPENDS ${dir}/probe/*.cpp)
+                if(probe_sources)
+                    add_executable(wine_${suite}_probe WIN32 ${probe_sources})
+                    add_dependencies(wine_${suite}_tests wine_${suite}_probe)
+                endif()
                 add_test(NAME wine_${suite} COMMAND ${WINE_ENV} run ${CMAKE_BINARY_DIR} $<TARGET_FILE:wine_${suite}_tests>)
                 set_tests_properties(wine_${suite} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wineprefix LABELS wine TIMEOUT 600)
             endif()

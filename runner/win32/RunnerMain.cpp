@@ -1,0 +1,16 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "platform/win32/Win32Platform.h"
+#include "runner/RunnerApp.h"
+#include "ui/win32/Win32DialogHost.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    InitCommonControls();
+    Win32Platform machine("Orvane");
+    Platform platform = machine.platform();
+    CRunnerApp app(platform, [](CDialog& dialog) { return Win32DialogHost(dialog).Run(); });
+    app.InitInstance();
+    return 0;
+}

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/wine/runner/RunnerProcess.h"
+
+namespace {
+
+constexpr int IdcRunList = 1000, IdcPause = 1001, IdcRunNone = 1005, IdcStatus = 1009;
+
+bool IsRunnerDialog(HWND hwnd) {
+    return WindowText(hwnd) == "Orvane" && GetDlgItem(hwnd, IdcRunList) != nullptr;
+}
+
+std::string Status(HWND dialog) {
+    return WindowText(GetDlgItem(dialog, IdcStatus));
+}
+
+std::string WithoutCarriageReturns(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+TEST(RunnerEndToEnd, LaunchesTheItemsInOrderWithTheirWaitsAndClosesItself) {
+    RunnerInstall install;
+    install.AddItem("Alpha", "");
+    install.AddItem("Bravo", "3");
+    install.AddItem("Charlie", "1");
+    install.WriteIni();
+    install.WriteSettings();
+    ASSERT_TRUE(install.Start());
+
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IdcRunList, LB_GETCOUNT, 0, 0), 3);
+    // Bravo counts down on the window: 3, 2 or 1 on a yellow lamp.
+    std::string seen;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            seen = Status(dialog);
+            return seen == "2";
+        },
+        5000))
+        << "status " << seen;
+
+    ASSERT_TRUE(install.WaitForExit(15000)) << "the runner did not close itself";
+    const std::vector<ProbeLaunch> log = install.Log();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].name, "Alpha");
+    EXPECT_EQ(log[1].name, "Bravo");
+    EXPECT_EQ(log[2].name, "Charlie");
+    // A wait of n lasts n - 1 to n seconds; a probe takes a moment to start.
+    const long long bravo = static_cast<long long>(log[1].time - log[0].time);
+    const long long charlie = static_cast<long long>(log[2].time - log[1].time);
+    EXPECT_GE(bravo, 1900);
+    EXPECT_LE(bravo, 3900);
+    EXPECT_GE(charlie, 0);
+    EXPECT_LE(charlie, 1900);
+    std::printf("launch offsets: Bravo %lld ms after Alpha (wait 3), Charlie %lld ms after Bravo (wait 1); "
+                "Bravo %llu ms and Charlie %llu ms past a second boundary\n",
+                bravo, charlie, log[1].time % 1000, log[2].time % 1000);
+}
+
+TEST(RunnerEndToEnd, ButtonsSteerTheRunAndCloseEndsIt) {
+    RunnerInstall install;
+    install.AddItem("Delta", "30");
+    install.AddItem("Echo", "");
+    install.WriteIni();
+    install.WriteSettings(0, 0, 0);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
+
+    SendMessageA(GetDlgItem(dialog, IdcPause), BM_CLICK, 0, 0);
+    EXPECT_EQ(Status(dialog), "Paused");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IdcPause)), "Resume");
+    SendMessageA(GetDlgItem(dialog, IdcRunNone), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Status(dialog) == "Stopped"; }, 5000));
+    EXPECT_FALSE(install.WaitForExit(500)) << "the close box is clear: the window stays";
+
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+    EXPECT_TRUE(install.Log().empty());
+}
+
+TEST(RunnerEndToEnd, FirstRunMessageAppearsAndTheProgramEnds) {
+    RunnerInstall install;
+    install.AddItem("Foxtrot", "");
+    install.WriteIni();
+    RunnerInstall::RemoveSettings();
+    ASSERT_TRUE(install.Start());
+    HWND box = install.WaitForWindow(
+        "#32770", [](HWND hwnd) { return GetDlgItem(hwnd, IDOK) && !GetDlgItem(hwnd, IdcRunList); }, 15000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(WindowText(box), "Orvane");
+    EXPECT_EQ(WithoutCarriageReturns(WindowText(GetDlgItem(box, 0xFFFF))),
+              "OrvaneConfig must be run at least once before this\nprogram may be used.");
+    SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+    EXPECT_TRUE(install.Log().empty());
+}
+
+TEST(RunnerEndToEnd, EmptyManagerEndsSilently) {
+    RunnerInstall install;
+    install.WriteIni();
+    install.WriteSettings();
+    ASSERT_TRUE(install.Start());
+    bool windowSeen = false;
+    const bool ended = WaitUntil(
+        [&] {
+            if (!install.Windows("#32770").empty()) windowSeen = true;
+            return install.WaitForExit(0);
+        },
+        15000);
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(windowSeen);
+}
+
+}  // namespace

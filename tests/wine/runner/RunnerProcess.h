@@ -1,0 +1,49 @@
+#pragma once
+// Orvane.exe driven from outside its process: a scratch install with its
+// manager directory, the settings in HKEY_CURRENT_USER, and the window found
+// and read through window messages as any other program would.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct ProbeLaunch {
+    std::string name;
+    unsigned long long time = 0;  // milliseconds, system clock
+};
+
+class RunnerInstall {
+public:
+    RunnerInstall();  // a fresh folder holding a copy of Orvane.exe and an empty Startup
+    ~RunnerInstall();
+
+    // A shortcut Startup\NAME.lnk to the probe, which logs NAME when started.
+    void AddItem(const std::string& name, const std::string& wait);
+    void WriteIni();
+    // The settings key as the configuration program leaves it.
+    void WriteSettings(int placement = 1, int minimized = 0, int closeWhenFinished = 1);
+    static void RemoveSettings();
+
+    bool Start();
+    // Waits for the process to end; false when it still runs after the time.
+    bool WaitForExit(DWORD milliseconds);
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    std::vector<ProbeLaunch> Log() const;
+
+    // Visible top-level windows of the process with this caption.
+    std::vector<HWND> Windows(const char* windowClass) const;
+    HWND WaitForWindow(const char* windowClass, const std::function<bool(HWND)>& test, DWORD milliseconds) const;
+
+    std::string dir;  // with its trailing backslash
+
+private:
+    std::string m_ini;
+    std::string m_log;
+    PROCESS_INFORMATION m_process{};
+};
+
+std::string WindowText(HWND hwnd);
+// Polls until the test holds; false after the time.
+bool WaitUntil(const std::function<bool()>& test, DWORD milliseconds);
+unsigned long long NowMilliseconds();
