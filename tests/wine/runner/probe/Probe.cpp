@@ -1,18 +1,36 @@
 // Stands in for a start-up item: appends "NAME<TAB>TIME" to a log, TIME in
 // milliseconds of the system clock (UTC, from 1601), and ends.
 //   wine_runner_probe.exe NAME LOGFILE
+// Without arguments NAME is the probe's own file title and LOGFILE the
+// environment's ORVANE_PROBE_LOG, so that renamed copies log themselves.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string OwnTitle() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = path;
+    name = name.substr(name.find_last_of('\\') + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    if (__argc < 3) return 2;
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-    FILE* log = std::fopen(__argv[2], "a");
+    const char* envLog = std::getenv("ORVANE_PROBE_LOG");
+    const std::string name = __argc >= 3 ? __argv[1] : OwnTitle();
+    const char* logPath = __argc >= 3 ? __argv[2] : envLog;
+    if (!logPath) return 2;
+    FILE* log = std::fopen(logPath, "a");
     if (!log) return 1;
-    std::fprintf(log, "%s\t%llu\n", __argv[1], ticks / 10000);
+    std::fprintf(log, "%s\t%llu\n", name.c_str(), ticks / 10000);
     return std::fclose(log) == 0 ? 0 : 1;
 }
