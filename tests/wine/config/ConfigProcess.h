@@ -1,0 +1,48 @@
+#pragma once
+// OrvaneConfig.exe driven from outside its process: a scratch copy in a
+// folder of its own, its windows found and worked through window messages,
+// its message boxes read and answered as a person would.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class ConfigInstall {
+public:
+    // A fresh folder (its name holds a blank) with a copy of OrvaneConfig.exe
+    // and, when withRunner and the build has one, of Orvane.exe.
+    explicit ConfigInstall(bool withRunner = true);
+    ~ConfigInstall();
+
+    bool Start();
+    bool WaitForExit(DWORD milliseconds);
+    bool Running();
+
+    // The main dialog, once shown.
+    HWND WaitForDialog(DWORD milliseconds = 15000);
+    // The next message box of the program (caption "OrvaneConfig").
+    HWND WaitForMessageBox(DWORD milliseconds = 15000);
+
+    std::string dir;  // with its trailing backslash
+    DWORD startTicks = 0;
+
+private:
+    std::vector<HWND> TopLevel(const std::function<bool(HWND)>& test);
+    PROCESS_INFORMATION m_process{};
+};
+
+// The text of a message box, without the carriage returns the box adds.
+std::string MessageText(HWND box);
+std::string WindowText(HWND hwnd);
+bool WaitUntil(const std::function<bool()>& test, DWORD milliseconds);
+
+std::string Env(const char* name);
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+bool DirectoryExists(const std::string& path);
+// Names of the files of a directory, in enumeration order.
+std::vector<std::string> FileNames(const std::string& directory);
+// The Windows Startup folder, with its trailing backslash; created when missing.
+std::string StartupFolder();
+void EmptyDirectory(const std::string& directory);

@@ -1,0 +1,94 @@
+// The two programs together: what the configuration program leaves, the
+// runner started through the Run value runs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "common/RunnerSettings.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellLinks.h"
+#include "tests/wine/config/ConfigProcess.h"
+
+namespace {
+
+struct Logged {
+    std::string name;
+    unsigned long long time = 0;
+};
+
+std::vector<Logged> ReadLog(const std::string& path) {
+    std::vector<Logged> entries;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        Logged entry;
+        std::getline(fields, entry.name, '\t');
+        fields >> entry.time;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+TEST(ConfigThenRunner, TheRunnerRunsWhatTheConfigurationLeft) {
+    const std::string bin = Env("ORVANE_BIN") + "\\";
+    if (GetFileAttributesA((bin + "Orvane.exe").c_str()) == INVALID_FILE_ATTRIBUTES ||
+        GetFileAttributesA((bin + "wine_runner_probe.exe").c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "the build has no runner or no probe";
+
+    ConfigInstall install;
+    const std::string log = install.dir + "launches.log";
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    Win32ShellLinks links;
+    links.InitializeCom();
+    for (const char* name : {"Alpha", "Bravo", "Charlie"}) {
+        ShortcutFields fields;
+        fields.target = bin + "wine_runner_probe.exe";
+        fields.arguments = std::string(name) + " \"" + log + "\"";
+        fields.workingDirectory = Env("ORVANE_BIN");
+        ASSERT_TRUE(links.Save(install.dir + "Startup\\" + name + ".lnk", fields));
+    }
+    links.UninitializeCom();
+    WriteFileBytes(install.dir + "Orvane.ini", "\"Bravo\", \"Startup\", \"2\"\r\n");
+    {
+        Win32Registry registry;
+        auto key = registry.Create(RegistryRoot::CurrentUser, settings::kKey);
+        key->SetDword(settings::kPlacement, 1);
+        key->SetDword(settings::kMinimized, 0);
+        key->SetDword(settings::kCloseWhenFinished, 1);
+    }
+
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+
+    // Windows would start the runner through this value at the next log-on.
+    Win32Registry registry;
+    RegistryValue run;
+    ASSERT_TRUE(registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read)->Query(settings::kRunValue, run));
+    std::string command = run.Text();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION runner{};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &runner));
+    const bool ended = WaitForSingleObject(runner.hProcess, 20000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(runner.hProcess, 1);
+    CloseHandle(runner.hProcess);
+    CloseHandle(runner.hThread);
+    ASSERT_TRUE(ended) << "the runner did not close itself";
+
+    const std::vector<Logged> launched = ReadLog(log);
+    ASSERT_EQ(launched.size(), 3u);
+    EXPECT_EQ(launched[0].name, "Alpha");
+    EXPECT_EQ(launched[1].name, "Bravo");
+    EXPECT_EQ(launched[2].name, "Charlie");
+    // Bravo's own wait of 2 seconds, kept with it through the save.
+    EXPECT_GE(launched[1].time - launched[0].time, 900u);
+}
+
+}  // namespace
