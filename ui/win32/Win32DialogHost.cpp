@@ -223,6 +223,12 @@ void Win32DialogHost::MoveTo(int x, int y, int width, int height) {
     SetWindowPos(m_hwnd, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
 }
 
+void Win32DialogHost::BringToForeground() {
+    // Asked for several times a second by a runner: a window already in front
+    // is left alone, which costs the system far less.
+    if (GetForegroundWindow() != m_hwnd) SetForegroundWindow(m_hwnd);
+}
+
 void Win32DialogHost::RemoveSystemMenuEntry(int position) {
     RemoveMenu(GetSystemMenu(m_hwnd, FALSE), static_cast<UINT>(position), MF_BYPOSITION);
 }

@@ -39,7 +39,7 @@ public:
     void MoveTo(int x, int y, int width, int height) override;
     void Minimize() override { ShowWindow(m_hwnd, SW_MINIMIZE); }
     bool IsMinimized() const override { return IsIconic(m_hwnd) != FALSE; }
-    void BringToForeground() override { SetForegroundWindow(m_hwnd); }
+    void BringToForeground() override;
     void RemoveSystemMenuEntry(int position) override;
     unsigned SetTimer(unsigned id, unsigned milliseconds) override;
     void KillTimer(unsigned id) override { ::KillTimer(m_hwnd, id); }
