@@ -101,9 +101,11 @@ void EmptyDirectory(const std::string& directory) {
 }
 
 ConfigInstall::ConfigInstall(bool withRunner) {
-    dir = Env("ORVANE_WORK") + "\\config run " + std::to_string(GetCurrentProcessId()) + "-" +
-          std::to_string(++g_installs) + "\\";
-    CreateDirectoryA(dir.c_str(), nullptr);
+    // Process ids come round again from run to run: a folder is never reused.
+    do {
+        dir = Env("ORVANE_WORK") + "\\config run " + std::to_string(GetCurrentProcessId()) + "-" +
+              std::to_string(++g_installs) + "\\";
+    } while (!CreateDirectoryA(dir.c_str(), nullptr));
     const std::string bin = Env("ORVANE_BIN") + "\\";
     CopyFileA((bin + "OrvaneConfig.exe").c_str(), (dir + "OrvaneConfig.exe").c_str(), FALSE);
     if (withRunner) CopyFileA((bin + "Orvane.exe").c_str(), (dir + "Orvane.exe").c_str(), FALSE);
