@@ -201,4 +201,17 @@ TEST_F(ConfigEndToEnd, EscapeAfterAMoveAsksNothingAndOnlyRegistersTheRunner) {
     EXPECT_EQ(RunValue(), m.Runner());
 }
 
+TEST_F(ConfigEndToEnd, F5RebuildsTheListsFromDisk) {
+    Managed m;
+    ASSERT_TRUE(m.install.Start());
+    HWND dialog = m.install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    WriteFileBytes(m.install.dir + "Startup\\4 Delta.txt", "delta");
+    WriteFileBytes(StartupFolder() + "Mail.txt", "mail");
+    PostMessageA(GetDlgItem(dialog, IdcStartupList), WM_KEYDOWN, VK_F5, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Rows(dialog, IdcManagerList) == 4 && Rows(dialog, IdcStartupList) == 1; }, 5000));
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(m.install.WaitForExit(10000));
+}
+
 }  // namespace
