@@ -74,6 +74,21 @@ struct Managed {
     }
     static constexpr const char* Ini = "\"2 Bravo\", \"Run\", \"5\"\r\n\"Old\", \"\", \"\"\r\n";
     std::string Runner() const { return "\"" + install.dir + "Orvane.exe\""; }
+    // Starts the program and moves the last manager row one place up.
+    HWND StartAndMove() {
+        if (!install.Start()) return nullptr;
+        HWND dialog = install.WaitForDialog();
+        if (dialog == nullptr) return nullptr;
+        SelectLastRow(dialog, IdcManagerList);
+        Click(dialog, IdcManagerUp);
+        return dialog;
+    }
+    // Whether the manager information file and the directory are as they were.
+    void ExpectNothingSaved() {
+        EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), Ini);
+        EXPECT_FALSE(DirectoryExists(install.dir + "Roc"));
+        EXPECT_EQ(RunValue(), Runner());
+    }
 };
 
 class ConfigEndToEnd : public ::testing::Test {
@@ -143,11 +158,8 @@ TEST_F(ConfigEndToEnd, CloseWithItemsWritesEveryLineAndRegistersTheRunnerQuoted)
 
 TEST_F(ConfigEndToEnd, ATitleBarCloseAfterAMoveAsksAndYesSaves) {
     Managed m;
-    ASSERT_TRUE(m.install.Start());
-    HWND dialog = m.install.WaitForDialog();
+    HWND dialog = m.StartAndMove();
     ASSERT_NE(dialog, nullptr);
-    SelectLastRow(dialog, IdcManagerList);
-    Click(dialog, IdcManagerUp);
     PostMessageA(dialog, WM_CLOSE, 0, 0);
 
     HWND prompt = m.install.WaitForMessageBox();
@@ -172,33 +184,23 @@ TEST_F(ConfigEndToEnd, ATitleBarCloseAfterAMoveAsksAndYesSaves) {
 
 TEST_F(ConfigEndToEnd, ATitleBarCloseAnsweredNoOnlyRegistersTheRunner) {
     Managed m;
-    ASSERT_TRUE(m.install.Start());
-    HWND dialog = m.install.WaitForDialog();
+    HWND dialog = m.StartAndMove();
     ASSERT_NE(dialog, nullptr);
-    SelectLastRow(dialog, IdcManagerList);
-    Click(dialog, IdcManagerUp);
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     HWND prompt = m.install.WaitForMessageBox();
     ASSERT_NE(prompt, nullptr);
     Answer(prompt, IDNO);
     ASSERT_TRUE(m.install.WaitForExit(10000));
-    EXPECT_EQ(ReadFileBytes(m.install.dir + "Orvane.ini"), Managed::Ini);
-    EXPECT_FALSE(DirectoryExists(m.install.dir + "Roc"));
-    EXPECT_EQ(RunValue(), m.Runner());
+    m.ExpectNothingSaved();
 }
 
 TEST_F(ConfigEndToEnd, EscapeAfterAMoveAsksNothingAndOnlyRegistersTheRunner) {
     Managed m;
-    ASSERT_TRUE(m.install.Start());
-    HWND dialog = m.install.WaitForDialog();
+    HWND dialog = m.StartAndMove();
     ASSERT_NE(dialog, nullptr);
-    SelectLastRow(dialog, IdcManagerList);
-    Click(dialog, IdcManagerUp);
     PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(m.install.WaitForExit(10000));
-    EXPECT_EQ(ReadFileBytes(m.install.dir + "Orvane.ini"), Managed::Ini);
-    EXPECT_FALSE(DirectoryExists(m.install.dir + "Roc"));
-    EXPECT_EQ(RunValue(), m.Runner());
+    m.ExpectNothingSaved();
 }
 
 TEST_F(ConfigEndToEnd, F5RebuildsTheListsFromDisk) {
