@@ -35,26 +35,6 @@ TEST(ConfigStartup, FirstStartCreatesTheManagerDirectoryAndPublishesBothPaths) {
     EXPECT_FALSE(w.host.HasEnded());
 }
 
-TEST(ConfigStartup, ColumnsFollowTheManagerListWidth) {
-    ConfigWorld w;
-    ASSERT_TRUE(w.host.Open());
-    HeadlessListView& manager = w.List(IdcManagerList);
-    const int width = manager.WindowRect().Width();
-    const int inner = width - 3;
-    ASSERT_EQ(manager.ColumnCount(), 3);
-    EXPECT_EQ(manager.ColumnHeading(0), "Name");
-    EXPECT_EQ(manager.ColumnHeading(1), "Source");
-    EXPECT_EQ(manager.ColumnHeading(2), "Wait");
-    EXPECT_EQ(manager.ColumnWidth(0), static_cast<int>(inner * 0.6));
-    EXPECT_EQ(manager.ColumnWidth(1), static_cast<int>(inner * 0.22));
-    EXPECT_EQ(manager.ColumnWidth(2), static_cast<int>(inner * 0.18));
-    for (int id : {IdcStartupList, IdcRunList, IdcRunServicesList}) {
-        ASSERT_EQ(w.List(id).ColumnCount(), 1);
-        EXPECT_EQ(w.List(id).ColumnHeading(0), "Name");
-        EXPECT_EQ(w.List(id).ColumnWidth(0), width - 21);
-    }
-}
-
 TEST(ConfigStartup, OpensInTheBasicViewWithEveryArrowDisabledAndTheBitmapsBound) {
     ConfigWorld w;
     w.AddManaged({"A", "B"});
