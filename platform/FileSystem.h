@@ -36,7 +36,8 @@ class IFileSystem {
 public:
     virtual ~IFileSystem() = default;
     // Entries matching a pattern ("C:\\DIR\\*.*", or an exact path), in
-    // enumeration order. Empty when nothing matches or the directory is missing.
+    // enumeration order, never "." or "..". Empty when nothing matches or the
+    // directory is missing.
     virtual std::vector<FileEntry> Find(const std::string& pattern) = 0;
     // Like Find on an exact path: true and the entry when it exists.
     bool Lookup(const std::string& path, FileEntry& entry);

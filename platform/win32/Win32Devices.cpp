@@ -1,0 +1,34 @@
+#include "platform/win32/Win32Devices.h"
+
+#include <windows.h>
+
+namespace {
+
+Rect FromRect(const RECT& r) {
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+SystemTime Win32Clock::Now() {
+    SYSTEMTIME t;
+    GetSystemTime(&t);
+    return SystemTime{t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+short Win32Keyboard::KeyState(int virtualKey) {
+    return GetKeyState(virtualKey);
+}
+
+Rect Win32Screen::Desktop() {
+    RECT r = {};
+    GetWindowRect(GetDesktopWindow(), &r);
+    return FromRect(r);
+}
+
+bool Win32Screen::WorkArea(Rect& area) {
+    RECT r = {area.left, area.top, area.right, area.bottom};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return false;
+    area = FromRect(r);
+    return true;
+}

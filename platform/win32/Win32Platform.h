@@ -1,0 +1,28 @@
+#pragma once
+// The real machine, bundled for a program's main.
+#include <string>
+
+#include "platform/Platform.h"
+#include "platform/win32/Win32Devices.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32ShellLinks.h"
+
+class Win32Platform {
+public:
+    // The caption of the program's message boxes.
+    explicit Win32Platform(const std::string& caption) : messages(caption) {}
+
+    Win32FileSystem files;
+    Win32Registry registry;
+    Win32ShellLinks links;
+    Win32Shell shell;
+    Win32Clock clock;
+    Win32Keyboard keyboard;
+    Win32Screen screen;
+    Win32MessageBoxes messages;
+
+    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages}; }
+};

@@ -1,0 +1,33 @@
+#include "platform/win32/Win32Shell.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace {
+
+// An empty text is passed as no text: no verb is the default action.
+const char* OrNull(const std::string& text) {
+    return text.empty() ? nullptr : text.c_str();
+}
+
+}  // namespace
+
+intptr_t Win32Shell::Execute(const std::string& verb, const std::string& file, const std::string& parameters,
+                             const std::string& directory, int showCommand) {
+    const HINSTANCE result = ShellExecuteA(GetDesktopWindow(), OrNull(verb), file.c_str(), OrNull(parameters),
+                                           OrNull(directory), showCommand);
+    return reinterpret_cast<intptr_t>(result);
+}
+
+bool Win32Shell::ExecuteEx(const std::string& verb, const std::string& file, const std::string& parameters,
+                           const std::string& directory, int showCommand) {
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    info.hwnd = GetActiveWindow();
+    info.lpVerb = OrNull(verb);
+    info.lpFile = file.c_str();
+    info.lpParameters = OrNull(parameters);
+    info.lpDirectory = OrNull(directory);
+    info.nShow = showCommand;
+    return ShellExecuteExA(&info) != FALSE;
+}
