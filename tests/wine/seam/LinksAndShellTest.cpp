@@ -1,0 +1,71 @@
+#include <windows.h>
+
+#include "platform/WinValues.h"
+#include "tests/wine/seam/SeamTest.h"
+
+namespace {
+
+using LinksAndShellSeam = SeamTest;
+
+std::string SystemDirectory() {
+    char buffer[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(buffer, MAX_PATH);
+    return std::string(buffer, length);
+}
+
+TEST_F(LinksAndShellSeam, AShortcutIsWrittenAndReadBackFieldByField) {
+    const std::string target = At("Tool.exe");
+    WriteRaw(target, "MZ");
+    const ShortcutFields fields{target, "/min /x:\"a b\"", At(""), "A tool for the seam test"};
+    ASSERT_TRUE(links.InitializeCom());
+    EXPECT_TRUE(links.Save(At("Tool.lnk"), fields));
+    ShortcutFields read;
+    EXPECT_TRUE(links.Load(At("Tool.lnk"), read));
+    EXPECT_FALSE(links.Load(At("Missing.lnk"), read));
+    EXPECT_FALSE(links.Load(target, read));  // not a shortcut
+    links.UninitializeCom();
+
+    EXPECT_EQ(read.target, fields.target);
+    EXPECT_EQ(read.arguments, fields.arguments);
+    EXPECT_EQ(read.workingDirectory, fields.workingDirectory);
+    EXPECT_EQ(read.description, fields.description);
+    FileEntry entry;
+    EXPECT_TRUE(files.Lookup(At("Tool.lnk"), entry));
+}
+
+class LaunchSeam : public SeamTest {
+protected:
+    // A shortcut to the command interpreter that leaves a file behind.
+    std::string ShortcutLeaving(const std::string& name, const std::string& proof) {
+        const ShortcutFields fields{SystemDirectory() + "\\cmd.exe", "/c echo launched> \"" + proof + "\"", At(""),
+                                    ""};
+        EXPECT_TRUE(links.InitializeCom());
+        EXPECT_TRUE(links.Save(At(name), fields));
+        links.UninitializeCom();
+        return At(name);
+    }
+    bool Appears(const std::string& path) {
+        FileEntry entry;
+        for (int waited = 0; waited < 300; ++waited, Sleep(100))
+            if (files.Lookup(path, entry)) return true;
+        return false;
+    }
+};
+
+TEST_F(LaunchSeam, AShortcutLaunchesItsTarget) {
+    const std::string shortcut = ShortcutLeaving("Launch.lnk", At("launched.txt"));
+    EXPECT_EQ(shell.Execute("", shortcut, "", At(""), win::SwShowNormal), 33);
+    EXPECT_TRUE(Appears(At("launched.txt"))) << "the shortcut's target did not run within 30 s";
+
+    const std::string again = ShortcutLeaving("Again.lnk", At("again.txt"));
+    EXPECT_TRUE(shell.ExecuteEx("", again, "", At(""), win::SwShowNormal));
+    EXPECT_TRUE(Appears(At("again.txt"))) << "the shortcut's target did not run within 30 s";
+}
+
+// Only ShellExecuteA: ShellExecuteExA, asked for no quiet failure, shows the
+// system's own error box on a missing file, which nobody here would close.
+TEST_F(LaunchSeam, AMissingFileGivesTwo) {
+    EXPECT_EQ(shell.Execute("", At("Missing.lnk"), "", "", win::SwShowNormal), win::SeErrFileNotFound);
+}
+
+}  // namespace
