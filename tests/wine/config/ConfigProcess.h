@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/support/Driving.h"
+
 class ConfigInstall {
 public:
     // A fresh folder (its name holds a blank) with a copy of OrvaneConfig.exe
     // and, when withRunner and the build has one, of Orvane.exe.
     explicit ConfigInstall(bool withRunner = true);
-    ~ConfigInstall();
 
     bool Start();
     bool WaitForExit(DWORD milliseconds);
@@ -28,18 +29,10 @@ public:
     DWORD startTicks = 0;
 
 private:
-    std::vector<HWND> TopLevel(const std::function<bool(HWND)>& test);
-    PROCESS_INFORMATION m_process{};
+    HWND WaitForDialogTitled(const char* caption, DWORD milliseconds);
+    ProgramProcess m_process;
 };
 
-// The text of a message box, without the carriage returns the box adds.
-std::string MessageText(HWND box);
-std::string WindowText(HWND hwnd);
-bool WaitUntil(const std::function<bool()>& test, DWORD milliseconds);
-
-std::string Env(const char* name);
-std::string ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool DirectoryExists(const std::string& path);
 // Names of the files of a directory, in enumeration order.
 std::vector<std::string> FileNames(const std::string& directory);

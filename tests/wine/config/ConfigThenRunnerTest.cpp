@@ -4,34 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
 #include "tests/wine/config/ConfigProcess.h"
 
 namespace {
-
-struct Logged {
-    std::string name;
-    unsigned long long time = 0;
-};
-
-std::vector<Logged> ReadLog(const std::string& path) {
-    std::vector<Logged> entries;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        Logged entry;
-        std::getline(fields, entry.name, '\t');
-        fields >> entry.time;
-        entries.push_back(entry);
-    }
-    return entries;
-}
 
 TEST(ConfigThenRunner, TheRunnerRunsWhatTheConfigurationLeft) {
     const std::string bin = Env("ORVANE_BIN") + "\\";
@@ -52,7 +30,9 @@ TEST(ConfigThenRunner, TheRunnerRunsWhatTheConfigurationLeft) {
         ASSERT_TRUE(links.Save(install.dir + "Startup\\" + name + ".lnk", fields));
     }
     links.UninitializeCom();
-    WriteFileBytes(install.dir + "Orvane.ini", "\"Bravo\", \"Startup\", \"2\"\r\n");
+    // Launches a tick apart can start their processes in either order, so
+    // every item after the first waits long enough to be told apart.
+    WriteFileBytes(install.dir + "Orvane.ini", "\"Bravo\", \"Startup\", \"2\"\r\n\"Charlie\", \"\", \"2\"\r\n");
     {
         Win32Registry registry;
         auto key = registry.Create(RegistryRoot::CurrentUser, settings::kKey);
@@ -82,13 +62,14 @@ TEST(ConfigThenRunner, TheRunnerRunsWhatTheConfigurationLeft) {
     CloseHandle(runner.hThread);
     ASSERT_TRUE(ended) << "the runner did not close itself";
 
-    const std::vector<Logged> launched = ReadLog(log);
+    const std::vector<ProbeLaunch> launched = ReadProbeLog(log);
     ASSERT_EQ(launched.size(), 3u);
     EXPECT_EQ(launched[0].name, "Alpha");
     EXPECT_EQ(launched[1].name, "Bravo");
     EXPECT_EQ(launched[2].name, "Charlie");
-    // Bravo's own wait of 2 seconds, kept with it through the save.
+    // The waits of 2 seconds (1 to 2 on the clock's seconds), kept through the save.
     EXPECT_GE(launched[1].time - launched[0].time, 900u);
+    EXPECT_GE(launched[2].time - launched[1].time, 900u);
 }
 
 }  // namespace

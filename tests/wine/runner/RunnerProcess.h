@@ -8,15 +8,11 @@
 #include <string>
 #include <vector>
 
-struct ProbeLaunch {
-    std::string name;
-    unsigned long long time = 0;  // milliseconds, system clock
-};
+#include "tests/wine/support/Driving.h"
 
 class RunnerInstall {
 public:
     RunnerInstall();  // a fresh folder holding a copy of Orvane.exe and an empty Startup
-    ~RunnerInstall();
 
     // A shortcut Startup\NAME.lnk to the probe, which logs NAME when started.
     void AddItem(const std::string& name, const std::string& wait);
@@ -28,8 +24,8 @@ public:
     bool Start();
     // Waits for the process to end; false when it still runs after the time.
     bool WaitForExit(DWORD milliseconds);
-    DWORD ProcessId() const { return m_process.dwProcessId; }
-    std::vector<ProbeLaunch> Log() const;
+    DWORD ProcessId() const { return m_process.Id(); }
+    std::vector<ProbeLaunch> Log() const { return ReadProbeLog(m_log); }
 
     // Visible top-level windows of the process with this caption.
     std::vector<HWND> Windows(const char* windowClass) const;
@@ -40,10 +36,5 @@ public:
 private:
     std::string m_ini;
     std::string m_log;
-    PROCESS_INFORMATION m_process{};
+    ProgramProcess m_process;
 };
-
-std::string WindowText(HWND hwnd);
-// Polls until the test holds; false after the time.
-bool WaitUntil(const std::function<bool()>& test, DWORD milliseconds);
-unsigned long long NowMilliseconds();
