@@ -108,7 +108,7 @@ bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const s
         std::vector<std::string> rows;
         for (const std::string& path : paths) rows.push_back(UpperCopy(FileNameOf(path)));
         if (order != rows) {
-            messages.Show(std::string("The order of the items could not be stored on this drive: its file system keeps\n") +
+            messages.Show(std::string("The order of the items could not be stored on this drive: its file system keeps ") +
                               "the files of a folder sorted by name.  The items will start in name order.",
                           win::MbOk | win::MbIconExclamation);
             orderReported = true;

@@ -19,7 +19,7 @@ const std::string Leftover =
     "failed session.  You must manually return these files to where they belong.\n"
     "Files will not be reordered until this directory is emptied.";
 const std::string NameOrder =
-    "The order of the items could not be stored on this drive: its file system keeps\n"
+    "The order of the items could not be stored on this drive: its file system keeps "
     "the files of a folder sorted by name.  The items will start in name order.";
 constexpr unsigned Warning = win::MbOk | win::MbIconExclamation;
 

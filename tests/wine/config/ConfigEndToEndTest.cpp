@@ -15,7 +15,7 @@ namespace {
 constexpr int IdcManagerList = 1012, IdcStartupList = 1013, IdcManagerUp = 1016, IdcCloseAdvanced = 3,
               IdcAdvanced = 1006;
 const std::string NameOrder =
-    "The order of the items could not be stored on this drive: its file system keeps\n"
+    "The order of the items could not be stored on this drive: its file system keeps "
     "the files of a folder sorted by name.  The items will start in name order.";
 
 std::string Setting(const char* name) {
