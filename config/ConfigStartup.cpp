@@ -47,8 +47,12 @@ bool CConfigDlg::OnInitDialog() {
 
     m_strRocDir = m_strConfigDir + "Roc\\";
     m_strIniPath = m_strConfigDir + "Orvane.ini";
-    m_profile.WriteProfileString(settings::kSection, settings::kConfigPath, m_strConfigDir);
-    m_profile.WriteProfileString(settings::kSection, settings::kIniPath, m_strIniPath);
+    // Without both paths the runner refuses to run: the user must know.
+    if (!m_profile.WriteProfileString(settings::kSection, settings::kConfigPath, m_strConfigDir) ||
+        !m_profile.WriteProfileString(settings::kSection, settings::kIniPath, m_strIniPath))
+        m_platform.messages.Show(std::string("Could not record the location of this program for Orvane.\n") +
+                                     "Error accessing HKEY_CURRENT_USER\\" + m_profile.SectionKey(settings::kSection),
+                                 win::MbIconExclamation);
 
     SetUpColumns();
 

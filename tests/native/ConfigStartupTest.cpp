@@ -35,6 +35,20 @@ TEST(ConfigStartup, FirstStartCreatesTheManagerDirectoryAndPublishesBothPaths) {
     EXPECT_FALSE(w.host.HasEnded());
 }
 
+TEST(ConfigStartup, PathsThatCannotBePublishedAreReportedAndStartUpGoesOn) {
+    ConfigWorld w;
+    w.AddManaged({"A"});
+    w.world.faults.Add(Fault::RegistrySet, settings::kIniPath);
+    ASSERT_TRUE(w.host.Open());
+
+    EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{
+                             {"Could not record the location of this program for Orvane.\n"
+                              "Error accessing HKEY_CURRENT_USER\\Software\\Quillmark\\OrvaneConfig\\Settings",
+                              win::MbIconExclamation}}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (std::vector<std::string>{"A"}));
+    EXPECT_FALSE(w.host.HasEnded());
+}
+
 TEST(ConfigStartup, OpensInTheBasicViewWithEveryArrowDisabledAndTheBitmapsBound) {
     ConfigWorld w;
     w.AddManaged({"A", "B"});
