@@ -29,6 +29,7 @@ public:
     void OnTimer(unsigned timerId) override;
     void OnContextMenu(int controlId, int x, int y) override;
     // The F5 key, whichever control has the focus.
+    bool ListensToKeys() const override { return true; }
     void PreTranslateKeyDown(int virtualKey) override;
     // OnPaint and OnQueryDragIcon: the icon drawn while minimised.
     int MinimizedIcon() const override { return m_hIcon; }

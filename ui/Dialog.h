@@ -44,7 +44,10 @@ public:
     virtual void OnTimer(unsigned /*timerId*/) {}
     // WM_CONTEXTMENU over a control (its id) at a screen point.
     virtual void OnContextMenu(int /*controlId*/, int /*x*/, int /*y*/) {}
-    // WM_KEYDOWN on its way to the dialog, whichever control has the focus.
+    // WM_KEYDOWN on its way to the dialog, whichever control has the focus;
+    // only for a dialog that listens to keys. Watching every message costs a
+    // dialog on a fast timer, so the others do without it.
+    virtual bool ListensToKeys() const { return false; }
     virtual void PreTranslateKeyDown(int /*virtualKey*/) {}
     // While minimised: the icon to draw centred in the client area (0: none).
     virtual int MinimizedIcon() const { return 0; }

@@ -134,7 +134,7 @@ void HeadlessDialogHost::DoubleClickRow(int listViewId, int row) {
 
 void HeadlessDialogHost::KeyDown(int controlId, int virtualKey) {
     if (m_ended) return;
-    m_dialog.PreTranslateKeyDown(virtualKey);
+    if (m_dialog.ListensToKeys()) m_dialog.PreTranslateKeyDown(virtualKey);
     if (m_ended) return;
     if (virtualKey == win::VkEscape) return Escape();
     if (virtualKey == win::VkReturn) return SendNotify(::Notify::Command, win::IdOk);

@@ -90,7 +90,7 @@ BOOL Win32DialogHost::InitDialog() {
         SetWindowPos(m_hwnd, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    ui32::WatchKeysOf(m_hwnd);
+    if (m_dialog.ListensToKeys()) ui32::WatchKeysOf(m_hwnd);
     m_dialog.Attach(this);
     return m_dialog.OnInitDialog() ? TRUE : FALSE;
 }
