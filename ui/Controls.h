@@ -71,5 +71,8 @@ public:
     virtual bool IsSelected(int row) const = 0;
     // Sets or clears a row's selected state; raises LVN_ITEMCHANGED when it changes.
     virtual void SetSelected(int row, bool selected) = 0;
+    // Gives the row the focus state (one row at a time), where the keyboard
+    // goes on from.
+    virtual void SetFocused(int row) = 0;
     virtual void EnsureVisible(int row) = 0;
 };

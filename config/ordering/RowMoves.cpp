@@ -52,6 +52,7 @@ bool CConfigDlg::MoveRow(IListView& list, int from, int to) {
     std::swap(paths[from], paths[to]);
 
     list.SetSelected(to, true);
+    list.SetFocused(to);
     list.EnsureVisible(to);
     return true;
 }

@@ -36,7 +36,7 @@ void Move(ConfigWorld& w, int list, int row, int button) {
 
 }  // namespace
 
-TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelected) {
+TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelectedAndFocused) {
     ConfigWorld w;
     w.AddManaged({"A", "B", "C"});
     w.WriteIni("\"C\", \"Run\", \"7\"\r\n");
@@ -57,6 +57,7 @@ TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelected) {
     w.host.Click(IdcManagerDown);
     EXPECT_EQ(list.Names(), (Names{"A", "B", "C"}));
     EXPECT_TRUE(list.IsSelected(2));
+    EXPECT_EQ(list.FocusedRow(), 2);  // the keyboard goes on from the moved row
     EXPECT_FALSE(w.host.Button(IdcManagerDown).IsEnabled());
 
     // Several rows selected: nothing moves.

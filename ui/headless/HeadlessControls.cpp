@@ -100,6 +100,18 @@ void HeadlessListView::SetSelected(int row, bool selected) {
     m_host.SendNotify(Notify::ItemChanged, m_template.id);
 }
 
+void HeadlessListView::SetFocused(int row) {
+    if (!Valid(row)) return;
+    for (Row& each : m_rows) each.focused = false;
+    m_rows[row].focused = true;
+}
+
+int HeadlessListView::FocusedRow() const {
+    for (int row = 0; row < Count(); ++row)
+        if (m_rows[row].focused) return row;
+    return -1;
+}
+
 std::vector<std::string> HeadlessListView::Names() const {
     std::vector<std::string> names;
     for (int row = 0; row < Count(); ++row) names.push_back(ItemText(row, 0));

@@ -113,6 +113,8 @@ public:
     int NextSelected(int after) const override;
     bool IsSelected(int row) const override;
     void SetSelected(int row, bool selected) override;
+    void SetFocused(int row) override;
+    int FocusedRow() const;  // -1: none
     void EnsureVisible(int row) override { m_visibleRow = row; }
     // Column 0 of every row, top to bottom.
     std::vector<std::string> Names() const;
@@ -128,6 +130,7 @@ private:
     struct Row {
         std::vector<std::string> texts;
         bool selected = false;
+        bool focused = false;
     };
     bool Valid(int row) const { return row >= 0 && row < Count(); }
     std::vector<Column> m_columns;

@@ -108,6 +108,13 @@ void Win32ListView::SetSelected(int row, bool selected) {
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
+void Win32ListView::SetFocused(int row) {
+    LVITEMA item{};
+    item.stateMask = LVIS_FOCUSED;
+    item.state = LVIS_FOCUSED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
 void Win32ListView::EnsureVisible(int row) {
     Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }

@@ -100,6 +100,7 @@ public:
     int NextSelected(int after) const override;
     bool IsSelected(int row) const override;
     void SetSelected(int row, bool selected) override;
+    void SetFocused(int row) override;
     void EnsureVisible(int row) override;
 };
 
