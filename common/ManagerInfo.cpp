@@ -1,6 +1,7 @@
 #include "common/ManagerInfo.h"
 
 #include <memory>
+#include <unordered_map>
 
 #include "common/TextHelpers.h"
 #include "platform/FileSystem.h"
@@ -36,8 +37,7 @@ bool QuotedNameWithComma(const std::string& line, std::string& name, std::string
 
 }  // namespace
 
-bool CManagerInfoParser::ParseManagerLine(const std::string& line, const std::string& name, std::string& source,
-                                          std::string& wait) const {
+bool CManagerInfoParser::ReadManagerLine(const std::string& line, ManagerLine& fields) const {
     std::string lineName, rest;
     if (QuotedNameWithComma(line, lineName, rest)) {
         lineName = Trim(lineName);
@@ -47,8 +47,18 @@ bool CManagerInfoParser::ParseManagerLine(const std::string& line, const std::st
         lineName = Field(line.substr(0, comma));
         rest = line.substr(comma);
     }
-    if (rest.find(',') == std::string::npos || lineName != name) return false;
-    ReadFields(rest, source, wait);
+    if (rest.find(',') == std::string::npos) return false;
+    fields.name = lineName;
+    ReadFields(rest, fields.source, fields.wait);
+    return true;
+}
+
+bool CManagerInfoParser::ParseManagerLine(const std::string& line, const std::string& name, std::string& source,
+                                          std::string& wait) const {
+    ManagerLine fields;
+    if (!ReadManagerLine(line, fields) || fields.name != name) return false;
+    source = fields.source;
+    wait = fields.wait;
     return true;
 }
 
@@ -75,10 +85,17 @@ bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::
         messages.Show("Error opening " + path + "\nManager information could not be read.", win::MbIconExclamation);
         return false;
     }
+    // A line reaches the first row with its name only.
+    std::unordered_map<std::string, std::size_t> firstRow;
+    for (std::size_t row = values.size(); row-- > 0;) firstRow[values[row].name] = row;
     const CManagerInfoParser parser;
+    ManagerLine fields;
     for (const std::string& line : lines) {
-        for (ManagerLine& row : values)
-            if (parser.ParseManagerLine(line, row.name, row.source, row.wait)) break;
+        if (!parser.ReadManagerLine(line, fields)) continue;
+        const auto row = firstRow.find(fields.name);
+        if (row == firstRow.end()) continue;
+        values[row->second].source = fields.source;
+        values[row->second].wait = fields.wait;
     }
     return true;
 }
@@ -119,19 +136,17 @@ bool ReadWaitTimes(IFileSystem& files, const std::string& iniPath, const std::ve
     // Pairs by occurrence of a name, not by position, so that a missing,
     // extra or misplaced line cannot shift waits onto other items.
     const CManagerInfoParser parser;
+    std::unordered_map<std::string, std::vector<std::string>> waitsByName;  // in file order
+    ManagerLine fields;
+    for (const std::string& line : lines)
+        if (parser.ReadManagerLine(line, fields)) waitsByName[fields.name].push_back(fields.wait);
+    std::unordered_map<std::string, std::size_t> taken;
     waits.resize(itemNames.size());
     for (std::size_t item = 0; item < itemNames.size(); ++item) {
-        std::size_t occurrence = 0;
-        for (std::size_t earlier = 0; earlier < item; ++earlier)
-            if (itemNames[earlier] == itemNames[item]) ++occurrence;
-        std::string source, wait;
-        for (const std::string& line : lines) {
-            if (!parser.ParseManagerLine(line, itemNames[item], source, wait)) continue;
-            if (occurrence-- == 0) {
-                waits[item] = wait;
-                break;
-            }
-        }
+        const auto found = waitsByName.find(itemNames[item]);
+        if (found == waitsByName.end()) continue;
+        const std::size_t occurrence = taken[itemNames[item]]++;
+        if (occurrence < found->second.size()) waits[item] = found->second[occurrence];
     }
     return true;
 }

@@ -7,6 +7,10 @@
 class IFileSystem;
 class IMessageBoxes;
 
+struct ManagerLine {
+    std::string name, source, wait;
+};
+
 // The one parser of a line, used by both programs. Stateless.
 class CManagerInfoParser {
 public:
@@ -14,10 +18,10 @@ public:
     // wait are written. The line may end with its newline.
     bool ParseManagerLine(const std::string& line, const std::string& name, std::string& source,
                           std::string& wait) const;
-};
-
-struct ManagerLine {
-    std::string name, source, wait;
+    // The same rule without a name to match: the name the line gives, with
+    // its source and wait. False for a line that can name no item. Lets a
+    // reader parse each line once, however many items there are.
+    bool ReadManagerLine(const std::string& line, ManagerLine& fields) const;
 };
 
 // One line as stored, without its line end.
