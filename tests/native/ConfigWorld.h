@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/PathHelpers.h"
 #include "common/ProfileStore.h"
 #include "common/RunnerSettings.h"
 #include "config/ConfigDlg.h"
@@ -26,7 +27,7 @@ struct ConfigWorld {
                          const std::string& windowsDirectory = "C:\\WINDOWS")
         : world(modulePath, windowsDirectory) {
         // A machine where the runner lies beside the program.
-        world.files.AddFile(std::string(DirectoryOf(modulePath)) + "\\Orvane.exe", "runner");
+        world.files.AddFile(DirectoryOf(modulePath) + "\\Orvane.exe", "runner");
         world.files.AddDirectory(std::string(StartupFolder).substr(0, std::string(StartupFolder).size() - 1));
     }
 
@@ -56,9 +57,6 @@ struct ConfigWorld {
         return world.registry.Value(RegistryRoot::LocalMachine, RunKey, settings::kRunValue).Text();
     }
     const std::vector<ShownMessage>& Shown() const { return world.messages.shown; }
-
-private:
-    static std::string DirectoryOf(const std::string& path) { return path.substr(0, path.rfind('\\')); }
 };
 
 inline bool operator==(const ShownMessage& a, const ShownMessage& b) { return a.text == b.text && a.style == b.style; }
