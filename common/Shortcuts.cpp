@@ -8,18 +8,45 @@
 #include "platform/ShellLinks.h"
 #include "platform/WinValues.h"
 
-static const char kComFailed[] = "Error initializing the COM library.";
+namespace {
+
+const char kComFailed[] = "Error initializing the COM library.";
+
+// COM is ours only for one shell-link operation: whatever way it ends.
+class ComScope {
+public:
+    explicit ComScope(IShellLinks& links) : m_links(links), m_started(links.InitializeCom()) {}
+    ~ComScope() {
+        if (m_started) m_links.UninitializeCom();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+    bool Started() const { return m_started; }
+
+private:
+    IShellLinks& m_links;
+    bool m_started;
+};
+
+}  // namespace
+
+std::string ShortcutTitleFor(const std::string& valueName) {
+    std::string title = valueName;
+    for (char& c : title)
+        if (std::string("\\/:*?\"<>|").find(c) != std::string::npos) c = '_';
+    if (title.find_first_not_of(". ") == std::string::npos) return "Unnamed";
+    return title;
+}
 
 bool ReadShortcut(IShellLinks& links, IMessageBoxes& messages, const std::string& path, std::string& target,
                   std::string& arguments, std::string& workingDirectory, std::string& description) {
-    if (!links.InitializeCom()) {
+    const ComScope com(links);
+    if (!com.Started()) {
         messages.Show(kComFailed, win::MbIconExclamation);
         return false;
     }
     ShortcutFields fields;
-    const bool loaded = links.Load(path, fields);
-    links.UninitializeCom();
-    if (!loaded) return false;
+    if (!links.Load(path, fields)) return false;
     target = fields.target;
     arguments = fields.arguments;
     workingDirectory = fields.workingDirectory;
@@ -34,7 +61,8 @@ bool WriteShortcut(IShellLinks& links, const std::string& target, const std::str
 
 bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMessageBoxes& owner, std::string& name,
                                    const std::string& commandLine, const std::string& directory) {
-    if (!links.InitializeCom()) {
+    const ComScope com(links);
+    if (!com.Started()) {
         owner.Show(kComFailed, win::MbOk);
         return false;
     }
@@ -46,6 +74,8 @@ bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMess
         arguments.clear();
     }
 
+    // A value name is anybody's text: it must not lead the file elsewhere.
+    name = ShortcutTitleFor(name);
     std::string path = directory + name + ".lnk";
     FileEntry existing;
     while (files.Lookup(path, existing)) {
@@ -55,7 +85,5 @@ bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMess
 
     // The program's own directory: a working directory that does not exist
     // keeps the shortcut from launching.
-    const bool saved = WriteShortcut(links, program, arguments, DirectoryOf(program), path, "");
-    links.UninitializeCom();
-    return saved;
+    return WriteShortcut(links, program, arguments, DirectoryOf(program), path, "");
 }

@@ -13,8 +13,11 @@ bool ReadShortcut(IShellLinks& links, IMessageBoxes& messages, const std::string
 // Saves the shortcut; the caller has initialised COM.
 bool WriteShortcut(IShellLinks& links, const std::string& target, const std::string& arguments,
                    const std::string& workingDirectory, const std::string& path, const std::string& description);
-// Writes directory + name + ".lnk" from the command line, the name made
-// unique against the files already there (given back through name). The
+// A file title for a registry value name: each of \ / : * ? " < > | becomes
+// '_', and a name of nothing but dots and blanks becomes "Unnamed".
+std::string ShortcutTitleFor(const std::string& valueName);
+// Writes directory + name + ".lnk" from the command line, the name first
+// made a file title (ShortcutTitleFor) and then unique against the files already there (given back through name). The
 // working directory is the directory of the program as split.
 bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMessageBoxes& owner, std::string& name,
                                    const std::string& commandLine, const std::string& directory);

@@ -49,6 +49,7 @@ const DialogTemplate& ConfigDialogTemplate() {
         t.cx = 502;
         t.cy = 221;
         t.menuBar = &ConfigMenuBar();
+        t.popupMenus = {&ConfigPopupMenu()};
         t.controls = {
             {IdcManagerList, ui::ListViewClass, "", ListStyle | win::WsTabStop, 15, 15, 205, 65},
             {IdcAdd, ui::ButtonClass, "ADDBUTTON", BitmapButton | win::WsTabStop, 25, 90, 45, 15},

@@ -7,47 +7,49 @@ using namespace config;
 
 CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
     : CDialog(ConfigDialogTemplate()), m_platform(platform), m_profile(profile), m_hIcon(IdiConfig) {
-    On(Notify::Command, IdcAdd, [this] { OnAdd(); });
-    On(Notify::Command, IdcRemove, [this] { OnRemove(); });
-    On(Notify::Command, IdcAdvanced, [this] { ShowAdvanced(true); });
-    On(Notify::Command, IdcCloseAdvanced, [this] { OnOK(); });
-    On(Notify::Command, IdcRegistryAdd, [this] { OnRegistryAdd(); });
-    On(Notify::Command, IdcRegistryRemove, [this] { OnRegistryRemove(); });
-    On(Notify::Command, IdcBasic, [this] { ShowAdvanced(false); });
-    On(Notify::Command, IdcManagerUp, [this] { OnManagerUp(); });
-    On(Notify::Command, IdcManagerDown, [this] { OnManagerDown(); });
-    On(Notify::Command, IdcStartupUp, [this] { OnStartupUp(); });
-    On(Notify::Command, IdcStartupDown, [this] { OnStartupDown(); });
+    On(Notify::Command, IdcAdd, &CConfigDlg::OnAdd);
+    On(Notify::Command, IdcRemove, &CConfigDlg::OnRemove);
+    On(Notify::Command, IdcAdvanced, &CConfigDlg::OnShowAdvanced);
+    On(Notify::Command, IdcCloseAdvanced, &CConfigDlg::OnOK);
+    On(Notify::Command, IdcRegistryAdd, &CConfigDlg::OnRegistryAdd);
+    On(Notify::Command, IdcRegistryRemove, &CConfigDlg::OnRegistryRemove);
+    On(Notify::Command, IdcBasic, &CConfigDlg::OnShowBasic);
+    On(Notify::Command, IdcManagerUp, &CConfigDlg::OnManagerUp);
+    On(Notify::Command, IdcManagerDown, &CConfigDlg::OnManagerDown);
+    On(Notify::Command, IdcStartupUp, &CConfigDlg::OnStartupUp);
+    On(Notify::Command, IdcStartupDown, &CConfigDlg::OnStartupDown);
     for (int list : {IdcManagerList, IdcStartupList, IdcRunList, IdcRunServicesList}) {
-        On(Notify::ItemChanged, list, [this, list] { OnListItemChanged(list); });
-        OnKey(list, [this, list](int key) { OnListKeyDown(*ListById(list), key); });
+        On(Notify::ItemChanged, list, &CConfigDlg::OnListItemChanged);
+        On(Notify::KeyDown, list, &CConfigDlg::OnListKeyDown);
     }
-    On(Notify::Command, IdPopupDelete, [this] { OnPopupDelete(); });
-    On(Notify::Command, IdPopupProperties, [this] { OnPopupProperties(); });
-    On(Notify::DblClk, IdcManagerList, [this] { OnDblClkManager(); });
-    On(Notify::DblClk, IdcStartupList, [this] { OnDblClkStartup(); });
-    On(Notify::DblClk, IdcRunList, [this] { OnDblClkRun(); });
-    On(Notify::DblClk, IdcRunServicesList, [this] { OnDblClkRunServices(); });
-    On(Notify::Command, IdPopupExplore, [this] { OnExplore(); });
-    On(Notify::Command, IdPopupRefresh, [this] { RefreshContextList(); });
-    On(Notify::Command, IdViewRefresh, [this] { RefreshAll(); });
-    On(Notify::Command, IdViewOptions, [this] { OnOptions(); });
-    On(Notify::Command, IdFileNew, [this] { OnNewShortcut(); });
-    On(Notify::Command, IdFileRestore, [this] { OnRestore(); });
-    On(Notify::Command, IdViewExplore, [this] { OnViewExplore(); });
-    On(Notify::Command, IdHelpAbout, [this] { OnAbout(); });
-    On(Notify::Command, IdHelpContents, [this] { OnHelpContents(); });
+    On(Notify::Command, IdPopupDelete, &CConfigDlg::OnPopupDelete);
+    On(Notify::Command, IdPopupProperties, &CConfigDlg::OnPopupProperties);
+    On(Notify::DblClk, IdcManagerList, &CConfigDlg::OnDblClkManager);
+    On(Notify::DblClk, IdcStartupList, &CConfigDlg::OnDblClkStartup);
+    On(Notify::DblClk, IdcRunList, &CConfigDlg::OnDblClkRun);
+    On(Notify::DblClk, IdcRunServicesList, &CConfigDlg::OnDblClkRunServices);
+    On(Notify::Command, IdPopupExplore, &CConfigDlg::OnExplore);
+    On(Notify::Command, IdPopupRefresh, &CConfigDlg::RefreshContextList);
+    On(Notify::Command, IdViewRefresh, &CConfigDlg::RefreshAll);
+    On(Notify::Command, IdViewOptions, &CConfigDlg::OnOptions);
+    On(Notify::Command, IdFileNew, &CConfigDlg::OnNewShortcut);
+    On(Notify::Command, IdFileRestore, &CConfigDlg::OnRestore);
+    On(Notify::Command, IdViewExplore, &CConfigDlg::OnViewExplore);
+    On(Notify::Command, IdHelpAbout, &CConfigDlg::OnAbout);
+    On(Notify::Command, IdHelpContents, &CConfigDlg::OnHelpContents);
     // Exit reaches the application object, whose default sends WM_CLOSE.
-    On(Notify::Command, IdAppExit, [this] { OnClose(); });
+    On(Notify::Command, IdAppExit, &CConfigDlg::OnClose);
 }
 
 void CConfigDlg::DoDataExchange() {
     IDialogWindow& w = Window();
-    m_listRun = &w.ListView(IdcRunList);
-    m_listRunServices = &w.ListView(IdcRunServicesList);
+    m_listManager.id = IdcManagerList;
+    m_listStartup.id = IdcStartupList;
+    m_listRun.id = IdcRunList;
+    m_listRunServices.id = IdcRunServicesList;
+    for (ItemList* list : {&m_listManager, &m_listStartup, &m_listRun, &m_listRunServices})
+        list->view = &w.ListView(list->id);
     m_btnBasic = &w.Button(IdcBasic);
-    m_listStartup = &w.ListView(IdcStartupList);
-    m_listManager = &w.ListView(IdcManagerList);
     m_btnClose = &w.Button(IdcClose);
     m_btnCloseAdvanced = &w.Button(IdcCloseAdvanced);
     m_btnRegistryRemove = &w.Button(IdcRegistryRemove);
@@ -57,18 +59,18 @@ void CConfigDlg::DoDataExchange() {
     // bound here so that no notification meets them unbound.
     m_btnAdd = &w.Button(IdcAdd);
     m_btnRemove = &w.Button(IdcRemove);
-    m_btnManagerUp = &w.Button(IdcManagerUp);
-    m_btnManagerDown = &w.Button(IdcManagerDown);
-    m_btnStartupUp = &w.Button(IdcStartupUp);
-    m_btnStartupDown = &w.Button(IdcStartupDown);
+    m_listManager.up = &w.Button(IdcManagerUp);
+    m_listManager.down = &w.Button(IdcManagerDown);
+    m_listStartup.up = &w.Button(IdcStartupUp);
+    m_listStartup.down = &w.Button(IdcStartupDown);
 }
 
-IListView* CConfigDlg::ListById(int listId) {
-    switch (listId) {
-    case IdcManagerList: return m_listManager;
-    case IdcStartupList: return m_listStartup;
-    case IdcRunList: return m_listRun;
-    case IdcRunServicesList: return m_listRunServices;
-    default: return nullptr;
-    }
+CConfigDlg::ItemList* CConfigDlg::ListOf(int listId) {
+    return const_cast<ItemList*>(static_cast<const CConfigDlg*>(this)->ListOf(listId));
+}
+
+const CConfigDlg::ItemList* CConfigDlg::ListOf(int listId) const {
+    for (const ItemList* list : {&m_listManager, &m_listStartup, &m_listRun, &m_listRunServices})
+        if (list->id == listId) return list;
+    return nullptr;
 }

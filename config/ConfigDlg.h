@@ -34,34 +34,58 @@ public:
     // OnPaint and OnQueryDragIcon: the icon drawn while minimised.
     int MinimizedIcon() const override { return m_hIcon; }
 
+    // What row i of a list stands for: the full path of its file, or the
+    // command line of its registry value; empty past the last row.
+    std::string GetItemPath(int listId, int row) const;
+
 private:
+    // One of the four lists: the view, its paired list (row i and entry i
+    // describe the same item), where its items live, and how it is filled.
+    struct ItemList {
+        int id = 0;
+        IListView* view = nullptr;
+        std::vector<std::string> paths;  // full paths, or command lines for the registry lists
+        std::string place;               // the folder (with its trailing backslash) or the key path
+        bool registry = false;           // place is a key under HKEY_LOCAL_MACHINE
+        std::string sourceTag;           // what a manager row records of an item taken from here
+        std::string keyName;             // the key's own name, as messages call the list
+        int columns = 1;
+        void (CConfigDlg::*fill)() = nullptr;
+        IButton* up = nullptr;  // the arrows of an orderable list
+        IButton* down = nullptr;
+    };
+
     // Start-up.
     void DoDataExchange();
+    void SetUpLists();
     void SetUpColumns();
     void ComputePlacements();
     void WarnWhenRunnerMissing();
 
     // The four lists.
-    std::string GetItemPath(IListView* list, int row);
-    std::vector<std::string>* GetPathList(IListView* list);
-    int InsertRow(IListView& list, int index, const std::string& name, const std::optional<std::string>& source = {},
-                  const std::optional<std::string>& wait = {});
-    void UpdateArrowButtons(IListView& list, IButton& up, IButton& down);
+    ItemList* ListOf(int listId);
+    const ItemList* ListOf(int listId) const;
+    // A row and its path together: the path goes where the row went, and
+    // only when the row could be inserted. The new row's index, or negative.
+    int InsertRow(ItemList& list, int index, const std::string& name, const std::string& path,
+                  const std::optional<std::string>& source = {}, const std::optional<std::string>& wait = {});
+    void DeleteRow(ItemList& list, int row);
+    void UpdateArrowButtons(ItemList& list);
     void DeselectAll(IListView& list);
     void ReadManagerInfo();
     void FillManagerList();
     void FillStartupList();
     void FillRunList();
     void FillRunServicesList();
-    void FillFolderList(IListView& list, std::vector<std::string>& paths, const std::string& folder);
-    void FillRegistryList(IListView& list, std::vector<std::string>& commands, const std::string& keyPath,
-                          const std::string& failure, bool skipRunner);
+    void FillFolderList(ItemList& list);
+    void FillRegistryList(ItemList& list, const std::string& failure, bool skipRunner);
     void ShowAdvanced(bool advanced);
     bool ManagerDirChanged();
     void RefreshAll();
     void RefreshContextList();
-    void OnListItemChanged(int listId);
-    IListView* ListById(int listId);
+    void OnListItemChanged(const UiEvent& event);
+    void OnShowAdvanced();
+    void OnShowBasic();
 
     // Saving and exit.
     void RegisterRunner();
@@ -73,22 +97,36 @@ private:
     void OnStartupUp();
     void OnStartupDown();
     // True when a row moved.
-    bool MoveRowUp(IListView& list);
-    bool MoveRowDown(IListView& list);
-    bool MoveRow(IListView& list, int from, int to);
+    bool MoveRowUp(ItemList& list);
+    bool MoveRowDown(ItemList& list);
+    bool MoveRow(ItemList& list, int from, int to);
     void ReorderFiles();
     // False when a file of the list was left in the Roc directory.
     bool ReorderDirectory(const std::vector<std::string>& paths, const std::string& directory, bool& orderReported);
     bool RocDirectoryIsEmpty();
 
-    // Commands whose work belongs to the moves, deletion, restore, properties,
-    // options, explore, help and about.
+    // Moves between the manager and the Windows Startup folder.
     void OnAdd();
     void OnRemove();
+    // Moves the selected files of one folder list to the other, top row first.
+    void MoveSelectedFiles(ItemList& from, ItemList& to, const std::optional<std::string>& source);
+
+    // Moves between the manager and the registry.
     void OnRegistryAdd();
     void OnRegistryRemove();
-    void OnListKeyDown(IListView& list, int virtualKey);
+    bool MoveItemToRegistry(int row);
+    // The registry list a manager row goes back to: by its Source, or asked.
+    ItemList* RegistryListFor(int row);
+
+    // Deleting and restoring.
+    void OnListKeyDown(const UiEvent& event);
     void OnPopupDelete();
+    void DeleteSelectedItems(ItemList& list);
+    void DeleteRegistryLinks(ItemList& list);
+    void OnRestore();
+
+    // Commands whose work belongs to the properties, options, explore, help
+    // and about.
     void OnPopupProperties();
     void OnDblClkManager();
     void OnDblClkStartup();
@@ -98,7 +136,6 @@ private:
     void OnViewExplore();
     void OnOptions();
     void OnNewShortcut();
-    void OnRestore();
     void OnAbout();
     void OnHelpContents();
 
@@ -110,38 +147,26 @@ private:
     bool m_bModified = false;
     bool m_bManagerOrderChanged = false;
     bool m_bStartupOrderChanged = false;
-    IListView* m_pContextList = nullptr;
+    ItemList* m_pContextList = nullptr;
     std::string m_strRocDir;
     std::string m_strIniPath;
     std::string m_strManagerDir;
     std::string m_strConfigDir;
     std::string m_strStartupFolder;
-    std::string m_strWindowsDir;
     WindowPlacement m_basicPlacement;
     WindowPlacement m_advancedPlacement;
-    IButton* m_btnAdd = nullptr;
-    IButton* m_btnRemove = nullptr;
-    IButton* m_btnManagerUp = nullptr;
-    IButton* m_btnManagerDown = nullptr;
-    IButton* m_btnStartupUp = nullptr;
-    IButton* m_btnStartupDown = nullptr;
-    std::vector<std::string> m_managerPaths;
-    std::vector<std::string> m_startupPaths;
-    std::vector<std::string> m_runCommands;
-    std::vector<std::string> m_runServicesCommands;
+    ItemList m_listManager;
+    ItemList m_listStartup;
+    ItemList m_listRun;
+    ItemList m_listRunServices;
     std::string m_strRunKey;
     std::string m_strRunServicesKey;
     std::string m_strSourceRun;
     std::string m_strSourceServices;
     std::string m_strSourceStartup;
-    std::string m_strStartupSubPath;
-    std::string m_strMoveFailed;
-    std::string m_strInUseAdvice;
-    IListView* m_listRun = nullptr;
-    IListView* m_listRunServices = nullptr;
+    IButton* m_btnAdd = nullptr;
+    IButton* m_btnRemove = nullptr;
     IButton* m_btnBasic = nullptr;
-    IListView* m_listStartup = nullptr;
-    IListView* m_listManager = nullptr;
     IButton* m_btnClose = nullptr;
     IButton* m_btnCloseAdvanced = nullptr;
     IButton* m_btnRegistryRemove = nullptr;

@@ -1,55 +1,51 @@
-// The four lists and their paired lists: filling them from their places.
+// The four lists and their paired lists: filling them from their places, and
+// the row operations that keep each row and its path together.
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
 
-std::vector<std::string>* CConfigDlg::GetPathList(IListView* list) {
-    if (list == nullptr) return nullptr;
-    if (list == m_listManager) return &m_managerPaths;
-    if (list == m_listStartup) return &m_startupPaths;
-    if (list == m_listRun) return &m_runCommands;
-    if (list == m_listRunServices) return &m_runServicesCommands;
-    return nullptr;
+std::string CConfigDlg::GetItemPath(int listId, int row) const {
+    const ItemList* list = ListOf(listId);
+    if (list == nullptr || row < 0 || row >= static_cast<int>(list->paths.size())) return std::string();
+    return list->paths[row];
 }
 
-std::string CConfigDlg::GetItemPath(IListView* list, int row) {
-    const std::vector<std::string>* paths = GetPathList(list);
-    if (paths == nullptr || row < 0 || row >= static_cast<int>(paths->size())) return std::string();
-    return (*paths)[row];
-}
-
-int CConfigDlg::InsertRow(IListView& list, int index, const std::string& name, const std::optional<std::string>& source,
-                          const std::optional<std::string>& wait) {
-    const int row = list.InsertItem(index, name);
+int CConfigDlg::InsertRow(ItemList& list, int index, const std::string& name, const std::string& path,
+                          const std::optional<std::string>& source, const std::optional<std::string>& wait) {
+    const int row = list.view->InsertItem(index, name);
     if (row < 0) return row;
-    if (source) list.SetItemText(row, 1, *source);
-    if (wait) list.SetItemText(row, 2, *wait);
+    if (source) list.view->SetItemText(row, 1, *source);
+    if (wait) list.view->SetItemText(row, 2, *wait);
+    list.paths.insert(list.paths.begin() + row, path);
     return row;
 }
 
-void CConfigDlg::FillFolderList(IListView& list, std::vector<std::string>& paths, const std::string& folder) {
-    list.DeleteAllItems();
-    paths.clear();
-    for (const FileEntry& entry : m_platform.files.Find(folder + "*.*")) {
+void CConfigDlg::DeleteRow(ItemList& list, int row) {
+    if (!list.view->DeleteItem(row)) return;
+    list.paths.erase(list.paths.begin() + row);
+}
+
+void CConfigDlg::FillFolderList(ItemList& list) {
+    list.view->DeleteAllItems();
+    list.paths.clear();
+    for (const FileEntry& entry : m_platform.files.Find(list.place + "*.*")) {
         if (entry.IsDirectory()) continue;
-        // A row that could not be inserted gets no path, so rows and paths stay paired.
-        if (InsertRow(list, list.Count(), entry.Title()) >= 0) paths.push_back(entry.path);
+        InsertRow(list, list.view->Count(), entry.Title(), entry.path);
     }
 }
 
 void CConfigDlg::FillManagerList() {
-    FillFolderList(*m_listManager, m_managerPaths, m_strManagerDir);
+    FillFolderList(m_listManager);
     ReadManagerInfo();
 }
 
 void CConfigDlg::FillStartupList() {
-    FillFolderList(*m_listStartup, m_startupPaths, m_strStartupFolder);
+    FillFolderList(m_listStartup);
 }
 
-void CConfigDlg::FillRegistryList(IListView& list, std::vector<std::string>& commands, const std::string& keyPath,
-                                  const std::string& failure, bool skipRunner) {
-    list.DeleteAllItems();
-    commands.clear();
-    std::unique_ptr<IRegistryKey> key = m_platform.registry.Create(RegistryRoot::LocalMachine, keyPath);
+void CConfigDlg::FillRegistryList(ItemList& list, const std::string& failure, bool skipRunner) {
+    list.view->DeleteAllItems();
+    list.paths.clear();
+    std::unique_ptr<IRegistryKey> key = m_platform.registry.Create(RegistryRoot::LocalMachine, list.place);
     if (!key) {
         m_platform.messages.Show(failure, win::MbOk);
         return;
@@ -67,15 +63,14 @@ void CConfigDlg::FillRegistryList(IListView& list, std::vector<std::string>& com
         }
         if (value.type != win::RegSz) continue;
         if (skipRunner && UpperCopy(value.name).find("ORVANE") != std::string::npos) continue;
-        if (InsertRow(list, static_cast<int>(index), value.name) >= 0) commands.push_back(value.Text());
+        InsertRow(list, list.view->Count(), value.name, value.Text());
     }
 }
 
 void CConfigDlg::FillRunList() {
-    FillRegistryList(*m_listRun, m_runCommands, m_strRunKey, "Error reading \"Registry Run\" Values.", true);
+    FillRegistryList(m_listRun, "Error reading \"Registry Run\" Values.", true);
 }
 
 void CConfigDlg::FillRunServicesList() {
-    FillRegistryList(*m_listRunServices, m_runServicesCommands, m_strRunServicesKey,
-                     "Error reading \"Registry RunServices\" Values.", false);
+    FillRegistryList(m_listRunServices, "Error reading \"Registry RunServices\" Values.", false);
 }

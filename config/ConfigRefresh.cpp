@@ -3,17 +3,11 @@
 #include "config/ConfigDlg.h"
 
 void CConfigDlg::RefreshAll() {
-    FillManagerList();
-    FillStartupList();
-    FillRunList();
-    FillRunServicesList();
+    for (ItemList* list : {&m_listManager, &m_listStartup, &m_listRun, &m_listRunServices}) (this->*list->fill)();
 }
 
 void CConfigDlg::RefreshContextList() {
-    if (m_pContextList == m_listManager) FillManagerList();
-    else if (m_pContextList == m_listStartup) FillStartupList();
-    else if (m_pContextList == m_listRun) FillRunList();
-    else if (m_pContextList == m_listRunServices) FillRunServicesList();
+    if (m_pContextList != nullptr) (this->*m_pContextList->fill)();
 }
 
 void CConfigDlg::PreTranslateKeyDown(int virtualKey) {
@@ -24,7 +18,7 @@ bool CConfigDlg::ManagerDirChanged() {
     int files = 0;
     for (const FileEntry& entry : m_platform.files.Find(m_strManagerDir + "*.*"))
         if (!entry.IsDirectory()) ++files;
-    return files != m_listManager->Count();
+    return files != m_listManager.view->Count();
 }
 
 void CConfigDlg::OnTimer(unsigned timerId) {

@@ -33,7 +33,7 @@ void CConfigDlg::OnClose() {
 
 void CConfigDlg::RegisterRunner() {
     IRegistry& registry = m_platform.registry;
-    if (m_listManager->Count() == 0) {
+    if (m_listManager.view->Count() == 0) {
         // A value or key that is not there is no error.
         DeleteRegistryValue(registry, RegistryRoot::LocalMachine, m_strRunKey, settings::kRunValue);
         return;

@@ -6,44 +6,34 @@
 
 using namespace config;
 
-void CConfigDlg::UpdateArrowButtons(IListView& list, IButton& up, IButton& down) {
-    if (list.SelectedCount() != 1) {
-        up.Enable(false);
-        down.Enable(false);
-        return;
-    }
-    const int row = list.NextSelected(-1);
-    up.Enable(row != 0);
-    down.Enable(row != list.Count() - 1);
+void CConfigDlg::UpdateArrowButtons(ItemList& list) {
+    if (list.up == nullptr) return;
+    const IListView& view = *list.view;
+    const int row = view.SelectedCount() == 1 ? view.NextSelected(-1) : -1;
+    list.up->Enable(row > 0);
+    list.down->Enable(row >= 0 && row != view.Count() - 1);
 }
 
 void CConfigDlg::DeselectAll(IListView& list) {
     for (int row = list.NextSelected(-1); row != -1; row = list.NextSelected(row)) list.SetSelected(row, false);
 }
 
-void CConfigDlg::OnListItemChanged(int listId) {
-    switch (listId) {
-    case IdcManagerList: UpdateArrowButtons(*m_listManager, *m_btnManagerUp, *m_btnManagerDown); break;
-    case IdcStartupList: UpdateArrowButtons(*m_listStartup, *m_btnStartupUp, *m_btnStartupDown); break;
-    case IdcRunList:
-    case IdcRunServicesList:
-        // Clearing the other list notifies again; the guard lets that pass.
-        if (!m_bSyncingSelection) {
-            m_bSyncingSelection = true;
-            DeselectAll(listId == IdcRunList ? *m_listRunServices : *m_listRun);
-            m_bSyncingSelection = false;
-        }
-        break;
-    default: break;
-    }
+void CConfigDlg::OnListItemChanged(const UiEvent& event) {
+    ItemList& list = *ListOf(event.id);
+    UpdateArrowButtons(list);
+    if (!list.registry || m_bSyncingSelection) return;
+    // Clearing the other list notifies again; the guard lets that pass.
+    m_bSyncingSelection = true;
+    DeselectAll(*(&list == &m_listRun ? m_listRunServices : m_listRun).view);
+    m_bSyncingSelection = false;
 }
 
 void CConfigDlg::OnContextMenu(int controlId, int x, int y) {
-    IListView* list = ListById(controlId);
+    ItemList* list = ListOf(controlId);
     if (list == nullptr) return;
-    IListView* previous = m_pContextList;
+    ItemList* previous = m_pContextList;
     m_pContextList = list;
-    const int selected = list->SelectedCount();
+    const int selected = list->view->SelectedCount();
     const std::vector<MenuState> states{
         {IdPopupExplore, true},
         {IdPopupRefresh, true},

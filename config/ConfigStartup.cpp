@@ -4,6 +4,7 @@
 #include "common/RunnerSettings.h"
 #include "config/ConfigDlg.h"
 #include "config/ConfigResources.h"
+#include "config/StartupFolder.h"
 
 using namespace config;
 
@@ -20,17 +21,10 @@ bool CConfigDlg::OnInitDialog() {
     m_strSourceServices = "Services";
     m_strRunKey = settings::kRunKey;
     m_strRunServicesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
-    m_strInUseAdvice = std::string("Make sure the file is not in use and is not read-only.\n") +
-                       "If the file is in use, close it from the system tray or find it in the task list\n" +
-                       "by pressing CTRL-ALT-DELETE.";
-    m_strMoveFailed = "\nThis file could not be moved.\n\n" + m_strInUseAdvice;
     m_bSyncingSelection = m_bModified = m_bManagerOrderChanged = m_bStartupOrderChanged = false;
 
     IFileSystem& files = m_platform.files;
-    m_strWindowsDir = files.WindowsDirectory();
-    if (m_strWindowsDir.empty() || m_strWindowsDir.back() != '\\') m_strWindowsDir += '\\';
-    m_strStartupSubPath = "Start Menu\\Programs\\Startup\\";
-    m_strStartupFolder = m_strWindowsDir + m_strStartupSubPath;
+    m_strStartupFolder = UserStartupFolder(m_platform.registry, files);
 
     const std::string modulePath = files.ModulePath();
     m_strConfigDir = modulePath.substr(0, modulePath.rfind('\\') + 1);
@@ -54,33 +48,52 @@ bool CConfigDlg::OnInitDialog() {
                                      "Error accessing HKEY_CURRENT_USER\\" + m_profile.SectionKey(settings::kSection),
                                  win::MbIconExclamation);
 
+    SetUpLists();
     SetUpColumns();
 
-    for (IButton* button : {m_btnAdd, m_btnRemove, m_btnManagerUp, m_btnManagerDown, m_btnStartupUp, m_btnStartupDown})
+    for (IButton* button : {m_btnAdd, m_btnRemove, m_listManager.up, m_listManager.down, m_listStartup.up, m_listStartup.down})
         button->LoadBitmaps(button->Text());
 
     ComputePlacements();
     ShowAdvanced(false);
 
-    UpdateArrowButtons(*m_listManager, *m_btnManagerUp, *m_btnManagerDown);
-    UpdateArrowButtons(*m_listStartup, *m_btnStartupUp, *m_btnStartupDown);
+    UpdateArrowButtons(m_listManager);
+    UpdateArrowButtons(m_listStartup);
     WarnWhenRunnerMissing();
     return true;
 }
 
+void CConfigDlg::SetUpLists() {
+    m_listManager.place = m_strManagerDir;
+    m_listManager.columns = 3;
+    m_listManager.fill = &CConfigDlg::FillManagerList;
+    m_listStartup.place = m_strStartupFolder;
+    m_listStartup.sourceTag = m_strSourceStartup;
+    m_listStartup.fill = &CConfigDlg::FillStartupList;
+    m_listRun.place = m_strRunKey;
+    m_listRun.registry = true;
+    m_listRun.sourceTag = m_strSourceRun;
+    m_listRun.keyName = "Run";
+    m_listRun.fill = &CConfigDlg::FillRunList;
+    m_listRunServices.place = m_strRunServicesKey;
+    m_listRunServices.registry = true;
+    m_listRunServices.sourceTag = m_strSourceServices;
+    m_listRunServices.keyName = "RunServices";
+    m_listRunServices.fill = &CConfigDlg::FillRunServicesList;
+}
+
 void CConfigDlg::SetUpColumns() {
-    const int listWidth = m_listManager->WindowRect().Width();
+    IListView& manager = *m_listManager.view;
+    const int listWidth = manager.WindowRect().Width();
     const int w = listWidth - 3;
-    m_listManager->InsertColumn(0, "Name", static_cast<int>(w * 0.6));
-    m_listManager->InsertColumn(1, "Source", static_cast<int>(w * 0.22));
-    m_listManager->InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
+    manager.InsertColumn(0, "Name", static_cast<int>(w * 0.6));
+    manager.InsertColumn(1, "Source", static_cast<int>(w * 0.22));
+    manager.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
     FillManagerList();
-    m_listStartup->InsertColumn(0, "Name", listWidth - 21);
-    FillStartupList();
-    m_listRun->InsertColumn(0, "Name", listWidth - 21);
-    FillRunList();
-    m_listRunServices->InsertColumn(0, "Name", listWidth - 21);
-    FillRunServicesList();
+    for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
+        list->view->InsertColumn(0, "Name", listWidth - 21);
+        (this->*list->fill)();
+    }
 }
 
 // The template puts the dialog at the screen's top-left corner, so its right

@@ -1,6 +1,14 @@
 // The basic view and the advanced view, which adds the registry lists.
 #include "config/ConfigDlg.h"
 
+void CConfigDlg::OnShowAdvanced() {
+    ShowAdvanced(true);
+}
+
+void CConfigDlg::OnShowBasic() {
+    ShowAdvanced(false);
+}
+
 void CConfigDlg::ShowAdvanced(bool advanced) {
     const WindowPlacement& p = advanced ? m_advancedPlacement : m_basicPlacement;
     Window().MoveTo(p.x, p.y, p.width, p.height);

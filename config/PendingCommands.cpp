@@ -1,14 +1,8 @@
-// Commands routed by the dialog whose work is not built yet: the moves, deletion,
-// restore, item properties, runner options, Explore, Help and About. Each
-// moves to its own file with its behaviour.
+// Commands routed by the dialog whose work is not built yet: item properties,
+// runner options, Explore, Help and About. Each moves to its own file with
+// its behaviour.
 #include "config/ConfigDlg.h"
 
-void CConfigDlg::OnAdd() {}
-void CConfigDlg::OnRemove() {}
-void CConfigDlg::OnRegistryAdd() {}
-void CConfigDlg::OnRegistryRemove() {}
-void CConfigDlg::OnListKeyDown(IListView&, int) {}
-void CConfigDlg::OnPopupDelete() {}
 void CConfigDlg::OnPopupProperties() {}
 void CConfigDlg::OnDblClkManager() {}
 void CConfigDlg::OnDblClkStartup() {}
@@ -17,6 +11,5 @@ void CConfigDlg::OnDblClkRunServices() {}
 void CConfigDlg::OnExplore() {}
 void CConfigDlg::OnViewExplore() {}
 void CConfigDlg::OnOptions() {}
-void CConfigDlg::OnRestore() {}
 void CConfigDlg::OnAbout() {}
 void CConfigDlg::OnHelpContents() {}

@@ -25,13 +25,13 @@ CRunnerDlg::CRunnerDlg(Platform& platform)
       m_bmpWaiting(IdbWaiting),
       m_bmpGo(IdbGo),
       m_hIcon(IdiRunner) {
-    On(Notify::Command, IdcPause, [this] { OnPause(); });
-    On(Notify::Command, IdcSkip, [this] { OnSkip(); });
-    On(Notify::Command, IdcRunNow, [this] { OnRunNow(); });
-    On(Notify::Command, IdcNoWait, [this] { OnNoWait(); });
-    On(Notify::Command, IdcRunNone, [this] { OnRunNone(); });
-    On(Notify::SelChange, IdcRunList, [this] { OnSelChangeRunList(); });
-    On(Notify::DblClk, IdcRunList, [this] { OnDblClkRunList(); });
+    On(Notify::Command, IdcPause, &CRunnerDlg::OnPause);
+    On(Notify::Command, IdcSkip, &CRunnerDlg::OnSkip);
+    On(Notify::Command, IdcRunNow, &CRunnerDlg::OnRunNow);
+    On(Notify::Command, IdcNoWait, &CRunnerDlg::OnNoWait);
+    On(Notify::Command, IdcRunNone, &CRunnerDlg::OnRunNone);
+    On(Notify::SelChange, IdcRunList, &CRunnerDlg::OnSelChangeRunList);
+    On(Notify::DblClk, IdcRunList, &CRunnerDlg::OnDblClkRunList);
 }
 
 bool CRunnerDlg::OnInitDialog() {

@@ -2,12 +2,8 @@
 
 #include "platform/WinValues.h"
 
-void CDialog::On(Notify code, int id, std::function<void()> handler) {
-    m_handlers.push_back({code, id, [handler](const UiEvent&) { handler(); }});
-}
-
-void CDialog::OnKey(int id, std::function<void(int)> handler) {
-    m_handlers.push_back({Notify::KeyDown, id, [handler](const UiEvent& e) { handler(e.key); }});
+void CDialog::AddEntry(Notify code, int id, std::function<void(const UiEvent&)> handler) {
+    m_handlers.push_back({code, id, std::move(handler)});
 }
 
 bool CDialog::Dispatch(const UiEvent& event) {

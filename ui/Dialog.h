@@ -60,16 +60,32 @@ protected:
     IDialogWindow& Window() { return *m_window; }
     const IDialogWindow& Window() const { return *m_window; }
     void EndDialog(int result) { m_window->EndDialog(result); }
-    // Handler table entries.
-    void On(Notify code, int id, std::function<void()> handler);
-    void OnKey(int id, std::function<void(int virtualKey)> handler);
+    // Handler table entries: each names a member function of the dialog,
+    // which takes nothing or the event (its control id, its key).
+    template <class D>
+    void On(Notify code, int id, void (D::*handler)()) {
+        D* self = static_cast<D*>(this);
+        AddEntry(code, id, [self, handler](const UiEvent&) { (self->*handler)(); });
+    }
+    template <class D>
+    void On(Notify code, int id, void (D::*handler)(const UiEvent&)) {
+        D* self = static_cast<D*>(this);
+        AddEntry(code, id, [self, handler](const UiEvent& event) { (self->*handler)(event); });
+    }
 
-private:
+public:
     struct Entry {
         Notify code;
         int id;
         std::function<void(const UiEvent&)> handler;
     };
+    // What the table answers to, so that a host can refuse entries that can
+    // never be reached or that shadow one another.
+    const std::vector<Entry>& Handlers() const { return m_handlers; }
+
+private:
+    void AddEntry(Notify code, int id, std::function<void(const UiEvent&)> handler);
+
     const DialogTemplate& m_template;
     IDialogWindow* m_window = nullptr;
     std::vector<Entry> m_handlers;

@@ -46,8 +46,11 @@ struct DialogTemplate {
     std::string font = "MS Sans Serif";
     int pointSize = 8;
     const MenuTemplate* menuBar = nullptr;  // none: no menu bar
+    std::vector<const MenuTemplate*> popupMenus;  // the context menus it opens
     std::vector<ControlTemplate> controls;
 
     const ControlTemplate* Find(int id) const;
+    // True when a control or a command of its menus has this id.
+    bool Names(int id) const;
 };
 

@@ -8,6 +8,7 @@
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
+#include "config/transfer/TransferTexts.h"
 
 namespace {
 
@@ -38,11 +39,11 @@ void CConfigDlg::ReorderFiles() {
     }
     bool orderReported = false;
     bool rocEmpty = true;
-    if (m_bManagerOrderChanged) rocEmpty = ReorderDirectory(m_managerPaths, m_strManagerDir, orderReported);
+    if (m_bManagerOrderChanged) rocEmpty = ReorderDirectory(m_listManager.paths, m_strManagerDir, orderReported);
     if (m_bStartupOrderChanged) {
         // A manager file left in the Roc directory must neither go into the
         // Windows Startup folder nor be replaced by one of its files.
-        if (rocEmpty) ReorderDirectory(m_startupPaths, m_strStartupFolder, orderReported);
+        if (rocEmpty) ReorderDirectory(m_listStartup.paths, m_strStartupFolder, orderReported);
         else messages.Show(LeftoverMessage, win::MbOk | win::MbIconExclamation);
     }
 }
@@ -79,7 +80,7 @@ bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const s
         }
         if (!MoveFileConfirmed(files, messages, path, m_strRocDir + FileNameOf(path))) {
             messages.Show(path + "\n" + "Access to this file is denied.\n" + "Files in the same list cannot be reordered.\n\n" +
-                              m_strInUseAdvice,
+                              InUseAdvice,
                           win::MbOk);
             wentOut = false;
             break;
@@ -94,7 +95,7 @@ bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const s
         if (MoveFileConfirmed(files, messages, entry.path, directory + entry.name)) continue;
         messages.Show(entry.path + "\n" + "This file could not be moved back to " + directory + "\n" +
                           "and was left in Orvane's Roc directory.  You must manually return it to where it belongs.\n\n" +
-                          m_strInUseAdvice,
+                          InUseAdvice,
                       win::MbOk | win::MbIconExclamation);
         allBack = false;
     }

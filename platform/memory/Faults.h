@@ -1,5 +1,6 @@
 #pragma once
 // Operations of the memory world that a test makes fail on demand.
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,15 @@ public:
     // empty: any path), for the given number of times (-1: always).
     void Add(Fault fault, const std::string& path = "", int times = -1);
     void Clear();
-    // True when the operation on this path is to fail now; counts it.
+    // From now on, the n-th operation of any kind fails (n from 1), once;
+    // 0 stops it. Lets a test fail each step of a command in turn.
+    void FailNth(int n);
+    // Operations counted since the last FailNth.
+    int Operations() const { return m_operations; }
+    // True when the operation is to fail now; counts it. An operation that
+    // names two paths (a directory and its pattern) is one operation.
     bool Hit(Fault fault, const std::string& path);
+    bool Hit(Fault fault, std::initializer_list<std::string> paths);
 
 private:
     struct Entry {
@@ -38,4 +46,6 @@ private:
         int remaining;
     };
     std::vector<Entry> m_entries;
+    int m_failAt = 0;
+    int m_operations = 0;
 };

@@ -270,7 +270,7 @@ std::vector<FileEntry> MemoryFileSystem::Find(const std::string& pattern) {
     const std::string::size_type slash = pattern.find_last_of("\\/");
     if (slash == std::string::npos || slash + 1 == pattern.size()) return found;
     const std::string directory = pattern.substr(0, slash);
-    if (m_faults.Hit(Fault::Find, directory) || m_faults.Hit(Fault::Find, pattern)) return found;
+    if (m_faults.Hit(Fault::Find, {directory, pattern})) return found;
     const Node* node = NodeAt(directory);
     if (!node || !node->IsDirectory()) return found;
     const std::string leaf = pattern.substr(slash + 1);

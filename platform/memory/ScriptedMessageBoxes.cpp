@@ -5,7 +5,9 @@
 int ScriptedMessageBoxes::Show(const std::string& text, unsigned style) {
     shown.push_back({text, style});
     if (m_script.empty()) {
-        switch (style & 0xF) {
+        const unsigned buttons = style & 0xF;
+        if (questionAnswer != 0 && (buttons == win::MbYesNoCancel || buttons == win::MbYesNo)) return questionAnswer;
+        switch (buttons) {
         case win::MbYesNoCancel: return win::IdCancel;
         case win::MbYesNo: return win::IdNo;
         default: return win::IdOk;

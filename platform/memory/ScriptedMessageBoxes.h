@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes answered from a script. Every box shown is recorded with its
-// text and style. Unscripted boxes get IDOK, or IDCANCEL / IDNO for questions.
+// text and style. Unscripted boxes get IDOK, or IDCANCEL / IDNO for questions
+// unless questionAnswer says otherwise.
 #include <deque>
 #include <functional>
 #include <string>
@@ -21,6 +22,8 @@ public:
     void Answer(int answer, std::function<void()> whileOpen = {});
 
     std::vector<ShownMessage> shown;
+    // When set, unscripted questions (Yes/No, Yes/No/Cancel) get this answer.
+    int questionAnswer = 0;
     int Pending() const { return static_cast<int>(m_script.size()); }
 
 private:

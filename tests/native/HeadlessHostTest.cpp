@@ -2,6 +2,8 @@
 // depend on it: notifications, disabled controls, timers and the end.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "platform/WinValues.h"
 #include "ui/Dialog.h"
 #include "ui/headless/HeadlessDialogHost.h"
@@ -20,6 +22,9 @@ DialogTemplate ProbeTemplate() {
         {20, ui::ListBoxClass, "", win::LbsNotify, 50, 5, 40, 40},
         {30, ui::ListViewClass, "", win::LvsReport, 50, 50, 40, 25},
         {ui::IdStatic, ui::StaticClass, "Label", 0, 5, 60, 30, 8},
+        {40, ui::ButtonClass, "A", win::BsAutoRadioButton | win::WsGroup, 5, 70, 20, 8},
+        {41, ui::ButtonClass, "B", win::BsAutoRadioButton, 25, 70, 20, 8},
+        {42, ui::ButtonClass, "C", win::BsAutoRadioButton | win::WsGroup, 45, 70, 20, 8},
     };
     return t;
 }
@@ -27,13 +32,21 @@ DialogTemplate ProbeTemplate() {
 class ProbeDialog : public CDialog {
 public:
     ProbeDialog() : CDialog(m_layout) {
-        On(Notify::Command, 10, [this] { events.push_back("go"); });
-        On(Notify::Command, 11, [this] { events.push_back("check"); });
-        On(Notify::SelChange, 20, [this] { events.push_back("sel"); });
-        On(Notify::DblClk, 20, [this] { events.push_back("dbl"); });
-        On(Notify::ItemChanged, 30, [this] { events.push_back("changed"); });
-        OnKey(30, [this](int key) { events.push_back("key" + std::to_string(key)); });
+        On(Notify::Command, 10, &ProbeDialog::Go);
+        On(Notify::Command, 11, &ProbeDialog::Checked);
+        On(Notify::SelChange, 20, &ProbeDialog::Selected);
+        On(Notify::DblClk, 20, &ProbeDialog::DoubleClicked);
+        On(Notify::ItemChanged, 30, &ProbeDialog::Changed);
+        On(Notify::KeyDown, 30, &ProbeDialog::Key);
     }
+    void Go() { events.push_back("go"); }
+    void Checked() { events.push_back("check"); }
+    void Selected() { events.push_back("sel"); }
+    void DoubleClicked() { events.push_back("dbl"); }
+    void Changed() { events.push_back("changed"); }
+    void Key(const UiEvent& e) { events.push_back("key" + std::to_string(e.key)); }
+    // A table entry a test adds on purpose.
+    void Add(Notify code, int id) { On(code, id, &ProbeDialog::Go); }
     bool OnInitDialog() override {
         Window().ListBox(20).AddString("a");
         Window().ListBox(20).AddString("b");
@@ -92,6 +105,35 @@ TEST(HeadlessHost, TimersStopAtTheEndAndEscapeCancels) {
     other.Open();
     other.KeyDown(30, win::VkEscape);
     EXPECT_EQ(other.Result(), win::IdCancel);
+}
+
+TEST(HeadlessHost, RadioButtonsClearOnlyTheirOwnGroup) {
+    ProbeDialog dialog;
+    HeadlessDialogHost host(dialog);
+    host.Open();
+    host.Click(42);
+    host.Click(40);
+    host.Click(41);
+    EXPECT_EQ(host.Button(40).Check(), 0);
+    EXPECT_EQ(host.Button(41).Check(), 1);
+    EXPECT_EQ(host.Button(42).Check(), 1);
+}
+
+TEST(HeadlessHost, RefusesHandlersThatNothingReachesOrThatShadowAnother) {
+    ProbeDialog unknown;
+    unknown.Add(Notify::Command, 99);
+    HeadlessDialogHost first(unknown);
+    EXPECT_THROW(first.Open(), std::logic_error);
+
+    ProbeDialog twice;
+    twice.Add(Notify::Command, 10);
+    HeadlessDialogHost second(twice);
+    EXPECT_THROW(second.Open(), std::logic_error);
+
+    ProbeDialog sameIdOtherNotification;
+    sameIdOtherNotification.Add(Notify::DblClk, 10);
+    HeadlessDialogHost third(sameIdOtherNotification);
+    EXPECT_NO_THROW(third.Open());
 }
 
 TEST(HeadlessHost, PixelGeometryFollowsDialogUnits) {

@@ -36,7 +36,23 @@ HeadlessDialogHost::~HeadlessDialogHost() {
     m_dialog.Attach(nullptr);
 }
 
+// A handler no control or command can reach, or one shadowed by an earlier
+// entry, would silently do nothing: a test must fail instead.
+void HeadlessDialogHost::CheckHandlers() const {
+    const DialogTemplate& t = m_dialog.Template();
+    const std::vector<CDialog::Entry>& entries = m_dialog.Handlers();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const CDialog::Entry& entry = entries[i];
+        const bool reachable = t.Names(entry.id) || entry.id == win::IdOk || entry.id == win::IdCancel;
+        if (!reachable) throw std::logic_error("handler for id " + std::to_string(entry.id) + " that nothing has");
+        for (std::size_t j = 0; j < i; ++j)
+            if (entries[j].code == entry.code && entries[j].id == entry.id)
+                throw std::logic_error("second handler for id " + std::to_string(entry.id));
+    }
+}
+
 bool HeadlessDialogHost::Open() {
+    CheckHandlers();
     const DialogTemplate& t = m_dialog.Template();
     const int clientLeft = m_rect.left + FrameWidth;
     const int clientTop = m_rect.top + FrameWidth + CaptionHeight + (t.menuBar ? MenuBarHeight : 0);
@@ -87,13 +103,27 @@ void HeadlessDialogHost::Click(int id) {
     const uint32_t kind = Control(id).Template().style & 0xF;
     if (kind == win::BsAutoCheckBox) button.SetCheck(button.Check() ? 0 : 1);
     if (kind == win::BsAutoRadioButton) {
-        for (auto& entry : m_controls) {
-            auto* other = dynamic_cast<HeadlessButton*>(entry.second.get());
-            if (other && (other->Template().style & 0xF) == win::BsAutoRadioButton) other->SetCheck(0);
-        }
+        for (IButton* other : RadioGroupOf(id)) other->SetCheck(0);
         button.SetCheck(1);
     }
     SendNotify(::Notify::Command, id);
+}
+
+// As the dialog manager groups them: from a control with WS_GROUP (or the
+// first control) up to the next control with WS_GROUP, in template order.
+std::vector<IButton*> HeadlessDialogHost::RadioGroupOf(int id) {
+    const std::vector<ControlTemplate>& controls = m_dialog.Template().controls;
+    std::vector<IButton*> group;
+    bool found = false;
+    for (const ControlTemplate& c : controls) {
+        if ((c.style & win::WsGroup) != 0 && !group.empty()) {
+            if (found) break;
+            group.clear();
+        }
+        if (c.windowClass == ui::ButtonClass && (c.style & 0xF) == win::BsAutoRadioButton) group.push_back(&Button(c.id));
+        if (c.id == id) found = true;
+    }
+    return found ? group : std::vector<IButton*>{};
 }
 
 void HeadlessDialogHost::Command(int id) {

@@ -79,6 +79,8 @@ public:
 
 private:
     HeadlessControl& Control(int id) const;
+    void CheckHandlers() const;
+    std::vector<IButton*> RadioGroupOf(int id);
 
     CDialog& m_dialog;
     std::map<int, std::unique_ptr<HeadlessControl>> m_controls;

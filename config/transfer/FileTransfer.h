@@ -1,0 +1,15 @@
+#pragma once
+// Moving and deleting the file of one item, with the message a failure shows.
+#include <string>
+
+class IFileSystem;
+class IMessageBoxes;
+
+// Moves the file into the directory (ending with a backslash) under its own
+// name, asking before a replacement; destination is its new path. On failure
+// shows path + "This file could not be moved." with the advice.
+bool MoveItemFile(IFileSystem& files, IMessageBoxes& messages, const std::string& path, const std::string& directory,
+                  std::string& destination);
+// Deletes the file; on failure shows path + "This file could not be deleted."
+// with the advice.
+bool DeleteItemFile(IFileSystem& files, IMessageBoxes& messages, const std::string& path);

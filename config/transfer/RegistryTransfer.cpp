@@ -1,0 +1,89 @@
+#include "config/transfer/RegistryTransfer.h"
+
+#include "common/PathHelpers.h"
+#include "common/RegistryValues.h"
+#include "common/Shortcuts.h"
+#include "common/TextHelpers.h"
+#include "config/transfer/Confirmations.h"
+#include "platform/Platform.h"
+
+namespace {
+
+void Warn(Platform& platform, const std::string& text) {
+    platform.messages.Show(text, win::MbIconExclamation);
+}
+
+// False when the key cannot be read: what is there is then unknown.
+bool LookUpValue(IRegistry& registry, const std::string& keyPath, const std::string& name, bool& exists) {
+    const std::unique_ptr<IRegistryKey> key = registry.Open(RegistryRoot::LocalMachine, keyPath, RegistryAccess::Read);
+    RegistryValue value;
+    exists = key && key->Query(name, value);
+    return key != nullptr;
+}
+
+}  // namespace
+
+std::string RegistryCommandLine(const std::string& target, const std::string& arguments) {
+    const std::string program = target.find(' ') == std::string::npos ? target : "\"" + target + "\"";
+    return program + " " + arguments;
+}
+
+bool TakeRegistryValue(Platform& platform, const std::string& keyPath, const std::string& directory, std::string& name,
+                       const std::string& commandLine) {
+    if (NamesSystray(commandLine) && !ConfirmSystrayMove(platform.messages)) return false;
+    const std::string valueName = name;
+    if (!CreateShortcutFromCommandLine(platform.files, platform.links, platform.messages, name, commandLine, directory)) {
+        Warn(platform, valueName + "\n\nThere was an error creating this shortcut in this directory\n" + directory);
+        return false;
+    }
+    if (DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, keyPath, valueName)) return true;
+    const std::string shortcut = directory + name + ".lnk";
+    std::string text = valueName + "\n\nThis registry key could not be deleted.";
+    // Should the new shortcut stay as well, the item is in two places: say where.
+    if (!platform.files.Remove(shortcut))
+        text += "\n\nIts shortcut " + shortcut + " could not be removed again.  Delete one of the two.";
+    Warn(platform, text);
+    return false;
+}
+
+bool CheckIsShortcut(Platform& platform, const std::string& name, const std::string& path) {
+    if (UpperCopy(ExtensionOf(path)) == "LNK") return true;
+    Warn(platform, name + "\n\nThis file is not a shortcut.  It cannot be moved to the registry.");
+    return false;
+}
+
+RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, const std::string& path,
+                                   const std::string& keyPath, const std::string& keyName, std::string& commandLine,
+                                   bool& replaced) {
+    std::string target, arguments, workingDirectory, description;
+    if (!ReadShortcut(platform.links, platform.messages, path, target, arguments, workingDirectory, description)) {
+        Warn(platform, name + "\n\nThis shortcut could not be opened.  It cannot be moved.");
+        return RegistryMove::NotMoved;
+    }
+    const std::string writeFailed = name + "\n\nThere was an error writing to the registry.";
+    // Another program's value of the same name would be lost without a word.
+    if (!LookUpValue(platform.registry, keyPath, name, replaced)) {
+        Warn(platform, writeFailed);
+        return RegistryMove::NotMoved;
+    }
+    if (replaced && platform.messages.Show(name + "\n\nA registry value of this name already exists in the " + keyName +
+                                               " list.\nReplace it?",
+                                           win::MbYesNo | win::MbIconQuestion) != win::IdYes)
+        return RegistryMove::NotMoved;
+    commandLine = RegistryCommandLine(target, arguments);
+    if (!SetRegistryString(platform.registry, RegistryRoot::LocalMachine, keyPath, name, commandLine)) {
+        Warn(platform, writeFailed);
+        return RegistryMove::NotMoved;
+    }
+    if (platform.files.Remove(path)) return RegistryMove::Moved;
+    Warn(platform, name + "\nThis shortcut could not be deleted.\n\n" +
+                       "Since this shortcut has already been moved to the registry,\n" +
+                       "this shortcut should now be deleted manually.");
+    return RegistryMove::ShortcutLeft;
+}
+
+bool DeleteRegistryItem(Platform& platform, const std::string& keyPath, const std::string& name) {
+    if (DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, keyPath, name)) return true;
+    Warn(platform, name + "\nThis registry key could not be deleted.");
+    return false;
+}

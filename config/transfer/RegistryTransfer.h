@@ -1,0 +1,39 @@
+#pragma once
+// Turning a registry value into a shortcut in the manager directory, and a
+// shortcut back into a value. Keys are under HKEY_LOCAL_MACHINE.
+#include <string>
+
+struct Platform;
+
+// The command line a shortcut goes back into the registry as: target, one
+// blank, arguments; a target holding a blank is quoted, so that Windows
+// reads the same program back.
+std::string RegistryCommandLine(const std::string& target, const std::string& arguments);
+
+// Makes the value's shortcut in the directory and deletes the value; name is
+// the value's name in, the shortcut's title out. Asks first when the command
+// starts the system tray. False, with the value kept and its message shown,
+// on any stop.
+bool TakeRegistryValue(Platform& platform, const std::string& keyPath, const std::string& directory, std::string& name,
+                       const std::string& commandLine);
+
+// The item's file is a shortcut; otherwise shows that it cannot go to the
+// registry.
+bool CheckIsShortcut(Platform& platform, const std::string& name, const std::string& path);
+
+enum class RegistryMove {
+    NotMoved,      // nothing changed (the message was shown, or the user declined)
+    Moved,         // the value is written and the shortcut deleted
+    ShortcutLeft,  // the value is written, the shortcut could not be deleted (told)
+};
+
+// Writes the shortcut at path as the value name under the key, then deletes
+// the shortcut. A value of that name is replaced only when the user says so
+// (replaced tells). keyName is the key's own name, as the question calls the
+// list; commandLine is what was written.
+RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, const std::string& path,
+                                   const std::string& keyPath, const std::string& keyName, std::string& commandLine,
+                                   bool& replaced);
+
+// Deletes the value; on failure shows name + "This registry key could not be deleted."
+bool DeleteRegistryItem(Platform& platform, const std::string& keyPath, const std::string& name);
