@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "ui/Dialog.h"
 #include "ui/DialogWindow.h"
@@ -50,6 +51,11 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL InitDialog();
+    // Runs a handler with the list views' painting held, then paints them
+    // once; a box or child dialog opened meanwhile paints them at once.
+    template <class Work>
+    void HoldingListPaint(Work&& work);
+    void PaintLists();
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNotify(const NMHDR& header);
     void OnContextMenu(HWND clicked, LPARAM point);
@@ -64,6 +70,8 @@ private:
     HWND m_hwnd = nullptr;
     HMENU m_menuBar = nullptr;
     bool m_ended = false;
+    bool m_listPaintHeld = false;
+    std::vector<HWND> m_listViews;
     std::map<int, std::unique_ptr<IControl>> m_controls;
     std::map<int, HICON> m_icons;
 };

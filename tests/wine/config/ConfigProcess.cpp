@@ -1,5 +1,7 @@
 #include "tests/wine/config/ConfigProcess.h"
 
+#include <shlobj.h>
+
 bool DirectoryExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -17,15 +19,11 @@ std::vector<std::string> FileNames(const std::string& directory) {
     return names;
 }
 
+// Asked of the shell itself, not read the way the program reads it.
 std::string StartupFolder() {
-    char windows[MAX_PATH] = "";
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    std::string folder = windows;
-    for (const char* part : {"\\Start Menu", "\\Programs", "\\Startup"}) {
-        folder += part;
-        CreateDirectoryA(folder.c_str(), nullptr);
-    }
-    return folder + "\\";
+    char folder[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_STARTUP | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder);
+    return std::string(folder) + "\\";
 }
 
 void EmptyDirectory(const std::string& directory) {

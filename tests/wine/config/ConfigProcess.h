@@ -19,6 +19,7 @@ public:
     bool Start();
     bool WaitForExit(DWORD milliseconds);
     bool Running();
+    DWORD ProcessId() const { return m_process.Id(); }
 
     // The main dialog, once shown.
     HWND WaitForDialog(DWORD milliseconds = 15000);
@@ -36,6 +37,6 @@ private:
 bool DirectoryExists(const std::string& path);
 // Names of the files of a directory, in enumeration order.
 std::vector<std::string> FileNames(const std::string& directory);
-// The Windows Startup folder, with its trailing backslash; created when missing.
+// The user's Windows Startup folder, with its trailing backslash; created when missing.
 std::string StartupFolder();
 void EmptyDirectory(const std::string& directory);

@@ -1,0 +1,230 @@
+// Items moved by OrvaneConfig.exe under Wine, worked from outside as a
+// person would: the real Startup folder of the user, the real registry, the
+// real shortcuts, and the runner launching what was taken in.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "common/RunnerSettings.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellLinks.h"
+#include "tests/wine/config/ConfigProcess.h"
+
+namespace {
+
+constexpr int IdcRemove = 1004, IdcAdvanced = 1006, IdcAdd = 1008, IdcRegistryAdd = 1009, IdcRegistryRemove = 1010,
+              IdcManagerList = 1012, IdcStartupList = 1013, IdcRunServicesList = 1014, IdcRunList = 1015,
+              IdFileRestore = 32802;
+const char* const RunServicesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+using Names = std::vector<std::string>;
+
+std::string Value(const char* key, const std::string& name) {
+    Win32Registry registry;
+    RegistryValue value;
+    auto opened = registry.Open(RegistryRoot::LocalMachine, key, RegistryAccess::Read);
+    return opened && opened->Query(name, value) ? value.Text() : std::string("<missing>");
+}
+
+void SetValue(const char* key, const std::string& name, const std::string& text) {
+    Win32Registry registry;
+    registry.Create(RegistryRoot::LocalMachine, key)->SetString(name, text);
+}
+
+void DeleteValue(const char* key, const std::string& name) {
+    Win32Registry registry;
+    if (auto opened = registry.Open(RegistryRoot::LocalMachine, key, RegistryAccess::All)) opened->DeleteValue(name);
+}
+
+void MakeShortcut(const std::string& path, const std::string& target, const std::string& arguments) {
+    Win32ShellLinks links;
+    links.InitializeCom();
+    ShortcutFields fields;
+    fields.target = target;
+    fields.arguments = arguments;
+    links.Save(path, fields);
+    links.UninitializeCom();
+}
+
+int Rows(HWND dialog, int list) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+// Selects one row the way the keyboard does.
+void SelectRow(HWND dialog, int list, int row) {
+    HWND hwnd = GetDlgItem(dialog, list);
+    SendMessageA(hwnd, WM_KEYDOWN, VK_HOME, 0);
+    for (int i = 0; i < row; ++i) SendMessageA(hwnd, WM_KEYDOWN, VK_DOWN, 0);
+}
+
+// A press whose handler may open a box: posted, so the test stays free to answer it.
+void Press(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool PressIn(HWND box, int id) {
+    return PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+}
+
+// The next box's text, answered with the button.
+std::string AnswerBox(ConfigInstall& install, int button) {
+    HWND box = install.WaitForMessageBox();
+    if (box == nullptr) return "<no box>";
+    const std::string text = MessageText(box);
+    PressIn(box, button);
+    WaitUntil([&] { return !IsWindow(box); }, 5000);
+    return text;
+}
+
+void CloseAndWait(ConfigInstall& install, HWND dialog) {
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+}
+
+class ConfigTransfer : public ::testing::Test {
+protected:
+    void SetUp() override { EmptyDirectory(StartupFolder()); }
+    void TearDown() override {
+        EmptyDirectory(StartupFolder());
+        for (const char* name : {"Mail Check", "Old", "Svc", "Plain"}) {
+            DeleteValue(settings::kRunKey, name);
+            DeleteValue(RunServicesKey, name);
+        }
+        DeleteValue(settings::kRunKey, settings::kRunValue);
+    }
+};
+
+TEST_F(ConfigTransfer, AStartupShortcutGoesInAndBackAndTheRunnerLaunchesIt) {
+    const std::string bin = Env("ORVANE_BIN") + "\\";
+    ConfigInstall install;
+    const std::string log = install.dir + "launches.log";
+    MakeShortcut(StartupFolder() + "Alpha.lnk", bin + "wine_runner_probe.exe", "Alpha \"" + log + "\"");
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(Rows(dialog, IdcStartupList), 1) << "the user's own Startup folder is listed";
+
+    SelectRow(dialog, IdcStartupList, 0);
+    SendMessageA(GetDlgItem(dialog, IdcAdd), BM_CLICK, 0, 0);
+    EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Alpha.lnk"}));
+    EXPECT_TRUE(FileNames(StartupFolder()).empty());
+    SelectRow(dialog, IdcManagerList, 0);
+    SendMessageA(GetDlgItem(dialog, IdcRemove), BM_CLICK, 0, 0);
+    EXPECT_EQ(FileNames(StartupFolder()), (Names{"Alpha.lnk"}));
+    SelectRow(dialog, IdcStartupList, 0);
+    SendMessageA(GetDlgItem(dialog, IdcAdd), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Alpha\", \"Startup\", \"\"\r\n");
+
+    // Windows would start the runner through its Run value at the next log-on.
+    std::string command = Value(settings::kRunKey, settings::kRunValue);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION runner{};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &runner));
+    const bool ended = WaitForSingleObject(runner.hProcess, 20000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(runner.hProcess, 1);
+    CloseHandle(runner.hProcess);
+    CloseHandle(runner.hThread);
+    ASSERT_TRUE(ended);
+    const std::vector<ProbeLaunch> launched = ReadProbeLog(log);
+    ASSERT_EQ(launched.size(), 1u);
+    EXPECT_EQ(launched[0].name, "Alpha");
+}
+
+TEST_F(ConfigTransfer, ARunValueWithABlankInItsProgramPathGoesInAndComesBackTheSame) {
+    ConfigInstall install;
+    const std::string command = "\"" + install.dir + "mail.exe\" -check";
+    SetValue(settings::kRunKey, "Mail Check", command);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    SelectRow(dialog, IdcRunList, 0);
+    SendMessageA(GetDlgItem(dialog, IdcRegistryAdd), BM_CLICK, 0, 0);
+    EXPECT_EQ(Value(settings::kRunKey, "Mail Check"), "<missing>");
+    EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Mail Check.lnk"}));
+    SendMessageA(GetDlgItem(dialog, 3), BM_CLICK, 0, 0);  // the advanced view's Close
+    ASSERT_TRUE(install.WaitForExit(10000));
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Mail Check\", \"Run\", \"\"\r\n");
+
+    // Its Source sends it back to the Run key without a question.
+    ASSERT_TRUE(install.Start());
+    dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    SelectRow(dialog, IdcManagerList, 0);
+    SendMessageA(GetDlgItem(dialog, IdcRegistryRemove), BM_CLICK, 0, 0);
+    EXPECT_EQ(Value(settings::kRunKey, "Mail Check"), command);
+    EXPECT_TRUE(FileNames(install.dir + "Startup\\").empty());
+    EXPECT_EQ(Rows(dialog, IdcRunList), 1);
+    CloseAndWait(install, dialog);
+}
+
+TEST_F(ConfigTransfer, AnUnmarkedShortcutAsksWhereToGoAndNeverReplacesAValueUnasked) {
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    MakeShortcut(install.dir + "Startup\\Plain.lnk", "C:\\windows\\notepad.exe", "");
+    SetValue(RunServicesKey, "Plain", "C:\\other.exe");
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    SelectRow(dialog, IdcManagerList, 0);
+    Press(dialog, IdcRegistryRemove);
+
+    HWND location = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (location = FindWindowA("#32770", "Registry Location")) != nullptr; }, 10000));
+    EXPECT_EQ(WindowText(GetDlgItem(location, 1028)), "Plain");
+    EXPECT_EQ(SendMessageA(GetDlgItem(location, 1029), BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageA(GetDlgItem(location, 1030), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(GetDlgItem(location, 1029), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    PressIn(location, IDOK);
+    EXPECT_EQ(AnswerBox(install, IDNO),
+              "Plain\n\nA registry value of this name already exists in the RunServices list.\nReplace it?");
+    EXPECT_EQ(install.WaitForMessageBox(500), nullptr) << "No says nothing more";
+    EXPECT_EQ(Value(RunServicesKey, "Plain"), "C:\\other.exe");
+    EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Plain.lnk"}));
+    EXPECT_EQ(Rows(dialog, IdcManagerList), 1);
+    CloseAndWait(install, dialog);
+}
+
+TEST_F(ConfigTransfer, TheDeleteKeyAsksAndRestoreSendsEachItemHome) {
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    MakeShortcut(install.dir + "Startup\\Back.lnk", "C:\\windows\\notepad.exe", "");
+    MakeShortcut(install.dir + "Startup\\Svc.lnk", "C:\\windows\\svc.exe", "-q");
+    MakeShortcut(install.dir + "Startup\\Stay.lnk", "C:\\windows\\stay.exe", "");
+    WriteFileBytes(install.dir + "Orvane.ini", "\"Back\", \"Startup\", \"\"\r\n\"Svc\", \"Services\", \"\"\r\n");
+    WriteFileBytes(StartupFolder() + "Junk.txt", "junk");
+    SetValue(settings::kRunKey, "Old", "C:\\old.exe");
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+
+    SelectRow(dialog, IdcStartupList, 0);
+    PostMessageA(GetDlgItem(dialog, IdcStartupList), WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you want to delete this file?");
+    EXPECT_TRUE(WaitUntil([&] { return FileNames(StartupFolder()).empty(); }, 5000));
+
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    SelectRow(dialog, IdcRunList, 0);
+    PostMessageA(GetDlgItem(dialog, IdcRunList), WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you want to delete this registry link?");
+    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you know what you are doing?");
+    EXPECT_TRUE(WaitUntil([&] { return Value(settings::kRunKey, "Old") == "<missing>"; }, 5000));
+
+    const int services = Rows(dialog, IdcRunServicesList);
+    PostMessageA(dialog, WM_COMMAND, IdFileRestore, 0);
+    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you want to restore all items\nto their original locations?");
+    EXPECT_TRUE(WaitUntil([&] { return Rows(dialog, IdcManagerList) == 1; }, 5000));
+    EXPECT_EQ(install.WaitForMessageBox(500), nullptr) << "everything marked went home: no summary";
+    EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Stay.lnk"}));
+    EXPECT_EQ(FileNames(StartupFolder()), (Names{"Back.lnk"}));
+    EXPECT_EQ(Value(RunServicesKey, "Svc"), "C:\\windows\\svc.exe -q");
+    EXPECT_EQ(Rows(dialog, IdcRunServicesList), services + 1);
+    CloseAndWait(install, dialog);
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+// ADD of 200 selected Windows Startup items, against the bare copy and
+// delete of the same 200 files, in the same run.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "tests/wine/config/ConfigProcess.h"
+
+namespace {
+
+constexpr int IdcAdd = 1008, IdcManagerList = 1012, IdcStartupList = 1013;
+constexpr int Items = 200;
+
+std::string Numbered(int i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "Item %03d.lnk", i);
+    return name;
+}
+
+// Selects every row as a mouse sweep would: the item state is written into
+// the program's own memory, where the list view reads it.
+bool SelectAllRows(DWORD processId, HWND list) {
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr) return false;
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof item, MEM_COMMIT, PAGE_READWRITE);
+    const bool written = remote && WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    if (written) SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(remote));
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return written;
+}
+
+TEST(TransferMeasure, AddOfTwoHundredItemsAgainstTheBareCopyAndDelete) {
+    const std::string startup = StartupFolder();
+    EmptyDirectory(startup);
+    const std::string bytes(1500, 'L');  // about a shortcut's size
+    for (int i = 0; i < Items; ++i) WriteFileBytes(startup + Numbered(i), bytes);
+
+    ConfigInstall install;
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog(60000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return SendDlgItemMessageA(dialog, IdcStartupList, LVM_GETITEMCOUNT, 0, 0) == Items; }, 30000));
+    ASSERT_TRUE(SelectAllRows(install.ProcessId(), GetDlgItem(dialog, IdcStartupList)));
+    ASSERT_EQ(SendDlgItemMessageA(dialog, IdcStartupList, LVM_GETSELECTEDCOUNT, 0, 0), Items);
+
+    const DWORD addStart = GetTickCount();
+    SendMessageA(GetDlgItem(dialog, IdcAdd), BM_CLICK, 0, 0);
+    const DWORD added = GetTickCount() - addStart;
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IdcManagerList, LVM_GETITEMCOUNT, 0, 0), Items);
+    EXPECT_EQ(FileNames(install.dir + "Startup\\").size(), static_cast<size_t>(Items));
+    EXPECT_TRUE(FileNames(startup).empty());
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+
+    // The same 200 files carried back by hand.
+    const DWORD bareStart = GetTickCount();
+    for (int i = 0; i < Items; ++i) {
+        const std::string from = install.dir + "Startup\\" + Numbered(i);
+        CopyFileA(from.c_str(), (startup + Numbered(i)).c_str(), TRUE);
+        DeleteFileA(from.c_str());
+    }
+    const DWORD bare = GetTickCount() - bareStart;
+    EXPECT_EQ(FileNames(startup).size(), static_cast<size_t>(Items));
+    EmptyDirectory(startup);
+    std::printf("ADD of %d selected items: %lu ms; bare copy and delete of the same files: %lu ms\n", Items,
+                static_cast<unsigned long>(added), static_cast<unsigned long>(bare));
+}
+
+}  // namespace
