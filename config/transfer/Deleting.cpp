@@ -36,7 +36,7 @@ void CConfigDlg::DeleteSelectedItems(ItemList& list) {
         if (&list == &m_listManager && HasRegistrySource(list.view->ItemText(row, 1)) &&
             !ConfirmSourceLoss(m_platform.messages))
             return false;
-        if (!DeleteItemFile(m_platform.files, m_platform.messages, list.paths[row])) return false;
+        if (!DeleteItemFile(m_platform.files, m_platform.messages, GetItemPath(list.id, row))) return false;
         DeleteRow(list, row);
         return true;
     });

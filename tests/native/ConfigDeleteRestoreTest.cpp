@@ -9,10 +9,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 using Shown = std::vector<ShownMessage>;
-const std::string Advice =
-    "Make sure the file is not in use and is not read-only.\n"
-    "If the file is in use, close it from the system tray or find it in the task list\n"
-    "by pressing CTRL-ALT-DELETE.";
 constexpr unsigned Question = win::MbYesNoCancel | win::MbIconQuestion;
 
 bool SaveQuestionAsked(ConfigWorld& w) {
@@ -38,7 +34,7 @@ TEST(ConfigDelete, FilesGoAfterOneQuestionAndAReadOnlyOneStopsWithItsPath) {
     w.host.KeyDown(IdcManagerList, win::VkDelete);
     EXPECT_EQ(w.Shown(), (Shown{{"Are you sure you want to delete these 3 files?", Question},
                                 {"Are you sure you want to delete these 3 files?", Question},
-                                {"C:\\ORVANE\\Startup\\B.lnk\nThis file could not be deleted.\n\n" + Advice,
+                                {"C:\\ORVANE\\Startup\\B.lnk\nThis file could not be deleted.\n\n" + ConfigWorld::Advice,
                                  win::MbIconExclamation}}));
     EXPECT_EQ(w.Rows(IdcManagerList), (Names{"B", "C"}));
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"B.lnk", "C.lnk"}));
@@ -134,7 +130,7 @@ TEST(ConfigRestore, EachMarkedItemGoesBackAndThePassSumsUp) {
     EXPECT_EQ(w.Shown()[1].text, "Tool\n\nThis file is not a shortcut.  It cannot be moved to the registry.");
     EXPECT_EQ(w.Shown()[2].text, std::string(ConfigWorld::StartupFolder) +
                                      "Taken.lnk\nThis file already exists.\n\nReplace existing file?");
-    EXPECT_EQ(w.Shown()[3], (ShownMessage{"Not all files were moved.\n\n" + Advice, win::MbIconExclamation}));
+    EXPECT_EQ(w.Shown()[3], (ShownMessage{"Not all files were moved.\n\n" + ConfigWorld::Advice, win::MbIconExclamation}));
 }
 
 TEST(ConfigRestore, NothingToRestoreIsSaid) {

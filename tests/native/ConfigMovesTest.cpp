@@ -10,10 +10,6 @@ using namespace config;
 namespace {
 
 using Names = std::vector<std::string>;
-const std::string Advice =
-    "Make sure the file is not in use and is not read-only.\n"
-    "If the file is in use, close it from the system tray or find it in the task list\n"
-    "by pressing CTRL-ALT-DELETE.";
 const std::string SourceLoss =
     "This item was originally from a registry list.  If it is moved\n"
     "out of the manager, then its source information will be lost.\n\n"
@@ -71,7 +67,7 @@ TEST(ConfigMoves, AFileThatCannotMoveStopsTheCommandWithItsPath) {
     w.host.Click(IdcAdd);
     const std::string path = std::string(ConfigWorld::StartupFolder) + "B.lnk";
     EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{
-                             {path + "\nThis file could not be moved.\n\n" + Advice, win::MbIconExclamation}}));
+                             {path + "\nThis file could not be moved.\n\n" + ConfigWorld::Advice, win::MbIconExclamation}}));
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"B", "C"}));
     EXPECT_TRUE(w.List(IdcStartupList).IsSelected(0));
     EXPECT_TRUE(w.List(IdcStartupList).IsSelected(1));
@@ -83,7 +79,7 @@ TEST(ConfigMoves, AFileThatCannotMoveStopsTheCommandWithItsPath) {
     w.host.Click(IdcAdd);
     ASSERT_EQ(w.Shown().size(), 2u);
     EXPECT_EQ(w.Shown()[0].text, "C:\\ORVANE\\Startup\\C.lnk\nThis file already exists.\n\nReplace existing file?");
-    EXPECT_EQ(w.Shown()[1].text, std::string(ConfigWorld::StartupFolder) + "C.lnk\nThis file could not be moved.\n\n" + Advice);
+    EXPECT_EQ(w.Shown()[1].text, std::string(ConfigWorld::StartupFolder) + "C.lnk\nThis file could not be moved.\n\n" + ConfigWorld::Advice);
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"C"}));
 
     // Nothing selected: nothing moves, but closing asks whether to save.

@@ -10,10 +10,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-const std::string Advice =
-    "Make sure the file is not in use and is not read-only.\n"
-    "If the file is in use, close it from the system tray or find it in the task list\n"
-    "by pressing CTRL-ALT-DELETE.";
 const std::string Leftover =
     "Orvane's Roc directory contains files possibly left by a previously\n"
     "failed session.  You must manually return these files to where they belong.\n"
@@ -25,7 +21,7 @@ constexpr unsigned Warning = win::MbOk | win::MbIconExclamation;
 
 std::string LeftInRoc(const std::string& name, const std::string& directory) {
     return "C:\\ORVANE\\Roc\\" + name + "\nThis file could not be moved back to " + directory + "\n" +
-           "and was left in Orvane's Roc directory.  You must manually return it to where it belongs.\n\n" + Advice;
+           "and was left in Orvane's Roc directory.  You must manually return it to where it belongs.\n\n" + ConfigWorld::Advice;
 }
 
 // Selects the row and presses the button.
@@ -199,7 +195,7 @@ TEST(ConfigReorder, AFileInUseCannotBeMovedOut) {
     Move(w, IdcManagerList, 1, IdcManagerUp);
     w.host.Click(IdcClose);
     EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{"C:\\ORVANE\\Startup\\A.lnk\nAccess to this file is denied.\n"
-                                                     "Files in the same list cannot be reordered.\n\n" + Advice,
+                                                     "Files in the same list cannot be reordered.\n\n" + ConfigWorld::Advice,
                                                      win::MbOk}}));
     // B went out and came back; A, in use, never left.
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));

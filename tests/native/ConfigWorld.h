@@ -22,6 +22,11 @@ struct ConfigWorld {
     static constexpr const char* StartupFolder = "C:\\WINDOWS\\Start Menu\\Programs\\Startup\\";
     static constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     static constexpr const char* RunServicesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+    // What every failure of a move, a delete or a reorder ends with.
+    static inline const std::string Advice =
+        "Make sure the file is not in use and is not read-only.\n"
+        "If the file is in use, close it from the system tray or find it in the task list\n"
+        "by pressing CTRL-ALT-DELETE.";
 
     explicit ConfigWorld(const std::string& modulePath = "C:\\ORVANE\\OrvaneConfig.exe",
                          const std::string& windowsDirectory = "C:\\WINDOWS")

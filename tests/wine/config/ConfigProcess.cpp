@@ -2,6 +2,9 @@
 
 #include <shlobj.h>
 
+#include "common/RunnerSettings.h"
+#include "platform/win32/Win32Registry.h"
+
 bool DirectoryExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -69,4 +72,21 @@ HWND ConfigInstall::WaitForDialog(DWORD milliseconds) {
 
 HWND ConfigInstall::WaitForMessageBox(DWORD milliseconds) {
     return WaitForDialogTitled("OrvaneConfig", milliseconds);
+}
+
+bool RunTheRunnerAsWindowsWould(DWORD milliseconds) {
+    Win32Registry registry;
+    RegistryValue run;
+    auto key = registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read);
+    if (!key || !key->Query(settings::kRunValue, run)) return false;
+    std::string command = run.Text();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION runner{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &runner)) return false;
+    const bool ended = WaitForSingleObject(runner.hProcess, milliseconds) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(runner.hProcess, 1);
+    CloseHandle(runner.hProcess);
+    CloseHandle(runner.hThread);
+    return ended;
 }

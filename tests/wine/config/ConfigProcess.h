@@ -40,3 +40,6 @@ std::vector<std::string> FileNames(const std::string& directory);
 // The user's Windows Startup folder, with its trailing backslash; created when missing.
 std::string StartupFolder();
 void EmptyDirectory(const std::string& directory);
+// Starts the command of the runner's Run value, as Windows does at log-on;
+// true when the runner ended by itself within the time.
+bool RunTheRunnerAsWindowsWould(DWORD milliseconds);

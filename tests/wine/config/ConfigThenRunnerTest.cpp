@@ -47,20 +47,7 @@ TEST(ConfigThenRunner, TheRunnerRunsWhatTheConfigurationLeft) {
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(install.WaitForExit(10000));
 
-    // Windows would start the runner through this value at the next log-on.
-    Win32Registry registry;
-    RegistryValue run;
-    ASSERT_TRUE(registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read)->Query(settings::kRunValue, run));
-    std::string command = run.Text();
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION runner{};
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &runner));
-    const bool ended = WaitForSingleObject(runner.hProcess, 20000) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(runner.hProcess, 1);
-    CloseHandle(runner.hProcess);
-    CloseHandle(runner.hThread);
-    ASSERT_TRUE(ended) << "the runner did not close itself";
+    ASSERT_TRUE(RunTheRunnerAsWindowsWould(20000)) << "the runner did not close itself";
 
     const std::vector<ProbeLaunch> launched = ReadProbeLog(log);
     ASSERT_EQ(launched.size(), 3u);

@@ -117,17 +117,7 @@ TEST_F(ConfigTransfer, AStartupShortcutGoesInAndBackAndTheRunnerLaunchesIt) {
     ASSERT_TRUE(install.WaitForExit(10000));
     EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Alpha\", \"Startup\", \"\"\r\n");
 
-    // Windows would start the runner through its Run value at the next log-on.
-    std::string command = Value(settings::kRunKey, settings::kRunValue);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION runner{};
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &runner));
-    const bool ended = WaitForSingleObject(runner.hProcess, 20000) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(runner.hProcess, 1);
-    CloseHandle(runner.hProcess);
-    CloseHandle(runner.hThread);
-    ASSERT_TRUE(ended);
+    ASSERT_TRUE(RunTheRunnerAsWindowsWould(20000));
     const std::vector<ProbeLaunch> launched = ReadProbeLog(log);
     ASSERT_EQ(launched.size(), 1u);
     EXPECT_EQ(launched[0].name, "Alpha");
