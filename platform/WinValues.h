@@ -67,6 +67,7 @@ constexpr uint32_t WsExClientEdge = 0x00000200u;
 constexpr uint32_t DsSetFont = 0x40u;
 constexpr uint32_t DsModalFrame = 0x80u;
 constexpr uint32_t DsSetForeground = 0x200u;
+constexpr uint32_t DsCenter = 0x800u;
 
 constexpr uint32_t BsPushButton = 0x0;
 constexpr uint32_t BsDefPushButton = 0x1;

@@ -14,7 +14,8 @@ const DialogTemplate& RegLocationTemplate() {
         DialogTemplate t;
         t.resourceId = IddRegLocation;
         t.caption = "Registry Location";
-        t.style = win::DsModalFrame | win::DsSetFont | win::WsPopup | win::WsCaption | win::WsSysMenu;
+        // Centred on its owner, not over its menu bar.
+        t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::WsPopup | win::WsCaption | win::WsSysMenu;
         t.cx = 186;
         t.cy = 102;
         t.controls = {

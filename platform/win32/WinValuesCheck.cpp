@@ -59,6 +59,7 @@ static_assert(win::WsExClientEdge == WS_EX_CLIENTEDGE, "WS_EX_CLIENTEDGE");
 static_assert(win::DsSetFont == DS_SETFONT, "DS_SETFONT");
 static_assert(win::DsModalFrame == DS_MODALFRAME, "DS_MODALFRAME");
 static_assert(win::DsSetForeground == DS_SETFOREGROUND, "DS_SETFOREGROUND");
+static_assert(win::DsCenter == DS_CENTER, "DS_CENTER");
 
 static_assert(win::BsPushButton == BS_PUSHBUTTON, "BS_PUSHBUTTON");
 static_assert(win::BsDefPushButton == BS_DEFPUSHBUTTON, "BS_DEFPUSHBUTTON");

@@ -38,7 +38,7 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         HoldingListPaint([&] { OnCommand(wParam, lParam); });
         return TRUE;
     case WM_NOTIFY:
-        HoldingListPaint([&] { OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); });
+        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, 0);
         return TRUE;
     case WM_TIMER:
@@ -147,7 +147,10 @@ void Win32DialogHost::OnNotify(const NMHDR& header) {
         break;
     }
     case LVN_KEYDOWN:
-        m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey});
+        // Not around every notification: the lists' own custom-draw ones
+        // come while they paint.
+        HoldingListPaint(
+            [&] { m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey}); });
         break;
     case NM_DBLCLK:
         m_dialog.Dispatch(UiEvent{Notify::DblClk, id, 0});

@@ -10,6 +10,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
 #include "tests/wine/config/ConfigProcess.h"
+#include "tests/wine/support/Screenshot.h"
 
 namespace {
 
@@ -167,6 +168,7 @@ TEST_F(ConfigTransfer, AnUnmarkedShortcutAsksWhereToGoAndNeverReplacesAValueUnas
     HWND location = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (location = FindWindowA("#32770", "Registry Location")) != nullptr; }, 10000));
     EXPECT_EQ(WindowText(GetDlgItem(location, 1028)), "Plain");
+    SaveScreenshot(location, "registry-location");
     EXPECT_EQ(SendMessageA(GetDlgItem(location, 1029), BM_GETCHECK, 0, 0), BST_CHECKED);
     SendMessageA(GetDlgItem(location, 1030), BM_CLICK, 0, 0);
     EXPECT_EQ(SendMessageA(GetDlgItem(location, 1029), BM_GETCHECK, 0, 0), BST_UNCHECKED);
@@ -214,6 +216,7 @@ TEST_F(ConfigTransfer, TheDeleteKeyAsksAndRestoreSendsEachItemHome) {
     EXPECT_EQ(FileNames(StartupFolder()), (Names{"Back.lnk"}));
     EXPECT_EQ(Value(RunServicesKey, "Svc"), "C:\\windows\\svc.exe -q");
     EXPECT_EQ(Rows(dialog, IdcRunServicesList), services + 1);
+    SaveScreenshot(dialog, "after-restore");
     CloseAndWait(install, dialog);
 }
 
