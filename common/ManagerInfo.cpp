@@ -1,5 +1,6 @@
 #include "common/ManagerInfo.h"
 
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -75,29 +76,49 @@ bool ReadManagerLines(IFileSystem& files, const std::string& path, const std::st
     return true;
 }
 
-bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
-                        const std::vector<std::string>& rowNames, std::vector<ManagerLine>& values) {
-    values.assign(rowNames.size(), ManagerLine{});
-    for (std::size_t row = 0; row < rowNames.size(); ++row) values[row].name = rowNames[row];
-
-    std::vector<std::string> lines;
-    if (!ReadManagerLines(files, path, "a+", lines)) {
-        messages.Show("Error opening " + path + "\nManager information could not be read.", win::MbIconExclamation);
-        return false;
-    }
-    // A line reaches the first row with its name only.
-    std::unordered_map<std::string, std::size_t> firstRow;
-    for (std::size_t row = values.size(); row-- > 0;) firstRow[values[row].name] = row;
+std::vector<PairedItem> PairItemsWithLines(const std::vector<std::string>& itemNames,
+                                           const std::vector<std::string>& lines) {
+    // Each line is parsed once, however many items there are.
     const CManagerInfoParser parser;
-    ManagerLine fields;
-    for (const std::string& line : lines) {
-        if (!parser.ReadManagerLine(line, fields)) continue;
-        const auto row = firstRow.find(fields.name);
-        if (row == firstRow.end()) continue;
-        values[row->second].source = fields.source;
-        values[row->second].wait = fields.wait;
+    std::unordered_map<std::string, std::vector<std::size_t>> linesByName;  // in file order
+    std::vector<ManagerLine> parsed(lines.size());
+    for (std::size_t line = 0; line < lines.size(); ++line)
+        if (parser.ReadManagerLine(lines[line], parsed[line])) linesByName[parsed[line].name].push_back(line);
+
+    std::vector<PairedItem> items(itemNames.size());
+    std::unordered_map<std::string, std::size_t> taken;
+    for (std::size_t item = 0; item < itemNames.size(); ++item) {
+        items[item].fields.name = itemNames[item];
+        const auto found = linesByName.find(itemNames[item]);
+        if (found == linesByName.end()) continue;
+        const std::size_t occurrence = taken[itemNames[item]]++;
+        if (occurrence >= found->second.size()) continue;
+        const std::size_t line = found->second[occurrence];
+        items[item].fields = parsed[line];
+        items[item].line = static_cast<int>(line);
     }
-    return true;
+    return items;
+}
+
+std::vector<std::size_t> ManagerOrder(const std::vector<PairedItem>& items) {
+    std::vector<std::size_t> order(items.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    // A line pairs with one item only, so the lines' positions never tie.
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int lineA = items[a].line, lineB = items[b].line;
+        if (lineA < 0 || lineB < 0) return lineA >= 0 && lineB < 0;
+        return lineA < lineB;
+    });
+    return order;
+}
+
+bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
+                        const std::vector<std::string>& itemNames, std::vector<PairedItem>& items) {
+    std::vector<std::string> lines;
+    const bool read = ReadManagerLines(files, path, "a+", lines);
+    if (!read) messages.Show("Error opening " + path + "\nManager information could not be read.", win::MbIconExclamation);
+    items = PairItemsWithLines(itemNames, lines);
+    return read;
 }
 
 std::string ManagerInfoScratchPath(const std::string& path) { return path + ".new"; }
@@ -128,25 +149,9 @@ bool WriteManagerInfo(IFileSystem& files, IMessageBoxes& messages, const std::st
 }
 
 bool ReadWaitTimes(IFileSystem& files, const std::string& iniPath, const std::vector<std::string>& itemNames,
-                   std::vector<std::string>& waits) {
-    waits.clear();
+                   std::vector<PairedItem>& items) {
     std::vector<std::string> lines;
-    if (!ReadManagerLines(files, iniPath, "r", lines)) return false;
-
-    // Pairs by occurrence of a name, not by position, so that a missing,
-    // extra or misplaced line cannot shift waits onto other items.
-    const CManagerInfoParser parser;
-    std::unordered_map<std::string, std::vector<std::string>> waitsByName;  // in file order
-    ManagerLine fields;
-    for (const std::string& line : lines)
-        if (parser.ReadManagerLine(line, fields)) waitsByName[fields.name].push_back(fields.wait);
-    std::unordered_map<std::string, std::size_t> taken;
-    waits.resize(itemNames.size());
-    for (std::size_t item = 0; item < itemNames.size(); ++item) {
-        const auto found = waitsByName.find(itemNames[item]);
-        if (found == waitsByName.end()) continue;
-        const std::size_t occurrence = taken[itemNames[item]]++;
-        if (occurrence < found->second.size()) waits[item] = found->second[occurrence];
-    }
-    return true;
+    const bool read = ReadManagerLines(files, iniPath, "r", lines);
+    items = PairItemsWithLines(itemNames, lines);
+    return read;
 }

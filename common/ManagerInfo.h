@@ -32,13 +32,26 @@ std::string FormatManagerLine(const ManagerLine& row);
 bool ReadManagerLines(IFileSystem& files, const std::string& path, const std::string& mode,
                       std::vector<std::string>& lines);
 
-// The configuration program's read: for each row name, the source and wait
-// of the lines given to it. Each line goes to the first row it names; a
-// later line for the same row wins; a row no line reaches gets empty texts.
-// The file is opened in mode "a+" (a missing one is created empty); when
-// that fails the error is shown, values are left empty and the result is false.
+// What the file says of each managed item. The k-th item with a name takes
+// the k-th line with that name, in both programs, so that two items of one
+// title (Mail.lnk and Mail.pif) each keep their own source and wait.
+struct PairedItem {
+    ManagerLine fields;  // name given; source and wait empty without a line
+    int line = -1;       // the line's position among the file's lines; -1: none
+};
+std::vector<PairedItem> PairItemsWithLines(const std::vector<std::string>& itemNames,
+                                           const std::vector<std::string>& lines);
+
+// The order the items are listed and started in: those with a line in the
+// order of their lines (the order the user gave), then the others in the
+// order given (the directory's). Indexes into items.
+std::vector<std::size_t> ManagerOrder(const std::vector<PairedItem>& items);
+
+// The configuration program's read, the file opened in mode "a+" (a missing
+// one is created empty). When that fails the error is shown, every item gets
+// empty texts and no line, and the result is false.
 bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
-                        const std::vector<std::string>& rowNames, std::vector<ManagerLine>& values);
+                        const std::vector<std::string>& itemNames, std::vector<PairedItem>& items);
 
 // Writes the rows to path + ".new" and puts that in place of the file only
 // when every line was written; otherwise the scratch file is removed, the
@@ -49,9 +62,7 @@ bool WriteManagerInfo(IFileSystem& files, IMessageBoxes& messages, const std::st
 // The scratch file that WriteManagerInfo writes beside the file.
 std::string ManagerInfoScratchPath(const std::string& path);
 
-// The runner's read. waits gets one entry per item: the k-th item with a
-// given name takes the wait of the k-th line for that name, or an empty
-// wait when there is none. False when the file cannot be opened (mode "r");
-// waits is then empty.
+// The runner's read, mode "r": false when the file cannot be opened; every
+// item then has no line.
 bool ReadWaitTimes(IFileSystem& files, const std::string& iniPath, const std::vector<std::string>& itemNames,
-                   std::vector<std::string>& waits);
+                   std::vector<PairedItem>& items);

@@ -70,13 +70,17 @@ private:
     int InsertRow(ItemList& list, int index, const std::string& name, const std::string& path,
                   const std::optional<std::string>& source = {}, const std::optional<std::string>& wait = {});
     void DeleteRow(ItemList& list, int row);
+    // The rows of a file or value that a move has just replaced.
+    void DeleteRowsOf(ItemList& list, const std::string& pathOrName);
     void UpdateArrowButtons(ItemList& list);
     void DeselectAll(IListView& list);
-    void ReadManagerInfo();
     void FillManagerList();
     void FillStartupList();
     void FillRunList();
     void FillRunServicesList();
+    // The files of a folder list's place in directory order; false when the
+    // folder could not be read.
+    bool ReadFolder(const ItemList& list, std::vector<FileEntry>& files);
     void FillFolderList(ItemList& list);
     void FillRegistryList(ItemList& list, const std::string& failure, bool skipRunner);
     void ShowAdvanced(bool advanced);
@@ -102,7 +106,8 @@ private:
     bool MoveRow(ItemList& list, int from, int to);
     void ReorderFiles();
     // False when a file of the list was left in the Roc directory.
-    bool ReorderDirectory(const std::vector<std::string>& paths, const std::string& directory, bool& orderReported);
+    // reportNameOrder: tell the user when the file system kept its own order.
+    bool ReorderDirectory(const std::vector<std::string>& paths, const std::string& directory, bool reportNameOrder);
     bool RocDirectoryIsEmpty();
 
     // Moves between the manager and the Windows Startup folder.
@@ -147,8 +152,13 @@ private:
     bool m_bModified = false;
     bool m_bManagerOrderChanged = false;
     bool m_bStartupOrderChanged = false;
+    // The last fill could not read the manager directory, or Orvane.ini: a
+    // save then leaves what it could not read as it is.
+    bool m_bManagerUnread = false;
+    bool m_bManagerInfoUnread = false;
     ItemList* m_pContextList = nullptr;
     std::string m_strRocDir;
+    std::string m_strRocRecord;  // where the files in the Roc directory belong during a reorder
     std::string m_strIniPath;
     std::string m_strManagerDir;
     std::string m_strConfigDir;

@@ -1,5 +1,8 @@
 // The four lists and their paired lists: filling them from their places, and
 // the row operations that keep each row and its path together.
+#include <algorithm>
+
+#include "common/ManagerInfo.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
 
@@ -24,18 +27,52 @@ void CConfigDlg::DeleteRow(ItemList& list, int row) {
     list.paths.erase(list.paths.begin() + row);
 }
 
-void CConfigDlg::FillFolderList(ItemList& list) {
-    list.view->DeleteAllItems();
-    list.paths.clear();
-    for (const FileEntry& entry : m_platform.files.Find(list.place + "*.*")) {
-        if (entry.IsDirectory()) continue;
-        InsertRow(list, list.view->Count(), entry.Title(), entry.path);
+void CConfigDlg::DeleteRowsOf(ItemList& list, const std::string& pathOrName) {
+    // Registry rows are known by their value's name, folder rows by their file.
+    const std::string wanted = UpperCopy(pathOrName);
+    for (int row = list.view->Count() - 1; row >= 0; --row) {
+        const std::string key = list.registry ? list.view->ItemText(row, 0) : list.paths[row];
+        if (UpperCopy(key) == wanted) DeleteRow(list, row);
     }
 }
 
+bool CConfigDlg::ReadFolder(const ItemList& list, std::vector<FileEntry>& files) {
+    const bool read = m_platform.files.Search(list.place + "*.*", files);
+    files.erase(std::remove_if(files.begin(), files.end(), [](const FileEntry& e) { return e.IsDirectory(); }),
+                files.end());
+    return read;
+}
+
+void CConfigDlg::FillFolderList(ItemList& list) {
+    list.view->DeleteAllItems();
+    list.paths.clear();
+    std::vector<FileEntry> files;
+    ReadFolder(list, files);
+    for (const FileEntry& entry : files) InsertRow(list, list.view->Count(), entry.Title(), entry.path);
+    UpdateArrowButtons(list);
+}
+
+// The managed items in the order of their lines in the manager information
+// file, the order the user gave them on any file system.
 void CConfigDlg::FillManagerList() {
-    FillFolderList(m_listManager);
-    ReadManagerInfo();
+    ItemList& list = m_listManager;
+    list.view->DeleteAllItems();
+    list.paths.clear();
+    std::vector<FileEntry> files;
+    m_bManagerUnread = !ReadFolder(list, files);
+    if (m_bManagerUnread)
+        m_platform.messages.Show("The manager directory could not be read:\n" + m_strManagerDir + "\n\n" +
+                                     "Its items are not listed, and closing will leave Orvane.ini and the runner's "
+                                     "start-up entry as they are.",
+                                 win::MbIconExclamation);
+    std::vector<std::string> names;
+    for (const FileEntry& entry : files) names.push_back(entry.Title());
+    std::vector<PairedItem> items;
+    m_bManagerInfoUnread = !ReadManagerInfoFor(m_platform.files, m_platform.messages, m_strIniPath, names, items);
+    for (std::size_t item : ManagerOrder(items))
+        InsertRow(list, list.view->Count(), names[item], files[item].path, items[item].fields.source,
+                  items[item].fields.wait);
+    UpdateArrowButtons(list);
 }
 
 void CConfigDlg::FillStartupList() {

@@ -1,21 +1,18 @@
-// The manager list's Source and Wait columns, read from and saved to the
-// manager information file.
+// The manager list's Source and Wait columns, saved to the manager
+// information file.
 #include "common/ManagerInfo.h"
 #include "config/ConfigDlg.h"
 
-void CConfigDlg::ReadManagerInfo() {
-    IListView& list = *m_listManager.view;
-    std::vector<std::string> names;
-    for (int row = 0; row < list.Count(); ++row) names.push_back(list.ItemText(row, 0));
-    std::vector<ManagerLine> values;
-    if (!ReadManagerInfoFor(m_platform.files, m_platform.messages, m_strIniPath, names, values)) return;
-    for (int row = 0; row < list.Count() && row < static_cast<int>(values.size()); ++row) {
-        list.SetItemText(row, 1, values[row].source);
-        list.SetItemText(row, 2, values[row].wait);
-    }
-}
-
 void CConfigDlg::WriteManagerInfo() {
+    // Rewritten from a list that does not hold what the file described, it
+    // would lose every source and wait.
+    if (m_bManagerUnread) return;
+    if (m_bManagerInfoUnread) {
+        m_platform.messages.Show(m_strIniPath + "\nManager information could not be read, so it was not saved.  " +
+                                     "The file is left as it was.",
+                                 win::MbIconExclamation);
+        return;
+    }
     const IListView& list = *m_listManager.view;
     std::vector<ManagerLine> rows;
     for (int row = 0; row < list.Count(); ++row)

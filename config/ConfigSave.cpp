@@ -34,6 +34,9 @@ void CConfigDlg::OnClose() {
 void CConfigDlg::RegisterRunner() {
     IRegistry& registry = m_platform.registry;
     if (m_listManager.view->Count() == 0) {
+        // An empty list that only failed to read the directory says nothing
+        // of what the manager holds.
+        if (m_bManagerUnread) return;
         // A value or key that is not there is no error.
         DeleteRegistryValue(registry, RegistryRoot::LocalMachine, m_strRunKey, settings::kRunValue);
         return;

@@ -5,6 +5,7 @@
 #include "config/ConfigDlg.h"
 #include "config/ConfigResources.h"
 #include "config/StartupFolder.h"
+#include "config/ordering/RocRecord.h"
 
 using namespace config;
 
@@ -40,14 +41,19 @@ bool CConfigDlg::OnInitDialog() {
     }
 
     m_strRocDir = m_strConfigDir + "Roc\\";
+    m_strRocRecord = m_strConfigDir + "Orvane.roc";
     m_strIniPath = m_strConfigDir + "Orvane.ini";
     // Without both paths the runner refuses to run: the user must know.
-    if (!m_profile.WriteProfileString(settings::kSection, settings::kConfigPath, m_strConfigDir) ||
-        !m_profile.WriteProfileString(settings::kSection, settings::kIniPath, m_strIniPath))
+    // Each is written even when the other cannot be.
+    const bool configPublished = m_profile.WriteProfileString(settings::kSection, settings::kConfigPath, m_strConfigDir);
+    const bool iniPublished = m_profile.WriteProfileString(settings::kSection, settings::kIniPath, m_strIniPath);
+    if (!configPublished || !iniPublished)
         m_platform.messages.Show(std::string("Could not record the location of this program for Orvane.\n") +
                                      "Error accessing HKEY_CURRENT_USER\\" + m_profile.SectionKey(settings::kSection),
                                  win::MbIconExclamation);
 
+    // Before the lists are filled, so that they show every file back in place.
+    RecoverInterruptedReorder(files, m_platform.messages, m_strRocRecord, m_strRocDir);
     SetUpLists();
     SetUpColumns();
 

@@ -36,9 +36,12 @@ class IFileSystem {
 public:
     virtual ~IFileSystem() = default;
     // Entries matching a pattern ("C:\\DIR\\*.*", or an exact path), in
-    // enumeration order, never "." or "..". Empty when nothing matches or the
-    // directory is missing.
-    virtual std::vector<FileEntry> Find(const std::string& pattern) = 0;
+    // enumeration order, never "." or "..". True when the directory could be
+    // searched, even if nothing matches; false when it is missing or cannot
+    // be read.
+    virtual bool Search(const std::string& pattern, std::vector<FileEntry>& found) = 0;
+    // Search, where a directory that cannot be read counts as empty.
+    std::vector<FileEntry> Find(const std::string& pattern);
     // Like Find on an exact path: true and the entry when it exists.
     bool Lookup(const std::string& path, FileEntry& entry);
     // CopyFileA.

@@ -9,6 +9,12 @@ std::string FileEntry::Title() const {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+std::vector<FileEntry> IFileSystem::Find(const std::string& pattern) {
+    std::vector<FileEntry> found;
+    Search(pattern, found);
+    return found;
+}
+
 bool IFileSystem::Lookup(const std::string& path, FileEntry& entry) {
     const std::vector<FileEntry> found = Find(path);
     if (found.empty()) return false;

@@ -52,17 +52,10 @@ bool CRunnerDlg::OnInitDialog() {
         return true;
     }
 
-    BuildRunList();
-    if (Window().ListBox(IdcRunList).Count() == 0) {
+    if (!BuildRunList()) {
         EndDialog(win::IdCancel);
         return true;
     }
-
-    std::vector<std::string> names;
-    IListBox& list = Window().ListBox(IdcRunList);
-    for (int i = 0; i < list.Count(); ++i) names.push_back(list.Line(i));
-    if (!ReadWaitTimes(m_platform.files, m_strIniPath, names, m_listWaits))
-        m_platform.messages.Show(m_strIniPath + WaitsUnreadable, win::MbIconExclamation);
 
     PlaceWindow();
     if (m_bMinimized != 0) Window().Minimize();
@@ -70,13 +63,29 @@ bool CRunnerDlg::OnInitDialog() {
     return true;
 }
 
-void CRunnerDlg::BuildRunList() {
-    IListBox& list = Window().ListBox(IdcRunList);
+// The items run in the order of their lines in the manager information file,
+// which is the user's order on any file system; items without a line follow
+// in directory order.
+bool CRunnerDlg::BuildRunList() {
+    std::vector<FileEntry> files;
+    std::vector<std::string> names;
     for (const FileEntry& entry : m_platform.files.Find(m_strConfigPath + "Startup\\*.*")) {
         if (entry.IsDirectory()) continue;
-        list.AddString(entry.Title());
-        m_listPaths.push_back(entry.path);
+        files.push_back(entry);
+        names.push_back(entry.Title());
     }
+    if (files.empty()) return false;
+
+    std::vector<PairedItem> items;
+    if (!ReadWaitTimes(m_platform.files, m_strIniPath, names, items))
+        m_platform.messages.Show(m_strIniPath + WaitsUnreadable, win::MbIconExclamation);
+    IListBox& list = Window().ListBox(IdcRunList);
+    for (std::size_t item : ManagerOrder(items)) {
+        list.AddString(names[item]);
+        m_listPaths.push_back(files[item].path);
+        m_listWaits.push_back(items[item].fields.wait);
+    }
+    return true;
 }
 
 void CRunnerDlg::PlaceWindow() {

@@ -25,7 +25,8 @@ public:
 
 private:
     // Start-up.
-    void BuildRunList();
+    // False when the manager holds no file.
+    bool BuildRunList();
     void PlaceWindow();
 
     // Sequencer.

@@ -8,6 +8,7 @@
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
+#include "config/ordering/RocRecord.h"
 #include "config/transfer/TransferTexts.h"
 
 namespace {
@@ -37,13 +38,15 @@ void CConfigDlg::ReorderFiles() {
         messages.Show(LeftoverMessage, win::MbOk | win::MbIconExclamation);
         return;
     }
-    bool orderReported = false;
     bool rocEmpty = true;
-    if (m_bManagerOrderChanged) rocEmpty = ReorderDirectory(m_listManager.paths, m_strManagerDir, orderReported);
+    // The manager's order is its lines' order; Windows reads the Startup
+    // folder in the file system's own order, so only there can the user's
+    // order be lost.
+    if (m_bManagerOrderChanged) rocEmpty = ReorderDirectory(m_listManager.paths, m_strManagerDir, false);
     if (m_bStartupOrderChanged) {
         // A manager file left in the Roc directory must neither go into the
         // Windows Startup folder nor be replaced by one of its files.
-        if (rocEmpty) ReorderDirectory(m_listStartup.paths, m_strStartupFolder, orderReported);
+        if (rocEmpty) ReorderDirectory(m_listStartup.paths, m_strStartupFolder, true);
         else messages.Show(LeftoverMessage, win::MbOk | win::MbIconExclamation);
     }
 }
@@ -55,12 +58,19 @@ bool CConfigDlg::RocDirectoryIsEmpty() {
 }
 
 bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const std::string& directory,
-                                  bool& orderReported) {
+                                  bool reportNameOrder) {
     IFileSystem& files = m_platform.files;
     IMessageBoxes& messages = m_platform.messages;
 
+    // Whatever the program is stopped by, the next start knows where the
+    // files in the Roc directory belong.
+    if (!WriteRocRecord(files, m_strRocRecord, directory)) {
+        messages.Show("File reordering failed.  Refer to Help for solutions.", win::MbOk | win::MbIconExclamation);
+        return true;
+    }
+
     // Phase 1: out, in row order.
-    std::set<std::string> placed;  // upper-cased names
+    std::vector<std::string> placed;  // file names, in the order they went out
     bool wentOut = true;
     for (const std::string& path : paths) {
         FileEntry entry;
@@ -85,35 +95,32 @@ bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const s
             wentOut = false;
             break;
         }
-        placed.insert(UpperCopy(FileNameOf(path)));
+        placed.push_back(FileNameOf(path));
     }
 
-    // Phase 2: back, always, in the order the Roc directory returns them.
+    // Phase 2: back, always, each file this phase 1 placed, by its own
+    // record: a search of the Roc directory could miss some.
     bool allBack = true;
-    for (const FileEntry& entry : files.Find(m_strRocDir + "*.*")) {
-        if (entry.IsDirectory() || placed.count(UpperCopy(entry.name)) == 0) continue;
-        if (MoveFileConfirmed(files, messages, entry.path, directory + entry.name)) continue;
-        messages.Show(entry.path + "\n" + "This file could not be moved back to " + directory + "\n" +
-                          "and was left in Orvane's Roc directory.  You must manually return it to where it belongs.\n\n" +
-                          InUseAdvice,
-                      win::MbOk | win::MbIconExclamation);
+    for (const std::string& name : placed) {
+        if (MoveFileConfirmed(files, messages, m_strRocDir + name, directory + name)) continue;
+        ReportLeftInRoc(messages, m_strRocDir + name, directory);
         allBack = false;
     }
+    if (allBack) files.Remove(m_strRocRecord);
 
     // A file system that keeps entries sorted by name (NTFS, Wine) ignores
     // the rewrite; the user must not believe the order was stored.
-    if (wentOut && allBack && !orderReported) {
+    if (reportNameOrder && wentOut && allBack) {
+        std::vector<std::string> rows;
+        for (const std::string& name : placed) rows.push_back(UpperCopy(name));
+        const std::set<std::string> moved(rows.begin(), rows.end());
         std::vector<std::string> order;
         for (const FileEntry& entry : files.Find(directory + "*.*"))
-            if (!entry.IsDirectory() && placed.count(UpperCopy(entry.name)) != 0) order.push_back(UpperCopy(entry.name));
-        std::vector<std::string> rows;
-        for (const std::string& path : paths) rows.push_back(UpperCopy(FileNameOf(path)));
-        if (order != rows) {
+            if (moved.count(UpperCopy(entry.name)) != 0) order.push_back(UpperCopy(entry.name));
+        if (order != rows)
             messages.Show(std::string("The order of the items could not be stored on this drive: its file system keeps ") +
                               "the files of a folder sorted by name.  The items will start in name order.",
                           win::MbOk | win::MbIconExclamation);
-            orderReported = true;
-        }
     }
     return allBack;
 }

@@ -1,6 +1,5 @@
 // "<-- Add" and "Remove -->": registry values turned into shortcuts in the
 // manager and back, their rows and paths with them.
-#include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
 #include "config/dialogs/RegLocationDlg.h"
 #include "config/transfer/RegistryTransfer.h"
@@ -38,10 +37,7 @@ bool CConfigDlg::MoveItemToRegistry(int row) {
     if (moved == RegistryMove::NotMoved) return false;
     m_bModified = true;
     // The value that was replaced is gone: so is its row.
-    if (replaced) {
-        for (int other = to->view->Count() - 1; other >= 0; --other)
-            if (UpperCopy(to->view->ItemText(other, 0)) == UpperCopy(name)) DeleteRow(*to, other);
-    }
+    if (replaced) DeleteRowsOf(*to, name);
     InsertRow(*to, to->view->Count(), name, commandLine);
     DeleteRow(m_listManager, row);
     return moved == RegistryMove::Moved;

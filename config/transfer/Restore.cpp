@@ -32,6 +32,7 @@ void CConfigDlg::OnRestore() {
                 notAllMoved = true;
                 continue;
             }
+            DeleteRowsOf(m_listStartup, destination);  // a file the user chose to replace
             InsertRow(m_listStartup, m_listStartup.view->Count(), manager.ItemText(row, 0), destination);
             DeleteRow(m_listManager, row--);
         } else if (source == m_strSourceRun || source == m_strSourceServices) {

@@ -23,6 +23,7 @@ void CConfigDlg::MoveSelectedFiles(ItemList& from, ItemList& to, const std::opti
             return false;
         std::string destination;
         if (!MoveItemFile(m_platform.files, m_platform.messages, from.paths[row], to.place, destination)) return false;
+        DeleteRowsOf(to, destination);  // a file the user chose to replace
         InsertRow(to, to.view->Count(), name, destination, source);
         DeleteRow(from, row);
         return true;

@@ -265,19 +265,19 @@ void MemoryFileSystem::SetSortedByName(bool sorted) {
 }
 
 // The fault applies to the searched directory or to the whole pattern.
-std::vector<FileEntry> MemoryFileSystem::Find(const std::string& pattern) {
-    std::vector<FileEntry> found;
+bool MemoryFileSystem::Search(const std::string& pattern, std::vector<FileEntry>& found) {
+    found.clear();
     const std::string::size_type slash = pattern.find_last_of("\\/");
-    if (slash == std::string::npos || slash + 1 == pattern.size()) return found;
+    if (slash == std::string::npos || slash + 1 == pattern.size()) return false;
     const std::string directory = pattern.substr(0, slash);
-    if (m_faults.Hit(Fault::Find, {directory, pattern})) return found;
+    if (m_faults.Hit(Fault::Find, {directory, pattern})) return false;
     const Node* node = NodeAt(directory);
-    if (!node || !node->IsDirectory()) return found;
+    if (!node || !node->IsDirectory()) return false;
     const std::string leaf = pattern.substr(slash + 1);
     const std::string prefix = pattern.substr(0, slash + 1);
     for (const Node* child : node->Listing(m_sortedByName))
         if (MatchesName(leaf, child->name)) found.push_back({child->name, prefix + child->name, child->attributes});
-    return found;
+    return true;
 }
 
 // A copy onto an existing file rewrites that file where it stands in its

@@ -29,7 +29,7 @@ public:
     void SetSortedByName(bool sorted);
 
     // IFileSystem
-    std::vector<FileEntry> Find(const std::string& pattern) override;
+    bool Search(const std::string& pattern, std::vector<FileEntry>& found) override;
     bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     bool Remove(const std::string& path) override;
     bool MakeDirectory(const std::string& path) override;

@@ -61,20 +61,23 @@ std::string ReadWhole(Call call) {
 }  // namespace
 
 // "." and ".." are left out, as the memory file system never has them.
-std::vector<FileEntry> Win32FileSystem::Find(const std::string& pattern) {
-    std::vector<FileEntry> found;
+bool Win32FileSystem::Search(const std::string& pattern, std::vector<FileEntry>& found) {
+    found.clear();
     const std::string::size_type slash = pattern.find_last_of("\\/:");
     const std::string directory = slash == std::string::npos ? std::string() : pattern.substr(0, slash + 1);
     WIN32_FIND_DATAA data;
     const HANDLE search = FindFirstFileA(pattern.c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE) return found;
+    if (search == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES;
+    }
     do {
         const std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
         found.push_back({name, directory + name, data.dwFileAttributes});
     } while (FindNextFileA(search, &data));
     FindClose(search);
-    return found;
+    return true;
 }
 
 bool Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {

@@ -11,12 +11,6 @@ using Names = std::vector<std::string>;
 using Shown = std::vector<ShownMessage>;
 constexpr unsigned Question = win::MbYesNoCancel | win::MbIconQuestion;
 
-bool SaveQuestionAsked(ConfigWorld& w) {
-    w.world.messages.shown.clear();
-    w.host.Close();
-    return !w.Shown().empty() && w.Shown()[0].text == "Do you want to save changes before exiting?";
-}
-
 }  // namespace
 
 TEST(ConfigDelete, FilesGoAfterOneQuestionAndAReadOnlyOneStopsWithItsPath) {
@@ -63,7 +57,7 @@ TEST(ConfigDelete, AManagerItemFromTheRegistryAsksBeforeItsSourceIsLost) {
     ASSERT_EQ(w.Shown().size(), 2u);
     EXPECT_EQ(w.Shown()[1].text.substr(0, 47), "This item was originally from a registry list. ");
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"Svc.lnk"}));
-    EXPECT_TRUE(SaveQuestionAsked(w));  // the first Yes counts as a change
+    EXPECT_TRUE(w.CloseAsksToSave());  // the first Yes counts as a change
 }
 
 TEST(ConfigDelete, RegistryLinksNeedTwoYesesAndTheSystrayItsOwn) {
@@ -77,13 +71,15 @@ TEST(ConfigDelete, RegistryLinksNeedTwoYesesAndTheSystrayItsOwn) {
     };
     ConfigWorld doubt;
     world(doubt);
+    doubt.host.KeyDown(IdcRunServicesList, win::VkDelete);  // nothing selected there: nothing asked
+    EXPECT_TRUE(doubt.Shown().empty());
     doubt.world.messages.Answer(win::IdYes);
     doubt.host.KeyDown(IdcRunList, win::VkDelete);
     EXPECT_EQ(doubt.Shown(), (Shown{{"Are you sure you want to delete these 3 registry links?",
                                      win::MbYesNoCancel | win::MbIconExclamation},
                                     {"Are you sure you know what you are doing?", Question}}));
     EXPECT_EQ(doubt.Rows(IdcRunList).size(), 3u);
-    EXPECT_FALSE(SaveQuestionAsked(doubt));
+    EXPECT_FALSE(doubt.CloseAsksToSave());
 
     ConfigWorld w;
     world(w);
@@ -118,11 +114,11 @@ TEST(ConfigRestore, EachMarkedItemGoesBackAndThePassSumsUp) {
     w.host.Command(IdViewRefresh);
     w.world.files.Remove("C:\\ORVANE\\Startup\\Gone.lnk");
 
-    w.world.messages.Answer(win::IdYes);
-    w.world.messages.Answer(win::IdNo);  // do not replace Taken
+    w.world.messages.questionAnswer = win::IdYes;  // Taken replaces the file of that name
     w.host.Command(IdFileRestore);
-    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Mine", "Tool", "Taken"}));
-    EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Taken", "Clock", "Gone"}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Tool", "Mine"}));
+    EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Clock", "Gone", "Taken"}));  // one row for the one Taken
+    EXPECT_EQ(w.world.files.Contents(std::string(ConfigWorld::StartupFolder) + "Taken.lnk"), "new");
     EXPECT_EQ(w.Rows(IdcRunServicesList), (Names{"Svc"}));
     EXPECT_EQ(w.world.registry.Value(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "Svc").Text(), "C:\\SVC.EXE -q");
     ASSERT_EQ(w.Shown().size(), 4u);
@@ -140,7 +136,7 @@ TEST(ConfigRestore, NothingToRestoreIsSaid) {
     EXPECT_EQ(empty.Shown(), (Shown{{"There are no items in the manager directory.\n"
                                      "Restore is used to return items in the manager to their\noriginal locations.",
                                      win::MbIconExclamation}}));
-    EXPECT_FALSE(SaveQuestionAsked(empty));
+    EXPECT_FALSE(empty.CloseAsksToSave());
 
     ConfigWorld unmarked;
     unmarked.AddManaged({"A"});
@@ -151,5 +147,5 @@ TEST(ConfigRestore, NothingToRestoreIsSaid) {
     unmarked.world.messages.Answer(win::IdYes);
     unmarked.host.Command(IdFileRestore);
     EXPECT_EQ(unmarked.Shown().back(), (ShownMessage{"No files are marked with original locations.", win::MbIconExclamation}));
-    EXPECT_TRUE(SaveQuestionAsked(unmarked));
+    EXPECT_TRUE(unmarked.CloseAsksToSave());
 }

@@ -10,7 +10,7 @@ namespace {
 using Names = std::vector<std::string>;
 }
 
-TEST(ConfigLists, FolderListsShowFilesInDirectoryOrderWithTheManagerInformation) {
+TEST(ConfigLists, FolderListsShowFilesInTheOrderOfTheirLinesWithTheManagerInformation) {
     ConfigWorld w;
     w.AddManaged({"Zip", "Mail"});
     w.world.files.AddFile("C:\\ORVANE\\Startup\\notes.txt", "", win::FileAttributeHidden);
@@ -21,12 +21,14 @@ TEST(ConfigLists, FolderListsShowFilesInDirectoryOrderWithTheManagerInformation)
     ASSERT_TRUE(w.host.Open());
 
     HeadlessListView& manager = w.List(IdcManagerList);
-    EXPECT_EQ(manager.Names(), (Names{"Zip", "Mail", "notes", "Mail"}));
-    EXPECT_EQ(manager.ItemText(0, 1), "Run");
-    EXPECT_EQ(manager.ItemText(0, 2), "");
-    EXPECT_EQ(manager.ItemText(1, 1), "Startup");
-    EXPECT_EQ(manager.ItemText(1, 2), "10");
-    EXPECT_EQ(manager.ItemText(3, 1), "");
+    // Items with a line in the order of their lines, the others in directory order.
+    EXPECT_EQ(manager.Names(), (Names{"Mail", "Zip", "notes", "Mail"}));
+    EXPECT_EQ(manager.ItemText(0, 1), "Startup");
+    EXPECT_EQ(manager.ItemText(0, 2), "10");
+    EXPECT_EQ(manager.ItemText(1, 1), "Run");
+    EXPECT_EQ(manager.ItemText(1, 2), "");
+    EXPECT_EQ(manager.ItemText(3, 1), "");  // the second Mail has no line of its own
+    EXPECT_EQ(w.dialog.GetItemPath(IdcManagerList, 0), "C:\\ORVANE\\Startup\\Mail.lnk");
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Clock"}));
 }
 

@@ -42,6 +42,7 @@ TEST(ConfigMoves, AddAndRemoveCarryFilesTopRowFirstAndRecordTheSource) {
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"C"}));
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"Run item.lnk", "Plain.lnk", "A.lnk", "B.lnk", "D.lnk"}));
     EXPECT_EQ(w.dialog.GetItemPath(IdcManagerList, 4), "C:\\ORVANE\\Startup\\D.lnk");
+    EXPECT_EQ(w.dialog.GetItemPath(IdcManagerList, -1), "");
 
     // A row from a registry list asks first; No keeps it and every row after it.
     w.host.ClickRow(IdcManagerList, 0);
@@ -120,6 +121,7 @@ TEST(ConfigMoves, RegistryValuesBecomeShortcutsAtTheTopAndGoBackAsTheSameCommand
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Bare (2)", "Mail"}));
     EXPECT_EQ(w.dialog.GetItemPath(IdcRunList, 1), "\"C:\\Program Files\\Mail\\mail.exe\" -check");
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"Bare.lnk"}));
+    EXPECT_TRUE(w.CloseAsksToSave());
 }
 
 TEST(ConfigMoves, RegistryAddStopsAtTheSystrayQuestionAndUndoesAShortcutWhoseValueStays) {
@@ -182,7 +184,7 @@ TEST(ConfigMoves, RegistryRemoveAsksWhereAnUnmarkedShortcutGoesAndWhetherToRepla
     AddShortcut(w, "C:\\ORVANE\\Startup\\Plain.lnk", "C:\\P.EXE", "-p");
     AddShortcut(w, "C:\\ORVANE\\Startup\\Lower.lnk", "C:\\L.EXE", "");
     w.world.files.AddFile("C:\\ORVANE\\Startup\\Prog.exe", "MZ");
-    w.WriteIni("\"Lower\", \"run\", \"\"\r\n");
+    w.WriteIni("\"Plain\", \"\", \"\"\r\n\"Lower\", \"run\", \"\"\r\n");
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "plain", "C:\\OTHER.EXE");
     OpenAdvanced(w);
 
@@ -205,6 +207,7 @@ TEST(ConfigMoves, RegistryRemoveAsksWhereAnUnmarkedShortcutGoesAndWhetherToRepla
                                                      win::MbYesNo | win::MbIconQuestion}}));
     EXPECT_EQ(RunData(w, ConfigWorld::RunServicesKey, "plain"), "C:\\OTHER.EXE");
     EXPECT_EQ(w.Rows(IdcManagerList).size(), 3u);
+    EXPECT_EQ(w.host.ChildCount(), 1);  // the stop asks nothing more
 
     w.host.ScriptChild([](HeadlessDialogHost& child) {
         child.Click(1030);

@@ -35,7 +35,7 @@ void Move(ConfigWorld& w, int list, int row, int button) {
 TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelectedAndFocused) {
     ConfigWorld w;
     w.AddManaged({"A", "B", "C"});
-    w.WriteIni("\"C\", \"Run\", \"7\"\r\n");
+    w.WriteIni("\"A\", \"\", \"\"\r\n\"B\", \"\", \"\"\r\n\"C\", \"Run\", \"7\"\r\n");
     ASSERT_TRUE(w.host.Open());
     HeadlessListView& list = w.List(IdcManagerList);
 

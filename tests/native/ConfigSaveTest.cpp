@@ -11,7 +11,7 @@ namespace {
 using Names = std::vector<std::string>;
 const ShownMessage SavePrompt{"Do you want to save changes before exiting?", win::MbYesNo | win::MbIconStop};
 // A line naming no item: gone after a save, kept by every other ending.
-const std::string OldIni = "\"B\", \"Run\", \"5\"\r\n\"Gone\", \"Startup\", \"9\"\r\n";
+const std::string OldIni = "\"A\", \"\", \"\"\r\n\"B\", \"Run\", \"5\"\r\n\"Gone\", \"Startup\", \"9\"\r\n";
 const std::string SavedIni = "\"A\", \"\", \"\"\r\n\"B\", \"Run\", \"5\"\r\n";
 const std::string MovedIni = "\"B\", \"Run\", \"5\"\r\n\"A\", \"\", \"\"\r\n";
 
@@ -165,7 +165,7 @@ TEST(ConfigSave, ARunValueThatCannotBeSetIsReportedAndTheSaveGoesOn) {
 
 TEST(ConfigSave, AManagerFileThatCannotBeWrittenKeepsItsContentsAndTheReorderStillRuns) {
     Session s(true);
-    s.w.world.faults.Add(Fault::Open);  // any file: the information file and its scratch copy
+    s.w.world.faults.Add(Fault::Open, "C:\\ORVANE\\Orvane.ini.new");
     s.End(Ending::Close);
     EXPECT_EQ(s.w.Shown(), (std::vector<ShownMessage>{
                                {"Error opening C:\\ORVANE\\Orvane.ini\nManager information could not be saved.",

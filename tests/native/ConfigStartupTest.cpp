@@ -118,7 +118,9 @@ TEST(ConfigStartup, APlainFileNamedStartupCountsAsTheManagerDirectory) {
     w.world.files.AddFile("C:\\ORVANE\\Startup", "not a directory");
     w.world.faults.Add(Fault::MakeDirectory);  // any attempt would fail
     ASSERT_TRUE(w.host.Open());
-    EXPECT_TRUE(w.Shown().empty());
+    // A file cannot be listed as a directory: the user is told, and nothing is lost on closing.
+    ASSERT_EQ(w.Shown().size(), 1u);
+    EXPECT_EQ(w.Shown()[0].text.substr(0, 38), "The manager directory could not be rea");
     EXPECT_EQ(Setting(w, settings::kConfigPath), "C:\\ORVANE\\");
 }
 

@@ -62,6 +62,12 @@ struct ConfigWorld {
         return world.registry.Value(RegistryRoot::LocalMachine, RunKey, settings::kRunValue).Text();
     }
     const std::vector<ShownMessage>& Shown() const { return world.messages.shown; }
+    // Closes by the title bar, answering No: whether the save question came.
+    bool CloseAsksToSave() {
+        world.messages.shown.clear();
+        host.Close();
+        return !Shown().empty() && Shown()[0].text == "Do you want to save changes before exiting?";
+    }
 };
 
 inline bool operator==(const ShownMessage& a, const ShownMessage& b) { return a.text == b.text && a.style == b.style; }

@@ -31,9 +31,15 @@ void ExpectParsed(const std::string& line, const std::string& name, const std::s
 }
 
 std::vector<std::string> Waits(MemoryWorld& world, const std::vector<std::string>& items) {
-    std::vector<std::string> waits{"stale"};
-    EXPECT_TRUE(ReadWaitTimes(world.files, kIni, items, waits));
+    std::vector<PairedItem> paired;
+    EXPECT_TRUE(ReadWaitTimes(world.files, kIni, items, paired));
+    std::vector<std::string> waits;
+    for (const PairedItem& item : paired) waits.push_back(item.fields.wait);
     return waits;
+}
+
+std::string Texts(const PairedItem& item) {
+    return item.fields.name + "|" + item.fields.source + "|" + item.fields.wait;
 }
 
 }  // namespace
@@ -69,38 +75,42 @@ TEST(ManagerInfoFile, WrittenThenReadByRowName) {
               world.files.Contents(kIni));
     EXPECT_EQ(std::vector<std::string>{"Orvane.ini"}, world.files.Names("C:\\ORVANE"));
 
-    std::vector<ManagerLine> values;
-    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {"Mail, Fast", "Clock", "Clock", "New"}, values));
-    ASSERT_EQ(4u, values.size());
-    EXPECT_EQ("Startup|12", values[0].source + "|" + values[0].wait);
-    EXPECT_EQ("x|1", values[1].source + "|" + values[1].wait);  // the later line wins
-    EXPECT_EQ("|", values[2].source + "|" + values[2].wait);    // a second row of that name gets nothing
-    EXPECT_EQ("New||", values[3].name + "|" + values[3].source + "|" + values[3].wait);
+    // The k-th item of a name takes the k-th line of that name, as the runner pairs them.
+    std::vector<PairedItem> items;
+    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {"Clock", "New", "Mail, Fast", "Clock"}, items));
+    ASSERT_EQ(4u, items.size());
+    EXPECT_EQ("Clock|Run|", Texts(items[0]));
+    EXPECT_EQ("New||", Texts(items[1]));
+    EXPECT_EQ("Mail, Fast|Startup|12", Texts(items[2]));
+    EXPECT_EQ("Clock|x|1", Texts(items[3]));
     EXPECT_TRUE(world.messages.shown.empty());
+    // Listed in the order of their lines, those without one last.
+    EXPECT_EQ((std::vector<std::size_t>{0, 2, 3, 1}), ManagerOrder(items));
 }
 
 TEST(ManagerInfoFile, LongLinesAreReadWhole) {
     MemoryWorld world;
     const std::string name(300, 'N');
     world.files.AddFile(kIni, "\"" + name + "\", \"Run\", \"" + std::string(260, ' ') + "7\"\r\n\"B\", \"\", \"3\"\r\n");
-    std::vector<ManagerLine> values;
-    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {name, "B"}, values));
-    EXPECT_EQ("Run|7|3", values[0].source + "|" + values[0].wait + "|" + values[1].wait);
+    std::vector<PairedItem> items;
+    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {name, "B"}, items));
+    EXPECT_EQ("Run|7|3", items[0].fields.source + "|" + items[0].fields.wait + "|" + items[1].fields.wait);
     EXPECT_EQ((std::vector<std::string>{"7", "3"}), Waits(world, {name, "B"}));
 }
 
 TEST(ManagerInfoFile, ReadCreatesAMissingFileAndReportsOneItCannotOpen) {
     MemoryWorld world;
-    std::vector<ManagerLine> values;
-    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {"A"}, values));
+    std::vector<PairedItem> items;
+    ASSERT_TRUE(ReadManagerInfoFor(world.files, world.messages, kIni, {"A"}, items));
     EXPECT_TRUE(world.files.Exists(kIni));
     world.faults.Add(Fault::Open, kIni);
-    EXPECT_FALSE(ReadManagerInfoFor(world.files, world.messages, kIni, {"A"}, values));
+    EXPECT_FALSE(ReadManagerInfoFor(world.files, world.messages, kIni, {"A"}, items));
     ASSERT_EQ(1u, world.messages.shown.size());
     EXPECT_EQ("Error opening C:\\ORVANE\\Orvane.ini\nManager information could not be read.", world.messages.shown[0].text);
     EXPECT_EQ(win::MbIconExclamation, world.messages.shown[0].style);
-    ASSERT_EQ(1u, values.size());
-    EXPECT_EQ("A", values[0].name + values[0].source + values[0].wait);
+    ASSERT_EQ(1u, items.size());
+    EXPECT_EQ("A||", Texts(items[0]));
+    EXPECT_EQ(-1, items[0].line);
 }
 
 TEST(ManagerInfoFile, AFailedSaveIsReportedAndKeepsTheOldFileWhole) {
@@ -139,8 +149,9 @@ TEST(ReadWaitTimes, EachItemTakesTheWaitOfItsOwnLine) {
     EXPECT_EQ((std::vector<std::string>{"1", "3", "4", ""}), Waits(world, {"A", "C", "A", "A"}));
     EXPECT_TRUE(Waits(world, {}).empty());
 
-    std::vector<std::string> waits{"stale"};
-    EXPECT_FALSE(ReadWaitTimes(world.files, "C:\\ORVANE\\Missing.ini", {"A"}, waits));
-    EXPECT_TRUE(waits.empty());
+    std::vector<PairedItem> items;
+    EXPECT_FALSE(ReadWaitTimes(world.files, "C:\\ORVANE\\Missing.ini", {"A"}, items));
+    ASSERT_EQ(1u, items.size());
+    EXPECT_EQ("A||", Texts(items[0]));
     EXPECT_FALSE(world.files.Exists("C:\\ORVANE\\Missing.ini"));
 }

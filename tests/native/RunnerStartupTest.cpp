@@ -139,24 +139,25 @@ TEST(RunnerStartup, MinimizedStartStillRuns) {
 }
 
 // Each item takes the wait of its own line, whatever the line order.
-TEST(RunnerStartup, WaitsPairByNameNotByPosition) {
+TEST(RunnerStartup, ItemsRunInTheOrderOfTheirLinesEachWithItsOwnWait) {
     RunnerWorld r;
     r.AddItem("A", "", true);
     r.AddItem("B", "", true);
     r.AddItem("C", "", true);
     r.AddLine("Gone", "9");
     r.AddLine("C", "0");
-    r.AddLine("B", "2");  // A has no line
+    r.AddLine("B", "2");  // A has no line: it runs last, without a wait
     r.Open();
-    r.host.Tick();  // A: no wait
-    EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("A")});
+    r.host.Tick();  // C: its 0
+    EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("C")});
     r.host.Tick();  // B counts its own 2
     EXPECT_EQ(r.Status(), "2");
     r.NextSecond();
     r.NextSecond();
-    EXPECT_EQ(r.Launched().size(), 2u);
-    r.host.Tick();  // C: its 0
+    EXPECT_EQ(r.Launched(), (std::vector<std::string>{r.Item("C"), r.Item("B")}));
+    r.host.Tick();
     EXPECT_EQ(r.Launched().size(), 3u);
+    EXPECT_EQ(r.Launched()[2], r.Item("A"));
 }
 
 TEST(RunnerApp, RunsTheDialogOnceAndEnds) {

@@ -226,6 +226,7 @@ bool HeadlessDialogHost::TrackPopupMenu(const MenuTemplate&, const std::vector<M
 }
 
 int HeadlessDialogHost::RunChild(CDialog& child) {
+    ++m_childCount;
     HeadlessDialogHost host(child);
     host.Open();
     if (!m_childScripts.empty()) {

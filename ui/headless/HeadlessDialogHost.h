@@ -53,6 +53,7 @@ public:
     std::vector<int> RemovedSystemMenuEntries() const { return m_removedSystemMenu; }
     const std::vector<MenuState>& LastPopupStates() const { return m_lastPopupStates; }
     int PopupCount() const { return m_popupCount; }
+    int ChildCount() const { return m_childCount; }
 
     // IDialogWindow
     IButton& Button(int id) override;
@@ -94,6 +95,7 @@ private:
     int m_iconId = 0;
     int m_foregroundCount = 0;
     int m_popupCount = 0;
+    int m_childCount = 0;
     bool m_ended = false;
     bool m_minimized = false;
 };

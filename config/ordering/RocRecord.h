@@ -1,0 +1,23 @@
+#pragma once
+// Where the files in the Roc directory belong while a reorder moves them: a
+// record written before the first file leaves its folder, removed once all
+// are back, and read at the next start when the program was stopped between.
+#include <string>
+
+class IFileSystem;
+class IMessageBoxes;
+
+// The record names the folder; false when it could not be written whole.
+bool WriteRocRecord(IFileSystem& files, const std::string& recordPath, const std::string& directory);
+
+// Tells the user that a file stayed in the Roc directory, and must be taken
+// back by hand.
+void ReportLeftInRoc(IMessageBoxes& messages, const std::string& rocPath, const std::string& directory);
+
+// Puts back what an interrupted reorder left in the Roc directory (ending
+// with a backslash) into the folder its record names, and tells the user.
+// A file whose twin is already back in the folder is the same file: its Roc
+// copy goes. What cannot go back is named, and the record stays for the next
+// start. Nothing happens without a record.
+void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, const std::string& recordPath,
+                               const std::string& rocDirectory);
