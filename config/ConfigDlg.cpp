@@ -6,7 +6,12 @@
 using namespace config;
 
 CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
-    : CDialog(ConfigDialogTemplate()), m_platform(platform), m_profile(profile), m_hIcon(IdiConfig) {
+    : CDialog(ConfigDialogTemplate()),
+      m_messages(platform.messages, m_nModalOpen),
+      m_platform{platform.files, platform.registry, platform.links, platform.shell,
+                 platform.clock, platform.keyboard, platform.screen, m_messages},
+      m_profile(profile),
+      m_hIcon(IdiConfig) {
     On(Notify::Command, IdcAdd, &CConfigDlg::OnAdd);
     On(Notify::Command, IdcRemove, &CConfigDlg::OnRemove);
     On(Notify::Command, IdcAdvanced, &CConfigDlg::OnShowAdvanced);

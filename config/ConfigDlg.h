@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "config/CountedMessageBoxes.h"
 #include "platform/Platform.h"
 #include "ui/Dialog.h"
 
@@ -144,7 +145,11 @@ private:
     void OnAbout();
     void OnHelpContents();
 
-    Platform& m_platform;
+    // Boxes and child dialogs open now; the platform the dialog works with
+    // shows its boxes through the count.
+    int m_nModalOpen = 0;
+    CountedMessageBoxes m_messages;
+    Platform m_platform;
     CProfileStore& m_profile;
 
     unsigned m_nRefreshTimer = 0;

@@ -21,8 +21,10 @@ bool CConfigDlg::ManagerDirChanged() {
     return files != m_listManager.view->Count();
 }
 
+// Not under an open question, nor over an order the user has not saved yet.
 void CConfigDlg::OnTimer(unsigned timerId) {
-    if (timerId == m_nRefreshTimer && ManagerDirChanged()) {
+    if (timerId != m_nRefreshTimer || m_nModalOpen > 0 || m_bManagerOrderChanged) return;
+    if (ManagerDirChanged()) {
         FillManagerList();
         Window().KillTimer(m_nRefreshTimer);
     }

@@ -49,6 +49,9 @@ CConfigDlg::ItemList* CConfigDlg::RegistryListFor(int row) {
         if (source == list->sourceTag) return list;
     CRegLocationDlg location;
     location.m_strItemName = m_listManager.view->ItemText(row, 0);
-    if (Window().RunChild(location) != win::IdOk) return nullptr;
+    ++m_nModalOpen;
+    const int result = Window().RunChild(location);
+    --m_nModalOpen;
+    if (result != win::IdOk) return nullptr;
     return location.m_bRunServicesChecked ? &m_listRunServices : &m_listRun;
 }
