@@ -20,6 +20,7 @@ public:
     bool WaitForExit(DWORD milliseconds);
     bool Running();
     DWORD ProcessId() const { return m_process.Id(); }
+    void Kill() { m_process.Kill(); }
 
     // The main dialog, once shown.
     HWND WaitForDialog(DWORD milliseconds = 15000);

@@ -12,6 +12,12 @@ ProgramProcess::~ProgramProcess() {
     CloseHandle(m_process.hThread);
 }
 
+void ProgramProcess::Kill() {
+    if (!m_process.hProcess || !Running()) return;
+    TerminateProcess(m_process.hProcess, 1);
+    WaitForSingleObject(m_process.hProcess, 10000);
+}
+
 bool ProgramProcess::Start(const std::string& program, const std::string& directory) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

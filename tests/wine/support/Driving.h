@@ -18,6 +18,8 @@ public:
     bool Start(const std::string& program, const std::string& directory);
     bool WaitForExit(DWORD milliseconds);
     bool Running() const;
+    // Ends the program at once, as a crash or a power cut would.
+    void Kill();
     DWORD Id() const { return m_process.dwProcessId; }
     // Visible top-level windows of the process that pass the test.
     std::vector<HWND> Windows(const std::function<bool(HWND)>& test) const;
