@@ -82,7 +82,8 @@ private:
     // The files of a folder list's place in directory order; false when the
     // folder could not be read.
     bool ReadFolder(const ItemList& list, std::vector<FileEntry>& files);
-    void FillFolderList(ItemList& list);
+    // failure: what is shown, before the folder, when it exists but cannot be read.
+    void FillFolderList(ItemList& list, const std::string& failure);
     void FillRegistryList(ItemList& list, const std::string& failure, bool skipRunner);
     void ShowAdvanced(bool advanced);
     bool ManagerDirChanged();

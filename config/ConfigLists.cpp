@@ -43,11 +43,15 @@ bool CConfigDlg::ReadFolder(const ItemList& list, std::vector<FileEntry>& files)
     return read;
 }
 
-void CConfigDlg::FillFolderList(ItemList& list) {
+void CConfigDlg::FillFolderList(ItemList& list, const std::string& failure) {
     list.view->DeleteAllItems();
     list.paths.clear();
     std::vector<FileEntry> files;
-    ReadFolder(list, files);
+    // A folder that is not there is just empty; one that is there but
+    // cannot be read must not pass for empty.
+    FileEntry folder;
+    if (!ReadFolder(list, files) && m_platform.files.Lookup(list.place.substr(0, list.place.size() - 1), folder))
+        m_platform.messages.Show(failure + list.place, win::MbIconExclamation);
     for (const FileEntry& entry : files) InsertRow(list, list.view->Count(), entry.Title(), entry.path);
     UpdateArrowButtons(list);
 }
@@ -76,7 +80,7 @@ void CConfigDlg::FillManagerList() {
 }
 
 void CConfigDlg::FillStartupList() {
-    FillFolderList(m_listStartup);
+    FillFolderList(m_listStartup, "The Windows Startup folder could not be read:\n");
 }
 
 void CConfigDlg::FillRegistryList(ItemList& list, const std::string& failure, bool skipRunner) {

@@ -13,11 +13,6 @@
 
 namespace {
 
-const char* const LeftoverMessage =
-    "Orvane's Roc directory contains files possibly left by a previously\n"
-    "failed session.  You must manually return these files to where they belong.\n"
-    "Files will not be reordered until this directory is emptied.";
-
 constexpr uint32_t NotNormal = win::FileAttributeReadOnly | win::FileAttributeDirectory | win::FileAttributeSystem |
                                win::FileAttributeHidden;
 
@@ -35,7 +30,7 @@ void CConfigDlg::ReorderFiles() {
         return;
     }
     if (!RocDirectoryIsEmpty()) {
-        messages.Show(LeftoverMessage, win::MbOk | win::MbIconExclamation);
+        ReportRocLeftovers(messages);
         return;
     }
     bool rocEmpty = true;
@@ -47,7 +42,7 @@ void CConfigDlg::ReorderFiles() {
         // A manager file left in the Roc directory must neither go into the
         // Windows Startup folder nor be replaced by one of its files.
         if (rocEmpty) ReorderDirectory(m_listStartup.paths, m_strStartupFolder, true);
-        else messages.Show(LeftoverMessage, win::MbOk | win::MbIconExclamation);
+        else ReportRocLeftovers(messages);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "config/ordering/RocRecord.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "common/FileMove.h"
 #include "common/TextHelpers.h"
@@ -16,6 +18,13 @@ bool WriteRocRecord(IFileSystem& files, const std::string& recordPath, const std
     return record->Close() && written;
 }
 
+void ReportRocLeftovers(IMessageBoxes& messages) {
+    messages.Show("Orvane's Roc directory contains files possibly left by a previously\n"
+                  "failed session.  You must manually return these files to where they belong.\n"
+                  "Files will not be reordered until this directory is emptied.",
+                  win::MbOk | win::MbIconExclamation);
+}
+
 void ReportLeftInRoc(IMessageBoxes& messages, const std::string& rocPath, const std::string& directory) {
     messages.Show(rocPath + "\n" + "This file could not be moved back to " + directory + "\n" +
                       "and was left in Orvane's Roc directory.  You must manually return it to where it belongs.\n\n" +
@@ -26,19 +35,31 @@ void ReportLeftInRoc(IMessageBoxes& messages, const std::string& rocPath, const 
 void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, const std::string& recordPath,
                                const std::string& rocDirectory) {
     std::string directory;
-    {
-        std::unique_ptr<ITextFile> record = files.OpenText(recordPath, "r");
-        if (!record) return;
+    if (std::unique_ptr<ITextFile> record = files.OpenText(recordPath, "r")) {
         record->ReadLine(directory);
         record->Close();
     }
     directory = TrimEnd(directory);
+    std::vector<FileEntry> left;
+    if (!files.Search(rocDirectory + "*.*", left)) {
+        // Missing, it holds nothing; there but unreadable, it may.
+        FileEntry roc;
+        if (files.Lookup(rocDirectory.substr(0, rocDirectory.size() - 1), roc)) ReportRocLeftovers(messages);
+        return;
+    }
+    left.erase(std::remove_if(left.begin(), left.end(), [](const FileEntry& e) { return e.IsDirectory(); }), left.end());
     // A record cut short was written before any file left its folder.
-    if (directory.empty() || directory.back() != '\\') return;
+    if (left.empty()) {
+        files.Remove(recordPath);
+        return;
+    }
+    if (directory.size() < 2 || directory.back() != '\\') {
+        ReportRocLeftovers(messages);
+        return;
+    }
     int returned = 0;
     bool allBack = true;
-    for (const FileEntry& entry : files.Find(rocDirectory + "*.*")) {
-        if (entry.IsDirectory()) continue;
+    for (const FileEntry& entry : left) {
         const std::string home = directory + entry.name;
         FileEntry twin;
         const bool back = files.Lookup(home, twin) ? files.Remove(entry.path)
@@ -52,8 +73,7 @@ void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, cons
     }
     if (!allBack) return;
     files.Remove(recordPath);
-    if (returned > 0)
-        messages.Show("A save that was interrupted had left " + IntToString(returned) +
-                          " files in Orvane's Roc directory.\nThey were put back into " + directory,
-                      win::MbOk | win::MbIconExclamation);
+    messages.Show("A save that was interrupted had left " + IntToString(returned) +
+                      " files in Orvane's Roc directory.\nThey were put back into " + directory,
+                  win::MbOk | win::MbIconExclamation);
 }

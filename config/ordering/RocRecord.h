@@ -10,6 +10,9 @@ class IMessageBoxes;
 // The record names the folder; false when it could not be written whole.
 bool WriteRocRecord(IFileSystem& files, const std::string& recordPath, const std::string& directory);
 
+// Tells the user that the Roc directory holds files whose place is not known.
+void ReportRocLeftovers(IMessageBoxes& messages);
+
 // Tells the user that a file stayed in the Roc directory, and must be taken
 // back by hand.
 void ReportLeftInRoc(IMessageBoxes& messages, const std::string& rocPath, const std::string& directory);
@@ -18,6 +21,7 @@ void ReportLeftInRoc(IMessageBoxes& messages, const std::string& rocPath, const 
 // with a backslash) into the folder its record names, and tells the user.
 // A file whose twin is already back in the folder is the same file: its Roc
 // copy goes. What cannot go back is named, and the record stays for the next
-// start. Nothing happens without a record.
+// start. Files whose folder no record names are left alone, and the user is
+// told they are there.
 void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, const std::string& recordPath,
                                const std::string& rocDirectory);

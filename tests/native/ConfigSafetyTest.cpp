@@ -127,11 +127,12 @@ TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {
     EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
     EXPECT_FALSE(w.world.files.Exists(Record));
 
-    // Without a record nothing is touched.
+    // Without a record nothing is touched, but the user hears of it.
     ConfigWorld unknown;
     unknown.world.files.AddFile("C:\\ORVANE\\Roc\\D.lnk", "link D");
     ASSERT_TRUE(unknown.host.Open());
-    EXPECT_TRUE(unknown.Shown().empty());
+    ASSERT_EQ(unknown.Shown().size(), 1u);
+    EXPECT_EQ(unknown.Shown()[0].text.substr(0, 48), "Orvane's Roc directory contains files possibly l");
     EXPECT_EQ(unknown.Entries(ConfigWorld::Roc), (Names{"D.lnk"}));
 
     // A file that cannot go back is named, and the record stays for the next start.

@@ -1,6 +1,6 @@
-// Every command that moves, deletes or restores items, run with each of its
+// Every command that changes files or the registry, run with each of its
 // platform operations failing in turn: nothing is lost, nothing is doubled
-// untold, and every row keeps its item.
+// untold, every row keeps its item, and Orvane.ini is old or new, whole.
 #include <gtest/gtest.h>
 
 #include "tests/native/Conservation.h"
@@ -11,7 +11,7 @@ namespace {
 
 // Each item is a shortcut or a value with a command of its own; the manager
 // items carry each kind of Source.
-void MixedWorld(ConfigWorld& w) {
+void MixedPlaces(ConfigWorld& w) {
     for (const char* name : {"M1", "M2", "M3", "M4"})
         AddShortcut(w, std::string(ConfigWorld::Manager) + name + ".lnk", std::string("C:\\APPS\\") + name + ".EXE", "-m");
     for (const char* name : {"S1", "S2"})
@@ -21,8 +21,18 @@ void MixedWorld(ConfigWorld& w) {
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "R2", "C:\\APPS\\SYSTRAY.EXE");
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "V1", "C:\\APPS\\V1.EXE -v");
     w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"M2\", \"Run\", \"2\"\r\n\"M3\", \"Services\", \"3\"\r\n");
+}
+
+void MixedWorld(ConfigWorld& w) {
+    MixedPlaces(w);
     ASSERT_TRUE(w.host.Open());
     w.host.Click(IdcAdvanced);
+}
+
+// Moves the last row of the list to the top.
+void LastToTop(ConfigWorld& w, int list, int up) {
+    w.host.ClickRow(list, w.List(list).Count() - 1);
+    for (int i = 1; i < w.List(list).Count(); ++i) w.host.Click(up);
 }
 
 void SelectAll(ConfigWorld& w, int list) {
@@ -38,7 +48,7 @@ struct Command {
 
 }  // namespace
 
-TEST(TransferFaults, EveryCommandAtEveryFaultPointLosesNothing) {
+TEST(CommandFaults, EveryMoveDeleteAndRestoreAtEveryFaultPointLosesNothing) {
     const auto click = [](int id) { return [id](ConfigWorld& w) { w.host.Click(id); }; };
     const auto selectAll = [](int list) { return [list](ConfigWorld& w) { SelectAll(w, list); }; };
     const auto deleteKey = [](int list) { return [list](ConfigWorld& w) { w.host.KeyDown(list, win::VkDelete); }; };
@@ -71,6 +81,35 @@ TEST(TransferFaults, EveryCommandAtEveryFaultPointLosesNothing) {
                 command.select(w);
             },
             command.run, command.deletes);
+        EXPECT_GT(run, 0);
+        points += run;
+    }
+    std::printf("fault points run: %d over %zu commands\n", points, commands.size());
+}
+
+TEST(CommandFaults, StartUpSaveAndRefreshAtEveryFaultPointLoseNothing) {
+    const std::vector<Command> commands{
+        {"start-up, with an interrupted save to put back",
+         [](ConfigWorld& w) {
+             MixedPlaces(w);
+             w.world.files.AddFile("C:\\ORVANE\\Roc\\R9.lnk", "left by a killed save");
+             w.world.files.AddFile("C:\\ORVANE\\Orvane.roc", "C:\\ORVANE\\Startup\\\r\n");
+         },
+         [](ConfigWorld& w) { w.host.Open(); }},
+        {"save", MixedWorld, [](ConfigWorld& w) { w.host.Click(IdcCloseAdvanced); }},
+        {"save with both lists reordered",
+         [](ConfigWorld& w) {
+             MixedWorld(w);
+             LastToTop(w, IdcManagerList, IdcManagerUp);
+             LastToTop(w, IdcStartupList, IdcStartupUp);
+         },
+         [](ConfigWorld& w) { w.host.Click(IdcCloseAdvanced); }},
+        {"refresh", MixedWorld, [](ConfigWorld& w) { w.host.KeyDown(IdcManagerList, win::VkF5); }},
+    };
+    int points = 0;
+    for (const Command& command : commands) {
+        SCOPED_TRACE(command.name);
+        const int run = RunWithEveryFault(command.select, command.run);
         EXPECT_GT(run, 0);
         points += run;
     }
