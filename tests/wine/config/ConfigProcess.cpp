@@ -1,9 +1,48 @@
 #include "tests/wine/config/ConfigProcess.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
+
+namespace {
+
+// A list-view message whose argument must lie in the program's own memory:
+// the argument is copied there and back.
+template <class Argument>
+bool SendInProgram(ConfigInstall& install, HWND list, UINT message, WPARAM wParam, Argument& argument) {
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, install.ProcessId());
+    if (process == nullptr) return false;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof argument, MEM_COMMIT, PAGE_READWRITE);
+    bool done = remote && WriteProcessMemory(process, remote, &argument, sizeof argument, nullptr);
+    if (done) {
+        SendMessageA(list, message, wParam, reinterpret_cast<LPARAM>(remote));
+        done = ReadProcessMemory(process, remote, &argument, sizeof argument, nullptr);
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return done;
+}
+
+}  // namespace
+
+bool SelectAllRows(ConfigInstall& install, HWND list) {
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    return SendInProgram(install, list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), item);
+}
+
+bool DoubleClickRow(ConfigInstall& install, HWND list, int row) {
+    RECT bounds{};
+    bounds.left = LVIR_LABEL;
+    if (!SendInProgram(install, list, LVM_GETITEMRECT, static_cast<WPARAM>(row), bounds)) return false;
+    const LPARAM at = MAKELPARAM(bounds.left + 4, (bounds.top + bounds.bottom) / 2);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    return true;
+}
 
 bool DirectoryExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -70,11 +109,27 @@ HWND ConfigInstall::WaitForDialog(DWORD milliseconds) {
     return WaitForDialogTitled("Orvane Configuration", milliseconds);
 }
 
+HWND ConfigInstall::WaitForDialogEndingWith(const std::string& ending, DWORD milliseconds) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            const std::vector<HWND> windows = m_process.Windows([&](HWND hwnd) {
+                const std::string caption = WindowText(hwnd);
+                return ClassName(hwnd) == "#32770" && caption.size() >= ending.size() &&
+                       caption.compare(caption.size() - ending.size(), ending.size(), ending) == 0;
+            });
+            found = windows.empty() ? nullptr : windows.front();
+            return found != nullptr;
+        },
+        milliseconds);
+    return found;
+}
+
 HWND ConfigInstall::WaitForMessageBox(DWORD milliseconds) {
     return WaitForDialogTitled("OrvaneConfig", milliseconds);
 }
 
-bool RunTheRunnerAsWindowsWould(DWORD milliseconds) {
+bool RunTheRunnerAsWindowsWould(DWORD milliseconds, const std::function<void(HWND)>& shown) {
     Win32Registry registry;
     RegistryValue run;
     auto key = registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read);
@@ -84,6 +139,19 @@ bool RunTheRunnerAsWindowsWould(DWORD milliseconds) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION runner{};
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &runner)) return false;
+    if (shown) {
+        HWND window = nullptr;
+        WaitUntil(
+            [&] {
+                window = FindWindowA("#32770", "Orvane");
+                return window != nullptr && IsWindowVisible(window);
+            },
+            10000);
+        if (window != nullptr) {
+            Sleep(1500);  // into the first countdown
+            shown(window);
+        }
+    }
     const bool ended = WaitForSingleObject(runner.hProcess, milliseconds) == WAIT_OBJECT_0;
     if (!ended) TerminateProcess(runner.hProcess, 1);
     CloseHandle(runner.hProcess);

@@ -26,6 +26,8 @@ public:
     HWND WaitForDialog(DWORD milliseconds = 15000);
     // The next message box of the program (caption "OrvaneConfig").
     HWND WaitForMessageBox(DWORD milliseconds = 15000);
+    // A dialog of the program whose caption ends so (" Properties").
+    HWND WaitForDialogEndingWith(const std::string& ending, DWORD milliseconds);
 
     std::string dir;  // with its trailing backslash
     DWORD startTicks = 0;
@@ -35,6 +37,12 @@ private:
     ProgramProcess m_process;
 };
 
+// Selects every row of a list view of the program, as a mouse sweep would.
+bool SelectAllRows(ConfigInstall& install, HWND list);
+// Double-clicks a row of a list view of the program, posted: what it opens
+// stays for the caller to handle.
+bool DoubleClickRow(ConfigInstall& install, HWND list, int row);
+
 bool DirectoryExists(const std::string& path);
 // Names of the files of a directory, in enumeration order.
 std::vector<std::string> FileNames(const std::string& directory);
@@ -42,5 +50,6 @@ std::vector<std::string> FileNames(const std::string& directory);
 std::string StartupFolder();
 void EmptyDirectory(const std::string& directory);
 // Starts the command of the runner's Run value, as Windows does at log-on;
-// true when the runner ended by itself within the time.
-bool RunTheRunnerAsWindowsWould(DWORD milliseconds);
+// true when the runner ended by itself within the time. shown: called with
+// the runner's window once it shows.
+bool RunTheRunnerAsWindowsWould(DWORD milliseconds, const std::function<void(HWND)>& shown = {});

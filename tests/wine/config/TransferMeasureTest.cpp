@@ -20,22 +20,6 @@ std::string Numbered(int i) {
     return name;
 }
 
-// Selects every row as a mouse sweep would: the item state is written into
-// the program's own memory, where the list view reads it.
-bool SelectAllRows(DWORD processId, HWND list) {
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
-    if (process == nullptr) return false;
-    LVITEMA item{};
-    item.stateMask = LVIS_SELECTED;
-    item.state = LVIS_SELECTED;
-    void* remote = VirtualAllocEx(process, nullptr, sizeof item, MEM_COMMIT, PAGE_READWRITE);
-    const bool written = remote && WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-    if (written) SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(remote));
-    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
-    return written;
-}
-
 TEST(TransferMeasure, AddOfTwoHundredItemsAgainstTheBareCopyAndDelete) {
     const std::string startup = StartupFolder();
     EmptyDirectory(startup);
@@ -47,7 +31,7 @@ TEST(TransferMeasure, AddOfTwoHundredItemsAgainstTheBareCopyAndDelete) {
     HWND dialog = install.WaitForDialog(60000);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return SendDlgItemMessageA(dialog, IdcStartupList, LVM_GETITEMCOUNT, 0, 0) == Items; }, 30000));
-    ASSERT_TRUE(SelectAllRows(install.ProcessId(), GetDlgItem(dialog, IdcStartupList)));
+    ASSERT_TRUE(SelectAllRows(install, GetDlgItem(dialog, IdcStartupList)));
     ASSERT_EQ(SendDlgItemMessageA(dialog, IdcStartupList, LVM_GETSELECTEDCOUNT, 0, 0), Items);
 
     const DWORD addStart = GetTickCount();

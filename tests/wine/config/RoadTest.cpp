@@ -1,0 +1,106 @@
+// The road of the items, as a person takes it: two shortcuts in the user's
+// Startup folder and a Run value taken into the manager, the last put first,
+// a wait given to each, the window closed; then the runner, started as
+// Windows starts it, launches them in that order with those waits. With
+// ORVANE_SHOTS set, each step is saved as a picture (tools/run does so).
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "common/RunnerSettings.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellLinks.h"
+#include "tests/wine/config/ConfigProcess.h"
+#include "tests/wine/support/Screenshot.h"
+
+namespace {
+
+constexpr int IdcAdvanced = 1006, IdcAdd = 1008, IdcRegistryAdd = 1009, IdcManagerList = 1012, IdcStartupList = 1013,
+              IdcRunList = 1015, IdcManagerUp = 1016, IdcCloseAdvanced = 3, IdcWait = 1021;
+
+void Press(HWND dialog, int id) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
+    const std::string bin = Env("ORVANE_BIN") + "\\";
+    const std::string probe = bin + "wine_runner_probe.exe";
+    ConfigInstall install;
+    const std::string log = install.dir + "launches.log";
+    EmptyDirectory(StartupFolder());
+    Win32ShellLinks links;
+    links.InitializeCom();
+    for (const char* name : {"Clock", "Mail"}) {
+        ShortcutFields fields;
+        fields.target = probe;
+        fields.arguments = std::string(name) + " \"" + log + "\"";
+        ASSERT_TRUE(links.Save(StartupFolder() + name + ".lnk", fields));
+    }
+    links.UninitializeCom();
+    Win32Registry registry;
+    registry.Create(RegistryRoot::LocalMachine, settings::kRunKey)
+        ->SetString("News", "\"" + probe + "\" News \"" + log + "\"");
+    {
+        auto key = registry.Create(RegistryRoot::CurrentUser, settings::kKey);
+        key->SetDword(settings::kPlacement, 1);
+        key->SetDword(settings::kMinimized, 0);
+        key->SetDword(settings::kCloseWhenFinished, 1);
+    }
+
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SaveScreenshot(dialog, "1-config-start");
+
+    // The Windows Startup items, then the Run value, into the manager.
+    ASSERT_TRUE(SelectAllRows(install, GetDlgItem(dialog, IdcStartupList)));
+    Press(dialog, IdcAdd);
+    Press(dialog, IdcAdvanced);
+    HWND run = GetDlgItem(dialog, IdcRunList);
+    SendMessageA(run, WM_KEYDOWN, VK_HOME, 0);
+    Press(dialog, IdcRegistryAdd);
+    HWND manager = GetDlgItem(dialog, IdcManagerList);
+    ASSERT_EQ(SendMessageA(manager, LVM_GETITEMCOUNT, 0, 0), 3);  // News (at the top), Clock, Mail
+    SaveScreenshot(dialog, "2-config-taken-in");
+
+    // Mail, the last, to the top.
+    SendMessageA(manager, WM_KEYDOWN, VK_END, 0);
+    Press(dialog, IdcManagerUp);
+    Press(dialog, IdcManagerUp);
+    SaveScreenshot(dialog, "3-config-ordered");
+
+    // A wait for each: 2 for the first, 1 for the others, in its properties.
+    for (int row = 0; row < 3; ++row) {
+        ASSERT_TRUE(DoubleClickRow(install, manager, row));
+        HWND properties = nullptr;
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                properties = install.WaitForDialogEndingWith(" Properties", 0);
+                return properties != nullptr;
+            },
+            10000));
+        SetWindowTextA(GetDlgItem(properties, IdcWait), row == 0 ? "2" : "1");
+        if (row == 0) SaveScreenshot(properties, "4-config-wait");
+        PostMessageA(properties, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(properties, IDOK)));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(properties); }, 5000));
+    }
+    SaveScreenshot(dialog, "5-config-waits");
+    Press(dialog, IdcCloseAdvanced);
+    ASSERT_TRUE(install.WaitForExit(10000));
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"),
+              "\"Mail\", \"Startup\", \"2\"\r\n\"News\", \"Run\", \"1\"\r\n\"Clock\", \"Startup\", \"1\"\r\n");
+
+    // The runner, as Windows starts it at the next log-on.
+    ASSERT_TRUE(RunTheRunnerAsWindowsWould(30000, [](HWND runner) { SaveScreenshot(runner, "6-runner"); }));
+    const std::vector<ProbeLaunch> launched = ReadProbeLog(log);
+    ASSERT_EQ(launched.size(), 3u);
+    EXPECT_EQ(launched[0].name, "Mail");
+    EXPECT_EQ(launched[1].name, "News");
+    EXPECT_EQ(launched[2].name, "Clock");
+    EXPECT_GE(launched[1].time - launched[0].time, 500u);
+    EXPECT_GE(launched[2].time - launched[1].time, 500u);
+    registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::All)->DeleteValue(settings::kRunValue);
+}
+
+}  // namespace
