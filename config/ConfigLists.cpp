@@ -27,6 +27,7 @@ int CConfigDlg::InsertRow(IListView& list, int index, const std::string& name, c
 }
 
 void CConfigDlg::FillFolderList(IListView& list, std::vector<std::string>& paths, const std::string& folder) {
+    ListFill fill(list);
     list.DeleteAllItems();
     paths.clear();
     for (const FileEntry& entry : m_platform.files.Find(folder + "*.*")) {
@@ -47,6 +48,7 @@ void CConfigDlg::FillStartupList() {
 
 void CConfigDlg::FillRegistryList(IListView& list, std::vector<std::string>& commands, const std::string& keyPath,
                                   const std::string& failure, bool skipRunner) {
+    ListFill fill(list);
     list.DeleteAllItems();
     commands.clear();
     std::unique_ptr<IRegistryKey> key = m_platform.registry.Create(RegistryRoot::LocalMachine, keyPath);

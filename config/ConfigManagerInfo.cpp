@@ -4,6 +4,7 @@
 #include "config/ConfigDlg.h"
 
 void CConfigDlg::ReadManagerInfo() {
+    ListFill fill(*m_listManager);
     std::vector<std::string> names;
     for (int row = 0; row < m_listManager->Count(); ++row) names.push_back(m_listManager->ItemText(row, 0));
     std::vector<ManagerLine> values;

@@ -75,4 +75,22 @@ public:
     // goes on from.
     virtual void SetFocused(int row) = 0;
     virtual void EnsureVisible(int row) = 0;
+    // WM_SETREDRAW: while held, rows change without the list painting or
+    // resizing its scroll bars for each; it is painted once on release. Holds
+    // nest: the outermost release paints.
+    virtual void HoldRedraw() = 0;
+    virtual void ReleaseRedraw() = 0;
+};
+
+// Holds a list's painting while it is filled: on a shown list, painting row
+// by row costs many times the fill itself.
+class ListFill {
+public:
+    explicit ListFill(IListView& list) : m_list(list) { m_list.HoldRedraw(); }
+    ~ListFill() { m_list.ReleaseRedraw(); }
+    ListFill(const ListFill&) = delete;
+    ListFill& operator=(const ListFill&) = delete;
+
+private:
+    IListView& m_list;
 };

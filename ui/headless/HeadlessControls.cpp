@@ -49,6 +49,7 @@ int HeadlessListView::InsertItem(int row, const std::string& text) {
     Row inserted;
     inserted.texts.push_back(text);
     m_rows.insert(m_rows.begin() + row, inserted);
+    Changed();
     return row;
 }
 
@@ -57,6 +58,7 @@ bool HeadlessListView::SetItemText(int row, int column, const std::string& text)
     std::vector<std::string>& texts = m_rows[row].texts;
     if (static_cast<int>(texts.size()) <= column) texts.resize(column + 1);
     texts[column] = text;
+    Changed();
     return true;
 }
 
@@ -70,12 +72,14 @@ bool HeadlessListView::DeleteItem(int row) {
     if (!Valid(row)) return false;
     const bool wasSelected = m_rows[row].selected;
     m_rows.erase(m_rows.begin() + row);
+    Changed();
     if (wasSelected) m_host.SendNotify(Notify::ItemChanged, m_template.id);
     return true;
 }
 
 void HeadlessListView::DeleteAllItems() {
     m_rows.clear();
+    Changed();
 }
 
 int HeadlessListView::SelectedCount() const {
@@ -97,6 +101,7 @@ bool HeadlessListView::IsSelected(int row) const {
 void HeadlessListView::SetSelected(int row, bool selected) {
     if (!Valid(row) || m_rows[row].selected == selected) return;
     m_rows[row].selected = selected;
+    Changed();
     m_host.SendNotify(Notify::ItemChanged, m_template.id);
 }
 
@@ -110,6 +115,11 @@ int HeadlessListView::FocusedRow() const {
     for (int row = 0; row < Count(); ++row)
         if (m_rows[row].focused) return row;
     return -1;
+}
+
+void HeadlessListView::ReleaseRedraw() {
+    if (m_redrawHolds == 0 || --m_redrawHolds > 0) return;
+    ++m_paints;
 }
 
 std::vector<std::string> HeadlessListView::Names() const {

@@ -116,6 +116,12 @@ public:
     void SetFocused(int row) override;
     int FocusedRow() const;  // -1: none
     void EnsureVisible(int row) override { m_visibleRow = row; }
+    void HoldRedraw() override { ++m_redrawHolds; }
+    void ReleaseRedraw() override;
+    bool IsRedrawing() const { return m_redrawHolds == 0; }
+    // Times the list was painted again: once for each change of its rows
+    // while redrawing, once for each release of a hold.
+    int Paints() const { return m_paints; }
     // Column 0 of every row, top to bottom.
     std::vector<std::string> Names() const;
 
@@ -133,7 +139,10 @@ private:
         bool focused = false;
     };
     bool Valid(int row) const { return row >= 0 && row < Count(); }
+    void Changed() { m_paints += IsRedrawing() ? 1 : 0; }
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
     int m_visibleRow = -1;
+    int m_redrawHolds = 0;
+    int m_paints = 0;
 };

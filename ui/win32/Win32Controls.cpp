@@ -119,4 +119,15 @@ void Win32ListView::EnsureVisible(int row) {
     Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
+void Win32ListView::HoldRedraw() {
+    if (m_redrawHolds++ == 0) Send(WM_SETREDRAW, FALSE);
+}
+
+void Win32ListView::ReleaseRedraw() {
+    if (m_redrawHolds == 0 || --m_redrawHolds > 0) return;
+    Send(WM_SETREDRAW, TRUE);
+    // Not every list view repaints by itself when redrawing resumes.
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
 }  // namespace ui32

@@ -102,6 +102,11 @@ public:
     void SetSelected(int row, bool selected) override;
     void SetFocused(int row) override;
     void EnsureVisible(int row) override;
+    void HoldRedraw() override;
+    void ReleaseRedraw() override;
+
+private:
+    int m_redrawHolds = 0;
 };
 
 }  // namespace ui32
