@@ -16,6 +16,8 @@ public:
     virtual std::string Text() const = 0;
     // UpdateWindow: paint now rather than at the next idle moment.
     virtual void Repaint() = 0;
+    // The keyboard's input goes to this control from now on.
+    virtual void Focus() = 0;
     // Window rectangle in screen pixels.
     virtual Rect WindowRect() const = 0;
 };
@@ -40,7 +42,6 @@ class IEdit : public IControl {
 public:
     virtual void SetLimit(int characters) = 0;
     virtual void SelectAll() = 0;
-    virtual void Focus() = 0;
 };
 
 class IListBox : public IControl {

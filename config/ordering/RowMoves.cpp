@@ -54,5 +54,8 @@ bool CConfigDlg::MoveRow(IListView& list, int from, int to) {
     list.SetSelected(to, true);
     list.SetFocused(to);
     list.EnsureVisible(to);
+    // The arrow clicked took the focus and may now be disabled, which leaves
+    // the keyboard nowhere: it goes on from the list.
+    list.Focus();
     return true;
 }

@@ -9,6 +9,28 @@ HeadlessWindow<Interface>::HeadlessWindow(HeadlessDialogHost& host, const Contro
       m_text(control.text),
       m_enabled((control.style & win::WsDisabled) == 0) {}
 
+template <class Interface>
+void HeadlessWindow<Interface>::Enable(bool enabled) {
+    m_enabled = enabled;
+    if (!enabled) m_host.DropFocus(*this);
+}
+
+template <class Interface>
+void HeadlessWindow<Interface>::Show(bool visible) {
+    m_visible = visible;
+    if (!visible) m_host.DropFocus(*this);
+}
+
+template <class Interface>
+void HeadlessWindow<Interface>::Focus() {
+    if (m_enabled && m_visible) m_host.SetFocusTo(*this);
+}
+
+template <class Interface>
+bool HeadlessWindow<Interface>::Focused() const {
+    return m_host.HasFocus(*this);
+}
+
 template class HeadlessWindow<IButton>;
 template class HeadlessWindow<IStaticControl>;
 template class HeadlessWindow<IEdit>;

@@ -28,13 +28,18 @@ template <class Interface>
 class HeadlessWindow : public HeadlessControl, public Interface {
 public:
     HeadlessWindow(HeadlessDialogHost& host, const ControlTemplate& control, Rect rect);
-    void Enable(bool enabled) override { m_enabled = enabled; }
+    // A control disabled or hidden while it has the focus leaves the dialog
+    // with none, as a real one does.
+    void Enable(bool enabled) override;
     bool IsEnabled() const override { return m_enabled; }
-    void Show(bool visible) override { m_visible = visible; }
+    void Show(bool visible) override;
     bool IsVisible() const override { return m_visible; }
     void SetText(const std::string& text) override { m_text = text; }
     std::string Text() const override { return m_text; }
     void Repaint() override { ++m_repaints; }
+    // Only an enabled, shown control takes the focus.
+    void Focus() override;
+    bool Focused() const;
     Rect WindowRect() const override { return m_rect; }
     int Repaints() const { return m_repaints; }
 
@@ -73,13 +78,10 @@ public:
     using HeadlessWindow::HeadlessWindow;
     void SetLimit(int characters) override { m_limit = characters; }
     void SelectAll() override {}
-    void Focus() override { m_focused = true; }
     int Limit() const { return m_limit; }
-    bool Focused() const { return m_focused; }
 
 private:
     int m_limit = 0;
-    bool m_focused = false;
 };
 
 class HeadlessListBox : public HeadlessWindow<IListBox> {

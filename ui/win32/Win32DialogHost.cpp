@@ -103,7 +103,14 @@ void Win32DialogHost::OnCommand(WPARAM wParam, LPARAM lParam) {
         return;
     }
     const ControlTemplate* control = m_dialog.Template().Find(id);
-    if (!control || control->windowClass != ui::ListBoxClass) return;
+    if (!control) return;
+    // The second of two quick clicks on an owner-drawn button (or a radio
+    // button) comes as a double-click instead of a click: each click counts.
+    if (control->windowClass == ui::ButtonClass && code == BN_DOUBLECLICKED) {
+        m_dialog.Dispatch(UiEvent{Notify::Command, id, 0});
+        return;
+    }
+    if (control->windowClass != ui::ListBoxClass) return;
     if (code == LBN_SELCHANGE) m_dialog.Dispatch(UiEvent{Notify::SelChange, id, 0});
     if (code == LBN_DBLCLK) m_dialog.Dispatch(UiEvent{Notify::DblClk, id, 0});
 }

@@ -15,10 +15,6 @@ namespace {
 constexpr int IdcManagerList = 1012, IdcStartupList = 1013, IdcManagerUp = 1016, IdViewRefresh = 32799;
 constexpr int Items = 500;
 
-int Rows(HWND dialog, int list) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, list, LVM_GETITEMCOUNT, 0, 0));
-}
-
 std::string Numbered(int i) {
     char name[32];
     std::snprintf(name, sizeof name, "Item %03d.txt", i);
@@ -43,12 +39,6 @@ DWORD Refresh(HWND dialog) {
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IdViewRefresh, 0), 0);
     RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     return GetTickCount() - start;
-}
-
-void SelectLastRow(HWND dialog, int listId) {
-    HWND list = GetDlgItem(dialog, listId);
-    SendMessageA(list, WM_KEYDOWN, VK_END, 0);
-    SendMessageA(list, WM_KEYUP, VK_END, 0);
 }
 
 TEST(ConfigMeasure, StartUpRefreshAndSaveWithFiveHundredItemsEachSide) {

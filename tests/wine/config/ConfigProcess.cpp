@@ -1,5 +1,7 @@
 #include "tests/wine/config/ConfigProcess.h"
 
+#include <commctrl.h>
+
 bool DirectoryExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -30,6 +32,16 @@ std::string StartupFolder() {
 
 void EmptyDirectory(const std::string& directory) {
     for (const std::string& name : FileNames(directory)) DeleteFileA((directory + name).c_str());
+}
+
+int Rows(HWND dialog, int list) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void SelectLastRow(HWND dialog, int list) {
+    HWND hwnd = GetDlgItem(dialog, list);
+    SendMessageA(hwnd, WM_KEYDOWN, VK_END, 0);
+    SendMessageA(hwnd, WM_KEYUP, VK_END, 0);
 }
 
 ConfigInstall::ConfigInstall(bool withRunner) {

@@ -39,3 +39,8 @@ std::vector<std::string> FileNames(const std::string& directory);
 // The Windows Startup folder, with its trailing backslash; created when missing.
 std::string StartupFolder();
 void EmptyDirectory(const std::string& directory);
+
+// A list view of a dialog: its rows, and the last selected as the keyboard
+// selects it (End).
+int Rows(HWND dialog, int list);
+void SelectLastRow(HWND dialog, int list);
