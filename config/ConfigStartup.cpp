@@ -70,7 +70,7 @@ bool CConfigDlg::OnInitDialog() {
 
 void CConfigDlg::SetUpColumns() {
     const int listWidth = m_listManager->WindowRect().Width();
-    const int w = listWidth - 3;
+    const int w = m_listManager->ColumnSpace();
     m_listManager->InsertColumn(0, "Name", static_cast<int>(w * 0.6));
     m_listManager->InsertColumn(1, "Source", static_cast<int>(w * 0.22));
     m_listManager->InsertColumn(2, "Wait", static_cast<int>(w * 0.18));

@@ -58,6 +58,9 @@ class IListView : public IControl {
 public:
     virtual int InsertColumn(int column, const std::string& heading, int width) = 0;
     virtual int ColumnWidth(int column) const = 0;
+    // The width columns can take without a horizontal scroll bar: the client
+    // width beside a vertical scroll bar, whether one is shown yet or not.
+    virtual int ColumnSpace() const = 0;
     // Inserts a row (an index past the end appends); the new row's index, or
     // a negative value when it failed.
     virtual int InsertItem(int row, const std::string& text) = 0;

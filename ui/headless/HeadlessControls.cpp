@@ -61,6 +61,12 @@ int HeadlessListView::ColumnWidth(int column) const {
     return (column >= 0 && column < ColumnCount()) ? m_columns[column].width : 0;
 }
 
+int HeadlessListView::ColumnSpace() const {
+    const int border = ((m_template.style & win::WsBorder) ? 1 : 0) + ((m_template.exStyle & win::WsExClientEdge) ? 2 : 0);
+    constexpr int ScrollBarWidth = 16;
+    return WindowRect().Width() - 2 * border - ScrollBarWidth;
+}
+
 std::string HeadlessListView::ColumnHeading(int column) const {
     return (column >= 0 && column < ColumnCount()) ? m_columns[column].heading : std::string();
 }

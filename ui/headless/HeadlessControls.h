@@ -103,6 +103,8 @@ public:
     using HeadlessWindow::HeadlessWindow;
     int InsertColumn(int column, const std::string& heading, int width) override;
     int ColumnWidth(int column) const override;
+    // Inside the border, beside a classic 16-pixel scroll bar.
+    int ColumnSpace() const override;
     std::string ColumnHeading(int column) const;
     int ColumnCount() const { return static_cast<int>(m_columns.size()); }
     int InsertItem(int row, const std::string& text) override;

@@ -46,6 +46,13 @@ int Win32ListView::ColumnWidth(int column) const {
     return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
 }
 
+int Win32ListView::ColumnSpace() const {
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const bool scrollBarShown = (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_VSCROLL) != 0;
+    return client.right - (scrollBarShown ? 0 : GetSystemMetrics(SM_CXVSCROLL));
+}
+
 int Win32ListView::InsertItem(int row, const std::string& text) {
     LVITEMA item{};
     item.mask = LVIF_TEXT;

@@ -91,6 +91,7 @@ public:
     using Win32Control::Win32Control;
     int InsertColumn(int column, const std::string& heading, int width) override;
     int ColumnWidth(int column) const override;
+    int ColumnSpace() const override;
     int InsertItem(int row, const std::string& text) override;
     bool SetItemText(int row, int column, const std::string& text) override;
     std::string ItemText(int row, int column) const override;
