@@ -44,6 +44,7 @@ bool CConfigDlg::ReadFolder(const ItemList& list, std::vector<FileEntry>& files)
 }
 
 void CConfigDlg::FillFolderList(ItemList& list, const std::string& failure) {
+    ListFill fill(*list.view);
     list.view->DeleteAllItems();
     list.paths.clear();
     std::vector<FileEntry> files;
@@ -60,6 +61,7 @@ void CConfigDlg::FillFolderList(ItemList& list, const std::string& failure) {
 // file, the order the user gave them on any file system.
 void CConfigDlg::FillManagerList() {
     ItemList& list = m_listManager;
+    ListFill fill(*list.view);
     list.view->DeleteAllItems();
     list.paths.clear();
     std::vector<FileEntry> files;
@@ -84,6 +86,7 @@ void CConfigDlg::FillStartupList() {
 }
 
 void CConfigDlg::FillRegistryList(ItemList& list, const std::string& failure, bool skipRunner) {
+    ListFill fill(*list.view);
     list.view->DeleteAllItems();
     list.paths.clear();
     std::unique_ptr<IRegistryKey> key = m_platform.registry.Create(RegistryRoot::LocalMachine, list.place);

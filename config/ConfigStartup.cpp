@@ -91,7 +91,7 @@ void CConfigDlg::SetUpLists() {
 void CConfigDlg::SetUpColumns() {
     IListView& manager = *m_listManager.view;
     const int listWidth = manager.WindowRect().Width();
-    const int w = listWidth - 3;
+    const int w = manager.ColumnSpace();
     manager.InsertColumn(0, "Name", static_cast<int>(w * 0.6));
     manager.InsertColumn(1, "Source", static_cast<int>(w * 0.22));
     manager.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));

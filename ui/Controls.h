@@ -16,6 +16,8 @@ public:
     virtual std::string Text() const = 0;
     // UpdateWindow: paint now rather than at the next idle moment.
     virtual void Repaint() = 0;
+    // The keyboard's input goes to this control from now on.
+    virtual void Focus() = 0;
     // Window rectangle in screen pixels.
     virtual Rect WindowRect() const = 0;
 };
@@ -40,7 +42,6 @@ class IEdit : public IControl {
 public:
     virtual void SetLimit(int characters) = 0;
     virtual void SelectAll() = 0;
-    virtual void Focus() = 0;
 };
 
 class IListBox : public IControl {
@@ -57,6 +58,9 @@ class IListView : public IControl {
 public:
     virtual int InsertColumn(int column, const std::string& heading, int width) = 0;
     virtual int ColumnWidth(int column) const = 0;
+    // The width columns can take without a horizontal scroll bar: the client
+    // width beside a vertical scroll bar, whether one is shown yet or not.
+    virtual int ColumnSpace() const = 0;
     // Inserts a row (an index past the end appends); the new row's index, or
     // a negative value when it failed.
     virtual int InsertItem(int row, const std::string& text) = 0;
@@ -75,4 +79,22 @@ public:
     // goes on from.
     virtual void SetFocused(int row) = 0;
     virtual void EnsureVisible(int row) = 0;
+    // WM_SETREDRAW: while held, rows change without the list painting or
+    // resizing its scroll bars for each; it is painted once on release. Holds
+    // nest: the outermost release paints.
+    virtual void HoldRedraw() = 0;
+    virtual void ReleaseRedraw() = 0;
+};
+
+// Holds a list's painting while it is filled: on a shown list, painting row
+// by row costs many times the fill itself.
+class ListFill {
+public:
+    explicit ListFill(IListView& list) : m_list(list) { m_list.HoldRedraw(); }
+    ~ListFill() { m_list.ReleaseRedraw(); }
+    ListFill(const ListFill&) = delete;
+    ListFill& operator=(const ListFill&) = delete;
+
+private:
+    IListView& m_list;
 };

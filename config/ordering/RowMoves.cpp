@@ -49,5 +49,8 @@ bool CConfigDlg::MoveRow(ItemList& list, int from, int to) {
     view.SetSelected(to, true);
     view.SetFocused(to);
     view.EnsureVisible(to);
+    // The arrow clicked took the focus and may now be disabled, which leaves
+    // the keyboard nowhere: it goes on from the list.
+    view.Focus();
     return true;
 }

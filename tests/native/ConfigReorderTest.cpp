@@ -46,15 +46,25 @@ TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelectedAndFocused) 
     EXPECT_EQ(list.SelectedCount(), 1);
     EXPECT_TRUE(list.IsSelected(1));
     EXPECT_TRUE(w.host.Button(IdcManagerUp).IsEnabled());
+    EXPECT_TRUE(list.Focused());  // not the arrow clicked
     w.host.Click(IdcManagerUp);
     EXPECT_EQ(list.Names(), (Names{"C", "A", "B"}));
     EXPECT_FALSE(w.host.Button(IdcManagerUp).IsEnabled());  // now at the top
+    EXPECT_TRUE(list.Focused());  // not lost with the arrow's
     w.host.Click(IdcManagerDown);
     w.host.Click(IdcManagerDown);
     EXPECT_EQ(list.Names(), (Names{"A", "B", "C"}));
     EXPECT_TRUE(list.IsSelected(2));
     EXPECT_EQ(list.FocusedRow(), 2);  // the keyboard goes on from the moved row
     EXPECT_FALSE(w.host.Button(IdcManagerDown).IsEnabled());
+    EXPECT_TRUE(list.Focused());
+
+    // The Windows Startup list's arrows alike.
+    w.AddStartup({"X", "Y"});
+    w.host.Command(IdViewRefresh);
+    Move(w, IdcStartupList, 1, IdcStartupUp);
+    EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Y", "X"}));
+    EXPECT_TRUE(w.List(IdcStartupList).Focused());
 
     // Several rows selected: nothing moves.
     w.host.ClickRow(IdcManagerList, 0, true);

@@ -75,6 +75,20 @@ TEST(ConfigStartup, OpensInTheBasicViewWithEveryArrowDisabledAndTheBitmapsBound)
         EXPECT_EQ(dynamic_cast<HeadlessButton&>(w.host.Button(id)).Bitmaps(), base) << id;
 }
 
+TEST(ConfigStartup, EachListsColumnsFillItsWidthBesideAVerticalScrollBar) {
+    ConfigWorld w;
+    ASSERT_TRUE(w.host.Open());
+    for (int id : {IdcManagerList, IdcStartupList, IdcRunList, IdcRunServicesList}) {
+        HeadlessListView& list = w.List(id);
+        int total = 0;
+        for (int column = 0; column < list.ColumnCount(); ++column) total += list.ColumnWidth(column);
+        // More would add a horizontal scroll bar, which hides a row.
+        EXPECT_LE(total, list.ColumnSpace()) << id;
+        EXPECT_GE(total, list.ColumnSpace() * 9 / 10) << id;
+    }
+    EXPECT_EQ(w.List(IdcManagerList).ColumnCount(), 3);
+}
+
 TEST(ConfigStartup, AdvancedViewShowsTheRegistryButtonsAtTheCentredFullWidth) {
     ConfigWorld w;
     const int dr = w.host.WindowRect().right, db = w.host.WindowRect().bottom;

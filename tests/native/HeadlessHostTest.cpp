@@ -6,6 +6,7 @@
 
 #include "platform/WinValues.h"
 #include "ui/Dialog.h"
+#include "ui/headless/HeadlessControls.h"
 #include "ui/headless/HeadlessDialogHost.h"
 
 namespace {
@@ -143,6 +144,69 @@ TEST(HeadlessHost, PixelGeometryFollowsDialogUnits) {
     // 100 x 80 dialog units in 8-point MS Sans Serif, plus frame and caption.
     EXPECT_EQ(host.WindowRect(), (Rect{0, 0, 150 + 6, 130 + 6 + 19}));
     EXPECT_EQ(host.Button(1).WindowRect(), (Rect{3 + 8, 22 + 8, 3 + 68, 22 + 31}));
+    // A list without a border, beside a 16-pixel scroll bar.
+    EXPECT_EQ(host.ListView(30).ColumnSpace(), 60 - 16);
+}
+
+TEST(HeadlessHost, FocusGoesWithClicksAndIsLostWithADisabledOrHiddenControl) {
+    ProbeDialog dialog;
+    HeadlessDialogHost host(dialog);
+    host.Open();
+    auto& box = dynamic_cast<HeadlessButton&>(host.Button(11));
+    auto& go = dynamic_cast<HeadlessButton&>(host.Button(10));
+    auto& list = dynamic_cast<HeadlessListView&>(host.ListView(30));
+
+    host.Click(11);
+    EXPECT_TRUE(box.Focused());
+    host.Click(10);  // disabled: no click, no focus
+    EXPECT_TRUE(box.Focused());
+    host.ClickRow(30, 0);
+    EXPECT_TRUE(list.Focused());
+    EXPECT_FALSE(box.Focused());
+
+    list.Enable(false);
+    EXPECT_FALSE(list.Focused());
+    list.Focus();  // a disabled control cannot take it
+    EXPECT_FALSE(list.Focused());
+    go.Enable(false);  // another control's change leaves the focus alone
+    box.Focus();
+    go.Show(false);
+    EXPECT_TRUE(box.Focused());
+    box.Show(false);
+    EXPECT_FALSE(box.Focused());
+    box.Focus();
+    EXPECT_FALSE(box.Focused());
+}
+
+TEST(HeadlessHost, AListPaintsOnceAChangeOrOnceAfterAHeldFill) {
+    ProbeDialog dialog;
+    HeadlessDialogHost host(dialog);
+    host.Open();
+    auto& list = dynamic_cast<HeadlessListView&>(host.ListView(30));
+    const int opened = list.Paints();
+    EXPECT_EQ(opened, 2);  // its two rows
+    list.SetItemText(0, 0, "z");
+    list.SetSelected(0, true);
+    list.DeleteItem(1);
+    list.DeleteAllItems();
+    EXPECT_EQ(list.Paints(), opened + 4);
+
+    {
+        ListFill outer(list);
+        {
+            ListFill inner(list);
+            list.InsertItem(0, "a");
+            list.InsertItem(1, "b");
+        }
+        EXPECT_FALSE(list.IsRedrawing());  // the outer fill still holds it
+        list.SetItemText(1, 0, "c");
+        EXPECT_EQ(list.Paints(), opened + 4);
+    }
+    EXPECT_TRUE(list.IsRedrawing());
+    EXPECT_EQ(list.Paints(), opened + 5);
+    list.ReleaseRedraw();  // not held: nothing to release
+    list.HoldRedraw();
+    EXPECT_FALSE(list.IsRedrawing());
 }
 
 }  // namespace

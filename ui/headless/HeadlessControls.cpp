@@ -9,6 +9,28 @@ HeadlessWindow<Interface>::HeadlessWindow(HeadlessDialogHost& host, const Contro
       m_text(control.text),
       m_enabled((control.style & win::WsDisabled) == 0) {}
 
+template <class Interface>
+void HeadlessWindow<Interface>::Enable(bool enabled) {
+    m_enabled = enabled;
+    if (!enabled) m_host.DropFocus(*this);
+}
+
+template <class Interface>
+void HeadlessWindow<Interface>::Show(bool visible) {
+    m_visible = visible;
+    if (!visible) m_host.DropFocus(*this);
+}
+
+template <class Interface>
+void HeadlessWindow<Interface>::Focus() {
+    if (m_enabled && m_visible) m_host.SetFocusTo(*this);
+}
+
+template <class Interface>
+bool HeadlessWindow<Interface>::Focused() const {
+    return m_host.HasFocus(*this);
+}
+
 template class HeadlessWindow<IButton>;
 template class HeadlessWindow<IStaticControl>;
 template class HeadlessWindow<IEdit>;
@@ -39,6 +61,12 @@ int HeadlessListView::ColumnWidth(int column) const {
     return (column >= 0 && column < ColumnCount()) ? m_columns[column].width : 0;
 }
 
+int HeadlessListView::ColumnSpace() const {
+    const int border = ((m_template.style & win::WsBorder) ? 1 : 0) + ((m_template.exStyle & win::WsExClientEdge) ? 2 : 0);
+    constexpr int ScrollBarWidth = 16;
+    return WindowRect().Width() - 2 * border - ScrollBarWidth;
+}
+
 std::string HeadlessListView::ColumnHeading(int column) const {
     return (column >= 0 && column < ColumnCount()) ? m_columns[column].heading : std::string();
 }
@@ -49,6 +77,7 @@ int HeadlessListView::InsertItem(int row, const std::string& text) {
     Row inserted;
     inserted.texts.push_back(text);
     m_rows.insert(m_rows.begin() + row, inserted);
+    Changed();
     return row;
 }
 
@@ -57,6 +86,7 @@ bool HeadlessListView::SetItemText(int row, int column, const std::string& text)
     std::vector<std::string>& texts = m_rows[row].texts;
     if (static_cast<int>(texts.size()) <= column) texts.resize(column + 1);
     texts[column] = text;
+    Changed();
     return true;
 }
 
@@ -70,12 +100,14 @@ bool HeadlessListView::DeleteItem(int row) {
     if (!Valid(row)) return false;
     const bool wasSelected = m_rows[row].selected;
     m_rows.erase(m_rows.begin() + row);
+    Changed();
     if (wasSelected) m_host.SendNotify(Notify::ItemChanged, m_template.id);
     return true;
 }
 
 void HeadlessListView::DeleteAllItems() {
     m_rows.clear();
+    Changed();
 }
 
 int HeadlessListView::SelectedCount() const {
@@ -97,6 +129,7 @@ bool HeadlessListView::IsSelected(int row) const {
 void HeadlessListView::SetSelected(int row, bool selected) {
     if (!Valid(row) || m_rows[row].selected == selected) return;
     m_rows[row].selected = selected;
+    Changed();
     m_host.SendNotify(Notify::ItemChanged, m_template.id);
 }
 
@@ -110,6 +143,11 @@ int HeadlessListView::FocusedRow() const {
     for (int row = 0; row < Count(); ++row)
         if (m_rows[row].focused) return row;
     return -1;
+}
+
+void HeadlessListView::ReleaseRedraw() {
+    if (m_redrawHolds == 0 || --m_redrawHolds > 0) return;
+    ++m_paints;
 }
 
 std::vector<std::string> HeadlessListView::Names() const {

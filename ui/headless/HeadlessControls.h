@@ -28,13 +28,18 @@ template <class Interface>
 class HeadlessWindow : public HeadlessControl, public Interface {
 public:
     HeadlessWindow(HeadlessDialogHost& host, const ControlTemplate& control, Rect rect);
-    void Enable(bool enabled) override { m_enabled = enabled; }
+    // A control disabled or hidden while it has the focus leaves the dialog
+    // with none, as a real one does.
+    void Enable(bool enabled) override;
     bool IsEnabled() const override { return m_enabled; }
-    void Show(bool visible) override { m_visible = visible; }
+    void Show(bool visible) override;
     bool IsVisible() const override { return m_visible; }
     void SetText(const std::string& text) override { m_text = text; }
     std::string Text() const override { return m_text; }
     void Repaint() override { ++m_repaints; }
+    // Only an enabled, shown control takes the focus.
+    void Focus() override;
+    bool Focused() const;
     Rect WindowRect() const override { return m_rect; }
     int Repaints() const { return m_repaints; }
 
@@ -73,13 +78,10 @@ public:
     using HeadlessWindow::HeadlessWindow;
     void SetLimit(int characters) override { m_limit = characters; }
     void SelectAll() override {}
-    void Focus() override { m_focused = true; }
     int Limit() const { return m_limit; }
-    bool Focused() const { return m_focused; }
 
 private:
     int m_limit = 0;
-    bool m_focused = false;
 };
 
 class HeadlessListBox : public HeadlessWindow<IListBox> {
@@ -101,6 +103,8 @@ public:
     using HeadlessWindow::HeadlessWindow;
     int InsertColumn(int column, const std::string& heading, int width) override;
     int ColumnWidth(int column) const override;
+    // Inside the border, beside a classic 16-pixel scroll bar.
+    int ColumnSpace() const override;
     std::string ColumnHeading(int column) const;
     int ColumnCount() const { return static_cast<int>(m_columns.size()); }
     int InsertItem(int row, const std::string& text) override;
@@ -116,6 +120,12 @@ public:
     void SetFocused(int row) override;
     int FocusedRow() const;  // -1: none
     void EnsureVisible(int row) override { m_visibleRow = row; }
+    void HoldRedraw() override { ++m_redrawHolds; }
+    void ReleaseRedraw() override;
+    bool IsRedrawing() const { return m_redrawHolds == 0; }
+    // Times the list was painted again: once for each change of its rows
+    // while redrawing, once for each release of a hold.
+    int Paints() const { return m_paints; }
     // Column 0 of every row, top to bottom.
     std::vector<std::string> Names() const;
 
@@ -133,7 +143,10 @@ private:
         bool focused = false;
     };
     bool Valid(int row) const { return row >= 0 && row < Count(); }
+    void Changed() { m_paints += IsRedrawing() ? 1 : 0; }
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
     int m_visibleRow = -1;
+    int m_redrawHolds = 0;
+    int m_paints = 0;
 };

@@ -106,6 +106,7 @@ void HeadlessDialogHost::Click(int id) {
         for (IButton* other : RadioGroupOf(id)) other->SetCheck(0);
         button.SetCheck(1);
     }
+    button.Focus();
     SendNotify(::Notify::Command, id);
 }
 
@@ -150,6 +151,7 @@ void HeadlessDialogHost::ClickRow(int listViewId, int row, bool extend) {
     if (m_ended) return;
     IListView& list = ListView(listViewId);
     if (!list.IsEnabled() || !list.IsVisible()) return;
+    list.Focus();
     if (!extend) {
         for (int other = list.NextSelected(-1); other >= 0; other = list.NextSelected(other))
             if (other != row) list.SetSelected(other, false);

@@ -25,11 +25,12 @@ public:
     bool Open();
 
     // A person's input. Input to a disabled or hidden control does nothing.
-    void Click(int id);                         // a button: BN_CLICKED
+    void Click(int id);                         // a button: it takes the focus, then BN_CLICKED
     void Command(int id);                       // a menu command
     void SelectLine(int listBoxId, int index);  // selection plus LBN_SELCHANGE
     void DoubleClickLine(int listBoxId, int index);
-    // Selects only this row (or adds it, with extend) and notifies each change.
+    // Focuses the list, selects only this row (or adds it, with extend) and
+    // notifies each change.
     void ClickRow(int listViewId, int row, bool extend = false);
     void DoubleClickRow(int listViewId, int row);
     void KeyDown(int controlId, int virtualKey);  // PreTranslate, then LVN_KEYDOWN on a list view
@@ -77,6 +78,12 @@ public:
 
     // Sends a notification to the dialog, as a control does.
     void SendNotify(::Notify code, int id, int key = 0);
+    // The one control with the keyboard focus, if any.
+    void SetFocusTo(const HeadlessControl& control) { m_focus = &control; }
+    void DropFocus(const HeadlessControl& control) {
+        if (m_focus == &control) m_focus = nullptr;
+    }
+    bool HasFocus(const HeadlessControl& control) const { return m_focus == &control; }
 
 private:
     HeadlessControl& Control(int id) const;
@@ -90,6 +97,7 @@ private:
     std::deque<std::function<void(HeadlessDialogHost&)>> m_childScripts;
     std::vector<MenuState> m_lastPopupStates;
     std::vector<int> m_removedSystemMenu;
+    const HeadlessControl* m_focus = nullptr;
     Rect m_rect;
     int m_result = 0;
     int m_iconId = 0;

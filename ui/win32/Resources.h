@@ -7,6 +7,7 @@
 namespace ui32 {
 HINSTANCE ProgramInstance();
 HICON LoadIconResource(int id);
+// Bitmaps come with their grey ground in the system's button-face colour.
 HBITMAP LoadBitmapResource(int id);
 // Null when the program has no bitmap of that name.
 HBITMAP LoadBitmapResource(const std::string& name);

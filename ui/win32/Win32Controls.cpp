@@ -46,6 +46,13 @@ int Win32ListView::ColumnWidth(int column) const {
     return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
 }
 
+int Win32ListView::ColumnSpace() const {
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const bool scrollBarShown = (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_VSCROLL) != 0;
+    return client.right - (scrollBarShown ? 0 : GetSystemMetrics(SM_CXVSCROLL));
+}
+
 int Win32ListView::InsertItem(int row, const std::string& text) {
     LVITEMA item{};
     item.mask = LVIF_TEXT;
@@ -117,6 +124,17 @@ void Win32ListView::SetFocused(int row) {
 
 void Win32ListView::EnsureVisible(int row) {
     Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+void Win32ListView::HoldRedraw() {
+    if (m_redrawHolds++ == 0) Send(WM_SETREDRAW, FALSE);
+}
+
+void Win32ListView::ReleaseRedraw() {
+    if (m_redrawHolds == 0 || --m_redrawHolds > 0) return;
+    Send(WM_SETREDRAW, TRUE);
+    // Not every list view repaints by itself when redrawing resumes.
+    InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 }  // namespace ui32

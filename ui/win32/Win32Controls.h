@@ -25,6 +25,8 @@ public:
         return text;
     }
     void Repaint() override { UpdateWindow(m_hwnd); }
+    // Through the dialog, which then also moves its default button's frame.
+    void Focus() override { SendMessageA(GetParent(m_hwnd), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hwnd), TRUE); }
     Rect WindowRect() const override {
         RECT r{};
         GetWindowRect(m_hwnd, &r);
@@ -70,7 +72,6 @@ public:
     using Win32Control::Win32Control;
     void SetLimit(int characters) override { Send(EM_LIMITTEXT, static_cast<WPARAM>(characters)); }
     void SelectAll() override { Send(EM_SETSEL, 0, -1); }
-    void Focus() override { SetFocus(m_hwnd); }
 };
 
 class Win32ListBox : public Win32Control<IListBox> {
@@ -90,6 +91,7 @@ public:
     using Win32Control::Win32Control;
     int InsertColumn(int column, const std::string& heading, int width) override;
     int ColumnWidth(int column) const override;
+    int ColumnSpace() const override;
     int InsertItem(int row, const std::string& text) override;
     bool SetItemText(int row, int column, const std::string& text) override;
     std::string ItemText(int row, int column) const override;
@@ -102,6 +104,11 @@ public:
     void SetSelected(int row, bool selected) override;
     void SetFocused(int row) override;
     void EnsureVisible(int row) override;
+    void HoldRedraw() override;
+    void ReleaseRedraw() override;
+
+private:
+    int m_redrawHolds = 0;
 };
 
 }  // namespace ui32

@@ -82,7 +82,7 @@ BOOL Win32DialogHost::InitDialog() {
     for (const ControlTemplate& control : layout.controls) {
         if (control.windowClass != ui::ListViewClass) continue;
         SendDlgItemMessageA(m_hwnd, control.id, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-        m_listViews.push_back(GetDlgItem(m_hwnd, control.id));
+        m_listViewIds.push_back(control.id);
     }
     if (layout.menuBar) {
         // The template's size is the client area: the bar is added above it.
@@ -107,7 +107,7 @@ void Win32DialogHost::HoldingListPaint(Work&& work) {
     const bool outermost = !m_listPaintHeld;
     if (outermost) {
         m_listPaintHeld = true;
-        for (HWND list : m_listViews) SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+        for (int id : m_listViewIds) ListView(id).HoldRedraw();
     }
     work();
     if (outermost) PaintLists();
@@ -116,11 +116,7 @@ void Win32DialogHost::HoldingListPaint(Work&& work) {
 void Win32DialogHost::PaintLists() {
     if (!m_listPaintHeld) return;
     m_listPaintHeld = false;
-    for (HWND list : m_listViews) {
-        if (!IsWindow(list)) continue;
-        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(list, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-    }
+    for (int id : m_listViewIds) ListView(id).ReleaseRedraw();
 }
 
 void Win32DialogHost::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -131,7 +127,14 @@ void Win32DialogHost::OnCommand(WPARAM wParam, LPARAM lParam) {
         return;
     }
     const ControlTemplate* control = m_dialog.Template().Find(id);
-    if (!control || control->windowClass != ui::ListBoxClass) return;
+    if (!control) return;
+    // The second of two quick clicks on an owner-drawn button (or a radio
+    // button) comes as a double-click instead of a click: each click counts.
+    if (control->windowClass == ui::ButtonClass && code == BN_DOUBLECLICKED) {
+        m_dialog.Dispatch(UiEvent{Notify::Command, id, 0});
+        return;
+    }
+    if (control->windowClass != ui::ListBoxClass) return;
     if (code == LBN_SELCHANGE) m_dialog.Dispatch(UiEvent{Notify::SelChange, id, 0});
     if (code == LBN_DBLCLK) m_dialog.Dispatch(UiEvent{Notify::DblClk, id, 0});
 }

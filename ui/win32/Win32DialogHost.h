@@ -71,7 +71,7 @@ private:
     HMENU m_menuBar = nullptr;
     bool m_ended = false;
     bool m_listPaintHeld = false;
-    std::vector<HWND> m_listViews;
+    std::vector<int> m_listViewIds;
     std::map<int, std::unique_ptr<IControl>> m_controls;
     std::map<int, HICON> m_icons;
 };

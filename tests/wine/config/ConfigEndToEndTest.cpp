@@ -40,19 +40,8 @@ void SetRunValue(const std::string& text) {
     registry.Create(RegistryRoot::LocalMachine, settings::kRunKey)->SetString(settings::kRunValue, text);
 }
 
-int Rows(HWND dialog, int list) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, list, LVM_GETITEMCOUNT, 0, 0));
-}
-
 void Click(HWND dialog, int id) {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-// Selects the last row of a list the way the keyboard does.
-void SelectLastRow(HWND dialog, int list) {
-    HWND hwnd = GetDlgItem(dialog, list);
-    SendMessageA(hwnd, WM_KEYDOWN, VK_END, 0);
-    SendMessageA(hwnd, WM_KEYUP, VK_END, 0);
 }
 
 void Answer(HWND box, int button) {

@@ -72,6 +72,16 @@ void EmptyDirectory(const std::string& directory) {
     for (const std::string& name : FileNames(directory)) DeleteFileA((directory + name).c_str());
 }
 
+int Rows(HWND dialog, int list) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void SelectLastRow(HWND dialog, int list) {
+    HWND hwnd = GetDlgItem(dialog, list);
+    SendMessageA(hwnd, WM_KEYDOWN, VK_END, 0);
+    SendMessageA(hwnd, WM_KEYUP, VK_END, 0);
+}
+
 ConfigInstall::ConfigInstall(bool withRunner) {
     dir = FreshFolder("config run");
     const std::string bin = Env("ORVANE_BIN") + "\\";

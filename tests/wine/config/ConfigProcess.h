@@ -53,3 +53,8 @@ void EmptyDirectory(const std::string& directory);
 // true when the runner ended by itself within the time. shown: called with
 // the runner's window once it shows.
 bool RunTheRunnerAsWindowsWould(DWORD milliseconds, const std::function<void(HWND)>& shown = {});
+
+// A list view of a dialog: its rows, and the last selected as the keyboard
+// selects it (End).
+int Rows(HWND dialog, int list);
+void SelectLastRow(HWND dialog, int list);

@@ -47,10 +47,6 @@ void MakeShortcut(const std::string& path, const std::string& target, const std:
     links.UninitializeCom();
 }
 
-int Rows(HWND dialog, int list) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, list, LVM_GETITEMCOUNT, 0, 0));
-}
-
 // Selects one row the way the keyboard does.
 void SelectRow(HWND dialog, int list, int row) {
     HWND hwnd = GetDlgItem(dialog, list);

@@ -130,3 +130,18 @@ std::string ReadFileBytes(const std::string& path) {
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
+
+COLORREF ColourShown(HWND window, int x, int y, COLORREF awaited) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    COLORREF colour = CLR_INVALID;
+    WaitUntil(
+        [&] {
+            HDC screen = GetDC(nullptr);
+            colour = GetPixel(screen, r.left + x, r.top + y);
+            ReleaseDC(nullptr, screen);
+            return colour == awaited;
+        },
+        3000);
+    return colour;
+}

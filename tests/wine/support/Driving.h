@@ -46,5 +46,8 @@ std::string MessageText(HWND box);
 // Polls until the test holds; false after the time.
 bool WaitUntil(const std::function<bool()>& test, DWORD milliseconds);
 unsigned long long NowMilliseconds();
+// The colour shown on the screen at a point of a window (from its top-left
+// corner), once it is the awaited one or after a few seconds of painting.
+COLORREF ColourShown(HWND window, int x, int y, COLORREF awaited);
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

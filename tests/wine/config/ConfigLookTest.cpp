@@ -1,0 +1,48 @@
+// OrvaneConfig.exe under Wine as it looks: its pictures on the system's own
+// button face, and lists whose columns fit beside their vertical scroll bar.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "tests/wine/config/ConfigProcess.h"
+
+namespace {
+
+constexpr int IdcAdd = 1008, IdcRemove = 1004, IdcManagerList = 1012, IdcStartupList = 1013, IdcManagerUp = 1016;
+
+TEST(ConfigLook, PicturesSitOnTheButtonFaceAndColumnsFitBesideTheScrollBar) {
+    const std::string startup = StartupFolder();
+    EmptyDirectory(startup);
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    for (int i = 0; i < 200; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "Item %03d.txt", i);
+        WriteFileBytes(install.dir + "Startup\\" + name, "x");
+        WriteFileBytes(startup + name, "x");
+    }
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+
+    // The pictures are drawn on the classic grey; this desktop's face is not it.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_NE(face, RGB(192, 192, 192));
+    // Just inside a button's drawn frame.
+    for (int id : {IdcAdd, IdcRemove, IdcManagerUp}) EXPECT_EQ(ColourShown(GetDlgItem(dialog, id), 3, 3, face), face) << id;
+
+    for (int id : {IdcManagerList, IdcStartupList}) {
+        HWND list = GetDlgItem(dialog, id);
+        const LONG style = GetWindowLongA(list, GWL_STYLE);
+        EXPECT_TRUE(style & WS_VSCROLL) << id;
+        EXPECT_FALSE(style & WS_HSCROLL) << id;
+    }
+
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+    EmptyDirectory(startup);
+}
+
+}  // namespace

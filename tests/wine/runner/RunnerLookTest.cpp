@@ -1,0 +1,29 @@
+// Orvane.exe under Wine as it looks: its lamp sits on the system's own button
+// face, not on the grey it is drawn on.
+#include <gtest/gtest.h>
+
+#include "tests/wine/runner/RunnerProcess.h"
+
+namespace {
+
+constexpr int IdcLamp = 1006;
+
+TEST(RunnerLook, TheLampSitsOnTheButtonFace) {
+    RunnerInstall install;
+    install.AddItem("Golf", "30");
+    install.WriteIni();
+    install.WriteSettings(0, 0, 0);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForWindow("#32770", [](HWND hwnd) { return GetDlgItem(hwnd, IdcLamp) != nullptr; }, 15000);
+    ASSERT_NE(dialog, nullptr);
+
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    ASSERT_NE(face, RGB(192, 192, 192));
+    // The lamp's corner, outside its round glass, waiting on the yellow lamp.
+    EXPECT_EQ(ColourShown(GetDlgItem(dialog, IdcLamp), 1, 1, face), face);
+
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+}
+
+}  // namespace
