@@ -8,6 +8,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
@@ -100,6 +102,10 @@ TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
     EXPECT_EQ(launched[2].name, "Clock");
     EXPECT_GE(launched[1].time - launched[0].time, 500u);
     EXPECT_GE(launched[2].time - launched[1].time, 500u);
+    std::printf("Orvane launched, seconds after the first: ");
+    for (const ProbeLaunch& launch : launched)
+        std::printf("%s %.2f  ", launch.name.c_str(), (launch.time - launched[0].time) / 1000.0);
+    std::printf("\n");
     registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::All)->DeleteValue(settings::kRunValue);
 }
 
