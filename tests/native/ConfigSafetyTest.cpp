@@ -110,6 +110,18 @@ TEST(ConfigSafety, TheReorderBringsBackEveryFileItPlacedEvenWhenTheRocCannotBeSe
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "C.lnk", "B.lnk"}));
     EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
     EXPECT_FALSE(w.world.files.Exists(Record));
+
+    // Without a whole record no file leaves its folder.
+    ConfigWorld unrecorded;
+    unrecorded.AddManaged({"A", "B"});
+    ASSERT_TRUE(unrecorded.host.Open());
+    unrecorded.host.ClickRow(IdcManagerList, 1);
+    unrecorded.host.Click(IdcManagerUp);
+    unrecorded.world.faults.Add(Fault::Write, Record);
+    unrecorded.host.Click(IdcClose);
+    EXPECT_EQ(unrecorded.Shown(), (std::vector<ShownMessage>{{"File reordering failed.  Refer to Help for solutions.",
+                                                             win::MbOk | win::MbIconExclamation}}));
+    EXPECT_EQ(unrecorded.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
 }
 
 TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {

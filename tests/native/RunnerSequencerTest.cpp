@@ -244,6 +244,11 @@ TEST_F(RunnerSequencer, RunNoneThenDoubleClickRestartsFromThatLine) {
     EXPECT_EQ(r.Launched(), (std::vector<std::string>{r.Item("B"), r.Item("C")}));
     EXPECT_EQ(r.Status(), "Stopped");
     EXPECT_FALSE(r.host.HasEnded());
+
+    // Again from the last line, wherever the run stopped.
+    r.host.DoubleClickLine(IdcRunList, 2);
+    r.host.Tick(2);
+    EXPECT_EQ(r.Launched(), (std::vector<std::string>{r.Item("B"), r.Item("C"), r.Item("C")}));
 }
 
 TEST_F(RunnerSequencer, DoubleClickWhileRunningDoesNothing) {
