@@ -79,7 +79,7 @@ bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMess
     std::string path = directory + name + ".lnk";
     FileEntry existing;
     while (files.Lookup(path, existing)) {
-        name = NextUniqueName(existing.Title());
+        name = NextUniqueName(name);
         path = directory + name + ".lnk";
     }
 

@@ -42,8 +42,9 @@ public:
     virtual bool Search(const std::string& pattern, std::vector<FileEntry>& found) = 0;
     // Search, where a directory that cannot be read counts as empty.
     std::vector<FileEntry> Find(const std::string& pattern);
-    // Like Find on an exact path: true and the entry when it exists.
-    bool Lookup(const std::string& path, FileEntry& entry);
+    // Whether a file or directory exists, and its attributes; the entry's
+    // name and path are the path's own, in the case it gives.
+    virtual bool Lookup(const std::string& path, FileEntry& entry);
     // CopyFileA.
     virtual bool Copy(const std::string& from, const std::string& to, bool failIfExists) = 0;
     // DeleteFileA.

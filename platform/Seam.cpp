@@ -19,6 +19,9 @@ bool IFileSystem::Lookup(const std::string& path, FileEntry& entry) {
     const std::vector<FileEntry> found = Find(path);
     if (found.empty()) return false;
     entry = found.front();
+    // As the path names it, whatever the case the folder keeps.
+    entry.name = path.substr(path.find_last_of("\\/:") + 1);
+    entry.path = path;
     return true;
 }
 

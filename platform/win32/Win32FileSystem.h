@@ -5,6 +5,7 @@
 class Win32FileSystem : public IFileSystem {
 public:
     bool Search(const std::string& pattern, std::vector<FileEntry>& found) override;
+    bool Lookup(const std::string& path, FileEntry& entry) override;
     bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     bool Remove(const std::string& path) override;
     bool MakeDirectory(const std::string& path) override;

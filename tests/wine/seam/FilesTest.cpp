@@ -38,7 +38,10 @@ TEST_F(FilesSeam, AFileMovesByCopyAndDeleteAndAReplacementIsRefused) {
     FileEntry entry;
     ASSERT_TRUE(files.Lookup(At("to\\OTHER.LNK"), entry));
     EXPECT_TRUE(entry.IsReadOnly());
-    EXPECT_EQ(entry.name, "Other.lnk");
+    EXPECT_EQ(entry.name, "OTHER.LNK");  // as asked
+    EXPECT_FALSE(files.Lookup(At("To\\*.lnk"), entry));  // a pattern names no file
+    ASSERT_TRUE(files.Lookup(At("To"), entry));
+    EXPECT_TRUE(entry.IsDirectory());
 
     EXPECT_FALSE(files.Copy(At("From\\Mail.lnk"), At("To\\Again.lnk"), false));
     EXPECT_FALSE(files.Copy(At("To\\Mail.lnk"), At("Nowhere\\Mail.lnk"), false));
