@@ -1,6 +1,7 @@
 #pragma once
 // The shell in memory: records every launch; a file that exists launches
-// (33), a missing one fails with 2, as the real shell answers.
+// (33), a missing one fails with 2, as the real shell answers. The system's
+// own programs lie in the Windows directory (see MemoryWorld).
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     std::vector<Launch> launches;
 
 private:
+    bool Finds(const std::string& file);
+
     Faults& m_faults;
     MemoryFileSystem& m_files;
 };
