@@ -25,12 +25,13 @@ public:
     HWND WaitForDialog(DWORD milliseconds = 15000);
     // The next message box of the program (caption "OrvaneConfig").
     HWND WaitForMessageBox(DWORD milliseconds = 15000);
+    // A dialog of the program by its caption.
+    HWND WaitForDialogTitled(const char* caption, DWORD milliseconds = 15000);
 
     std::string dir;  // with its trailing backslash
     DWORD startTicks = 0;
 
 private:
-    HWND WaitForDialogTitled(const char* caption, DWORD milliseconds);
     ProgramProcess m_process;
 };
 
