@@ -79,8 +79,12 @@ TEST_F(LaunchSeam, AMissingFileGivesTwoAndNoBoxOfTheShell) {
                 EnumThreadWindows(
                     w.thread,
                     [](HWND hwnd, LPARAM seen) -> BOOL {
-                        *reinterpret_cast<volatile bool*>(seen) = true;
-                        PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+                        char name[16] = {};
+                        GetClassNameA(hwnd, name, sizeof name);
+                        if (IsWindowVisible(hwnd) && std::string(name) == "#32770") {
+                            *reinterpret_cast<volatile bool*>(seen) = true;
+                            PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+                        }
                         return TRUE;
                     },
                     reinterpret_cast<LPARAM>(&w.boxSeen));
