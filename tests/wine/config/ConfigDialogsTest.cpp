@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
@@ -86,11 +88,13 @@ bool Gone(HWND window) {
     return WaitUntil([&] { return !IsWindow(window); }, 5000);
 }
 
-void MakeShortcut(const std::string& path) {
+void MakeShortcut(const std::string& path, const std::string& target = "C:\\windows\\notepad.exe",
+                  const std::string& arguments = "") {
     Win32ShellLinks links;
     links.InitializeCom();
     ShortcutFields fields;
-    fields.target = "C:\\windows\\notepad.exe";
+    fields.target = target;
+    fields.arguments = arguments;
     links.Save(path, fields);
     links.UninitializeCom();
 }
@@ -118,8 +122,9 @@ protected:
 
 TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
     ConfigInstall install;
+    const std::string log = install.dir + "launches.log";
     CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
-    MakeShortcut(install.dir + "Startup\\Mail.lnk");
+    MakeShortcut(install.dir + "Startup\\Mail.lnk", Env("ORVANE_BIN") + "\\wine_runner_probe.exe", "Mail \"" + log + "\"");
     WriteFileBytes(install.dir + "Orvane.ini", "\"Mail\", \"Startup\", \"\"\r\n");
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForDialog();
@@ -151,6 +156,15 @@ TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
     Click(dialog, IDOK);
     ASSERT_TRUE(install.WaitForExit(10000));
     EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Mail\", \"Startup\", \"7\"\r\n");
+
+    // The runner counts 7 on the clock's seconds before the item: 6 to 7 s.
+    const unsigned long long started = NowMilliseconds();
+    ASSERT_TRUE(RunTheRunnerAsWindowsWould(30000));
+    const std::vector<ProbeLaunch> launched = ReadProbeLog(log);
+    ASSERT_EQ(launched.size(), 1u);
+    std::printf("a wait of 7: the item launched %llu ms after the runner was started\n", launched[0].time - started);
+    EXPECT_GE(launched[0].time - started, 6000u);
+    EXPECT_LT(launched[0].time - started, 9000u);
 }
 
 TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
