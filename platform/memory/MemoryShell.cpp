@@ -22,7 +22,7 @@ MemoryShell::MemoryShell(Faults& faults, MemoryFileSystem& files) : m_faults(fau
 intptr_t MemoryShell::Execute(const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& directory, int showCommand) {
     launches.push_back({verb, file, parameters, directory, showCommand, false});
-    if (m_faults.Hit(Fault::Execute, file) || !Finds(file)) return win::SeErrFileNotFound;
+    if (m_faults.Hit(Fault::Execute, file) || !Finds(file)) return failure;
     return LaunchedResult;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Shell.h"
+#include "platform/WinValues.h"
 #include "platform/memory/Faults.h"
 
 class MemoryFileSystem;
@@ -25,6 +26,9 @@ public:
                    const std::string& directory, int showCommand) override;
 
     std::vector<Launch> launches;
+    // What ShellExecuteA gives for a file that cannot be launched (2: not
+    // found; 31: no program for it; 32: a library missing).
+    intptr_t failure = win::SeErrFileNotFound;
 
 private:
     bool Finds(const std::string& file);

@@ -196,8 +196,9 @@ TEST(ConfigDialogs, ExploreOpensAFolderListInTheExplorerAndTellsAFailure) {
     EXPECT_TRUE(w.Shown().empty());
 
     w.world.faults.Add(Fault::Execute, "explorer");
+    w.world.shell.failure = 32;  // the highest failure there is
     w.host.Command(IdViewExplore);
-    EXPECT_EQ(w.Shown(), (Shown{{"Error 2\n\nThere was an error exploring this folder:\nC:\\ORVANE\\Startup\\",
+    EXPECT_EQ(w.Shown(), (Shown{{"Error 32\n\nThere was an error exploring this folder:\nC:\\ORVANE\\Startup\\",
                                  win::MbOk | win::MbIconExclamation}}));
 }
 
@@ -274,13 +275,14 @@ TEST(ConfigDialogs, AboutShowsTheVersionAndStaysOpenAfterTheWebSite) {
         d.Click(1032);
         EXPECT_FALSE(d.HasEnded());
         w.world.faults.Add(Fault::Execute, kWebSite);
+        w.world.shell.failure = 32;
         d.Click(1032);
         d.Click(win::IdOk);
     });
     w.host.Command(IdHelpAbout);
     ASSERT_EQ(w.world.shell.launches.size(), 2u);
     EXPECT_EQ(w.world.shell.launches[0].file, "http://www.orvane.example");
-    EXPECT_EQ(w.Shown(), (Shown{{"Error 2 launching default browser.", win::MbOk}}));
+    EXPECT_EQ(w.Shown(), (Shown{{"Error 32 launching default browser.", win::MbOk}}));
 }
 
 // A tick of the polling timer that comes while a child dialog is open waits
