@@ -38,6 +38,7 @@ constexpr int VkEscape = 0x1B;
 constexpr int VkCapital = 0x14;
 constexpr int VkScroll = 0x91;
 constexpr int VkDelete = 0x2E;
+constexpr int VkF1 = 0x70;
 constexpr int VkF5 = 0x74;
 
 // Show commands.

@@ -33,6 +33,7 @@ static_assert(win::VkEscape == VK_ESCAPE, "VK_ESCAPE");
 static_assert(win::VkCapital == VK_CAPITAL, "VK_CAPITAL");
 static_assert(win::VkScroll == VK_SCROLL, "VK_SCROLL");
 static_assert(win::VkDelete == VK_DELETE, "VK_DELETE");
+static_assert(win::VkF1 == VK_F1, "VK_F1");
 static_assert(win::VkF5 == VK_F5, "VK_F5");
 
 static_assert(win::SwHide == SW_HIDE, "SW_HIDE");

@@ -283,7 +283,7 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     Post(about, IDOK);
     ASSERT_TRUE(Gone(about));
 
-    MenuCommand(dialog, IdHelpContents);
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_F1, 0);  // the framework's Help command
     HWND box = install.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageText(box), install.dir + "Doc\\Contents.htm\n\nThe help file could not be found.");
