@@ -36,6 +36,9 @@ function(orv_program name library)
     target_link_libraries(${name} PRIVATE ${library} orv_common)
 endfunction()
 
+# The local help, beside the programs, where Help > Contents looks for it.
+configure_file(${CMAKE_SOURCE_DIR}/Doc/Contents.htm ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Doc/Contents.htm COPYONLY)
+
 orv_library(orv_runner ${RUNNER_SOURCES})
 orv_library(orv_config ${CONFIG_SOURCES})
 if(EXISTS ${CMAKE_SOURCE_DIR}/runner/win32/RunnerMain.cpp)

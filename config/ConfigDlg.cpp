@@ -79,3 +79,10 @@ const CConfigDlg::ItemList* CConfigDlg::ListOf(int listId) const {
         if (list->id == listId) return list;
     return nullptr;
 }
+
+int CConfigDlg::RunChild(CDialog& child) {
+    ++m_nModalOpen;
+    const int result = Window().RunChild(child);
+    --m_nModalOpen;
+    return result;
+}

@@ -132,19 +132,32 @@ private:
     void DeleteRegistryLinks(ItemList& list);
     void OnRestore();
 
-    // Commands whose work belongs to the properties, options, explore, help
-    // and about.
+    // Child dialogs, counted while open as the boxes are.
+    int RunChild(CDialog& child);
+
+    // Item properties.
     void OnPopupProperties();
     void OnDblClkManager();
     void OnDblClkStartup();
     void OnDblClkRun();
     void OnDblClkRunServices();
+    // Of the list's one selected row; nothing when another count is selected.
+    void ShowPropertiesOfOne(ItemList& list);
+    void ShowProperties(ItemList& list);
+    void ShowManagerProperties();
+    void ShowStartupProperties(ItemList& list);
+    void ShowRegistryProperties(ItemList& list);
+
+    // Options, Explore, New Shortcut, Help and About.
+    void OnOptions();
     void OnExplore();
     void OnViewExplore();
-    void OnOptions();
     void OnNewShortcut();
     void OnAbout();
     void OnHelpContents();
+    // The application's help routine: the choice of documentation when the
+    // local copy is there.
+    void WinHelp();
 
     // Boxes and child dialogs open now; the platform the dialog works with
     // shows its boxes through the count.

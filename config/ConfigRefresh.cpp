@@ -12,6 +12,8 @@ void CConfigDlg::RefreshContextList() {
 
 void CConfigDlg::PreTranslateKeyDown(int virtualKey) {
     if (virtualKey == win::VkF5) RefreshAll();
+    // F1: the framework's Help command, which ends in the help routine.
+    if (virtualKey == win::VkF1) WinHelp();
 }
 
 bool CConfigDlg::ManagerDirChanged() {

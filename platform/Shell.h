@@ -10,7 +10,7 @@ public:
     // platform gives it (32 or less is a failure).
     virtual intptr_t Execute(const std::string& verb, const std::string& file, const std::string& parameters,
                              const std::string& directory, int showCommand) = 0;
-    // ShellExecuteExA; true on success.
+    // ShellExecuteExA, showing no box of the shell's own on failure; true on success.
     virtual bool ExecuteEx(const std::string& verb, const std::string& file, const std::string& parameters,
                            const std::string& directory, int showCommand) = 0;
 };

@@ -38,6 +38,7 @@ constexpr int VkEscape = 0x1B;
 constexpr int VkCapital = 0x14;
 constexpr int VkScroll = 0x91;
 constexpr int VkDelete = 0x2E;
+constexpr int VkF1 = 0x70;
 constexpr int VkF5 = 0x74;
 
 // Show commands.
@@ -79,6 +80,7 @@ constexpr uint32_t BsOwnerDraw = 0xB;
 constexpr uint32_t SsLeft = 0x0;
 constexpr uint32_t SsBitmap = 0xE;
 constexpr uint32_t SsIcon = 0x3;
+constexpr uint32_t SsEtchedHorz = 0x10;
 
 constexpr uint32_t LbsNotify = 0x1;
 constexpr uint32_t LbsNoIntegralHeight = 0x100;

@@ -31,8 +31,15 @@ public:
     virtual Rect WindowRect() const = 0;
     // SetWindowPos at the top of the Z order with SWP_SHOWWINDOW.
     virtual void MoveTo(int x, int y, int width, int height) = 0;
+    // SetWindowPos with HWND_TOPMOST, keeping position and size.
+    virtual void MakeTopmost() = 0;
     virtual void Minimize() = 0;
+    // ShowWindow with SW_RESTORE.
+    virtual void Restore() = 0;
     virtual bool IsMinimized() const = 0;
+    // The title bar's text, in place of the template's caption.
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual std::string Caption() const = 0;
     // SetForegroundWindow.
     virtual void BringToForeground() = 0;
     // RemoveMenu(MF_BYPOSITION) on the window's system menu.

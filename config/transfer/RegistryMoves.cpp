@@ -49,9 +49,6 @@ CConfigDlg::ItemList* CConfigDlg::RegistryListFor(int row) {
         if (source == list->sourceTag) return list;
     CRegLocationDlg location;
     location.m_strItemName = m_listManager.view->ItemText(row, 0);
-    ++m_nModalOpen;
-    const int result = Window().RunChild(location);
-    --m_nModalOpen;
-    if (result != win::IdOk) return nullptr;
+    if (RunChild(location) != win::IdOk) return nullptr;
     return location.m_bRunServicesChecked ? &m_listRunServices : &m_listRun;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The shell in memory: records every launch; a file that exists launches
-// (33), a missing one fails with 2, as the real shell answers.
+// (33), a missing one fails with 2, as the real shell answers. The system's
+// own programs lie in the Windows directory (see MemoryWorld).
 #include <string>
 #include <vector>
 
 #include "platform/Shell.h"
+#include "platform/WinValues.h"
 #include "platform/memory/Faults.h"
 
 class MemoryFileSystem;
@@ -24,8 +26,13 @@ public:
                    const std::string& directory, int showCommand) override;
 
     std::vector<Launch> launches;
+    // What ShellExecuteA gives for a file that cannot be launched (2: not
+    // found; 31: no program for it; 32: a library missing).
+    intptr_t failure = win::SeErrFileNotFound;
 
 private:
+    bool Finds(const std::string& file);
+
     Faults& m_faults;
     MemoryFileSystem& m_files;
 };

@@ -16,6 +16,9 @@ MemoryWorld::MemoryWorld(const std::string& modulePath, const std::string& windo
       shell(faults, files) {
     files.AddDirectory(DirectoryPart(modulePath));
     files.AddDirectory(windowsDirectory);
+    // The programs the configuration hands its work to.
+    for (const char* program : {"explorer.exe", "regedit.exe", "rundll32.exe"})
+        files.AddFile(windowsDirectory + "\\" + program, "MZ");
 }
 
 Platform MemoryWorld::platform() {

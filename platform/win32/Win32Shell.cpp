@@ -23,6 +23,8 @@ bool Win32Shell::ExecuteEx(const std::string& verb, const std::string& file, con
                            const std::string& directory, int showCommand) {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
+    // The caller reports a failure itself: the shell's own box would be a second one.
+    info.fMask = SEE_MASK_FLAG_NO_UI;
     info.hwnd = GetActiveWindow();
     info.lpVerb = OrNull(verb);
     info.lpFile = file.c_str();

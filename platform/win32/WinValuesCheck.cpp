@@ -33,6 +33,7 @@ static_assert(win::VkEscape == VK_ESCAPE, "VK_ESCAPE");
 static_assert(win::VkCapital == VK_CAPITAL, "VK_CAPITAL");
 static_assert(win::VkScroll == VK_SCROLL, "VK_SCROLL");
 static_assert(win::VkDelete == VK_DELETE, "VK_DELETE");
+static_assert(win::VkF1 == VK_F1, "VK_F1");
 static_assert(win::VkF5 == VK_F5, "VK_F5");
 
 static_assert(win::SwHide == SW_HIDE, "SW_HIDE");
@@ -71,6 +72,7 @@ static_assert(win::BsOwnerDraw == BS_OWNERDRAW, "BS_OWNERDRAW");
 static_assert(win::SsLeft == SS_LEFT, "SS_LEFT");
 static_assert(win::SsBitmap == SS_BITMAP, "SS_BITMAP");
 static_assert(win::SsIcon == SS_ICON, "SS_ICON");
+static_assert(win::SsEtchedHorz == SS_ETCHEDHORZ, "SS_ETCHEDHORZ");
 
 static_assert(win::LbsNotify == LBS_NOTIFY, "LBS_NOTIFY");
 static_assert(win::LbsNoIntegralHeight == LBS_NOINTEGRALHEIGHT, "LBS_NOINTEGRALHEIGHT");

@@ -24,7 +24,7 @@ Concrete& As(HeadlessControl& control, const char* kind) {
 
 }  // namespace
 
-HeadlessDialogHost::HeadlessDialogHost(CDialog& dialog) : m_dialog(dialog) {
+HeadlessDialogHost::HeadlessDialogHost(CDialog& dialog) : m_dialog(dialog), m_caption(dialog.Template().caption) {
     const DialogTemplate& t = dialog.Template();
     const int menu = t.menuBar ? MenuBarHeight : 0;
     m_rect = Rect{HorizontalPixels(t.x), VerticalPixels(t.y), 0, 0};

@@ -67,8 +67,13 @@ public:
     void SetIcon(int iconId) override { m_iconId = iconId; }
     Rect WindowRect() const override { return m_rect; }
     void MoveTo(int x, int y, int width, int height) override;
+    void MakeTopmost() override { m_topmost = true; }
+    bool IsTopmost() const { return m_topmost; }
     void Minimize() override { m_minimized = true; }
+    void Restore() override { m_minimized = false; }
     bool IsMinimized() const override { return m_minimized; }
+    void SetCaption(const std::string& caption) override { m_caption = caption; }
+    std::string Caption() const override { return m_caption; }
     void BringToForeground() override { ++m_foregroundCount; }
     void RemoveSystemMenuEntry(int position) override { m_removedSystemMenu.push_back(position); }
     unsigned SetTimer(unsigned id, unsigned milliseconds) override;
@@ -99,6 +104,7 @@ private:
     std::vector<int> m_removedSystemMenu;
     const HeadlessControl* m_focus = nullptr;
     Rect m_rect;
+    std::string m_caption;
     int m_result = 0;
     int m_iconId = 0;
     int m_foregroundCount = 0;
@@ -106,4 +112,5 @@ private:
     int m_childCount = 0;
     bool m_ended = false;
     bool m_minimized = false;
+    bool m_topmost = false;
 };

@@ -257,6 +257,12 @@ void Win32DialogHost::MoveTo(int x, int y, int width, int height) {
     SetWindowPos(m_hwnd, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
 }
 
+std::string Win32DialogHost::Caption() const {
+    std::string text(GetWindowTextLengthA(m_hwnd) + 1, '\0');
+    text.resize(GetWindowTextA(m_hwnd, &text[0], static_cast<int>(text.size())));
+    return text;
+}
+
 void Win32DialogHost::BringToForeground() {
     // Asked for several times a second by a runner: a window already in front
     // is left alone, which costs the system far less.

@@ -26,6 +26,8 @@ public:
     HWND WaitForDialog(DWORD milliseconds = 15000);
     // The next message box of the program (caption "OrvaneConfig").
     HWND WaitForMessageBox(DWORD milliseconds = 15000);
+    // A dialog of the program by its caption.
+    HWND WaitForDialogTitled(const char* caption, DWORD milliseconds = 15000);
     // A dialog of the program whose caption ends so (" Properties").
     HWND WaitForDialogEndingWith(const std::string& ending, DWORD milliseconds);
 
@@ -33,7 +35,6 @@ public:
     DWORD startTicks = 0;
 
 private:
-    HWND WaitForDialogTitled(const char* caption, DWORD milliseconds);
     ProgramProcess m_process;
 };
 

@@ -62,10 +62,41 @@ TEST_F(LaunchSeam, AShortcutLaunchesItsTarget) {
     EXPECT_TRUE(Appears(At("again.txt"))) << "the shortcut's target did not run within 30 s";
 }
 
-// Only ShellExecuteA: ShellExecuteExA, asked for no quiet failure, shows the
-// system's own error box on a missing file, which nobody here would close.
-TEST_F(LaunchSeam, AMissingFileGivesTwo) {
+// ShellExecuteExA fails quietly: a box of the shell's own would block this
+// thread until somebody closed it, so a watcher closes any and says so.
+TEST_F(LaunchSeam, AMissingFileGivesTwoAndNoBoxOfTheShell) {
     EXPECT_EQ(shell.Execute("", At("Missing.lnk"), "", "", win::SwShowNormal), win::SeErrFileNotFound);
+    struct Watch {
+        DWORD thread;
+        volatile bool done = false;
+        volatile bool boxSeen = false;
+    } watch{GetCurrentThreadId()};
+    HANDLE watcher = CreateThread(
+        nullptr, 0,
+        [](LPVOID param) -> DWORD {
+            auto& w = *static_cast<Watch*>(param);
+            for (int i = 0; i < 100 && !w.done; ++i, Sleep(50)) {
+                EnumThreadWindows(
+                    w.thread,
+                    [](HWND hwnd, LPARAM seen) -> BOOL {
+                        char name[16] = {};
+                        GetClassNameA(hwnd, name, sizeof name);
+                        if (IsWindowVisible(hwnd) && std::string(name) == "#32770") {
+                            *reinterpret_cast<volatile bool*>(seen) = true;
+                            PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+                        }
+                        return TRUE;
+                    },
+                    reinterpret_cast<LPARAM>(&w.boxSeen));
+            }
+            return 0;
+        },
+        &watch, 0, nullptr);
+    EXPECT_FALSE(shell.ExecuteEx("", At("Missing.lnk"), "", "", win::SwShowNormal));
+    watch.done = true;
+    WaitForSingleObject(watcher, INFINITE);
+    CloseHandle(watcher);
+    EXPECT_FALSE(watch.boxSeen);
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+#pragma once
+// Opens a page or a document in the user's browser; a failure is told in a box.
+#include <string>
+
+#include "platform/Platform.h"
+
+void OpenInBrowser(Platform& platform, const std::string& target);

@@ -1,0 +1,57 @@
+#include "config/dialogs/HelpChoiceDlg.h"
+
+#include "common/PathHelpers.h"
+#include "config/dialogs/Browser.h"
+#include "config/dialogs/WebSite.h"
+#include "platform/WinValues.h"
+
+namespace {
+
+constexpr int IddHelpChoice = 173;
+constexpr int IdcOnline = 1036;
+constexpr int IdcLocal = 1037;
+
+const DialogTemplate& HelpChoiceTemplate() {
+    static const DialogTemplate dialog = [] {
+        DialogTemplate t;
+        t.resourceId = IddHelpChoice;
+        t.caption = "Orvane Help";
+        t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::WsPopup | win::WsCaption | win::WsSysMenu;
+        t.cx = 225;
+        t.cy = 84;
+        t.controls = {
+            {ui::IdStatic, ui::StaticClass,
+             std::string("The latest Orvane documentation is located at ") + config::kWebSite +
+                 ".  If you are connected to the internet, click Online to browse to the latest documentation, "
+                 "otherwise click Local.",
+             win::SsLeft, 10, 8, 205, 42},
+            {IdcOnline, ui::ButtonClass, "Online", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 50, 62, 50, 14},
+            {IdcLocal, ui::ButtonClass, "Local", win::BsPushButton | win::WsTabStop, 108, 62, 50, 14},
+            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 166, 62, 50, 14},
+        };
+        return t;
+    }();
+    return dialog;
+}
+
+}  // namespace
+
+std::string LocalHelpPath(IFileSystem& files) {
+    return ProgramDirectory(files) + "\\Doc\\Contents.htm";
+}
+
+CHelpChoiceDlg::CHelpChoiceDlg(Platform& platform) : CDialog(HelpChoiceTemplate()), m_platform(platform) {
+    On(Notify::Command, IdcOnline, &CHelpChoiceDlg::OnOnline);
+    On(Notify::Command, IdcLocal, &CHelpChoiceDlg::OnLocal);
+}
+
+// Either way the choice is made: the dialog closes even when the browser did not start.
+void CHelpChoiceDlg::OnOnline() {
+    OpenInBrowser(m_platform, config::OnlineContents());
+    EndDialog(win::IdOk);
+}
+
+void CHelpChoiceDlg::OnLocal() {
+    OpenInBrowser(m_platform, LocalHelpPath(m_platform.files));
+    EndDialog(win::IdOk);
+}

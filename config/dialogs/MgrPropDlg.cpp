@@ -1,0 +1,69 @@
+#include "config/dialogs/MgrPropDlg.h"
+
+#include "common/PathHelpers.h"
+#include "common/TextHelpers.h"
+#include "config/dialogs/TypeText.h"
+#include "platform/WinValues.h"
+
+namespace {
+
+constexpr int IddMgrProp = 161;
+constexpr int IdcType = 1018;
+constexpr int IdcFileName = 1019;
+constexpr int IdcSource = 1020;
+constexpr int IdcWait = 1021;
+constexpr int MaxWait = 99;
+
+const DialogTemplate& MgrPropTemplate() {
+    static const DialogTemplate dialog = props::Template(
+        IddMgrProp, {
+                        props::Label("Name:", 38),
+                        props::Field(IdcFileName, 38),
+                        props::Label("Type:", 52),
+                        props::Field(IdcType, 52),
+                        {ui::IdStatic, ui::StaticClass, "Location:  Orvane Startup directory", win::SsLeft, 10, 66, 207, 10},
+                        props::Label("Original Location (Source):", 80),
+                        props::Field(IdcSource, 80),
+                        {ui::IdStatic, ui::StaticClass, "", win::SsEtchedHorz, 10, 96, 207, 1},
+                        props::Label("Wait:", 106),
+                        {IdcWait, ui::EditClass, "", win::EsNumber | win::EsAutoHScroll | win::WsBorder | win::WsTabStop, 107,
+                         104, 30, 12},
+                    });
+    return dialog;
+}
+
+}  // namespace
+
+CMgrPropDlg::CMgrPropDlg(IMessageBoxes& messages) : CPropertiesDlg(MgrPropTemplate()), m_messages(messages) {}
+
+void CMgrPropDlg::DoDataExchange() {
+    IDialogWindow& w = Window();
+    m_editFileName = &w.Edit(IdcFileName);
+    m_editType = &w.Edit(IdcType);
+    m_editSource = &w.Edit(IdcSource);
+    m_editWait = &w.Edit(IdcWait);
+}
+
+bool CMgrPropDlg::OnInitDialog() {
+    CPropertiesDlg::OnInitDialog();
+    DoDataExchange();
+    m_editFileName->SetText(FileNameOf(m_strPath));
+    m_editSource->SetText(m_strSource);
+    m_editWait->SetText(m_strWait);
+    m_editType->SetText(TypeTextOf(m_strPath));
+    return true;
+}
+
+// ES_NUMBER keeps out typed letters, not pasted ones, nor a length: any text
+// is read as atoi would, clamped, so that a long number is refused like 100.
+void CMgrPropDlg::OnOK() {
+    m_strWait = m_editWait->Text();
+    const int wait = AtoiLike(m_strWait);
+    if (wait < 0 || wait > MaxWait) {
+        m_messages.Show("Please enter a number in the range 0 - 99", win::MbOk | win::MbIconExclamation);
+        m_editWait->SetText("");
+        return;
+    }
+    m_nWait = wait;
+    EndDialog(win::IdOk);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// A managed item's properties, and the one thing they let the user change:
+// the wait before it, 0 to 99 seconds.
+#include <string>
+
+#include "config/dialogs/PropertiesDlg.h"
+#include "platform/MessageBoxes.h"
+
+class CMgrPropDlg : public CPropertiesDlg {
+public:
+    explicit CMgrPropDlg(IMessageBoxes& messages);
+
+    bool OnInitDialog() override;
+    // Accepts only a wait from 0 to 99.
+    void OnOK() override;
+
+    // In.
+    std::string m_strPath;
+    std::string m_strSource;
+    // In: the row's Wait text; out, on OK: the Wait edit's text and its value.
+    std::string m_strWait;
+    int m_nWait = 0;
+
+private:
+    void DoDataExchange();
+
+    IMessageBoxes& m_messages;
+    IEdit* m_editFileName = nullptr;
+    IEdit* m_editType = nullptr;
+    IEdit* m_editSource = nullptr;
+    IEdit* m_editWait = nullptr;
+};

@@ -1,0 +1,8 @@
+// View > Options...: the runner's options, stored for its next start.
+#include "config/ConfigDlg.h"
+#include "config/dialogs/OptionsDlg.h"
+
+void CConfigDlg::OnOptions() {
+    COptionsDlg dialog(m_profile);
+    RunChild(dialog);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// "Orvane Options": where the runner's window goes, whether it starts
+// minimised, whether it closes when its run is over. Read from the profile
+// when it opens; written on Apply and on OK.
+#include <array>
+#include <string>
+
+#include "ui/Dialog.h"
+
+class CProfileStore;
+
+class COptionsDlg : public CDialog {
+public:
+    explicit COptionsDlg(CProfileStore& profile);
+
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void DoDataExchange();
+    void OnOptionChanged();
+    void OnApply();
+    void TakeSnapshot();
+    std::array<int, 5> CheckStates() const;
+
+    CProfileStore& m_profile;
+    const std::string m_strSection;
+    const std::string m_strPlacementEntry;
+    const std::string m_strMinimizedEntry;
+    const std::string m_strCloseEntry;
+    IButton* m_radioTopLeft = nullptr;
+    IButton* m_radioCentered = nullptr;
+    IButton* m_radioBottomLeft = nullptr;
+    IButton* m_checkMinimized = nullptr;
+    IButton* m_checkClose = nullptr;
+    IButton* m_btnApply = nullptr;
+    // The check states of Top Left, Centered, Bottom Left, Startup Minimized
+    // and Close when finished, as last recorded.
+    std::array<int, 5> m_snapshot{};
+};

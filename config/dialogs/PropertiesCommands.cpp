@@ -1,0 +1,57 @@
+// The properties of one row: a double-click, or Properties of the context menu.
+#include "common/TextHelpers.h"
+#include "config/ConfigDlg.h"
+#include "config/dialogs/MgrPropDlg.h"
+#include "config/dialogs/RegPropDlg.h"
+#include "config/dialogs/StartupPropDlg.h"
+
+void CConfigDlg::OnDblClkManager() { ShowPropertiesOfOne(m_listManager); }
+void CConfigDlg::OnDblClkStartup() { ShowPropertiesOfOne(m_listStartup); }
+void CConfigDlg::OnDblClkRun() { ShowPropertiesOfOne(m_listRun); }
+void CConfigDlg::OnDblClkRunServices() { ShowPropertiesOfOne(m_listRunServices); }
+
+void CConfigDlg::ShowPropertiesOfOne(ItemList& list) {
+    if (list.view->SelectedCount() == 1) ShowProperties(list);
+}
+
+// The context menu offers Properties only while one row is selected.
+void CConfigDlg::OnPopupProperties() {
+    if (m_pContextList) ShowProperties(*m_pContextList);
+}
+
+void CConfigDlg::ShowProperties(ItemList& list) {
+    if (list.view->NextSelected(-1) < 0) return;
+    if (&list == &m_listManager) ShowManagerProperties();
+    else if (list.registry) ShowRegistryProperties(list);
+    else ShowStartupProperties(list);
+}
+
+void CConfigDlg::ShowManagerProperties() {
+    const int row = m_listManager.view->NextSelected(-1);
+    CMgrPropDlg dialog(m_platform.messages);
+    dialog.m_strName = m_listManager.view->ItemText(row, 0);
+    dialog.m_strPath = GetItemPath(m_listManager.id, row);
+    dialog.m_strSource = m_listManager.view->ItemText(row, 1);
+    dialog.m_strWait = m_listManager.view->ItemText(row, 2);
+    if (RunChild(dialog) != win::IdOk) return;
+    m_bModified = true;
+    m_listManager.view->SetItemText(row, 2, dialog.m_nWait <= 0 ? "" : IntToString(dialog.m_nWait));
+}
+
+void CConfigDlg::ShowStartupProperties(ItemList& list) {
+    const int row = list.view->NextSelected(-1);
+    CStartupPropDlg dialog;
+    dialog.m_strName = list.view->ItemText(row, 0);
+    dialog.m_strPath = GetItemPath(list.id, row);
+    RunChild(dialog);
+}
+
+void CConfigDlg::ShowRegistryProperties(ItemList& list) {
+    const int row = list.view->NextSelected(-1);
+    CRegPropDlg dialog;
+    dialog.m_strName = list.view->ItemText(row, 0);
+    // "Registry's Run Items", "Registry's Services Items".
+    dialog.m_strLocation = "Registry's " + list.sourceTag + " Items";
+    dialog.m_strCommandLine = GetItemPath(list.id, row);
+    RunChild(dialog);
+}

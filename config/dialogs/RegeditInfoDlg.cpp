@@ -1,0 +1,46 @@
+#include "config/dialogs/RegeditInfoDlg.h"
+
+#include "platform/WinValues.h"
+
+namespace {
+
+constexpr int IddRegeditInfo = 169;
+constexpr int IdcKeyPath = 1031;
+
+const DialogTemplate& RegeditInfoTemplate() {
+    static const DialogTemplate dialog = [] {
+        DialogTemplate t;
+        t.resourceId = IddRegeditInfo;
+        t.caption = "Regedit";
+        // Its owner is minimised: centred on the screen, in front, no system menu.
+        t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::DsSetForeground | win::WsPopup | win::WsCaption;
+        t.cx = 296;
+        t.cy = 82;
+        t.controls = {
+            {ui::IdStatic, ui::StaticClass,
+             "Regedit does not have the ability to display a given key at startup.  To explore the values in this "
+             "registry key, expand the tree to the following key:",
+             win::SsLeft, 10, 8, 276, 20},
+            {IdcKeyPath, ui::EditClass, "", win::EsReadOnly | win::EsAutoHScroll | win::WsBorder | win::WsTabStop, 10, 34, 276,
+             13},
+            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsTabStop, 123, 59, 50, 14},
+        };
+        return t;
+    }();
+    return dialog;
+}
+
+}  // namespace
+
+CRegeditInfoDlg::CRegeditInfoDlg() : CDialog(RegeditInfoTemplate()) {}
+
+void CRegeditInfoDlg::DoDataExchange() {
+    m_editKeyPath = &Window().Edit(IdcKeyPath);
+}
+
+bool CRegeditInfoDlg::OnInitDialog() {
+    DoDataExchange();
+    Window().MakeTopmost();
+    m_editKeyPath->SetText(m_strKeyPath);
+    return true;
+}

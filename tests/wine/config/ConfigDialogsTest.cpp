@@ -1,0 +1,307 @@
+// The child dialogs of OrvaneConfig.exe under Wine, worked from outside as a
+// person would: the properties and the wait, the runner's options, Explore
+// of a registry list, Help and About.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "common/RunnerSettings.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellLinks.h"
+#include "tests/wine/config/ConfigProcess.h"
+#include "tests/wine/support/Screenshot.h"
+
+namespace {
+
+constexpr int IdcAdvanced = 1006, IdcManagerList = 1012, IdcStartupList = 1013, IdcRunList = 1015;
+constexpr int IdViewOptions = 32800, IdHelpAbout = 32807, IdHelpContents = 32808;
+const char* const RunKey = settings::kRunKey;
+
+// Memory in the program's process, where its list view reads and writes
+// what a message points at.
+class Remote {
+public:
+    explicit Remote(DWORD processId)
+        : m_process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId)),
+          m_memory(m_process ? VirtualAllocEx(m_process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE) : nullptr) {}
+    ~Remote() {
+        if (m_memory) VirtualFreeEx(m_process, m_memory, 0, MEM_RELEASE);
+        if (m_process) CloseHandle(m_process);
+    }
+    // A row's text in one column.
+    std::string ItemText(HWND list, int row, int column) {
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = static_cast<char*>(m_memory) + 512;
+        item.cchTextMax = 512;
+        char text[512] = {};
+        if (!Put(item)) return "<unreadable>";
+        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_memory));
+        ReadProcessMemory(m_process, item.pszText, text, sizeof text - 1, nullptr);
+        return text;
+    }
+    // A point inside a row, in the list's client coordinates.
+    POINT RowPoint(HWND list, int row) {
+        RECT rect{};
+        rect.left = LVIR_LABEL;
+        if (Put(rect)) SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_memory));
+        ReadProcessMemory(m_process, m_memory, &rect, sizeof rect, nullptr);
+        return POINT{rect.left + 4, (rect.top + rect.bottom) / 2};
+    }
+
+private:
+    template <class T>
+    bool Put(const T& value) {
+        return m_memory && WriteProcessMemory(m_process, m_memory, &value, sizeof value, nullptr);
+    }
+    HANDLE m_process;
+    void* m_memory;
+};
+
+// A double-click on a row, as the mouse gives it: posted, since it opens a dialog.
+void DoubleClickRow(ConfigInstall& install, HWND dialog, int listId, int row) {
+    HWND list = GetDlgItem(dialog, listId);
+    const POINT at = Remote(install.ProcessId()).RowPoint(list, row);
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageA(list, WM_LBUTTONUP, 0, where);
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
+    PostMessageA(list, WM_LBUTTONUP, 0, where);
+}
+
+void Post(HWND window, int id) {
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+void MenuCommand(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+bool Checked(HWND dialog, int id) { return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool Gone(HWND window) {
+    return WaitUntil([&] { return !IsWindow(window); }, 5000);
+}
+
+void MakeShortcut(const std::string& path, const std::string& target = "C:\\windows\\notepad.exe",
+                  const std::string& arguments = "") {
+    Win32ShellLinks links;
+    links.InitializeCom();
+    ShortcutFields fields;
+    fields.target = target;
+    fields.arguments = arguments;
+    links.Save(path, fields);
+    links.UninitializeCom();
+}
+
+int Setting(const char* name) {
+    Win32Registry registry;
+    RegistryValue value;
+    auto key = registry.Open(RegistryRoot::CurrentUser, settings::kKey, RegistryAccess::Read);
+    if (!key || !key->Query(name, value) || value.type != REG_DWORD || value.data.size() != 4) return -1;
+    return static_cast<unsigned char>(value.data[0]) | static_cast<unsigned char>(value.data[1]) << 8;
+}
+
+class ConfigDialogs : public ::testing::Test {
+protected:
+    void SetUp() override { EmptyDirectory(StartupFolder()); }
+    void TearDown() override {
+        EmptyDirectory(StartupFolder());
+        Win32Registry registry;
+        if (auto key = registry.Open(RegistryRoot::LocalMachine, RunKey, RegistryAccess::All)) {
+            key->DeleteValue("Mail Check");
+            key->DeleteValue(settings::kRunValue);
+        }
+    }
+};
+
+TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
+    ConfigInstall install;
+    const std::string log = install.dir + "launches.log";
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    MakeShortcut(install.dir + "Startup\\Mail.lnk", Env("ORVANE_BIN") + "\\wine_runner_probe.exe", "Mail \"" + log + "\"");
+    WriteFileBytes(install.dir + "Orvane.ini", "\"Mail\", \"Startup\", \"\"\r\n");
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+
+    DoubleClickRow(install, dialog, IdcManagerList, 0);
+    HWND props = install.WaitForDialogTitled("Mail Properties");
+    ASSERT_NE(props, nullptr);
+    EXPECT_EQ(Text(props, 1017), "Mail");
+    EXPECT_EQ(Text(props, 1019), "Mail.lnk");
+    EXPECT_EQ(Text(props, 1018), "Shortcut");
+    EXPECT_EQ(Text(props, 1020), "Startup");
+    SaveScreenshot(props, "manager-properties");
+
+    SetWindowTextA(GetDlgItem(props, 1021), "100");
+    Post(props, IDOK);
+    HWND box = install.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), "Please enter a number in the range 0 - 99");
+    Post(box, IDOK);
+    ASSERT_TRUE(Gone(box));
+    EXPECT_EQ(Text(props, 1021), "");
+    EXPECT_TRUE(IsWindow(props));
+
+    SetWindowTextA(GetDlgItem(props, 1021), "7");
+    Post(props, IDOK);
+    ASSERT_TRUE(Gone(props));
+    EXPECT_EQ(Remote(install.ProcessId()).ItemText(GetDlgItem(dialog, IdcManagerList), 0, 2), "7");
+    Click(dialog, IDOK);
+    ASSERT_TRUE(install.WaitForExit(10000));
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Mail\", \"Startup\", \"7\"\r\n");
+
+    // The runner counts 7 on the clock's seconds before the item: 6 to 7 s.
+    const unsigned long long started = NowMilliseconds();
+    ASSERT_TRUE(RunTheRunnerAsWindowsWould(30000));
+    const std::vector<ProbeLaunch> launched = ReadProbeLog(log);
+    ASSERT_EQ(launched.size(), 1u);
+    std::printf("a wait of 7: the item launched %llu ms after the runner was started\n", launched[0].time - started);
+    EXPECT_GE(launched[0].time - started, 6000u);
+    EXPECT_LT(launched[0].time - started, 9000u);
+}
+
+TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
+    MakeShortcut(StartupFolder() + "Clock.lnk");
+    Win32Registry().Create(RegistryRoot::LocalMachine, RunKey)->SetString("Mail Check", "C:\\mail.exe -check");
+    ConfigInstall install;
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+
+    DoubleClickRow(install, dialog, IdcStartupList, 0);
+    HWND props = install.WaitForDialogTitled("Clock Properties");
+    ASSERT_NE(props, nullptr);
+    EXPECT_EQ(Text(props, 1020), "Clock.lnk");
+    EXPECT_EQ(Text(props, 1018), "Shortcut");
+    EXPECT_EQ(Text(props, 1019), "Windows Startup directory");
+    SaveScreenshot(props, "startup-properties");
+    Post(props, IDCANCEL);
+    ASSERT_TRUE(Gone(props));
+
+    Click(dialog, IdcAdvanced);
+    DoubleClickRow(install, dialog, IdcRunList, 0);
+    props = install.WaitForDialogTitled("Mail Check Properties");
+    ASSERT_NE(props, nullptr);
+    EXPECT_EQ(Text(props, 1019), "Registry's Run Items");
+    EXPECT_EQ(Text(props, 1020), "C:\\mail.exe -check");
+    SaveScreenshot(props, "registry-properties");
+    Post(props, IDOK);
+    ASSERT_TRUE(Gone(props));
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+}
+
+TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
+    {
+        Win32Registry registry;
+        if (auto key = registry.Open(RegistryRoot::CurrentUser, settings::kKey, RegistryAccess::All))
+            for (const char* name : {settings::kPlacement, settings::kMinimized, settings::kCloseWhenFinished})
+                key->DeleteValue(name);
+    }
+    ConfigInstall install;
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    MenuCommand(dialog, IdViewOptions);
+    HWND options = install.WaitForDialogTitled("Orvane Options");
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(Checked(options, 1025));
+    EXPECT_FALSE(Checked(options, 1024) || Checked(options, 1026));
+    EXPECT_FALSE(Checked(options, 1023));
+    EXPECT_TRUE(Checked(options, 1027));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(options, 3)));
+    SaveScreenshot(options, "options");
+
+    Click(options, 1024);
+    Click(options, 1023);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(options, 3)));
+    Click(options, 3);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(options, 3)));
+    EXPECT_EQ(Setting(settings::kPlacement), 0);
+    Post(options, IDOK);
+    ASSERT_TRUE(Gone(options));
+    EXPECT_EQ(Setting(settings::kPlacement), 0);
+    EXPECT_EQ(Setting(settings::kMinimized), 1);
+    EXPECT_EQ(Setting(settings::kCloseWhenFinished), 1);
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+}
+
+TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimised) {
+    ConfigInstall install;
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IdcAdvanced);
+    HWND list = GetDlgItem(dialog, IdcRunList);
+    RECT rect{};
+    GetWindowRect(list, &rect);
+    PostMessageA(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(rect.left + 20, rect.top + 20));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 5000));
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);  // the first entry, Explore
+
+    HWND info = install.WaitForDialogTitled("Regedit");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(Text(info, 1031), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    EXPECT_TRUE(GetWindowLongA(info, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsIconic(dialog));
+    SaveScreenshot(info, "regedit-information");
+    Post(info, IDOK);
+    ASSERT_TRUE(Gone(info));
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }, 5000));
+    // The registry editor it started is closed again.
+    HWND editor = nullptr;
+    if (WaitUntil([&] { return (editor = FindWindowA("RegEdit_RegEdit", nullptr)) != nullptr; }, 5000)) {
+        PostMessageA(editor, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(Gone(editor));
+    }
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+}
+
+TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumentationIsThere) {
+    ConfigInstall install;
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+
+    MenuCommand(dialog, IdHelpAbout);
+    HWND about = install.WaitForDialogTitled("Orvane v1.0");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(Text(about, 1032), "http://www.orvane.example");
+    EXPECT_NE(SendDlgItemMessageA(about, 1033, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture is shown";
+    SaveScreenshot(about, "about");
+    Post(about, IDOK);
+    ASSERT_TRUE(Gone(about));
+
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_F1, 0);  // the framework's Help command
+    HWND box = install.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), install.dir + "Doc\\Contents.htm\n\nThe help file could not be found.");
+    Post(box, IDOK);
+    ASSERT_TRUE(Gone(box));
+
+    // As the build placed it beside the programs.
+    CreateDirectoryA((install.dir + "Doc").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA((Env("ORVANE_BIN") + "\\Doc\\Contents.htm").c_str(), (install.dir + "Doc\\Contents.htm").c_str(),
+                          FALSE));
+    MenuCommand(dialog, IdHelpContents);
+    HWND help = install.WaitForDialogTitled("Orvane Help");
+    ASSERT_NE(help, nullptr);
+    SaveScreenshot(help, "help-choice");
+    Post(help, IDCANCEL);
+    ASSERT_TRUE(Gone(help));
+    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+}
+
+}  // namespace
