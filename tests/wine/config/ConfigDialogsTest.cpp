@@ -88,16 +88,6 @@ bool Gone(HWND window) {
     return WaitUntil([&] { return !IsWindow(window); }, 5000);
 }
 
-void MakeShortcut(const std::string& path, const std::string& target = "C:\\windows\\notepad.exe",
-                  const std::string& arguments = "") {
-    Win32ShellLinks links;
-    links.InitializeCom();
-    ShortcutFields fields;
-    fields.target = target;
-    fields.arguments = arguments;
-    links.Save(path, fields);
-    links.UninitializeCom();
-}
 
 int Setting(const char* name) {
     Win32Registry registry;

@@ -5,6 +5,7 @@
 
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellLinks.h"
 
 namespace {
 
@@ -42,6 +43,16 @@ bool DoubleClickRow(ConfigInstall& install, HWND list, int row) {
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
         PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     return true;
+}
+
+void MakeShortcut(const std::string& path, const std::string& target, const std::string& arguments) {
+    Win32ShellLinks links;
+    links.InitializeCom();
+    ShortcutFields fields;
+    fields.target = target;
+    fields.arguments = arguments;
+    links.Save(path, fields);
+    links.UninitializeCom();
 }
 
 bool DirectoryExists(const std::string& path) {

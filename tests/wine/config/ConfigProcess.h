@@ -44,6 +44,10 @@ bool SelectAllRows(ConfigInstall& install, HWND list);
 // stays for the caller to handle.
 bool DoubleClickRow(ConfigInstall& install, HWND list, int row);
 
+// A shortcut saved through the shell-link object, as the shell makes one.
+void MakeShortcut(const std::string& path, const std::string& target = "C:\\windows\\notepad.exe",
+                  const std::string& arguments = "");
+
 bool DirectoryExists(const std::string& path);
 // Names of the files of a directory, in enumeration order.
 std::vector<std::string> FileNames(const std::string& directory);

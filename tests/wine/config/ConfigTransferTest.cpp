@@ -37,15 +37,6 @@ void DeleteValue(const char* key, const std::string& name) {
     if (auto opened = registry.Open(RegistryRoot::LocalMachine, key, RegistryAccess::All)) opened->DeleteValue(name);
 }
 
-void MakeShortcut(const std::string& path, const std::string& target, const std::string& arguments) {
-    Win32ShellLinks links;
-    links.InitializeCom();
-    ShortcutFields fields;
-    fields.target = target;
-    fields.arguments = arguments;
-    links.Save(path, fields);
-    links.UninitializeCom();
-}
 
 // Selects one row the way the keyboard does.
 void SelectRow(HWND dialog, int list, int row) {

@@ -12,7 +12,6 @@
 
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32ShellLinks.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
 
@@ -31,15 +30,8 @@ TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
     ConfigInstall install;
     const std::string log = install.dir + "launches.log";
     EmptyDirectory(StartupFolder());
-    Win32ShellLinks links;
-    links.InitializeCom();
-    for (const char* name : {"Clock", "Mail"}) {
-        ShortcutFields fields;
-        fields.target = probe;
-        fields.arguments = std::string(name) + " \"" + log + "\"";
-        ASSERT_TRUE(links.Save(StartupFolder() + name + ".lnk", fields));
-    }
-    links.UninitializeCom();
+    for (const char* name : {"Clock", "Mail"})
+        MakeShortcut(StartupFolder() + name + ".lnk", probe, std::string(name) + " \"" + log + "\"");
     Win32Registry registry;
     registry.Create(RegistryRoot::LocalMachine, settings::kRunKey)
         ->SetString("News", "\"" + probe + "\" News \"" + log + "\"");
