@@ -191,7 +191,9 @@ TEST(ConfigMoves, RegistryRemoveAsksWhereAnUnmarkedShortcutGoesAndWhetherToRepla
     // The dialog opens with Run chosen; RunServices is picked; the value there is replaced only after Yes.
     std::string shownName;
     int runChecked = -1;
+    std::string caption;
     w.host.ScriptChild([&](HeadlessDialogHost& child) {
+        caption = child.Caption();
         shownName = child.Static(1028).Text();
         runChecked = child.Button(1029).Check();
         child.Click(1030);
@@ -200,6 +202,7 @@ TEST(ConfigMoves, RegistryRemoveAsksWhereAnUnmarkedShortcutGoesAndWhetherToRepla
     w.world.messages.Answer(win::IdNo);
     w.host.ClickRow(IdcManagerList, 0);
     w.host.Click(IdcRegistryRemove);
+    EXPECT_EQ(caption, "Registry Location");
     EXPECT_EQ(shownName, "Plain");
     EXPECT_EQ(runChecked, 1);
     EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{"Plain\n\nA registry value of this name already exists in the "
