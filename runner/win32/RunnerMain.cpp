@@ -10,7 +10,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
     Win32Platform machine("Orvane");
     Platform platform = machine.platform();
-    CRunnerApp app(platform, [](CDialog& dialog) { return Win32DialogHost(dialog).Run(); });
+    CRunnerApp app(platform, [&machine](CDialog& dialog) {
+        Win32DialogHost host(dialog);
+        host.OnWindow([&machine](HWND window) { machine.messages.SetMainWindow(window); });
+        return host.Run();
+    });
     app.InitInstance();
     return 0;
 }

@@ -60,6 +60,7 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
         return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DESTROY:
+        if (m_windowListener) m_windowListener(nullptr);
         ui32::StopWatchingKeysOf(m_hwnd);
         if (m_menuBar) {
             SetMenu(m_hwnd, nullptr);
@@ -91,6 +92,7 @@ BOOL Win32DialogHost::InitDialog() {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (m_dialog.ListensToKeys()) ui32::WatchKeysOf(m_hwnd);
+    if (m_windowListener) m_windowListener(m_hwnd);
     m_dialog.Attach(this);
     return m_dialog.OnInitDialog() ? TRUE : FALSE;
 }

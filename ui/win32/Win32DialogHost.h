@@ -4,6 +4,7 @@
 // messages to the dialog's handlers.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -24,6 +25,9 @@ public:
 
     // The dialog's result; -1 when the window could not be created.
     int Run();
+    // Told the dialog's window before its WM_INITDIALOG handler runs, and null
+    // when the window is destroyed.
+    void OnWindow(std::function<void(HWND)> listener) { m_windowListener = std::move(listener); }
     HWND Handle() const { return m_hwnd; }
 
     // IDialogWindow
@@ -66,4 +70,5 @@ private:
     bool m_ended = false;
     std::map<int, std::unique_ptr<IControl>> m_controls;
     std::map<int, HICON> m_icons;
+    std::function<void(HWND)> m_windowListener;
 };
