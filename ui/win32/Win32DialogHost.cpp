@@ -57,6 +57,11 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return PaintMinimized();
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(Icon(m_dialog.MinimizedIcon()));
+    case WM_QUERYOPEN:
+        if (!m_holdMinimized) return FALSE;
+        m_holdMinimized = false;
+        SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, FALSE);
+        return TRUE;
     case WM_DRAWITEM:
         return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DESTROY:
@@ -94,7 +99,10 @@ BOOL Win32DialogHost::InitDialog() {
     if (m_dialog.ListensToKeys()) ui32::WatchKeysOf(m_hwnd);
     if (m_windowListener) m_windowListener(m_hwnd);
     m_dialog.Attach(this);
-    return m_dialog.OnInitDialog() ? TRUE : FALSE;
+    m_initialising = true;
+    const bool result = m_dialog.OnInitDialog();
+    m_initialising = false;
+    return result ? TRUE : FALSE;
 }
 
 void Win32DialogHost::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -223,6 +231,13 @@ Rect Win32DialogHost::WindowRect() const {
 
 void Win32DialogHost::MoveTo(int x, int y, int width, int height) {
     SetWindowPos(m_hwnd, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+}
+
+void Win32DialogHost::Minimize() {
+    ShowWindow(m_hwnd, SW_MINIMIZE);
+    // The modal loop shows the dialog (SW_SHOWNORMAL) the first time its
+    // queue is empty, after WM_INITDIALOG: that one show is refused.
+    if (m_initialising) m_holdMinimized = true;
 }
 
 void Win32DialogHost::BringToForeground() {

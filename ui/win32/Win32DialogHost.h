@@ -41,7 +41,7 @@ public:
     void SetIcon(int iconId) override;
     Rect WindowRect() const override;
     void MoveTo(int x, int y, int width, int height) override;
-    void Minimize() override { ShowWindow(m_hwnd, SW_MINIMIZE); }
+    void Minimize() override;
     bool IsMinimized() const override { return IsIconic(m_hwnd) != FALSE; }
     void BringToForeground() override;
     void RemoveSystemMenuEntry(int position) override;
@@ -68,6 +68,9 @@ private:
     HWND m_hwnd = nullptr;
     HMENU m_menuBar = nullptr;
     bool m_ended = false;
+    bool m_initialising = false;
+    // Minimised before the modal loop's first show, which would open it again.
+    bool m_holdMinimized = false;
     std::map<int, std::unique_ptr<IControl>> m_controls;
     std::map<int, HICON> m_icons;
     std::function<void(HWND)> m_windowListener;

@@ -156,6 +156,25 @@ TEST(RunnerEndToEnd, BoxesHoldTheRunnerWindowWhileAnotherProgramIsInFront) {
     EXPECT_TRUE(install.Log().empty());
 }
 
+TEST(RunnerEndToEnd, StartedMinimisedStaysMinimised) {
+    RunnerInstall install;
+    install.AddItem("India", "30");
+    install.WriteIni();
+    install.WriteSettings(0, 1, 0);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
+    Sleep(1000);
+    EXPECT_TRUE(IsIconic(dialog));
+    // The person can still open it.
+    ShowWindow(dialog, SW_RESTORE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }, 5000));
+
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+}
+
 TEST(RunnerEndToEnd, FirstRunMessageAppearsAndTheProgramEnds) {
     RunnerInstall install;
     install.AddItem("Foxtrot", "");
