@@ -80,6 +80,10 @@ TEST(SplitCommandLine, RulesInOrder) {
         {"C:\\BIN\\TOOL  /a /b", "C:\\BIN\\TOOL", "/a /b", true},
         {"C:\\MY-APPS\\TOOL", "C:\\MY", "-APPS\\TOOL", true},
         {"C:\\A.DLL x ", "C:\\A.DLL", "x", true},
+        // Blanks before an unquoted program are no part of it (found by fuzzing).
+        {"  C:\\APPS\\TOOL.EXE -q", "C:\\APPS\\TOOL.EXE", "-q", true},
+        {"\tC:\\BIN\\TOOL /a", "C:\\BIN\\TOOL", "/a", true},
+        {" X.EXE", "X.EXE", "", false},
     };
     for (const Case& c : cases) {
         std::string program = "?", arguments = "?";
