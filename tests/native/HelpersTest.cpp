@@ -31,6 +31,14 @@ TEST(TextHelpers, NumbersAndCounters) {
     EXPECT_TRUE(IsAllDigits("007"));
 }
 
+TEST(TextHelpers, IntToStringAsPrintfDecimal) {
+    EXPECT_EQ("0", IntToString(0));
+    EXPECT_EQ("7", IntToString(7));
+    EXPECT_EQ("-30", IntToString(-30));
+    EXPECT_EQ("2147483647", IntToString(INT_MAX));
+    EXPECT_EQ("-2147483648", IntToString(INT_MIN));
+}
+
 TEST(TextHelpers, NextUniqueName) {
     const std::pair<const char*, const char*> cases[] = {
         {"Mail", "Mail (2)"},         {"Mail (2)", "Mail (3)"},     {"Mail(9)", "Mail(10)"},
