@@ -1,7 +1,7 @@
 #pragma once
 // Runs a CDialog modally on real controls: an in-memory template given to
-// DialogBoxIndirectParamA, and a dialog procedure that routes the window's
-// messages to the dialog's handlers.
+// CreateDialogIndirectParamA, a modal loop of our own, and a dialog procedure
+// that routes the window's messages to the dialog's handlers.
 #include <windows.h>
 
 #include <functional>
@@ -41,7 +41,7 @@ public:
     void SetIcon(int iconId) override;
     Rect WindowRect() const override;
     void MoveTo(int x, int y, int width, int height) override;
-    void Minimize() override;
+    void Minimize() override { ShowWindow(m_hwnd, SW_MINIMIZE); }
     bool IsMinimized() const override { return IsIconic(m_hwnd) != FALSE; }
     void BringToForeground() override;
     void RemoveSystemMenuEntry(int position) override;
@@ -53,6 +53,7 @@ public:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void RunModalLoop();
     BOOL InitDialog();
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNotify(const NMHDR& header);
@@ -68,9 +69,8 @@ private:
     HWND m_hwnd = nullptr;
     HMENU m_menuBar = nullptr;
     bool m_ended = false;
-    bool m_initialising = false;
-    // Minimised before the modal loop's first show, which would open it again.
-    bool m_holdMinimized = false;
+    int m_result = 0;
+    bool m_active = false;  // the active window, in front of the others
     std::map<int, std::unique_ptr<IControl>> m_controls;
     std::map<int, HICON> m_icons;
     std::function<void(HWND)> m_windowListener;

@@ -156,6 +156,25 @@ TEST(RunnerEndToEnd, BoxesHoldTheRunnerWindowWhileAnotherProgramIsInFront) {
     EXPECT_TRUE(install.Log().empty());
 }
 
+TEST(RunnerEndToEnd, ComesBackToTheFrontWhileItCountsDown) {
+    RunnerInstall install;
+    install.AddItem("Juliet", "30");
+    install.WriteIni();
+    install.WriteSettings(0, 0, 0);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
+    for (int time = 0; time < 2; ++time) {
+        FrontWindow front;
+        ASSERT_TRUE(WaitUntil([&] { return front.ComeToFront(); }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 3000)) << "time " << time;
+    }
+
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+}
+
 TEST(RunnerEndToEnd, StartedMinimisedStaysMinimised) {
     RunnerInstall install;
     install.AddItem("India", "30");
