@@ -8,7 +8,7 @@
 std::string IntToString(int number) {
     // Unsigned, so that INT_MIN's magnitude fits.
     unsigned magnitude = number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
-    char text[12];
+    char text[11];  // "-2147483648"
     char* digit = text + sizeof text;
     do {
         *--digit = static_cast<char>('0' + magnitude % 10);

@@ -34,6 +34,7 @@ TEST(TextHelpers, NumbersAndCounters) {
 TEST(TextHelpers, IntToStringAsPrintfDecimal) {
     EXPECT_EQ("0", IntToString(0));
     EXPECT_EQ("7", IntToString(7));
+    EXPECT_EQ("-1", IntToString(-1));
     EXPECT_EQ("-30", IntToString(-30));
     EXPECT_EQ("2147483647", IntToString(INT_MAX));
     EXPECT_EQ("-2147483648", IntToString(INT_MIN));
@@ -92,6 +93,7 @@ TEST(SplitCommandLine, RulesInOrder) {
         {"  C:\\APPS\\TOOL.EXE -q", "C:\\APPS\\TOOL.EXE", "-q", true},
         {"\tC:\\BIN\\TOOL /a", "C:\\BIN\\TOOL", "/a", true},
         {" X.EXE", "X.EXE", "", false},
+        {" \t ", "?", "?", false},
     };
     for (const Case& c : cases) {
         std::string program = "?", arguments = "?";
