@@ -42,25 +42,28 @@ bool SplitAtSeparator(const std::string& commandLine, std::string::size_type at,
 
 bool SplitCommandLine(const std::string& commandLine, std::string& program, std::string& arguments) {
     const std::string::size_type start = commandLine.find_first_not_of(" \t");
-    if (start != std::string::npos && commandLine[start] == '"') {
+    if (start == std::string::npos) return false;
+    if (commandLine[start] == '"') {
         // An unclosed quote runs to the end, as CreateProcess reads it.
         const std::string::size_type close = commandLine.find('"', start + 1);
         program = commandLine.substr(start + 1, close == std::string::npos ? std::string::npos : close - start - 1);
         arguments = close == std::string::npos ? "" : Trim(commandLine.substr(close + 1));
         return !arguments.empty();
     }
-    const std::string::size_type extensionEnd = ProgramExtensionEnd(commandLine);
-    if (extensionEnd != std::string::npos) return SplitAt(commandLine, extensionEnd, program, arguments);
+    // Blanks before the program are no part of its path.
+    const std::string line = commandLine.substr(start);
+    const std::string::size_type extensionEnd = ProgramExtensionEnd(line);
+    if (extensionEnd != std::string::npos) return SplitAt(line, extensionEnd, program, arguments);
 
     for (char separator : {'/', '-'}) {
-        const std::string::size_type at = commandLine.find(separator);
-        if (at != std::string::npos) return SplitAtSeparator(commandLine, at, program, arguments);
+        const std::string::size_type at = line.find(separator);
+        if (at != std::string::npos) return SplitAtSeparator(line, at, program, arguments);
     }
 
-    const std::string::size_type dot = commandLine.find('.');
+    const std::string::size_type dot = line.find('.');
     if (dot == std::string::npos) return false;
-    arguments = commandLine.substr(dot + 1);
+    arguments = line.substr(dot + 1);
     const std::string::size_type blank = arguments.find(' ');
     if (blank == std::string::npos) return false;
-    return SplitAt(commandLine, dot + 1 + blank, program, arguments);
+    return SplitAt(line, dot + 1 + blank, program, arguments);
 }

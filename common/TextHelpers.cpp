@@ -2,12 +2,20 @@
 
 #include <cctype>
 #include <climits>
-#include <cstdio>
 
+// By hand rather than with snprintf, whose floating-point formatting the
+// programs would otherwise carry.
 std::string IntToString(int number) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", number);
-    return text;
+    // Unsigned, so that INT_MIN's magnitude fits.
+    unsigned magnitude = number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+    char text[11];  // "-2147483648"
+    char* digit = text + sizeof text;
+    do {
+        *--digit = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (number < 0) *--digit = '-';
+    return std::string(digit, text + sizeof text);
 }
 
 int IntDivide(int dividend, int divisor) {

@@ -33,8 +33,10 @@ private:
     void StartRun();
     void StopRun();
     void SetStatus(int lampId, const std::string& text);
+    void ShowStatusText(const std::string& text);
     void ShowCountdown(bool on);
     void SetPaused(bool on);
+    void LockKeyStates(int& caps, int& scroll);
     void ReadLockKeys();
     void PollLockKeys();
     void Advance();

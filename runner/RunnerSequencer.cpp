@@ -10,11 +10,20 @@ int CRunnerDlg::KeyState(int virtualKey) {
     return static_cast<int>(m_platform.keyboard.KeyState(virtualKey));  // sign-extended
 }
 
+// A lamp or text already shown is not set again: each costs the system a
+// repaint, and some paths ask for the same status on every tick.
 void CRunnerDlg::SetStatus(int lampId, const std::string& text) {
     IStaticControl& lamp = Window().Static(IdcLamp);
-    if (lampId == m_bmpStopped || lampId == m_bmpWaiting || lampId == m_bmpGo) lamp.SetBitmap(lampId);
-    lamp.Repaint();
+    if ((lampId == m_bmpStopped || lampId == m_bmpWaiting || lampId == m_bmpGo) && lamp.Bitmap() != lampId) {
+        lamp.SetBitmap(lampId);
+        lamp.Repaint();
+    }
+    ShowStatusText(text);
+}
+
+void CRunnerDlg::ShowStatusText(const std::string& text) {
     IStaticControl& status = Window().Static(IdcStatus);
+    if (status.Text() == text) return;
     status.SetText(text);
     status.Repaint();
 }
@@ -64,17 +73,24 @@ void CRunnerDlg::SetPaused(bool on) {
     }
 }
 
+// Both lock keys from one look at the keyboard: polled ten times a second,
+// each look is a call to the system that a countdown pays for.
+void CRunnerDlg::LockKeyStates(int& caps, int& scroll) {
+    const std::vector<short> states = m_platform.keyboard.KeyStates({win::VkCapital, win::VkScroll});
+    caps = states[0];  // sign-extended
+    scroll = states[1];
+}
+
 void CRunnerDlg::ReadLockKeys() {
-    m_nCapsLockState = KeyState(win::VkCapital);
-    m_nScrollLockState = KeyState(win::VkScroll);
+    LockKeyStates(m_nCapsLockState, m_nScrollLockState);
     m_bNoWait = m_nCapsLockState;
     m_bRunNone = m_nScrollLockState;
 }
 
 void CRunnerDlg::PollLockKeys() {
-    const int caps = KeyState(win::VkCapital);
+    int caps = 0, scroll = 0;
+    LockKeyStates(caps, scroll);
     if (caps != m_nCapsLockState) m_nCapsLockState = m_bNoWait = caps;
-    const int scroll = KeyState(win::VkScroll);
     if (scroll != m_nScrollLockState) m_nScrollLockState = m_bRunNone = scroll;
 }
 
@@ -141,9 +157,7 @@ void CRunnerDlg::Countdown() {
     m_timeNow = m_platform.clock.Now();
     if (m_timeNow.second != m_wLastSecond) {
         --m_nRemaining;
-        IStaticControl& status = Window().Static(IdcStatus);
-        status.SetText(IntToString(m_nRemaining));
-        status.Repaint();
+        ShowStatusText(IntToString(m_nRemaining));
         if (m_nRemaining < 1) {
             m_bCounting = false;
             m_nRemaining = 0;

@@ -11,6 +11,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32Platform machine("OrvaneConfig");
     Platform platform = machine.platform();
     CConfigApp app(platform);
-    app.InitInstance([](CDialog& dialog) { return Win32DialogHost(dialog).Run(); });
+    app.InitInstance([&machine](CDialog& dialog) { return RunMainDialog(dialog, machine.messages); });
     return 0;
 }

@@ -36,6 +36,12 @@ short FakeKeyboard::KeyState(int virtualKey) {
     return found == states.end() ? 0 : found->second;
 }
 
+std::vector<short> FakeKeyboard::KeyStates(const std::vector<int>& virtualKeys) {
+    std::vector<short> read;
+    for (int key : virtualKeys) read.push_back(KeyState(key));
+    return read;
+}
+
 bool FakeScreen::WorkArea(Rect& area) {
     if (workAreaFails) return false;
     area = workArea;

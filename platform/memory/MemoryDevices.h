@@ -17,6 +17,7 @@ public:
 class FakeKeyboard : public IKeyboard {
 public:
     short KeyState(int virtualKey) override;
+    std::vector<short> KeyStates(const std::vector<int>& virtualKeys) override;
     void Set(int virtualKey, short state) { states[virtualKey] = state; }
     std::map<int, short> states;
 };

@@ -20,6 +20,15 @@ short Win32Keyboard::KeyState(int virtualKey) {
     return GetKeyState(virtualKey);
 }
 
+std::vector<short> Win32Keyboard::KeyStates(const std::vector<int>& virtualKeys) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    std::vector<short> states;
+    // As GetKeyState gives them: the held bit sign-extended, the toggle bit.
+    for (int key : virtualKeys) states.push_back(static_cast<signed char>(keys[key & 0xFF] & 0x81));
+    return states;
+}
+
 Rect Win32Screen::Desktop() {
     RECT r = {};
     GetWindowRect(GetDesktopWindow(), &r);

@@ -12,6 +12,7 @@ public:
 class Win32Keyboard : public IKeyboard {
 public:
     short KeyState(int virtualKey) override;
+    std::vector<short> KeyStates(const std::vector<int>& virtualKeys) override;
 };
 
 class Win32Screen : public IScreen {

@@ -10,7 +10,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
     Win32Platform machine("Orvane");
     Platform platform = machine.platform();
-    CRunnerApp app(platform, [](CDialog& dialog) { return Win32DialogHost(dialog).Run(); });
+    CRunnerApp app(platform, [&machine](CDialog& dialog) { return RunMainDialog(dialog, machine.messages); });
     app.InitInstance();
     return 0;
 }

@@ -31,6 +31,15 @@ TEST(TextHelpers, NumbersAndCounters) {
     EXPECT_TRUE(IsAllDigits("007"));
 }
 
+TEST(TextHelpers, IntToStringAsPrintfDecimal) {
+    EXPECT_EQ("0", IntToString(0));
+    EXPECT_EQ("7", IntToString(7));
+    EXPECT_EQ("-1", IntToString(-1));
+    EXPECT_EQ("-30", IntToString(-30));
+    EXPECT_EQ("2147483647", IntToString(INT_MAX));
+    EXPECT_EQ("-2147483648", IntToString(INT_MIN));
+}
+
 TEST(TextHelpers, NextUniqueName) {
     const std::pair<const char*, const char*> cases[] = {
         {"Mail", "Mail (2)"},         {"Mail (2)", "Mail (3)"},     {"Mail(9)", "Mail(10)"},
@@ -80,6 +89,11 @@ TEST(SplitCommandLine, RulesInOrder) {
         {"C:\\BIN\\TOOL  /a /b", "C:\\BIN\\TOOL", "/a /b", true},
         {"C:\\MY-APPS\\TOOL", "C:\\MY", "-APPS\\TOOL", true},
         {"C:\\A.DLL x ", "C:\\A.DLL", "x", true},
+        // Blanks before an unquoted program are no part of it (found by fuzzing).
+        {"  C:\\APPS\\TOOL.EXE -q", "C:\\APPS\\TOOL.EXE", "-q", true},
+        {"\tC:\\BIN\\TOOL /a", "C:\\BIN\\TOOL", "/a", true},
+        {" X.EXE", "X.EXE", "", false},
+        {" \t ", "?", "?", false},
     };
     for (const Case& c : cases) {
         std::string program = "?", arguments = "?";

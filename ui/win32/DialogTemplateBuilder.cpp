@@ -15,10 +15,12 @@ public:
     // ANSI text in the system code page, as the wide, NUL-ended text a template holds.
     void Text(const std::string& text) {
         if (!text.empty()) {
+            // A WCHAR is a WORD: the text is converted in place at the end.
             const int count = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-            std::wstring wide(count, L'\0');
-            MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], count);
-            for (wchar_t c : wide) Word(static_cast<WORD>(c));
+            const std::size_t at = m_words.size();
+            m_words.resize(at + static_cast<std::size_t>(count));
+            MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                reinterpret_cast<LPWSTR>(&m_words[at]), count);
         }
         Word(0);
     }

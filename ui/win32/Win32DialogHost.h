@@ -1,13 +1,15 @@
 #pragma once
 // Runs a CDialog modally on real controls: an in-memory template given to
-// DialogBoxIndirectParamA, and a dialog procedure that routes the window's
-// messages to the dialog's handlers.
+// CreateDialogIndirectParamA, a modal loop of our own, and a dialog procedure
+// that routes the window's messages to the dialog's handlers.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
+#include "platform/win32/Win32MessageBoxes.h"
 #include "ui/Dialog.h"
 #include "ui/DialogWindow.h"
 
@@ -25,6 +27,9 @@ public:
 
     // The dialog's result; -1 when the window could not be created.
     int Run();
+    // Told the dialog's window before its WM_INITDIALOG handler runs, and null
+    // when the window is destroyed.
+    void OnWindow(std::function<void(HWND)> listener) { m_windowListener = std::move(listener); }
     HWND Handle() const { return m_hwnd; }
 
     // IDialogWindow
@@ -54,6 +59,7 @@ public:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void RunModalLoop();
     BOOL InitDialog();
     // Runs a handler with the list views' painting held, then paints them
     // once; a box or child dialog opened meanwhile paints them at once.
@@ -76,6 +82,13 @@ private:
     bool m_ended = false;
     bool m_listPaintHeld = false;
     std::vector<int> m_listViewIds;
+    int m_result = 0;
+    bool m_active = false;  // the active window, in front of the others
     std::map<int, std::unique_ptr<IControl>> m_controls;
     std::map<int, HICON> m_icons;
+    std::function<void(HWND)> m_windowListener;
 };
+
+// Runs a program's main dialog with the program's message boxes owned by its
+// window, also while another program is in front.
+int RunMainDialog(CDialog& dialog, Win32MessageBoxes& messages);

@@ -14,6 +14,33 @@ std::string Status(HWND dialog) {
     return WindowText(GetDlgItem(dialog, IdcStatus));
 }
 
+HWND WaitForBox(const RunnerInstall& install, DWORD milliseconds) {
+    return install.WaitForWindow(
+        "#32770", [](HWND hwnd) { return GetDlgItem(hwnd, 0xFFFF) && !GetDlgItem(hwnd, IdcRunList); }, milliseconds);
+}
+
+// Another program's window, put in front of the runner as a person would by
+// clicking it.
+class FrontWindow {
+public:
+    FrontWindow()
+        : m_hwnd(CreateWindowExA(0, "STATIC", "Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300, 300, 200,
+                                 nullptr, nullptr, nullptr, nullptr)) {}
+    ~FrontWindow() { DestroyWindow(m_hwnd); }
+    FrontWindow(const FrontWindow&) = delete;
+    FrontWindow& operator=(const FrontWindow&) = delete;
+
+    bool ComeToFront() {
+        SetForegroundWindow(m_hwnd);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        return GetForegroundWindow() == m_hwnd;
+    }
+
+private:
+    HWND m_hwnd;
+};
+
 
 TEST(RunnerEndToEnd, LaunchesTheItemsInOrderWithTheirWaitsAndClosesItself) {
     RunnerInstall install;
@@ -76,6 +103,95 @@ TEST(RunnerEndToEnd, ButtonsSteerTheRunAndCloseEndsIt) {
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     EXPECT_TRUE(install.WaitForExit(10000));
     EXPECT_TRUE(install.Log().empty());
+}
+
+// The runner's boxes belong to its window even when another program is in
+// front: the window is disabled (its buttons take no clicks) until the answer.
+TEST(RunnerEndToEnd, BoxesHoldTheRunnerWindowWhileAnotherProgramIsInFront) {
+    RunnerInstall install;
+    install.AddItem("Golf", "30");
+    install.AddUnopenable("Hotel", "");
+    install.WriteIni();
+    install.WriteSettings(0, 0, 0);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
+    // Paused, the runner leaves the front to the other program.
+    SendMessageA(GetDlgItem(dialog, IdcPause), BM_CLICK, 0, 0);
+    FrontWindow front;
+    ASSERT_TRUE(WaitUntil([&] { return front.ComeToFront(); }, 5000));
+
+    // A click on Hotel in the run list, as the list box reports it.
+    HWND list = GetDlgItem(dialog, IdcRunList);
+    SendMessageA(list, LB_SETCURSEL, 1, 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IdcRunList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    HWND question = WaitForBox(install, 10000);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MessageText(question),
+              "You selected another program.  Are you sure you want\nto start running the programs starting at that "
+              "point?");
+    EXPECT_EQ(GetWindow(question, GW_OWNER), dialog);
+    EXPECT_FALSE(IsWindowEnabled(dialog));
+
+    // Yes: the run goes on at Hotel, which no program opens.
+    SendMessageA(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+    HWND error = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            front.ComeToFront();
+            error = WaitForBox(install, 0);
+            return error != nullptr;
+        },
+        10000));
+    EXPECT_EQ(MessageText(error), install.dir + "Startup\\Hotel.orvanenone\nThere was an error running this program.");
+    EXPECT_EQ(GetWindow(error, GW_OWNER), dialog);
+    EXPECT_FALSE(IsWindowEnabled(dialog));
+    SendMessageA(GetDlgItem(error, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Status(dialog) == "Stopped"; }, 5000));
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+    EXPECT_TRUE(install.Log().empty());
+}
+
+TEST(RunnerEndToEnd, ComesBackToTheFrontWhileItCountsDown) {
+    RunnerInstall install;
+    install.AddItem("Juliet", "30");
+    install.WriteIni();
+    install.WriteSettings(0, 0, 0);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
+    for (int time = 0; time < 2; ++time) {
+        FrontWindow front;
+        ASSERT_TRUE(WaitUntil([&] { return front.ComeToFront(); }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 3000)) << "time " << time;
+    }
+
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+}
+
+TEST(RunnerEndToEnd, StartedMinimisedStaysMinimised) {
+    RunnerInstall install;
+    install.AddItem("India", "30");
+    install.WriteIni();
+    install.WriteSettings(0, 1, 0);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
+    Sleep(1000);
+    EXPECT_TRUE(IsIconic(dialog));
+    // The person can still open it.
+    ShowWindow(dialog, SW_RESTORE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }, 5000));
+
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
 }
 
 TEST(RunnerEndToEnd, FirstRunMessageAppearsAndTheProgramEnds) {

@@ -22,6 +22,15 @@ void RunnerInstall::AddItem(const std::string& name, const std::string& wait) {
     fields.workingDirectory = Env("ORVANE_BIN");
     links.Save(dir + "Startup\\" + name + ".lnk", fields);
     links.UninitializeCom();
+    AddLine(name, wait);
+}
+
+void RunnerInstall::AddUnopenable(const std::string& name, const std::string& wait) {
+    WriteFileBytes(dir + "Startup\\" + name + ".orvanenone", "");
+    AddLine(name, wait);
+}
+
+void RunnerInstall::AddLine(const std::string& name, const std::string& wait) {
     m_ini += "\"" + name + "\", \"Startup\", \"" + wait + "\"\n";
 }
 

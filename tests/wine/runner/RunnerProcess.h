@@ -16,6 +16,8 @@ public:
 
     // A shortcut Startup\NAME.lnk to the probe, which logs NAME when started.
     void AddItem(const std::string& name, const std::string& wait);
+    // A file Startup\NAME.orvanenone that no program opens: launching it fails.
+    void AddUnopenable(const std::string& name, const std::string& wait);
     void WriteIni();
     // The settings key as the configuration program leaves it.
     void WriteSettings(int placement = 1, int minimized = 0, int closeWhenFinished = 1);
@@ -34,6 +36,8 @@ public:
     std::string dir;  // with its trailing backslash
 
 private:
+    void AddLine(const std::string& name, const std::string& wait);
+
     std::string m_ini;
     std::string m_log;
     ProgramProcess m_process;

@@ -3,6 +3,9 @@
 //   wine_runner_probe.exe NAME LOGFILE
 // Without arguments NAME is the probe's own file title and LOGFILE the
 // environment's ORVANE_PROBE_LOG, so that renamed copies log themselves.
+//   wine_runner_probe.exe /timer
+// Instead shows a bare window with the runner's 1 ms timer and nothing else
+// to do, until it is closed: what such a timer costs by itself.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,9 +22,19 @@ std::string OwnTitle() {
     return name.substr(0, name.rfind('.'));
 }
 
+int BareTimerWindow() {
+    HWND window = CreateWindowExA(0, "STATIC", "Bare timer window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                  nullptr, nullptr, nullptr, nullptr);
+    if (!window || !SetTimer(window, 1, 1, nullptr)) return 1;
+    MSG message;
+    while (IsWindow(window) && GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (__argc == 2 && std::string(__argv[1]) == "/timer") return BareTimerWindow();
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
