@@ -1,7 +1,9 @@
 // Pairing the manager information file with the items, over the memory file
-// system: any file is read without harm, the two programs agree on an item
-// the file names once, and what the configuration writes the runner reads
-// back item by item, duplicate names included.
+// system: any file is read without harm, the two programs give every item
+// the same line, an item no line names gets nothing, the order lists every
+// item once, and what the configuration writes the runner reads back item by
+// item and in the same order, duplicate names included.
+#include <algorithm>
 #include <map>
 
 #include "common/ManagerInfo.h"
@@ -13,62 +15,48 @@ namespace {
 
 const char kIni[] = "C:\\ORVANE\\Orvane.ini";
 
-std::map<std::string, int> Counts(const std::vector<std::string>& names) {
-    std::map<std::string, int> counts;
-    for (const std::string& name : names) ++counts[name];
-    return counts;
+// Both programs' reads of the file for these items.
+void ReadBoth(MemoryWorld& world, const std::vector<std::string>& names, std::vector<PairedItem>& runner,
+              std::vector<PairedItem>& config) {
+    FUZZ_CHECK(ReadWaitTimes(world.files, kIni, names, runner));
+    FUZZ_CHECK(ReadManagerInfoFor(world.files, world.messages, kIni, names, config));
+    FUZZ_CHECK(runner.size() == names.size() && config.size() == names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        FUZZ_CHECK(config[i].fields.name == names[i] && runner[i].line == config[i].line);
+        FUZZ_CHECK(runner[i].fields.wait == config[i].fields.wait && runner[i].fields.source == config[i].fields.source);
+        if (config[i].line < 0) FUZZ_CHECK(config[i].fields.wait.empty() && config[i].fields.source.empty());
+    }
+    // Every item once, and no two items on one line.
+    std::vector<std::size_t> order = ManagerOrder(config);
+    std::sort(order.begin(), order.end());
+    for (std::size_t i = 0; i < order.size(); ++i) FUZZ_CHECK(order[i] == i);
+    std::map<int, int> onLine;
+    for (const PairedItem& item : config)
+        if (item.line >= 0) FUZZ_CHECK(++onLine[item.line] == 1);
 }
 
 // Any bytes as the file, the rows' names as the items.
 void ReadAnyFile(const std::string& bytes, const std::vector<std::string>& names) {
     MemoryWorld world;
     world.files.AddFile(kIni, bytes);
-    std::vector<std::string> waits;
-    FUZZ_CHECK(ReadWaitTimes(world.files, kIni, names, waits));
-    FUZZ_CHECK(waits.size() == names.size());
-    std::vector<ManagerLine> values;
-    FUZZ_CHECK(ReadManagerInfoFor(world.files, world.messages, kIni, names, values));
-    FUZZ_CHECK(values.size() == names.size());
-
-    // The names the file gives, line by line; the text mode's CR LF and
-    // Ctrl+Z are left out of this reading.
-    if (bytes.find_first_of("\r\x1A") != std::string::npos) return;
-    std::vector<std::string> named;
-    const CManagerInfoParser parser;
-    ManagerLine fields;
-    std::string line;
-    for (std::string::size_type at = 0; at < bytes.size();) {
-        const std::string::size_type end = bytes.find('\n', at);
-        line = bytes.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        at = end == std::string::npos ? bytes.size() : end + 1;
-        if (parser.ReadManagerLine(line, fields)) named.push_back(fields.name);
-    }
-    const std::map<std::string, int> items = Counts(names), lines = Counts(named);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        FUZZ_CHECK(values[i].name == names[i]);
-        const auto inFile = lines.find(names[i]);
-        if (inFile == lines.end()) FUZZ_CHECK(waits[i].empty() && values[i].wait.empty() && values[i].source.empty());
-        if (items.at(names[i]) == 1 && inFile != lines.end() && inFile->second == 1)
-            FUZZ_CHECK(waits[i] == values[i].wait);
-    }
+    std::vector<PairedItem> runner, config;
+    ReadBoth(world, names, runner, config);
 }
 
-// The configuration's write, then both reads.
+// The configuration's write, then both reads: each row gets its own line
+// back, and the order is the rows' order.
 void RoundTrip(const std::vector<ManagerLine>& rows) {
     MemoryWorld world;
     world.files.AddDirectory("C:\\ORVANE");
     FUZZ_CHECK(WriteManagerInfo(world.files, world.messages, kIni, rows));
     std::vector<std::string> names;
     for (const ManagerLine& row : rows) names.push_back(row.name);
-    std::vector<std::string> waits;
-    FUZZ_CHECK(ReadWaitTimes(world.files, kIni, names, waits));
-    std::vector<ManagerLine> values;
-    FUZZ_CHECK(ReadManagerInfoFor(world.files, world.messages, kIni, names, values));
-    const std::map<std::string, int> counts = Counts(names);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        FUZZ_CHECK(waits[i] == rows[i].wait);
-        if (counts.at(rows[i].name) == 1) FUZZ_CHECK(values[i].source == rows[i].source && values[i].wait == rows[i].wait);
-    }
+    std::vector<PairedItem> runner, config;
+    ReadBoth(world, names, runner, config);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        FUZZ_CHECK(config[i].fields.source == rows[i].source && config[i].fields.wait == rows[i].wait);
+    const std::vector<std::size_t> order = ManagerOrder(config);
+    for (std::size_t i = 0; i < order.size(); ++i) FUZZ_CHECK(order[i] == i);
 }
 
 }  // namespace
