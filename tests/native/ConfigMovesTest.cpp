@@ -265,6 +265,14 @@ TEST(ConfigMoves, TheWindowsStartupFolderIsTheUsersAsTheShellNamesIt) {
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Clock"}));
     EXPECT_EQ(w.dialog.GetItemPath(IdcStartupList, 0), "C:\\Users\\ann\\Startup\\Clock.lnk");
 
+    // A file of that name is no folder: the Windows directory's.
+    ConfigWorld file;
+    file.AddStartup({"Old"});
+    file.world.files.AddFile("C:\\Users\\ann\\Startup", "a file");
+    file.world.registry.SetString(RegistryRoot::CurrentUser, ShellFolders, "Startup", "C:\\Users\\ann\\Startup");
+    ASSERT_TRUE(file.host.Open());
+    EXPECT_EQ(file.Rows(IdcStartupList), (Names{"Old"}));
+
     // A folder that is not there: the Windows directory's.
     ConfigWorld gone;
     gone.AddStartup({"Old"});
