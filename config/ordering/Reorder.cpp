@@ -95,6 +95,7 @@ bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const s
 
     // Phase 2: back, always, each file this phase 1 placed, by its own
     // record: a search of the Roc directory could miss some.
+    if (!placed.empty()) MarkRocRecordComingBack(files, m_strRocRecord);
     bool allBack = true;
     for (const std::string& name : placed) {
         if (MoveFileConfirmed(files, messages, m_strRocDir + name, directory + name)) continue;

@@ -18,6 +18,15 @@ bool WriteRocRecord(IFileSystem& files, const std::string& recordPath, const std
     return record->Close() && written;
 }
 
+// Appended, so that the folder's line stays whole whenever the program stops;
+// it is written before the first file comes back.
+void MarkRocRecordComingBack(IFileSystem& files, const std::string& recordPath) {
+    if (std::unique_ptr<ITextFile> record = files.OpenText(recordPath, "a")) {
+        record->Write(std::string(kComingBack) + "\n");
+        record->Close();
+    }
+}
+
 void ReportRocLeftovers(IMessageBoxes& messages) {
     messages.Show("Orvane's Roc directory contains files possibly left by a previously\n"
                   "failed session.  You must manually return these files to where they belong.\n"
@@ -34,12 +43,16 @@ void ReportLeftInRoc(IMessageBoxes& messages, const std::string& rocPath, const 
 
 void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, const std::string& recordPath,
                                const std::string& rocDirectory) {
-    std::string directory;
+    std::string directory, phase;
     if (std::unique_ptr<ITextFile> record = files.OpenText(recordPath, "r")) {
         record->ReadLine(directory);
+        record->ReadLine(phase);
         record->Close();
     }
     directory = TrimEnd(directory);
+    // Stopped in the middle of a copy, the copy is cut short: going out, the
+    // folder's file is the whole one; coming back, the Roc file is.
+    const bool comingBack = TrimEnd(phase) == kComingBack;
     std::vector<FileEntry> left;
     if (!files.Search(rocDirectory + "*.*", left)) {
         // Missing, it holds nothing; there but unreadable, it may.
@@ -62,8 +75,10 @@ void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, cons
     for (const FileEntry& entry : left) {
         const std::string home = directory + entry.name;
         FileEntry twin;
-        const bool back = files.Lookup(home, twin) ? files.Remove(entry.path)
-                                                   : MoveFileConfirmed(files, messages, entry.path, home);
+        bool back;
+        if (!files.Lookup(home, twin)) back = MoveFileConfirmed(files, messages, entry.path, home);
+        else if (comingBack) back = files.Copy(entry.path, home, false) && files.Remove(entry.path);
+        else back = files.Remove(entry.path);
         if (back) {
             ++returned;
             continue;

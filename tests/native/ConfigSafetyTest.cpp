@@ -127,7 +127,7 @@ TEST(ConfigSafety, TheReorderBringsBackEveryFileItPlacedEvenWhenTheRocCannotBeSe
 TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {
     ConfigWorld w;
     w.AddManaged({"A"});
-    w.world.files.AddFile("C:\\ORVANE\\Roc\\A.lnk", "link A");  // its twin is already back
+    w.world.files.AddFile("C:\\ORVANE\\Roc\\A.lnk", "");  // cut short on its way out
     w.world.files.AddFile("C:\\ORVANE\\Roc\\B.lnk", "link B");
     w.world.files.AddFile("C:\\ORVANE\\Roc\\C.lnk", "link C");
     w.world.files.AddFile(Record, "C:\\ORVANE\\Startup\\\r\n");
@@ -138,6 +138,17 @@ TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {
     EXPECT_EQ(w.Rows(IdcManagerList), (Names{"A", "B", "C"}));
     EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
     EXPECT_FALSE(w.world.files.Exists(Record));
+
+    EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Startup\\A.lnk"), "link A");
+
+    // Stopped while copying a file back: the Roc file is the whole one.
+    ConfigWorld back;
+    back.world.files.AddFile("C:\\ORVANE\\Startup\\B.lnk", "");  // cut short
+    back.world.files.AddFile("C:\\ORVANE\\Roc\\B.lnk", "link B");
+    back.world.files.AddFile(Record, "C:\\ORVANE\\Startup\\\r\nback\r\n");
+    ASSERT_TRUE(back.host.Open());
+    EXPECT_EQ(back.world.files.Contents("C:\\ORVANE\\Startup\\B.lnk"), "link B");
+    EXPECT_TRUE(back.Entries(ConfigWorld::Roc).empty());
 
     // Without a record nothing is touched, but the user hears of it.
     ConfigWorld unknown;
