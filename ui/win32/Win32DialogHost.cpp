@@ -46,6 +46,13 @@ void Win32DialogHost::RunModalLoop() {
             return;
         }
         if (got < 0) return;
+        // The dialog's own timer goes straight to its handler: neither the
+        // dialog manager nor the dispatcher has anything to do with it, and
+        // a runner ticks a hundred times a second.
+        if (message.message == WM_TIMER && message.hwnd == m_hwnd && message.lParam == 0) {
+            Handle(WM_TIMER, message.wParam, 0);
+            continue;
+        }
         if (!IsDialogMessageA(m_hwnd, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
