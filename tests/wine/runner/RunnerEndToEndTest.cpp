@@ -14,6 +14,18 @@ std::string Status(HWND dialog) {
     return WindowText(GetDlgItem(dialog, IdcStatus));
 }
 
+// Starts the runner at the top left, left open when finished, and waits for
+// its first item's countdown from 30; null when that does not come.
+HWND StartCountingDownFrom30(RunnerInstall& install) {
+    install.WriteIni();
+    install.WriteSettings(0, 0, 0);
+    if (!install.Start()) return nullptr;
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    const bool counting =
+        dialog != nullptr && WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000);
+    return counting ? dialog : nullptr;
+}
+
 HWND WaitForBox(const RunnerInstall& install, DWORD milliseconds) {
     return install.WaitForWindow(
         "#32770", [](HWND hwnd) { return GetDlgItem(hwnd, 0xFFFF) && !GetDlgItem(hwnd, IdcRunList); }, milliseconds);
@@ -86,12 +98,8 @@ TEST(RunnerEndToEnd, ButtonsSteerTheRunAndCloseEndsIt) {
     RunnerInstall install;
     install.AddItem("Delta", "30");
     install.AddItem("Echo", "");
-    install.WriteIni();
-    install.WriteSettings(0, 0, 0);
-    ASSERT_TRUE(install.Start());
-    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    HWND dialog = StartCountingDownFrom30(install);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
 
     SendMessageA(GetDlgItem(dialog, IdcPause), BM_CLICK, 0, 0);
     EXPECT_EQ(Status(dialog), "Paused");
@@ -111,12 +119,8 @@ TEST(RunnerEndToEnd, BoxesHoldTheRunnerWindowWhileAnotherProgramIsInFront) {
     RunnerInstall install;
     install.AddItem("Golf", "30");
     install.AddUnopenable("Hotel", "");
-    install.WriteIni();
-    install.WriteSettings(0, 0, 0);
-    ASSERT_TRUE(install.Start());
-    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    HWND dialog = StartCountingDownFrom30(install);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
     // Paused, the runner leaves the front to the other program.
     SendMessageA(GetDlgItem(dialog, IdcPause), BM_CLICK, 0, 0);
     FrontWindow front;
@@ -159,12 +163,8 @@ TEST(RunnerEndToEnd, BoxesHoldTheRunnerWindowWhileAnotherProgramIsInFront) {
 TEST(RunnerEndToEnd, ComesBackToTheFrontWhileItCountsDown) {
     RunnerInstall install;
     install.AddItem("Juliet", "30");
-    install.WriteIni();
-    install.WriteSettings(0, 0, 0);
-    ASSERT_TRUE(install.Start());
-    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    HWND dialog = StartCountingDownFrom30(install);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
     for (int time = 0; time < 2; ++time) {
         FrontWindow front;
         ASSERT_TRUE(WaitUntil([&] { return front.ComeToFront(); }, 5000));
