@@ -17,10 +17,9 @@ void CConfigDlg::PreTranslateKeyDown(int virtualKey) {
 }
 
 bool CConfigDlg::ManagerDirChanged() {
-    int files = 0;
-    for (const FileEntry& entry : m_platform.files.Find(m_strManagerDir + "*.*"))
-        if (!entry.IsDirectory()) ++files;
-    return files != m_listManager.view->Count();
+    std::vector<FileEntry> files;
+    ReadFolder(m_listManager, files);
+    return static_cast<int>(files.size()) != m_listManager.view->Count();
 }
 
 // Not under an open question, nor over an order the user has not saved yet.
