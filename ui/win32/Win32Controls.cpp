@@ -6,6 +6,12 @@
 
 namespace ui32 {
 
+std::string WindowTextOf(HWND hwnd) {
+    std::string text(GetWindowTextLengthA(hwnd) + 1, '\0');
+    text.resize(GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size())));
+    return text;
+}
+
 void Win32Button::LoadBitmaps(const std::string& base) {
     if (!m_images.Load(base)) return;
     const SIZE size = m_images.Size();

@@ -9,6 +9,9 @@
 
 namespace ui32 {
 
+// A window's text, whole.
+std::string WindowTextOf(HWND hwnd);
+
 // The IControl part, shared by every kind through the template below.
 template <class Interface>
 class Win32Control : public Interface {
@@ -19,11 +22,7 @@ public:
     void Show(bool visible) override { ShowWindow(m_hwnd, visible ? SW_SHOW : SW_HIDE); }
     bool IsVisible() const override { return (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
     void SetText(const std::string& text) override { SetWindowTextA(m_hwnd, text.c_str()); }
-    std::string Text() const override {
-        std::string text(GetWindowTextLengthA(m_hwnd) + 1, '\0');
-        text.resize(GetWindowTextA(m_hwnd, &text[0], static_cast<int>(text.size())));
-        return text;
-    }
+    std::string Text() const override { return WindowTextOf(m_hwnd); }
     void Repaint() override { UpdateWindow(m_hwnd); }
     // Through the dialog, which then also moves its default button's frame.
     void Focus() override { SendMessageA(GetParent(m_hwnd), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hwnd), TRUE); }

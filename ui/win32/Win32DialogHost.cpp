@@ -304,9 +304,7 @@ void Win32DialogHost::MoveTo(int x, int y, int width, int height) {
 }
 
 std::string Win32DialogHost::Caption() const {
-    std::string text(GetWindowTextLengthA(m_hwnd) + 1, '\0');
-    text.resize(GetWindowTextA(m_hwnd, &text[0], static_cast<int>(text.size())));
-    return text;
+    return ui32::WindowTextOf(m_hwnd);
 }
 
 void Win32DialogHost::BringToForeground() {
