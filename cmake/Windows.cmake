@@ -52,7 +52,7 @@ function(orv_program name library)
     add_dependencies(${name} orv_images)
     target_link_libraries(${name} PRIVATE ${library} orv_common)
     if(NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
-        add_test(NAME size_${name} COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${name}> -DLIMIT=${PROGRAM_SIZE_LIMIT}
+        add_test(NAME size_${name}_${CMAKE_SYSTEM_PROCESSOR} COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${name}> -DLIMIT=${PROGRAM_SIZE_LIMIT}
                  -P ${CMAKE_SOURCE_DIR}/cmake/CheckSize.cmake)
     endif()
 endfunction()
