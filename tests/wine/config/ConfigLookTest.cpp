@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "tests/wine/config/ConfigProcess.h"
 
 namespace {
@@ -18,10 +16,8 @@ TEST(ConfigLook, PicturesSitOnTheButtonFaceAndColumnsFitBesideTheScrollBar) {
     ConfigInstall install;
     CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
     for (int i = 0; i < 200; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "Item %03d.txt", i);
-        WriteFileBytes(install.dir + "Startup\\" + name, "x");
-        WriteFileBytes(startup + name, "x");
+        WriteFileBytes(install.dir + "Startup\\" + NumberedItem(i, "txt"), "x");
+        WriteFileBytes(startup + NumberedItem(i, "txt"), "x");
     }
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForDialog();

@@ -15,12 +15,6 @@ namespace {
 constexpr int IdcManagerList = 1012, IdcStartupList = 1013, IdcManagerUp = 1016, IdViewRefresh = 32799;
 constexpr int Items = 500;
 
-std::string Numbered(int i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "Item %03d.txt", i);
-    return name;
-}
-
 // Milliseconds from CreateProcess until the dialog shows both lists filled.
 DWORD StartUp(ConfigInstall& install, int expected) {
     EXPECT_TRUE(install.Start());
@@ -59,9 +53,9 @@ TEST(ConfigMeasure, StartUpRefreshAndSaveWithFiveHundredItemsEachSide) {
     CreateDirectoryA((full.dir + "Startup").c_str(), nullptr);
     std::string ini;
     for (int i = 0; i < Items; ++i) {
-        WriteFileBytes(full.dir + "Startup\\" + Numbered(i), "x");
-        WriteFileBytes(startup + Numbered(i), "x");
-        ini += "\"" + Numbered(i).substr(0, 8) + "\", \"Startup\", \"" + std::to_string(i % 100) + "\"\r\n";
+        WriteFileBytes(full.dir + "Startup\\" + NumberedItem(i, "txt"), "x");
+        WriteFileBytes(startup + NumberedItem(i, "txt"), "x");
+        ini += "\"" + NumberedItem(i, "txt").substr(0, 8) + "\", \"Startup\", \"" + std::to_string(i % 100) + "\"\r\n";
     }
     WriteFileBytes(full.dir + "Orvane.ini", ini);
     const DWORD fullStart = StartUp(full, Items);

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <cstdio>
+
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
@@ -81,6 +83,12 @@ std::string StartupFolder() {
 
 void EmptyDirectory(const std::string& directory) {
     for (const std::string& name : FileNames(directory)) DeleteFileA((directory + name).c_str());
+}
+
+std::string NumberedItem(int number, const char* extension) {
+    char name[48];
+    std::snprintf(name, sizeof name, "Item %03d.%s", number, extension);
+    return name;
 }
 
 int Rows(HWND dialog, int list) {

@@ -54,6 +54,8 @@ std::vector<std::string> FileNames(const std::string& directory);
 // The user's Windows Startup folder, with its trailing backslash; created when missing.
 std::string StartupFolder();
 void EmptyDirectory(const std::string& directory);
+// "Item 007.EXTENSION": many items' file names, in the order of their numbers.
+std::string NumberedItem(int number, const char* extension);
 // Starts the command of the runner's Run value, as Windows does at log-on;
 // true when the runner ended by itself within the time. shown: called with
 // the runner's window once it shows.

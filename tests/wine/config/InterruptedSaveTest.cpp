@@ -29,17 +29,11 @@ bool StartAndAcknowledgeRecovery(ConfigInstall& install, HWND& dialog) {
     return box != nullptr;
 }
 
-std::string Numbered(int i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "Item %03d.txt", i);
-    return name;
-}
-
 TEST(InterruptedSave, EveryFileIsBackAfterAKillAtAnyPoint) {
     ConfigInstall install;
     const std::string manager = install.dir + "Startup\\";
     CreateDirectoryA(manager.c_str(), nullptr);
-    for (int i = 0; i < Items; ++i) WriteFileBytes(manager + Numbered(i), Numbered(i));
+    for (int i = 0; i < Items; ++i) WriteFileBytes(manager + NumberedItem(i, "txt"), NumberedItem(i, "txt"));
 
     int recovered = 0;
     for (DWORD killAfter : {60, 250, 500, 900, 1400, 2500}) {
@@ -68,7 +62,7 @@ TEST(InterruptedSave, EveryFileIsBackAfterAKillAtAnyPoint) {
     const std::vector<std::string> names = FileNames(manager);
     EXPECT_EQ(names.size(), static_cast<size_t>(Items));
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), static_cast<size_t>(Items));
-    for (int i = 0; i < Items; ++i) EXPECT_EQ(ReadFileBytes(manager + Numbered(i)), Numbered(i));
+    for (int i = 0; i < Items; ++i) EXPECT_EQ(ReadFileBytes(manager + NumberedItem(i, "txt")), NumberedItem(i, "txt"));
     EXPECT_TRUE(FileNames(install.dir + "Roc\\").empty());
     EXPECT_GT(recovered, 0) << "no kill fell inside a reorder";
     std::printf("kills that left files in the Roc directory, recovered at the next start: %d of 6\n", recovered);

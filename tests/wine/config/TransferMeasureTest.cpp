@@ -16,18 +16,12 @@ namespace {
 constexpr int IdcAdd = 1008, IdcManagerList = 1012, IdcStartupList = 1013, IdViewRefresh = 32799;
 constexpr int Items = 200;
 
-std::string Numbered(int i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "Item %03d.lnk", i);
-    return name;
-}
-
 // Rounds alternate, so that a busy moment of the machine falls on both.
 TEST(TransferMeasure, AddOfTwoHundredItemsAgainstTheBareCopyAndDelete) {
     const std::string startup = StartupFolder();
     EmptyDirectory(startup);
     const std::string bytes(1500, 'L');  // about a shortcut's size
-    for (int i = 0; i < Items; ++i) WriteFileBytes(startup + Numbered(i), bytes);
+    for (int i = 0; i < Items; ++i) WriteFileBytes(startup + NumberedItem(i, "lnk"), bytes);
 
     ConfigInstall install;
     ASSERT_TRUE(install.Start());
@@ -51,8 +45,8 @@ TEST(TransferMeasure, AddOfTwoHundredItemsAgainstTheBareCopyAndDelete) {
         // The same 200 files carried back by hand.
         const DWORD bareStart = GetTickCount();
         for (int i = 0; i < Items; ++i) {
-            const std::string from = install.dir + "Startup\\" + Numbered(i);
-            CopyFileA(from.c_str(), (startup + Numbered(i)).c_str(), TRUE);
+            const std::string from = install.dir + "Startup\\" + NumberedItem(i, "lnk");
+            CopyFileA(from.c_str(), (startup + NumberedItem(i, "lnk")).c_str(), TRUE);
             DeleteFileA(from.c_str());
         }
         const DWORD bare = GetTickCount() - bareStart;

@@ -4,27 +4,7 @@
 
 namespace {
 
-constexpr int IdcRunList = 1000, IdcPause = 1001, IdcRunNone = 1005, IdcStatus = 1009;
-
-bool IsRunnerDialog(HWND hwnd) {
-    return WindowText(hwnd) == "Orvane" && GetDlgItem(hwnd, IdcRunList) != nullptr;
-}
-
-std::string Status(HWND dialog) {
-    return WindowText(GetDlgItem(dialog, IdcStatus));
-}
-
-// Starts the runner at the top left, left open when finished, and waits for
-// its first item's countdown from 30; null when that does not come.
-HWND StartCountingDownFrom30(RunnerInstall& install) {
-    install.WriteIni();
-    install.WriteSettings(0, 0, 0);
-    if (!install.Start()) return nullptr;
-    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
-    const bool counting =
-        dialog != nullptr && WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000);
-    return counting ? dialog : nullptr;
-}
+constexpr int IdcRunList = 1000, IdcPause = 1001, IdcRunNone = 1005;
 
 HWND WaitForBox(const RunnerInstall& install, DWORD milliseconds) {
     return install.WaitForWindow(
@@ -70,7 +50,7 @@ TEST(RunnerEndToEnd, LaunchesTheItemsInOrderWithTheirWaitsAndClosesItself) {
     std::string seen;
     EXPECT_TRUE(WaitUntil(
         [&] {
-            seen = Status(dialog);
+            seen = RunnerStatus(dialog);
             return seen == "2";
         },
         5000))
@@ -102,10 +82,10 @@ TEST(RunnerEndToEnd, ButtonsSteerTheRunAndCloseEndsIt) {
     ASSERT_NE(dialog, nullptr);
 
     SendMessageA(GetDlgItem(dialog, IdcPause), BM_CLICK, 0, 0);
-    EXPECT_EQ(Status(dialog), "Paused");
+    EXPECT_EQ(RunnerStatus(dialog), "Paused");
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IdcPause)), "Resume");
     SendMessageA(GetDlgItem(dialog, IdcRunNone), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return Status(dialog) == "Stopped"; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return RunnerStatus(dialog) == "Stopped"; }, 5000));
     EXPECT_FALSE(install.WaitForExit(500)) << "the close box is clear: the window stays";
 
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -152,7 +132,7 @@ TEST(RunnerEndToEnd, BoxesHoldTheRunnerWindowWhileAnotherProgramIsInFront) {
     EXPECT_EQ(GetWindow(error, GW_OWNER), dialog);
     EXPECT_FALSE(IsWindowEnabled(dialog));
     SendMessageA(GetDlgItem(error, IDOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return Status(dialog) == "Stopped"; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return RunnerStatus(dialog) == "Stopped"; }, 5000));
     EXPECT_TRUE(IsWindowEnabled(dialog));
 
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -183,7 +163,7 @@ TEST(RunnerEndToEnd, StartedMinimisedStaysMinimised) {
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return Status(dialog) == "30" || Status(dialog) == "29"; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return RunnerStatus(dialog) == "30" || RunnerStatus(dialog) == "29"; }, 5000));
     Sleep(1000);
     EXPECT_TRUE(IsIconic(dialog));
     // The person can still open it.

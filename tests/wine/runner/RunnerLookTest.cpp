@@ -11,10 +11,7 @@ constexpr int IdcLamp = 1006;
 TEST(RunnerLook, TheLampSitsOnTheButtonFace) {
     RunnerInstall install;
     install.AddItem("Golf", "30");
-    install.WriteIni();
-    install.WriteSettings(0, 0, 0);
-    ASSERT_TRUE(install.Start());
-    HWND dialog = install.WaitForWindow("#32770", [](HWND hwnd) { return GetDlgItem(hwnd, IdcLamp) != nullptr; }, 15000);
+    HWND dialog = StartCountingDownFrom30(install);
     ASSERT_NE(dialog, nullptr);
 
     const COLORREF face = GetSysColor(COLOR_BTNFACE);

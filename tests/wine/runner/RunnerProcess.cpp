@@ -6,6 +6,10 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
 
+namespace {
+constexpr int IdcRunList = 1000, IdcStatus = 1009;
+}  // namespace
+
 RunnerInstall::RunnerInstall() {
     dir = FreshFolder("runner");
     CreateDirectoryA((dir + "Startup").c_str(), nullptr);
@@ -80,4 +84,22 @@ HWND RunnerInstall::WaitForWindow(const char* windowClass, const std::function<b
         },
         milliseconds);
     return match;
+}
+
+bool IsRunnerDialog(HWND hwnd) {
+    return WindowText(hwnd) == "Orvane" && GetDlgItem(hwnd, IdcRunList) != nullptr;
+}
+
+std::string RunnerStatus(HWND dialog) {
+    return WindowText(GetDlgItem(dialog, IdcStatus));
+}
+
+HWND StartCountingDownFrom30(RunnerInstall& install) {
+    install.WriteIni();
+    install.WriteSettings(0, 0, 0);
+    if (!install.Start()) return nullptr;
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    const bool counting = dialog != nullptr &&
+                          WaitUntil([&] { return RunnerStatus(dialog) == "30" || RunnerStatus(dialog) == "29"; }, 5000);
+    return counting ? dialog : nullptr;
 }

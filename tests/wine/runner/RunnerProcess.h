@@ -42,3 +42,11 @@ private:
     std::string m_log;
     ProgramProcess m_process;
 };
+
+// The runner's own window: its caption and its run list.
+bool IsRunnerDialog(HWND hwnd);
+// The status text beside the lamp: a countdown's number, "Paused", "Stopped".
+std::string RunnerStatus(HWND dialog);
+// Starts the runner at the top left, left open when finished, and waits for
+// its first item's countdown from 30; null when that does not come.
+HWND StartCountingDownFrom30(RunnerInstall& install);
