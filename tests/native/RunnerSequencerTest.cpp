@@ -22,6 +22,7 @@ protected:
 TEST_F(RunnerSequencer, WaitsZeroThreeZeroThenStoppedAndClosed) {
     Items({{"A", "0"}, {"B", "3"}, {"C", ""}});
     r.Open();
+    EXPECT_EQ(r.host.TimerInterval(1), 1u);  // timer 1, the system's shortest period
     r.host.Tick();
     EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("A")});
     EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 0);
