@@ -13,13 +13,26 @@ namespace {
 
 std::string Field(const std::string& text) { return Trim(RemoveChar(text, '"')); }
 
-// Source and wait from the text that follows the name field: the source up
-// to the next comma (empty when there is none), the wait after the last one.
-void ReadFields(const std::string& rest, std::string& source, std::string& wait) {
+// Source, extras and wait from the text that follows the name field: the
+// source up to the next comma (empty when there is none), the wait after the
+// last one, and each field between them.
+void ReadFields(const std::string& rest, ManagerLine& fields) {
     const std::string afterFirst = rest.substr(rest.find(',') + 1);
     const std::string::size_type second = afterFirst.find(',');
-    source = second == std::string::npos ? "" : Field(afterFirst.substr(0, second));
-    wait = Field(rest.substr(rest.rfind(',') + 1));
+    fields.source = second == std::string::npos ? "" : Field(afterFirst.substr(0, second));
+    const std::string::size_type last = rest.rfind(',');
+    fields.wait = Field(rest.substr(last + 1));
+    fields.extras.clear();
+    if (second == std::string::npos) return;
+    const std::string::size_type middleStart = rest.find(',') + 1 + second + 1;
+    if (middleStart > last) return;
+    const std::string middle = rest.substr(middleStart, last - middleStart);
+    for (std::string::size_type from = 0;;) {
+        const std::string::size_type comma = middle.find(',', from);
+        fields.extras.push_back(Field(middle.substr(from, comma - from)));
+        if (comma == std::string::npos) break;
+        from = comma + 1;
+    }
 }
 
 // A quoted name that holds a comma ('"A, B", "Run", "5"'): the name is the
@@ -50,7 +63,7 @@ bool CManagerInfoParser::ReadManagerLine(const std::string& line, ManagerLine& f
     }
     if (rest.find(',') == std::string::npos) return false;
     fields.name = lineName;
-    ReadFields(rest, fields.source, fields.wait);
+    ReadFields(rest, fields);
     return true;
 }
 
@@ -64,7 +77,26 @@ bool CManagerInfoParser::ParseManagerLine(const std::string& line, const std::st
 }
 
 std::string FormatManagerLine(const ManagerLine& row) {
-    return "\"" + row.name + "\", \"" + row.source + "\", \"" + row.wait + "\"";
+    std::string line = "\"" + row.name + "\", \"" + row.source + "\", \"";
+    for (const std::string& extra : row.extras) line += extra + "\", \"";
+    return line + row.wait + "\"";
+}
+
+const char IdleField[] = "idle";
+
+bool HasExtraField(const ManagerLine& line, const std::string& field) {
+    const std::string wanted = UpperCopy(field);
+    return std::any_of(line.extras.begin(), line.extras.end(),
+                       [&](const std::string& extra) { return UpperCopy(extra) == wanted; });
+}
+
+void SetExtraField(ManagerLine& line, const std::string& field, bool on) {
+    const std::string wanted = UpperCopy(field);
+    auto& extras = line.extras;
+    extras.erase(std::remove_if(extras.begin(), extras.end(),
+                                [&](const std::string& extra) { return UpperCopy(extra) == wanted; }),
+                 extras.end());
+    if (on) extras.push_back(field);
 }
 
 bool ReadManagerLines(IFileSystem& files, const std::string& path, const std::string& mode,

@@ -1,6 +1,9 @@
 #pragma once
 // The manager information file: one line per managed item, each
 // "name", "source", "wait" in double quotes, in the manager list's order.
+// Fields may stand between the source and the wait ("file:Mail.lnk",
+// "idle"): a reader that takes the second field as the source and the last
+// as the wait reads such a line as before.
 #include <string>
 #include <vector>
 
@@ -9,7 +12,17 @@ class IMessageBoxes;
 
 struct ManagerLine {
     std::string name, source, wait;
+    // The fields between the source and the wait, in their order, kept
+    // whole when the line is written again, known to this program or not.
+    std::vector<std::string> extras;
 };
+
+// The field that marks an item to wait for an idle computer after its wait.
+extern const char IdleField[];
+// Whether the line carries the field (compared without regard to case);
+// SetExtraField adds or removes it, keeping every other field in place.
+bool HasExtraField(const ManagerLine& line, const std::string& field);
+void SetExtraField(ManagerLine& line, const std::string& field, bool on);
 
 // The one parser of a line, used by both programs. Stateless.
 class CManagerInfoParser {

@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<std::string> pieces = fuzz::Pieces(fuzz::Text(data, size));
     std::vector<ManagerLine> rows;
     for (std::size_t at = 1; at + 2 < pieces.size() && rows.size() < 32; at += 3)
-        rows.push_back(ManagerLine{pieces[at], pieces[at + 1], pieces[at + 2]});
+        rows.push_back(ManagerLine{pieces[at], pieces[at + 1], pieces[at + 2], {}});
     std::vector<std::string> names;
     for (const ManagerLine& row : rows) names.push_back(row.name);
     ReadAnyFile(pieces[0], names);

@@ -66,11 +66,36 @@ TEST(ParseManagerLine, QuotedNameWithACommaIsMatchedWhole) {
     EXPECT_FALSE(Parse("\"A,B\"", "A,B").matched);
 }
 
+TEST(ParseManagerLine, FieldsBetweenSourceAndWaitAreKeptInOrderAndWrittenBack) {
+    const CManagerInfoParser parser;
+    struct Case {
+        const char* line;
+        std::vector<std::string> extras;
+    } cases[] = {
+        {"\"Mail\", \"Run\", \"7\"", {}},
+        {"\"Mail\", \"Run\", \"file:Mail.lnk\", \"7\"", {"file:Mail.lnk"}},
+        {"\"Mail\", \"Run\", \"file:Mail.lnk\", \"idle\", \"7\"", {"file:Mail.lnk", "idle"}},
+        {"\"A, B\", \"Startup\", \"later-field\", \"\"", {"later-field"}},
+    };
+    for (const Case& c : cases) {
+        ManagerLine fields;
+        ASSERT_TRUE(parser.ReadManagerLine(c.line, fields)) << c.line;
+        EXPECT_EQ(c.extras, fields.extras) << c.line;
+        EXPECT_EQ(c.line, FormatManagerLine(fields));
+    }
+    ManagerLine line{"Mail", "Run", "7", {"file:Mail.lnk", "IDLE"}};
+    EXPECT_TRUE(HasExtraField(line, IdleField));
+    SetExtraField(line, IdleField, false);
+    EXPECT_EQ("\"Mail\", \"Run\", \"file:Mail.lnk\", \"7\"", FormatManagerLine(line));
+    SetExtraField(line, IdleField, true);
+    EXPECT_EQ("\"Mail\", \"Run\", \"file:Mail.lnk\", \"idle\", \"7\"", FormatManagerLine(line));
+}
+
 TEST(ManagerInfoFile, WrittenThenReadByRowName) {
     MemoryWorld world;
     world.files.AddFile(kIni, "old");
     ASSERT_TRUE(WriteManagerInfo(world.files, world.messages, kIni,
-                                 {{"Clock", "Run", ""}, {"Mail, Fast", "Startup", "12"}, {"Clock", "x", "1"}}));
+                                 {{"Clock", "Run", "", {}}, {"Mail, Fast", "Startup", "12", {}}, {"Clock", "x", "1", {}}}));
     EXPECT_EQ("\"Clock\", \"Run\", \"\"\r\n\"Mail, Fast\", \"Startup\", \"12\"\r\n\"Clock\", \"x\", \"1\"\r\n",
               world.files.Contents(kIni));
     EXPECT_EQ(std::vector<std::string>{"Orvane.ini"}, world.files.Names("C:\\ORVANE"));
@@ -129,7 +154,7 @@ TEST(ManagerInfoFile, AFailedSaveIsReportedAndKeepsTheOldFileWhole) {
         MemoryWorld world;
         world.files.AddFile(kIni, "\"A\", \"Run\", \"5\"\r\n");
         c.arrange(world);
-        EXPECT_FALSE(WriteManagerInfo(world.files, world.messages, kIni, {{"B", "", ""}, {"C", "", "2"}})) << c.what;
+        EXPECT_FALSE(WriteManagerInfo(world.files, world.messages, kIni, {{"B", "", "", {}}, {"C", "", "2", {}}})) << c.what;
         EXPECT_EQ("\"A\", \"Run\", \"5\"\r\n", world.files.Contents(kIni)) << c.what;
         EXPECT_FALSE(world.files.Exists(scratch)) << c.what;
         ASSERT_EQ(1u, world.messages.shown.size()) << c.what;
