@@ -1,21 +1,13 @@
 // The four lists: filling them from their places.
-#include <algorithm>
-
 #include "common/ManagerInfo.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
+#include "config/FolderFiles.h"
 
 std::string CConfigDlg::GetItemPath(int listId, int row) const {
     const ItemList* list = ListOf(listId);
     if (list == nullptr || row < 0 || row >= list->Count()) return std::string();
     return list->rows[row].path;
-}
-
-bool CConfigDlg::ReadFolder(const ItemPlace& place, std::vector<FileEntry>& files) {
-    const bool read = m_platform.files.Search(place.path + "*.*", files);
-    files.erase(std::remove_if(files.begin(), files.end(), [](const FileEntry& e) { return e.IsDirectory(); }),
-                files.end());
-    return read;
 }
 
 void CConfigDlg::Fill(ItemList& list) {
@@ -35,7 +27,7 @@ void CConfigDlg::FillFolderList(ItemList& list) {
         // A folder that is not there is just empty; one that is there but
         // cannot be read must not pass for empty.
         FileEntry found;
-        if (!ReadFolder(list.places[place], files) && m_platform.files.Lookup(folder.substr(0, folder.size() - 1), found))
+        if (!ReadFolder(m_platform.files, list.places[place].path, files) && m_platform.files.Lookup(folder.substr(0, folder.size() - 1), found))
             m_platform.messages.Show(list.failure + folder, win::MbIconExclamation);
         for (const FileEntry& entry : files) InsertRow(list, list.Count(), {entry.Title()}, ItemRow{entry.path, place, {}});
     }
@@ -49,7 +41,7 @@ void CConfigDlg::FillManagerList() {
     ListFill fill(*list.view);
     ResetRows(list);
     std::vector<FileEntry> files;
-    m_bManagerUnread = !ReadFolder(list.Home(), files);
+    m_bManagerUnread = !ReadFolder(m_platform.files, list.Home().path, files);
     if (m_bManagerUnread)
         m_platform.messages.Show("The manager directory could not be read:\n" + m_strManagerDir + "\n\n" +
                                      "Its items are not listed, and closing will leave Orvane.ini and the runner's "
