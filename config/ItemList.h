@@ -26,7 +26,8 @@ struct ItemList {
     int id = 0;
     ListKind kind = ListKind::Folder;
     IListView* view = nullptr;
-    // Where the list's items live; new items go to the first.
+    // Where the list's items live; new items go to the first, and only its
+    // order is rewritten.
     std::vector<ItemPlace> places;
     std::vector<ItemRow> rows;  // row i of the view
     int columns = 1;
