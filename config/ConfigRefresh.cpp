@@ -23,9 +23,9 @@ bool CConfigDlg::ManagerDirChanged() {
     return static_cast<int>(files.size()) != m_listManager.view->Count();
 }
 
-// Not under an open question, nor over an order the user has not saved yet.
+// Not under an open question; the refill keeps what is not saved yet.
 void CConfigDlg::OnTimer(unsigned timerId) {
-    if (timerId != m_nRefreshTimer || m_nModalOpen > 0 || m_listManager.orderChanged) return;
+    if (timerId != m_nRefreshTimer || m_nModalOpen > 0) return;
     if (ManagerDirChanged()) {
         FillManagerList();
         Window().KillTimer(m_nRefreshTimer);
