@@ -191,8 +191,7 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     SaveScreenshot(props, "registry-properties");
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
@@ -227,8 +226,7 @@ TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
     EXPECT_EQ(Setting(settings::kPlacement), 0);
     EXPECT_EQ(Setting(settings::kMinimized), 1);
     EXPECT_EQ(Setting(settings::kCloseWhenFinished), 1);
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimised) {
@@ -261,8 +259,7 @@ TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimise
         PostMessageA(editor, WM_CLOSE, 0, 0);
         EXPECT_TRUE(Gone(editor));
     }
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumentationIsThere) {
@@ -297,8 +294,7 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     SaveScreenshot(help, "help-choice");
     Post(help, IDCANCEL);
     ASSERT_TRUE(Gone(help));
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 }  // namespace

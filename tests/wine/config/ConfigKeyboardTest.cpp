@@ -56,8 +56,13 @@ TEST(ConfigKeyboard, QuickClicksOnAnArrowEachMoveAndTheKeysGoOnToTheList) {
     EXPECT_EQ(SelectedRow(dialog, IdcManagerList), 2);
     EXPECT_EQ(KeyboardFocus(dialog), list);
 
-    // A key goes where the focus is: Escape there ends the dialog.
+    // A key goes where the focus is: Escape there asks about the unsaved
+    // order, and No ends the dialog.
     PostMessageA(KeyboardFocus(dialog), WM_KEYDOWN, VK_ESCAPE, 0);
+    HWND box = install.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), "Do you want to save changes before exiting?");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
     EXPECT_TRUE(install.WaitForExit(10000));
 }
 
