@@ -13,7 +13,7 @@ const DialogTemplate& RegeditInfoTemplate() {
         DialogTemplate t;
         t.resourceId = IddRegeditInfo;
         t.caption = "Regedit";
-        // Its owner is minimised: centred on the screen, in front, no system menu.
+        // Centred on its owner, in front, no system menu.
         t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::DsSetForeground | win::WsPopup | win::WsCaption;
         t.cx = 296;
         t.cy = 82;
