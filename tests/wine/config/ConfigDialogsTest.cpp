@@ -13,6 +13,7 @@
 #include "platform/win32/Win32ShellLinks.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 namespace {
 
@@ -128,6 +129,7 @@ TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
     EXPECT_EQ(Text(props, 1018), "Shortcut");
     EXPECT_EQ(Text(props, 1020), "Startup");
     SaveScreenshot(props, "manager-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
 
     SetWindowTextA(GetDlgItem(props, 1021), "100");
     Post(props, IDOK);
@@ -172,6 +174,7 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     EXPECT_EQ(Text(props, 1018), "Shortcut");
     EXPECT_EQ(Text(props, 1019), "Windows Startup directory");
     SaveScreenshot(props, "startup-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
     Post(props, IDCANCEL);
     ASSERT_TRUE(Gone(props));
 
@@ -182,6 +185,7 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     EXPECT_EQ(Text(props, 1019), "Registry's Run Items");
     EXPECT_EQ(Text(props, 1020), "C:\\mail.exe -check");
     SaveScreenshot(props, "registry-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
     PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
@@ -208,6 +212,7 @@ TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
     EXPECT_TRUE(Checked(options, 1027));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(options, 3)));
     SaveScreenshot(options, "options");
+    EXPECT_EQ(TextsThatDoNotFitJoined(options), "");
 
     Click(options, 1024);
     Click(options, 1023);
@@ -245,6 +250,10 @@ TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimise
     EXPECT_TRUE(GetWindowLongA(info, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(IsIconic(dialog));
     SaveScreenshot(info, "regedit-information");
+    EXPECT_EQ(TextsThatDoNotFitJoined(info), "");
+    // The longest key it names, RunServices', fits as well.
+    SetWindowTextA(GetDlgItem(info, 1031), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\RunServices");
+    EXPECT_EQ(TextsThatDoNotFitJoined(info), "");
     Post(info, IDOK);
     ASSERT_TRUE(Gone(info));
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }, 5000));
@@ -270,6 +279,7 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     EXPECT_EQ(Text(about, 1032), "http://www.orvane.example");
     EXPECT_NE(SendDlgItemMessageA(about, 1033, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture is shown";
     SaveScreenshot(about, "about");
+    EXPECT_EQ(TextsThatDoNotFitJoined(about, "MS Sans Serif", 9), "");
     Post(about, IDOK);
     ASSERT_TRUE(Gone(about));
 
@@ -288,6 +298,7 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     HWND help = install.WaitForDialogTitled("Orvane Help");
     ASSERT_NE(help, nullptr);
     SaveScreenshot(help, "help-choice");
+    EXPECT_EQ(TextsThatDoNotFitJoined(help), "");
     Post(help, IDCANCEL);
     ASSERT_TRUE(Gone(help));
     PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);

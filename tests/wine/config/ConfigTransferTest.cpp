@@ -11,6 +11,7 @@
 #include "platform/win32/Win32ShellLinks.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 namespace {
 
@@ -147,6 +148,7 @@ TEST_F(ConfigTransfer, AnUnmarkedShortcutAsksWhereToGoAndNeverReplacesAValueUnas
     ASSERT_TRUE(WaitUntil([&] { return (location = FindWindowA("#32770", "Registry Location")) != nullptr; }, 10000));
     EXPECT_EQ(WindowText(GetDlgItem(location, 1028)), "Plain");
     SaveScreenshot(location, "registry-location");
+    EXPECT_EQ(TextsThatDoNotFitJoined(location), "");
     EXPECT_EQ(SendMessageA(GetDlgItem(location, 1029), BM_GETCHECK, 0, 0), BST_CHECKED);
     SendMessageA(GetDlgItem(location, 1030), BM_CLICK, 0, 0);
     EXPECT_EQ(SendMessageA(GetDlgItem(location, 1029), BM_GETCHECK, 0, 0), BST_UNCHECKED);
