@@ -3,12 +3,13 @@
 // Wine's font widths.
 #include <gtest/gtest.h>
 
+#include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
 #include "tests/wine/support/TextFit.h"
 
-namespace {
+using namespace runner;
 
-constexpr int IdcLamp = 1006, IdcStatus = 1009;
+namespace {
 
 TEST(RunnerLook, TheLampSitsOnTheButtonFace) {
     RunnerInstall install;
