@@ -21,6 +21,7 @@
 #include "config/dialogs/StartupPropIds.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 using namespace config;
 
@@ -135,6 +136,7 @@ TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
     EXPECT_EQ(Text(props, mgrprop::IdcType), "Shortcut");
     EXPECT_EQ(Text(props, mgrprop::IdcSource), "Startup");
     SaveScreenshot(props, "manager-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
 
     SetWindowTextA(GetDlgItem(props, mgrprop::IdcWait), "100");
     Post(props, IDOK);
@@ -179,6 +181,7 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     EXPECT_EQ(Text(props, startupprop::IdcType), "Shortcut");
     EXPECT_EQ(Text(props, startupprop::IdcLocation), "Windows Startup directory");
     SaveScreenshot(props, "startup-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
     Post(props, IDCANCEL);
     ASSERT_TRUE(Gone(props));
 
@@ -189,6 +192,7 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     EXPECT_EQ(Text(props, 1019), "Registry's Run Items");
     EXPECT_EQ(Text(props, regprop::IdcCommandLine), "C:\\mail.exe -check");
     SaveScreenshot(props, "registry-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
     ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
@@ -214,6 +218,7 @@ TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
     EXPECT_TRUE(Checked(options, options::IdcClose));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(options, 3)));
     SaveScreenshot(options, "options");
+    EXPECT_EQ(TextsThatDoNotFitJoined(options), "");
 
     Click(options, options::IdcTopLeft);
     Click(options, options::IdcMinimized);
@@ -250,6 +255,10 @@ TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimise
     EXPECT_TRUE(GetWindowLongA(info, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(IsIconic(dialog));
     SaveScreenshot(info, "regedit-information");
+    EXPECT_EQ(TextsThatDoNotFitJoined(info), "");
+    // The longest key it names, RunServices', fits as well.
+    SetWindowTextA(GetDlgItem(info, 1031), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\RunServices");
+    EXPECT_EQ(TextsThatDoNotFitJoined(info), "");
     Post(info, IDOK);
     ASSERT_TRUE(Gone(info));
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }, 5000));
@@ -274,6 +283,7 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     EXPECT_EQ(Text(about, about::IdcWebSite), "http://www.orvane.example");
     EXPECT_NE(SendDlgItemMessageA(about, about::IdcPicture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture is shown";
     SaveScreenshot(about, "about");
+    EXPECT_EQ(TextsThatDoNotFitJoined(about, "MS Sans Serif", 9), "");
     Post(about, IDOK);
     ASSERT_TRUE(Gone(about));
 
@@ -292,6 +302,7 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     HWND help = install.WaitForDialogTitled("Orvane Help");
     ASSERT_NE(help, nullptr);
     SaveScreenshot(help, "help-choice");
+    EXPECT_EQ(TextsThatDoNotFitJoined(help), "");
     Post(help, IDCANCEL);
     ASSERT_TRUE(Gone(help));
     ASSERT_TRUE(EscapeWithoutSaving(install, dialog));

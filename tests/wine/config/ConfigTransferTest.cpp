@@ -13,6 +13,7 @@
 #include "config/dialogs/RegLocationIds.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 using namespace config;
 
@@ -147,6 +148,7 @@ TEST_F(ConfigTransfer, AnUnmarkedShortcutAsksWhereToGoAndNeverReplacesAValueUnas
     ASSERT_TRUE(WaitUntil([&] { return (location = FindWindowA("#32770", "Registry Location")) != nullptr; }, 10000));
     EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(location, reglocation::IdcItemName)) == "Plain"; }, 5000));
     SaveScreenshot(location, "registry-location");
+    EXPECT_EQ(TextsThatDoNotFitJoined(location), "");
     EXPECT_EQ(SendMessageA(GetDlgItem(location, reglocation::IdcRadioRun), BM_GETCHECK, 0, 0), BST_CHECKED);
     SendMessageA(GetDlgItem(location, reglocation::IdcRadioRunServices), BM_CLICK, 0, 0);
     EXPECT_EQ(SendMessageA(GetDlgItem(location, reglocation::IdcRadioRun), BM_GETCHECK, 0, 0), BST_UNCHECKED);
