@@ -13,6 +13,7 @@
 #include "config/dialogs/TypeText.h"
 #include "config/dialogs/WebSite.h"
 #include "tests/native/ConfigWorld.h"
+#include "tests/native/Conservation.h"
 
 using namespace config;
 
@@ -92,6 +93,25 @@ TEST(ConfigDialogs, TheManagerDialogShowsTheRowAndAcceptsOnlyAWaitFrom0To99) {
         EXPECT_EQ(w.List(IdcManagerList).ItemText(0, 2), "") << none;
     }
     EXPECT_TRUE(w.CloseAsksToSave());
+}
+
+TEST(ConfigDialogs, TheManagerDialogSaysWhatTheItemRuns) {
+    ConfigWorld w;
+    AddShortcut(w, "C:\\ORVANE\\Startup\\Tool.lnk", "C:\\Program Files\\Tool\\tool.exe", "-quiet -now");
+    w.world.files.AddFile("C:\\ORVANE\\Startup\\Setup.exe");
+    w.AddManaged({"Broken"});  // not a shortcut inside
+    ASSERT_TRUE(w.host.Open());
+    std::vector<std::string> runs;
+    for (int row = 0; row < 3; ++row) {
+        w.host.ScriptChild([&](HeadlessDialogHost& d) {
+            runs.push_back(TextOf(d, mgrprop::IdcProgram) + " | " + TextOf(d, mgrprop::IdcArguments));
+            EXPECT_NE(EditOf(d, mgrprop::IdcProgram).Template().style & win::EsReadOnly, 0u);
+            d.Click(win::IdCancel);
+        });
+        w.host.DoubleClickRow(IdcManagerList, row);
+    }
+    EXPECT_EQ(runs, (Names{"C:\\Program Files\\Tool\\tool.exe | -quiet -now", "This item itself | ",
+                           "(The shortcut could not be read.) | "}));
 }
 
 TEST(ConfigDialogs, CancelChangesNothingAndTwoSelectedRowsOpenNoDialog) {

@@ -234,7 +234,14 @@ TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
     ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
-TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimised) {
+// Whether upper lies above lower in the windows' Z order.
+bool Above(HWND upper, HWND lower) {
+    for (HWND below = GetWindow(upper, GW_HWNDNEXT); below != nullptr; below = GetWindow(below, GW_HWNDNEXT))
+        if (below == lower) return true;
+    return false;
+}
+
+TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyInFrontOfTheEditor) {
     ConfigInstall install;
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForDialog();
@@ -253,18 +260,21 @@ TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimise
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(Text(info, regeditinfo::IdcKeyPath), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
     EXPECT_TRUE(GetWindowLongA(info, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(IsIconic(dialog));
+    EXPECT_FALSE(IsIconic(dialog)) << "minimised, it would hide the note it owns";
+    HWND editor = nullptr;
+    if (WaitUntil([&] { return (editor = FindWindowA("RegEdit_RegEdit", nullptr)) != nullptr && IsWindowVisible(editor); }, 5000)) {
+        EXPECT_TRUE(IsWindowVisible(info));
+        EXPECT_TRUE(Above(info, editor)) << "the note lies in front of the editor it names the key for";
+    }
     SaveScreenshot(info, "regedit-information");
     EXPECT_EQ(TextsThatDoNotFitJoined(info), "");
     // The longest key it names, RunServices', fits as well.
-    SetWindowTextA(GetDlgItem(info, 1031), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\RunServices");
+    SetWindowTextA(GetDlgItem(info, regeditinfo::IdcKeyPath), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\RunServices");
     EXPECT_EQ(TextsThatDoNotFitJoined(info), "");
     Post(info, IDOK);
     ASSERT_TRUE(Gone(info));
-    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }, 5000));
     // The registry editor it started is closed again.
-    HWND editor = nullptr;
-    if (WaitUntil([&] { return (editor = FindWindowA("RegEdit_RegEdit", nullptr)) != nullptr; }, 5000)) {
+    if (editor != nullptr) {
         PostMessageA(editor, WM_CLOSE, 0, 0);
         EXPECT_TRUE(Gone(editor));
     }
