@@ -67,3 +67,50 @@ TEST(ConfigKeyboard, QuickClicksOnAnArrowEachMoveAndTheKeysGoOnToTheList) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every control Tab reaches from the manager list, until it comes back there.
+std::vector<int> TabRound(HWND dialog) {
+    std::vector<int> reached;
+    HWND start = KeyboardFocus(dialog);
+    for (int step = 0; step < 30; ++step) {
+        HWND from = KeyboardFocus(dialog);
+        PostMessageA(from, WM_KEYDOWN, VK_TAB, 0);
+        if (!WaitUntil([&] { return KeyboardFocus(dialog) != from; }, 2000)) break;
+        if (KeyboardFocus(dialog) == start) break;
+        reached.push_back(GetDlgCtrlID(KeyboardFocus(dialog)));
+    }
+    return reached;
+}
+
+TEST(ConfigKeyboard, TabReachesEveryControlInReadingOrderAndEnterOnARowOpensIt) {
+    EmptyDirectory(StartupFolder());
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    for (const char* name : {"1 Alpha", "2 Bravo"}) WriteFileBytes(install.dir + "Startup\\" + name + ".txt", name);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    HWND list = GetDlgItem(dialog, IdcManagerList);
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+    ASSERT_TRUE(WaitUntil([&] { return KeyboardFocus(dialog) == list; }, 2000));
+    SelectLastRow(dialog, IdcManagerList);  // Up is enabled, Down is not; the Windows Startup list is empty
+
+    EXPECT_EQ(TabRound(dialog), (std::vector<int>{IdcAdd, IdcRemove, IdcStartupList, IdcRegistryAdd, IdcRegistryRemove,
+                                                  IdcBasic, IdcRunList, IdcRunServicesList, IdcCloseAdvanced,
+                                                  IdcManagerUp}));
+
+    // Enter on the selected row shows its properties, not the default button's Close.
+    ASSERT_TRUE(WaitUntil([&] { return KeyboardFocus(dialog) == list; }, 2000));
+    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    HWND properties = install.WaitForDialogEndingWith(" Properties", 10000);
+    ASSERT_NE(properties, nullptr);
+    EXPECT_TRUE(install.Running());
+    PostMessageA(properties, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(properties); }, 5000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
+}
+
+}  // namespace
