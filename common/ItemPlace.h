@@ -19,6 +19,9 @@ struct ItemPlace {
     // The runner's own start-up value lives here: it is not listed, and no
     // item may take its name.
     bool holdsRunner = false;
+    // Where the item lives, in a word or two, beside its row when the list
+    // has more than one place.
+    std::string mark;
 
     bool IsRegistry() const { return kind == PlaceKind::RegistryKey; }
 };
@@ -26,4 +29,14 @@ struct ItemPlace {
 // The root as the registry editor names it.
 inline const char* RootName(RegistryRoot root) {
     return root == RegistryRoot::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
+}
+
+// The key as the registry editor shows it: the 32-bit view's keys lie under
+// Software\Wow6432Node.
+inline std::string ShownKeyPath(const ItemPlace& place) {
+    std::string path = place.path;
+    const std::string software = "Software\\";
+    if (place.root == RegistryRoot::LocalMachine32 && path.compare(0, software.size(), software) == 0)
+        path.insert(software.size(), "Wow6432Node\\");
+    return std::string(RootName(place.root)) + "\\" + path;
 }

@@ -85,11 +85,21 @@ void CConfigDlg::FillManagerList() {
 void CConfigDlg::FillRegistryList(ItemList& list) {
     ListFill fill(*list.view);
     ResetRows(list);
+    // The list says once that it is not whole, however many of its keys failed.
+    bool told = false;
+    const auto tell = [&] {
+        if (!told) m_platform.messages.Show(list.failure, win::MbOk);
+        told = true;
+    };
     for (std::size_t place = 0; place < list.places.size(); ++place) {
         const ItemPlace& where = list.places[place];
-        std::unique_ptr<IRegistryKey> key = m_platform.registry.Create(where.root, where.path);
+        // Read access is all a listing needs, and all a user without
+        // administrator rights gets to the machine's keys; a missing key is
+        // made, as it always was.
+        std::unique_ptr<IRegistryKey> key = m_platform.registry.Open(where.root, where.path, RegistryAccess::Read);
+        if (!key) key = m_platform.registry.Create(where.root, where.path);
         if (!key) {
-            m_platform.messages.Show(list.failure, win::MbOk);
+            tell();
             continue;
         }
         // Names and data are read whole, however long: a long command line is
@@ -100,7 +110,7 @@ void CConfigDlg::FillRegistryList(ItemList& list) {
             if (found == RegistryEnum::NoMoreItems) break;
             // Any other error stays at every later index too: the list would never end.
             if (found == RegistryEnum::Failed) {
-                m_platform.messages.Show(list.failure, win::MbOk);
+                tell();
                 break;
             }
             if (value.type != win::RegSz) continue;

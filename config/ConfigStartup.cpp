@@ -65,22 +65,35 @@ bool CConfigDlg::OnInitDialog() {
 }
 
 void CConfigDlg::SetUpLists() {
+    using K = PlaceKind;
+    using R = RegistryRoot;
     m_listManager.kind = ListKind::Manager;
-    m_listManager.places = {ItemPlace{PlaceKind::Folder, m_strManagerDir, RegistryRoot::LocalMachine, "", ""}};
+    m_listManager.places = {ItemPlace{K::Folder, m_strManagerDir, R::LocalMachine, "", "", false, ""}};
     m_listManager.columns = 3;
+    // The Source texts of the first places are those Orvane.ini has always
+    // held; each newer place has a text of its own.
     m_listStartup.kind = ListKind::Folder;
-    m_listStartup.places = {ItemPlace{PlaceKind::Folder, m_strStartupFolder, RegistryRoot::LocalMachine, "Startup", ""}};
+    m_listStartup.places = {ItemPlace{K::Folder, m_strStartupFolder, R::LocalMachine, "Startup", "", false, "User"}};
+    const std::string common = CommonStartupFolder(m_platform.registry, m_platform.files, m_strStartupFolder);
+    if (!common.empty())
+        m_listStartup.places.push_back(ItemPlace{K::Folder, common, R::LocalMachine, "AllStartup", "", false, "All users"});
     m_listStartup.failure = "The Windows Startup folder could not be read:\n";
     m_listStartup.reportsNameOrder = true;
     m_listStartup.arrowsAlwaysReorder = true;
     m_listRun.kind = ListKind::RegistryKey;
-    m_listRun.places = {ItemPlace{PlaceKind::RegistryKey, settings::kRunKey, RegistryRoot::LocalMachine, "Run", "Run"}};
+    m_listRun.places = {ItemPlace{K::RegistryKey, settings::kRunKey, R::LocalMachine, "Run", "Run", true, "Machine"},
+                        ItemPlace{K::RegistryKey, settings::kRunKey, R::CurrentUser, "UserRun", "Run", false, "User"}};
+    if (m_platform.registry.HasSeparate32BitView())
+        m_listRun.places.push_back(ItemPlace{K::RegistryKey, settings::kRunKey, R::LocalMachine32, "Run32", "Run", false, "32-bit"});
     m_listRun.failure = "Error reading \"Registry Run\" Values.";
-    m_listRun.places[0].holdsRunner = true;
     m_listRunServices.kind = ListKind::RegistryKey;
-    m_listRunServices.places = {ItemPlace{PlaceKind::RegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices",
-                                          RegistryRoot::LocalMachine, "Services", "RunServices"}};
+    m_listRunServices.places = {ItemPlace{K::RegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices",
+                                          R::LocalMachine, "Services", "RunServices", false, ""}};
     m_listRunServices.failure = "Error reading \"Registry RunServices\" Values.";
+    for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
+        list->marksPlaces = list->places.size() > 1;
+        list->columns = list->marksPlaces ? 2 : 1;
+    }
 }
 
 void CConfigDlg::SetUpColumns() {
@@ -92,7 +105,10 @@ void CConfigDlg::SetUpColumns() {
     manager.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
     FillManagerList();
     for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
-        list->view->InsertColumn(0, "Name", listWidth - 21);
+        // A list of several places says beside each row where it lives.
+        const int whereWidth = list->marksPlaces ? (listWidth - 21) / 4 : 0;
+        list->view->InsertColumn(0, "Name", listWidth - 21 - whereWidth);
+        if (list->marksPlaces) list->view->InsertColumn(1, "Where", whereWidth);
         Fill(*list);
     }
 }

@@ -15,7 +15,8 @@ std::string TitleOf(const std::string& path) {
 
 }  // namespace
 
-int InsertRow(ItemList& list, int index, const std::vector<std::string>& texts, ItemRow row) {
+int InsertRow(ItemList& list, int index, std::vector<std::string> texts, ItemRow row) {
+    if (list.marksPlaces) texts = {texts.empty() ? std::string() : texts[0], list.places[row.place].mark};
     const int at = list.view->InsertItem(index, texts.empty() ? std::string() : texts[0]);
     if (at < 0) return at;
     for (std::size_t column = 1; column < texts.size(); ++column)

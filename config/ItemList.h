@@ -33,6 +33,8 @@ struct ItemList {
     std::vector<ItemPlace> places;
     std::vector<ItemRow> rows;  // row i of the view
     int columns = 1;
+    // Column 1 shows the mark of each row's place.
+    bool marksPlaces = false;
     // Shown when the place is there but cannot be read.
     std::string failure;
     // Tell the user when the drive keeps its own order instead of the rows'.
@@ -53,8 +55,9 @@ struct ItemList {
 
 // A row and its record together: the record goes where the row went, and
 // only when the row could be inserted. texts are the columns from the
-// first. The new row's index, or negative.
-int InsertRow(ItemList& list, int index, const std::vector<std::string>& texts, ItemRow row);
+// first; a list that marks its places gets the mark of the row's place. The
+// new row's index, or negative.
+int InsertRow(ItemList& list, int index, std::vector<std::string> texts, ItemRow row);
 void DeleteRow(ItemList& list, int row);
 // The rows of a place's file or value that a move has just replaced:
 // registry rows are known by their value's name, folder rows by their file.

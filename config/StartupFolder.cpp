@@ -1,5 +1,7 @@
 #include "config/StartupFolder.h"
 
+#include "common/TextHelpers.h"
+
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 
@@ -9,10 +11,10 @@ const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Expl
 
 // Profiles give each user a Startup folder of his own; only systems without
 // them still use the one under the Windows directory.
-std::string ShellStartupFolder(IRegistry& registry, IFileSystem& files) {
-    const std::unique_ptr<IRegistryKey> key = registry.Open(RegistryRoot::CurrentUser, kShellFolders, RegistryAccess::Read);
+std::string ShellStartupFolder(IRegistry& registry, IFileSystem& files, RegistryRoot root, const char* valueName) {
+    const std::unique_ptr<IRegistryKey> key = registry.Open(root, kShellFolders, RegistryAccess::Read);
     RegistryValue value;
-    if (!key || !key->Query("Startup", value)) return std::string();
+    if (!key || !key->Query(valueName, value)) return std::string();
     if (value.type != win::RegSz) return std::string();
     std::string folder = value.Text();
     while (!folder.empty() && folder.back() == '\\') folder.pop_back();
@@ -24,9 +26,15 @@ std::string ShellStartupFolder(IRegistry& registry, IFileSystem& files) {
 }  // namespace
 
 std::string UserStartupFolder(IRegistry& registry, IFileSystem& files) {
-    const std::string shell = ShellStartupFolder(registry, files);
+    const std::string shell = ShellStartupFolder(registry, files, RegistryRoot::CurrentUser, "Startup");
     if (!shell.empty()) return shell;
     std::string windows = files.WindowsDirectory();
     if (windows.empty() || windows.back() != '\\') windows += '\\';
     return windows + "Start Menu\\Programs\\Startup\\";
+}
+
+std::string CommonStartupFolder(IRegistry& registry, IFileSystem& files, const std::string& userFolder) {
+    const std::string common = ShellStartupFolder(registry, files, RegistryRoot::LocalMachine, "Common Startup");
+    // Without profiles the shell may name the one folder twice.
+    return UpperCopy(common) == UpperCopy(userFolder) ? std::string() : common;
 }

@@ -4,7 +4,10 @@
 #include <memory>
 #include <string>
 
-enum class RegistryRoot { CurrentUser, LocalMachine };
+// LocalMachine32 is the machine's keys as 32-bit programs see them on 64-bit
+// Windows (the registry's 32-bit view: Software\Wow6432Node); where there is
+// no separate view it is the machine's own.
+enum class RegistryRoot { CurrentUser, LocalMachine, LocalMachine32 };
 enum class RegistryAccess { Read, All };
 
 struct RegistryValue {
@@ -43,4 +46,8 @@ public:
     virtual std::unique_ptr<IRegistryKey> Open(RegistryRoot root, const std::string& path, RegistryAccess access) = 0;
     // RegCreateKeyExA with KEY_ALL_ACCESS: creates missing keys along the path.
     virtual std::unique_ptr<IRegistryKey> Create(RegistryRoot root, const std::string& path) = 0;
+    // True when LocalMachine32 is another view than LocalMachine: a 64-bit
+    // program on 64-bit Windows. A 32-bit program sees the 32-bit view as
+    // the machine's own, and 32-bit Windows has no other view.
+    virtual bool HasSeparate32BitView() const = 0;
 };

@@ -34,7 +34,7 @@ void CConfigDlg::OnExplore() {
         m_platform.messages.Show(ShellError(result) + "There was an error starting Regedit",
                                  win::MbOk | win::MbIconExclamation);
     CRegeditInfoDlg info;
-    info.m_strKeyPath = std::string(RootName(place.root)) + "\\" + place.path;
+    info.m_strKeyPath = ShownKeyPath(place);
     // The main window stays as it is: minimised, it would hide the note it
     // owns and could not be restored while the note is open.
     RunChild(info);

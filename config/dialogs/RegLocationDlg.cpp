@@ -18,7 +18,7 @@ const DialogTemplate& RegLocationTemplate() {
         // The text has room for a fourth line, where a wider font wraps its
         // second.
         t.cx = 200;
-        t.cy = 110;
+        t.cy = 120;
         t.controls = {
             {IdcItemName, ui::StaticClass, "", win::SsLeft, 10, 5, 180, 10},
             {ui::IdStatic, ui::StaticClass,
@@ -27,8 +27,10 @@ const DialogTemplate& RegLocationTemplate() {
              win::SsLeft, 10, 16, 180, 33},
             {IdcRadioRun, ui::ButtonClass, "Run", win::BsAutoRadioButton | win::WsGroup | win::WsTabStop, 25, 58, 30, 10},
             {IdcRadioRunServices, ui::ButtonClass, "RunServices", win::BsAutoRadioButton, 25, 68, 60, 10},
-            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 89, 90, 50, 14},
-            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 144, 90, 50, 14},
+            // The user's own key needs no administrator rights.
+            {IdcRadioUserRun, ui::ButtonClass, "Run of this user only", win::BsAutoRadioButton, 25, 78, 110, 10},
+            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 89, 100, 50, 14},
+            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 144, 100, 50, 14},
         };
         return t;
     }();
@@ -43,6 +45,7 @@ void CRegLocationDlg::DoDataExchange() {
     m_staticItemName = &Window().Static(IdcItemName);
     m_radioRun = &Window().Button(IdcRadioRun);
     m_radioRunServices = &Window().Button(IdcRadioRunServices);
+    m_radioUserRun = &Window().Button(IdcRadioUserRun);
 }
 
 bool CRegLocationDlg::OnInitDialog() {
@@ -55,5 +58,6 @@ bool CRegLocationDlg::OnInitDialog() {
 void CRegLocationDlg::OnOK() {
     m_bRunChecked = m_radioRun->Check() != 0;
     m_bRunServicesChecked = m_radioRunServices->Check() != 0;
+    m_bUserRunChecked = m_radioUserRun->Check() != 0;
     EndDialog(win::IdOk);
 }

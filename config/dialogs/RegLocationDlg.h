@@ -17,6 +17,7 @@ public:
     // Out, on OK.
     bool m_bRunChecked = false;
     bool m_bRunServicesChecked = false;
+    bool m_bUserRunChecked = false;  // the user's own Run key
 
 private:
     void DoDataExchange();
@@ -24,4 +25,5 @@ private:
     IStaticControl* m_staticItemName = nullptr;
     IButton* m_radioRun = nullptr;
     IButton* m_radioRunServices = nullptr;
+    IButton* m_radioUserRun = nullptr;
 };

@@ -7,5 +7,6 @@ constexpr int IddRegLocation = 165;
 constexpr int IdcItemName = 1028;
 constexpr int IdcRadioRun = 1029;
 constexpr int IdcRadioRunServices = 1030;
+constexpr int IdcRadioUserRun = 1031;
 
 }  // namespace reglocation

@@ -46,6 +46,7 @@ ItemList* CConfigDlg::RegistryListFor(int row, std::size_t& place) {
     CRegLocationDlg location;
     location.m_strItemName = RowTitle(m_listManager, row);
     if (RunChild(location) != win::IdOk) return nullptr;
+    if (location.m_bUserRunChecked) return ListForSource("UserRun", place);
     place = 0;
     return location.m_bRunServicesChecked ? &m_listRunServices : &m_listRun;
 }

@@ -22,6 +22,22 @@ bool LookUpValue(IRegistry& registry, const ItemPlace& place, const std::string&
     return key != nullptr;
 }
 
+// Windows lets only administrators change the machine's keys on NT: a key
+// that can be read but not opened for writing was refused. Says so in words
+// the user can act on, and true; nothing is to move then.
+bool WritingRefused(Platform& platform, const ItemPlace& place, const std::string& name) {
+    if (platform.registry.Open(place.root, place.path, RegistryAccess::All)) return false;
+    if (!platform.registry.Open(place.root, place.path, RegistryAccess::Read)) return false;
+    std::string text = name + "\n\nWindows did not allow Orvane to change this key:\n" + ShownKeyPath(place);
+    if (place.root != RegistryRoot::CurrentUser)
+        text += "\n\nThe keys of the whole computer can only be changed by an administrator.  Start "
+                "OrvaneConfig as an administrator, or use the Run key of this user only, which needs no such "
+                "rights.";
+    text += "\n\nNothing was moved.";
+    Warn(platform, text);
+    return true;
+}
+
 }  // namespace
 
 std::string RegistryCommandLine(const std::string& target, const std::string& arguments) {
@@ -33,6 +49,7 @@ bool TakeRegistryValue(Platform& platform, const ItemPlace& from, const std::str
                        const std::string& commandLine) {
     if (NamesSystray(commandLine) && !ConfirmSystrayMove(platform.messages)) return false;
     const std::string valueName = name;
+    if (WritingRefused(platform, from, valueName)) return false;
     if (!CreateShortcutFromCommandLine(platform.files, platform.links, platform.messages, name, commandLine, directory)) {
         Warn(platform, valueName + "\n\nThere was an error creating this shortcut in this directory\n" + directory);
         return false;
@@ -73,6 +90,7 @@ RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, 
         Warn(platform, writeFailed);
         return RegistryMove::NotMoved;
     }
+    if (WritingRefused(platform, to, name)) return RegistryMove::NotMoved;
     if (replaced && platform.messages.Show(name + "\n\nA registry value of this name already exists in the " + to.keyName +
                                                " list.\nReplace it?",
                                            win::MbYesNo | win::MbIconQuestion) != win::IdYes)
@@ -90,6 +108,7 @@ RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, 
 }
 
 bool DeleteRegistryItem(Platform& platform, const ItemPlace& place, const std::string& name) {
+    if (WritingRefused(platform, place, name)) return false;
     if (DeleteRegistryValue(platform.registry, place.root, place.path, name)) return true;
     Warn(platform, name + "\nThis registry key could not be deleted.");
     return false;

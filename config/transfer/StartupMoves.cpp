@@ -17,12 +17,15 @@ void CConfigDlg::OnRemove() {
 void CConfigDlg::MoveSelectedFiles(ItemList& from, ItemList& to) {
     ForEachSelectedRow(*from.view, [&](int row) {
         const std::string source = from.CarriesSource() ? from.view->ItemText(row, 1) : std::string();
+        // A manager item goes back to the folder it came from.
+        std::size_t place = 0;
+        if (ListForSource(source, place) != &to) place = 0;
         std::string destination;
-        if (!MoveItemToFolder(m_platform, from.rows[row].path, source, to.Home().path, destination)) return false;
+        if (!MoveItemToFolder(m_platform, from.rows[row].path, source, to.places[place].path, destination)) return false;
         std::vector<std::string> texts{RowTitle(from, row)};
         // The manager records where the item came from.
         if (to.CarriesSource()) texts.push_back(from.PlaceOf(row).sourceTag);
-        HandOver(from, row, to, 0, destination, texts);
+        HandOver(from, row, to, place, destination, texts);
         return true;
     });
 }

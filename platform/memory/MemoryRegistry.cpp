@@ -92,9 +92,20 @@ MemoryRegistry::MemoryRegistry(Faults& faults)
 
 MemoryRegistry::~MemoryRegistry() = default;
 
+MemoryRegistry::Key* MemoryRegistry::RootOf(RegistryRoot root) const {
+    return root == RegistryRoot::CurrentUser ? m_currentUser.get() : m_localMachine.get();
+}
+
+std::vector<std::string> MemoryRegistry::PartsOf(RegistryRoot root, const std::string& path) const {
+    std::vector<std::string> parts = SplitKeyPath(path);
+    if (root == RegistryRoot::LocalMachine32 && m_separate32BitView && !parts.empty() && SameNoCase(parts[0], "Software"))
+        parts.insert(parts.begin() + 1, "Wow6432Node");
+    return parts;
+}
+
 MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::string& path) const {
-    Key* key = root == RegistryRoot::CurrentUser ? m_currentUser.get() : m_localMachine.get();
-    for (const std::string& part : SplitKeyPath(path)) {
+    Key* key = RootOf(root);
+    for (const std::string& part : PartsOf(root, path)) {
         key = key->Subkey(part);
         if (!key) return nullptr;
     }
@@ -102,8 +113,8 @@ MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::string& 
 }
 
 MemoryRegistry::Key* MemoryRegistry::MakeKey(RegistryRoot root, const std::string& path) {
-    Key* key = root == RegistryRoot::CurrentUser ? m_currentUser.get() : m_localMachine.get();
-    for (const std::string& part : SplitKeyPath(path)) {
+    Key* key = RootOf(root);
+    for (const std::string& part : PartsOf(root, path)) {
         Key* subkey = key->Subkey(part);
         if (!subkey) {
             key->subkeys.push_back(std::make_unique<Key>());

@@ -28,14 +28,23 @@ public:
     // IRegistry
     std::unique_ptr<IRegistryKey> Open(RegistryRoot root, const std::string& path, RegistryAccess access) override;
     std::unique_ptr<IRegistryKey> Create(RegistryRoot root, const std::string& path) override;
+    bool HasSeparate32BitView() const override { return m_separate32BitView; }
+
+    // Models 64-bit Windows seen by a 64-bit program: LocalMachine32 keys
+    // under Software lie in Software\Wow6432Node of the machine's keys.
+    // Without it, LocalMachine32 is the machine's own.
+    void SetSeparate32BitView(bool separate) { m_separate32BitView = separate; }
 
     struct Key;
 
 private:
     Key* Find(RegistryRoot root, const std::string& path) const;
     Key* MakeKey(RegistryRoot root, const std::string& path);
+    Key* RootOf(RegistryRoot root) const;
+    std::vector<std::string> PartsOf(RegistryRoot root, const std::string& path) const;
 
     Faults& m_faults;
     std::unique_ptr<Key> m_currentUser;
     std::unique_ptr<Key> m_localMachine;
+    bool m_separate32BitView = false;
 };

@@ -10,6 +10,16 @@ HKEY RootKey(RegistryRoot root) {
     return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
+#ifndef KEY_WOW64_32KEY
+#define KEY_WOW64_32KEY 0x0200
+#endif
+
+// The view flag is asked for only by a 64-bit program: older systems refuse
+// flags they do not know, and a 32-bit program already sees the 32-bit view.
+REGSAM ViewOf(RegistryRoot root) {
+    return root == RegistryRoot::LocalMachine32 && sizeof(void*) == 8 ? KEY_WOW64_32KEY : 0;
+}
+
 const BYTE* Bytes(const std::string& data) {
     return reinterpret_cast<const BYTE*>(data.data());
 }
@@ -88,15 +98,21 @@ private:
 std::unique_ptr<IRegistryKey> Win32Registry::Open(RegistryRoot root, const std::string& path,
                                                   RegistryAccess access) {
     HKEY key = nullptr;
-    const REGSAM rights = access == RegistryAccess::All ? KEY_ALL_ACCESS : KEY_READ;
+    const REGSAM rights = (access == RegistryAccess::All ? KEY_ALL_ACCESS : KEY_READ) | ViewOf(root);
     if (RegOpenKeyExA(RootKey(root), path.c_str(), 0, rights, &key) != ERROR_SUCCESS) return nullptr;
     return std::make_unique<Win32RegistryKey>(key);
 }
 
 std::unique_ptr<IRegistryKey> Win32Registry::Create(RegistryRoot root, const std::string& path) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+    if (RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS | ViewOf(root), nullptr,
                         &key, nullptr) != ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<Win32RegistryKey>(key);
+}
+
+// Only a 64-bit program runs on 64-bit Windows for certain, and only it has
+// the other view.
+bool Win32Registry::HasSeparate32BitView() const {
+    return sizeof(void*) == 8;
 }

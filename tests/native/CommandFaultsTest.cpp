@@ -9,10 +9,11 @@ using namespace config;
 
 namespace {
 
-// Each item is a shortcut or a value with a command of its own; the manager
-// items carry each kind of Source.
+// Each item is a shortcut or a value with a command of its own, in every
+// place; the manager items carry each kind of Source.
 void MixedPlaces(ConfigWorld& w) {
-    for (const char* name : {"M1", "M2", "M3", "M4"})
+    w.UseEveryPlace();
+    for (const char* name : {"M1", "M2", "M3", "M4", "M5", "M6", "M7"})
         AddShortcut(w, std::string(ConfigWorld::Manager) + name + ".lnk", std::string("C:\\APPS\\") + name + ".EXE", "-m");
     for (const char* name : {"S1", "S2"})
         AddShortcut(w, std::string(ConfigWorld::StartupFolder) + name + ".lnk", std::string("C:\\APPS\\") + name + ".EXE",
@@ -20,7 +21,11 @@ void MixedPlaces(ConfigWorld& w) {
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "R1", "C:\\APPS\\R1.EXE -r");
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "R2", "C:\\APPS\\SYSTRAY.EXE");
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "V1", "C:\\APPS\\V1.EXE -v");
-    w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"M2\", \"Run\", \"2\"\r\n\"M3\", \"Services\", \"3\"\r\n");
+    AddShortcut(w, std::string(ConfigWorld::CommonStartup) + "C1.lnk", "C:\\APPS\\C1.EXE", "-c");
+    w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "U1", "C:\\APPS\\U1.EXE -u");
+    w.world.registry.SetString(RegistryRoot::LocalMachine32, ConfigWorld::RunKey, "W1", "C:\\APPS\\W1.EXE -w");
+    w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"M2\", \"Run\", \"2\"\r\n\"M3\", \"Services\", \"3\"\r\n"
+               "\"M5\", \"AllStartup\", \"5\"\r\n\"M6\", \"UserRun\", \"6\"\r\n\"M7\", \"Run32\", \"7\"\r\n");
 }
 
 void MixedWorld(ConfigWorld& w) {
@@ -53,7 +58,7 @@ TEST(CommandFaults, EveryMoveDeleteAndRestoreAtEveryFaultPointLosesNothing) {
     const auto selectAll = [](int list) { return [list](ConfigWorld& w) { SelectAll(w, list); }; };
     const auto deleteKey = [](int list) { return [list](ConfigWorld& w) { w.host.KeyDown(list, win::VkDelete); }; };
     const auto locationOk = [](ConfigWorld& w) {
-        for (int i = 0; i < 2; ++i) w.host.ScriptChild([](HeadlessDialogHost& child) { child.Click(win::IdOk); });
+        for (int i = 0; i < 3; ++i) w.host.ScriptChild([](HeadlessDialogHost& child) { child.Click(win::IdOk); });
     };
     const std::vector<Command> commands{
         {"ADD", selectAll(IdcStartupList), click(IdcAdd)},

@@ -22,6 +22,8 @@ struct ConfigWorld {
     static constexpr const char* StartupFolder = "C:\\WINDOWS\\Start Menu\\Programs\\Startup\\";
     static constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     static constexpr const char* RunServicesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+    static constexpr const char* CommonStartup = "C:\\WINDOWS\\All Users\\Start Menu\\Programs\\Startup\\";
+    static constexpr const char* ShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
     // What every failure of a move, a delete or a reorder ends with.
     static inline const std::string Advice =
         "Make sure the file is not in use and is not read-only.\n"
@@ -48,6 +50,17 @@ struct ConfigWorld {
     }
     void AddStartup(const std::vector<std::string>& names) {
         for (const std::string& name : names) world.files.AddFile(StartupFolder + name + ".lnk", "link " + name);
+    }
+    // A machine of today, before the dialog opens: an all-users Startup
+    // folder the shell names, and 64-bit Windows seen by a 64-bit program.
+    void UseEveryPlace() {
+        const std::string common(CommonStartup);
+        world.files.AddDirectory(common.substr(0, common.size() - 1));
+        world.registry.SetString(RegistryRoot::LocalMachine, ShellFolders, "Common Startup", common.substr(0, common.size() - 1));
+        world.registry.SetSeparate32BitView(true);
+    }
+    void AddCommonStartup(const std::vector<std::string>& names) {
+        for (const std::string& name : names) world.files.AddFile(CommonStartup + name + ".lnk", "link " + name);
     }
     void WriteIni(const std::string& text) { world.files.AddFile(Ini, text); }
 

@@ -8,8 +8,22 @@ using namespace config;
 
 namespace {
 
-const char* const Folders[] = {ConfigWorld::Manager, ConfigWorld::StartupFolder, ConfigWorld::Roc};
-const char* const Keys[] = {ConfigWorld::RunKey, ConfigWorld::RunServicesKey};
+const char* const Folders[] = {ConfigWorld::Manager, ConfigWorld::StartupFolder, ConfigWorld::CommonStartup, ConfigWorld::Roc};
+
+struct KeyPlace {
+    RegistryRoot root;
+    const char* path;
+    const char* spot;  // how the census names it
+};
+const KeyPlace Keys[] = {{RegistryRoot::LocalMachine, ConfigWorld::RunKey, "HKLM Run"},
+                         {RegistryRoot::CurrentUser, ConfigWorld::RunKey, "HKCU Run"},
+                         {RegistryRoot::LocalMachine32, ConfigWorld::RunKey, "HKLM32 Run"},
+                         {RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "HKLM RunServices"}};
+
+// The 32-bit view is a place of its own only where the world has one.
+bool Counted(const ConfigWorld& w, const KeyPlace& key) {
+    return key.root != RegistryRoot::LocalMachine32 || w.world.registry.HasSeparate32BitView();
+}
 
 std::string FileMark(ConfigWorld& w, const std::string& path) {
     ShortcutFields fields;
@@ -46,9 +60,11 @@ std::map<std::string, std::vector<ItemSpot>> TakeCensus(ConfigWorld& w) {
         for (const std::string& name : w.Entries(dir))
             census[Unquoted(FileMark(w, dir + name))].push_back({FileEntry{name, "", 0}.Title(), dir});
     }
-    for (const char* key : Keys)
-        for (const RegistryValue& value : w.world.registry.Values(RegistryRoot::LocalMachine, key))
-            if (value.name != settings::kRunValue) census[Unquoted(value.Text())].push_back({value.name, key});
+    for (const KeyPlace& key : Keys) {
+        if (!Counted(w, key)) continue;
+        for (const RegistryValue& value : w.world.registry.Values(key.root, key.path))
+            if (value.name != settings::kRunValue) census[Unquoted(value.Text())].push_back({value.name, key.spot});
+    }
     return census;
 }
 
@@ -70,36 +86,60 @@ std::string CheckConservation(ConfigWorld& w, const std::map<std::string, std::v
     // Each row stands for an item where the row says, and each item there
     // has its row, while the dialog is there to show them.
     if (w.host.HasEnded()) return wrong;
-    struct ListPlace {
+    struct Place {
+        const char* spot;  // the folder, or the census's name of the key
+        const char* mark;  // what the row's Where column says
+        const KeyPlace* key = nullptr;
+    };
+    struct ListPlaces {
         int id;
-        const char* place;
-        bool registry;
+        std::vector<Place> places;
         const char* unread;  // what a message says when the whole list could not be read
     };
-    for (const ListPlace list : {ListPlace{IdcManagerList, ConfigWorld::Manager, false, ConfigWorld::Manager},
-                                 ListPlace{IdcStartupList, ConfigWorld::StartupFolder, false, ConfigWorld::StartupFolder},
-                                 ListPlace{IdcRunList, ConfigWorld::RunKey, true, "\"Registry Run\""},
-                                 ListPlace{IdcRunServicesList, ConfigWorld::RunServicesKey, true, "\"Registry RunServices\""}}) {
+    const std::vector<ListPlaces> lists = {
+        {IdcManagerList, {{ConfigWorld::Manager, ""}}, ConfigWorld::Manager},
+        {IdcStartupList, {{ConfigWorld::StartupFolder, "User"}, {ConfigWorld::CommonStartup, "All users"}}, ConfigWorld::StartupFolder},
+        {IdcRunList, {{Keys[0].spot, "Machine", &Keys[0]}, {Keys[1].spot, "User", &Keys[1]}, {Keys[2].spot, "32-bit", &Keys[2]}}, "\"Registry Run\""},
+        {IdcRunServicesList, {{Keys[3].spot, "", &Keys[3]}}, "\"Registry RunServices\""}};
+    for (const ListPlaces& list : lists) {
         HeadlessListView& view = w.List(list.id);
-        std::map<std::string, int> rows;
+        std::map<std::string, int> rows;  // by place and name
         for (int row = 0; row < view.Count(); ++row) {
             const std::string name = view.ItemText(row, 0);
             const std::string path = w.dialog.GetItemPath(list.id, row);
-            ++rows[UpperCopy(name)];
+            // A list showing one place has no marks (the manager's second
+            // column is its Source): its rows are of its first place.
+            const std::string mark = list.id == IdcManagerList ? "" : view.ItemText(row, 1);
+            const Place* place = mark.empty() ? &list.places[0] : nullptr;
+            for (const Place& candidate : list.places)
+                if (place == nullptr && candidate.mark == mark) place = &candidate;
+            if (place == nullptr) {
+                wrong += "row without its mark: " + name + " marked " + mark + "\n";
+                continue;
+            }
+            ++rows[std::string(place->spot) + "|" + UpperCopy(name)];
             const bool there =
-                list.registry
-                    ? w.world.registry.HasValue(RegistryRoot::LocalMachine, list.place, name) &&
-                          w.world.registry.Value(RegistryRoot::LocalMachine, list.place, name).Text() == path
-                    : w.world.files.Exists(path) && path == list.place + FileNameOf(path) &&
+                place->key != nullptr
+                    ? w.world.registry.HasValue(place->key->root, place->key->path, name) &&
+                          w.world.registry.Value(place->key->root, place->key->path, name).Text() == path
+                    : w.world.files.Exists(path) && path == place->spot + FileNameOf(path) &&
                           FileEntry{FileNameOf(path), "", 0}.Title() == name;
             if (!there) wrong += "row without its item: " + name + " at " + path + "\n";
         }
         if (!w.dialog.GetItemPath(list.id, view.Count()).empty()) wrong += "a path without its row\n";
+        // A list without its Where column shows its first place only (the
+        // shell named no other folder, or could not be asked).
+        const std::size_t shown = list.id == IdcManagerList || view.ColumnCount() > 1 ? list.places.size() : 1;
         for (const auto& item : now)
             for (const ItemSpot& spot : item.second)
-                if (spot.place == list.place && rows[UpperCopy(spot.name)]-- <= 0 && !NamedByAMessage(w, spot.name) &&
-                    !NamedByAMessage(w, list.unread))
-                    wrong += "item without its row: " + spot.name + "\n";
+                for (std::size_t index = 0; index < shown; ++index) {
+                    const Place& place = list.places[index];
+                    // A folder that could not be read is named by its message.
+                    const char* unread = place.key == nullptr ? place.spot : list.unread;
+                    if (spot.place == place.spot && rows[spot.place + "|" + UpperCopy(spot.name)]-- <= 0 &&
+                        !NamedByAMessage(w, spot.name) && !NamedByAMessage(w, unread))
+                        wrong += "item without its row: " + spot.name + "\n";
+                }
     }
     return wrong;
 }
