@@ -1,0 +1,167 @@
+// The places of today beside the old ones: the all-users Startup folder, the
+// user's Run key and the 32-bit view of the machine's; each row's mark, the
+// exact origin a move records, and what a refused machine key says.
+#include <gtest/gtest.h>
+
+#include "config/dialogs/RegLocationIds.h"
+#include "tests/native/Conservation.h"
+
+using namespace config;
+
+namespace {
+
+using Names = std::vector<std::string>;
+using R = RegistryRoot;
+
+std::vector<std::string> Column(ConfigWorld& w, int id, int column) {
+    std::vector<std::string> texts;
+    for (int row = 0; row < w.List(id).Count(); ++row) texts.push_back(w.List(id).ItemText(row, column));
+    return texts;
+}
+
+std::string Data(ConfigWorld& w, R root, const std::string& name) {
+    return w.world.registry.Value(root, ConfigWorld::RunKey, name).Text();
+}
+
+// One item in each new place, and one in each old place.
+void EveryPlace(ConfigWorld& w) {
+    w.UseEveryPlace();
+    w.AddStartup({"Mine"});
+    AddShortcut(w, std::string(ConfigWorld::CommonStartup) + "Shared.lnk", "C:\\S.EXE", "-s");
+    w.world.registry.SetString(R::LocalMachine, ConfigWorld::RunKey, "Machine", "C:\\M.EXE");
+    w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Own", "C:\\U.EXE -u");
+    w.world.registry.SetString(R::LocalMachine32, ConfigWorld::RunKey, "Old", "C:\\W.EXE -w");
+}
+
+void SelectAll(ConfigWorld& w, int list) {
+    for (int row = 0; row < w.List(list).Count(); ++row) w.host.ClickRow(list, row, true);
+}
+
+}  // namespace
+
+TEST(ConfigPlaces, EachListShowsEveryPlaceAndMarksWhereEachRowLives) {
+    ConfigWorld w;
+    EveryPlace(w);
+    ASSERT_TRUE(w.host.Open());
+    EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Mine", "Shared"}));
+    EXPECT_EQ(Column(w, IdcStartupList, 1), (Names{"User", "All users"}));
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Machine", "Own", "Old"}));
+    EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"Machine", "User", "32-bit"}));
+    EXPECT_EQ(w.List(IdcRunList).ColumnHeading(1), "Where");
+    // The 32-bit view is the machine's Wow6432Node, as the registry editor shows it.
+    EXPECT_TRUE(w.world.registry.HasValue(R::LocalMachine, "Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run", "Old"));
+    EXPECT_EQ(w.List(IdcRunServicesList).ColumnCount(), 1);
+}
+
+TEST(ConfigPlaces, WithoutASeparateViewOrAnAllUsersFolderTheListsAreAsTheyWere) {
+    ConfigWorld w;
+    w.AddStartup({"Mine"});
+    w.world.registry.SetString(R::LocalMachine, ConfigWorld::RunKey, "Machine", "C:\\M.EXE");
+    // A shell that names the user's own folder as everyone's lists it once.
+    w.world.registry.SetString(R::LocalMachine, ConfigWorld::ShellFolders, "Common Startup",
+                               "C:\\WINDOWS\\START MENU\\PROGRAMS\\STARTUP");
+    ASSERT_TRUE(w.host.Open());
+    EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Mine"}));
+    EXPECT_EQ(w.List(IdcStartupList).ColumnCount(), 1);
+    // The 32-bit view is the machine's own: its values are listed once, as the machine's.
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Machine"}));
+    EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"Machine"}));
+}
+
+TEST(ConfigPlaces, TakenInFromEachPlaceAndRestoredEachGoesBackWhereItCameFrom) {
+    ConfigWorld w;
+    EveryPlace(w);
+    ASSERT_TRUE(w.host.Open());
+    w.host.Click(IdcAdvanced);
+    SelectAll(w, IdcStartupList);
+    w.host.Click(IdcAdd);
+    SelectAll(w, IdcRunList);
+    w.host.Click(IdcRegistryAdd);
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Machine", "Own", "Old", "Mine", "Shared"}));
+    EXPECT_EQ(Column(w, IdcManagerList, 1), (Names{"Run", "UserRun", "Run32", "Startup", "AllStartup"}));
+    EXPECT_TRUE(w.world.registry.Values(R::CurrentUser, ConfigWorld::RunKey).empty());
+    EXPECT_TRUE(w.world.registry.Values(R::LocalMachine32, ConfigWorld::RunKey).empty());
+
+    w.world.messages.Answer(win::IdYes);
+    w.host.Command(IdFileRestore);
+    EXPECT_EQ(w.Rows(IdcManagerList), Names{});
+    EXPECT_EQ(Data(w, R::LocalMachine, "Machine"), "C:\\M.EXE ");
+    EXPECT_EQ(Data(w, R::CurrentUser, "Own"), "C:\\U.EXE -u");
+    EXPECT_EQ(Data(w, R::LocalMachine32, "Old"), "C:\\W.EXE -w");
+    EXPECT_FALSE(w.world.registry.HasValue(R::LocalMachine, ConfigWorld::RunKey, "Own"));
+    EXPECT_FALSE(w.world.registry.HasValue(R::LocalMachine, ConfigWorld::RunKey, "Old"));
+    EXPECT_EQ(w.Entries(ConfigWorld::CommonStartup), (Names{"Shared.lnk"}));
+    EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder), (Names{"Mine.lnk"}));
+    EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"Machine", "User", "32-bit"}));
+
+    // Taken in again and saved: the old places keep their texts byte for
+    // byte, the new ones have their own.
+    SelectAll(w, IdcStartupList);
+    w.host.Click(IdcAdd);
+    SelectAll(w, IdcRunList);
+    w.host.Click(IdcRegistryAdd);
+    w.host.Click(IdcCloseAdvanced);
+    const std::string ini = w.world.files.Contents(ConfigWorld::Ini);
+    for (const char* line : {"\"Machine\", \"Run\", \"", "\"Own\", \"UserRun\", \"", "\"Old\", \"Run32\", \"",
+                             "\"Mine\", \"Startup\", \"", "\"Shared\", \"AllStartup\", \""})
+        EXPECT_NE(ini.find(line), std::string::npos) << line << " in\n" << ini;
+}
+
+TEST(ConfigPlaces, RemoveButtonsPutAnItemBackIntoItsOwnPlace) {
+    ConfigWorld w;
+    EveryPlace(w);
+    ASSERT_TRUE(w.host.Open());
+    w.host.Click(IdcAdvanced);
+    w.host.ClickRow(IdcStartupList, 1);  // Shared, of all users
+    w.host.Click(IdcAdd);
+    w.host.ClickRow(IdcRunList, 1);  // Own, of the user
+    w.host.Click(IdcRegistryAdd);
+    ASSERT_EQ(w.Rows(IdcManagerList), (Names{"Own", "Shared"}));
+
+    w.host.ClickRow(IdcManagerList, 1);
+    w.host.Click(IdcRemove);
+    EXPECT_EQ(w.Entries(ConfigWorld::CommonStartup), (Names{"Shared.lnk"}));
+    EXPECT_EQ(Column(w, IdcStartupList, 1), (Names{"User", "All users"}));
+    w.host.ClickRow(IdcManagerList, 0);
+    w.host.Click(IdcRegistryRemove);
+    EXPECT_EQ(Data(w, R::CurrentUser, "Own"), "C:\\U.EXE -u");
+    EXPECT_EQ(w.host.ChildCount(), 0);  // a known origin asks nothing
+}
+
+TEST(ConfigPlaces, ARefusedMachineKeySaysAdministratorRightsAreNeededAndNothingMoves) {
+    ConfigWorld w;
+    EveryPlace(w);
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Plain.lnk", "C:\\P.EXE", "-p");
+    w.world.registry.DenyWrite(R::LocalMachine, ConfigWorld::RunKey);
+    ASSERT_TRUE(w.host.Open());
+    w.host.Click(IdcAdvanced);
+
+    w.host.ClickRow(IdcRunList, 0);
+    w.host.Click(IdcRegistryAdd);
+    ASSERT_EQ(w.Shown().size(), 1u);
+    EXPECT_EQ(w.Shown()[0].text,
+              "Machine\n\nWindows did not allow Orvane to change this key:\n"
+              "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\n\n"
+              "The keys of the whole computer can only be changed by an administrator.  Start OrvaneConfig as an "
+              "administrator, or use the Run key of this user only, which needs no such rights.\n\nNothing was moved.");
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Plain"}));
+    EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"Plain.lnk"}));
+    EXPECT_TRUE(w.world.registry.HasValue(R::LocalMachine, ConfigWorld::RunKey, "Machine"));
+
+    // Going to the machine's key is refused too; the user's own key takes it.
+    w.world.messages.shown.clear();
+    w.host.ScriptChild([](HeadlessDialogHost& child) { child.Click(win::IdOk); });
+    w.host.ClickRow(IdcManagerList, 0);
+    w.host.Click(IdcRegistryRemove);
+    ASSERT_EQ(w.Shown().size(), 1u);
+    EXPECT_NE(w.Shown()[0].text.find("administrator"), std::string::npos);
+    EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"Plain.lnk"}));
+    w.host.ScriptChild([](HeadlessDialogHost& child) {
+        child.Click(reglocation::IdcRadioUserRun);
+        child.Click(win::IdOk);
+    });
+    w.host.Click(IdcRegistryRemove);
+    EXPECT_EQ(Data(w, R::CurrentUser, "Plain"), "C:\\P.EXE -p");
+    EXPECT_EQ(w.Rows(IdcManagerList), Names{});
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Machine", "Own", "Old", "Plain"}));
+}
