@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <algorithm>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include "common/RunnerSettings.h"
@@ -37,6 +39,41 @@ void SetValue(const char* key, const std::string& name, const std::string& text)
 void DeleteValue(const char* key, const std::string& name) {
     Win32Registry registry;
     if (auto opened = registry.Open(RegistryRoot::LocalMachine, key, RegistryAccess::All)) opened->DeleteValue(name);
+}
+
+// The string values of a key a list shows, the runner's own left out, in
+// the order the list shows them.
+Names StringValues(RegistryRoot root, const char* key) {
+    Win32Registry registry;
+    auto opened = registry.Open(root, key, RegistryAccess::Read);
+    RegistryValue value;
+    Names names;
+    for (uint32_t index = 0; opened && opened->Enumerate(index, value) == RegistryEnum::Value; ++index)
+        if (value.type == REG_SZ && value.name != settings::kRunValue) names.push_back(value.name);
+    return names;
+}
+
+int IndexOf(const Names& names, const std::string& name) {
+    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
+}
+
+std::string ValueIn(RegistryRoot root, const std::string& name) {
+    Win32Registry registry;
+    RegistryValue value;
+    auto opened = registry.Open(root, settings::kRunKey, RegistryAccess::Read);
+    return opened && opened->Query(name, value) ? value.Text() : std::string("<missing>");
+}
+
+void DeleteValueIn(RegistryRoot root, const std::string& name) {
+    Win32Registry registry;
+    if (auto opened = registry.Open(root, settings::kRunKey, RegistryAccess::All)) opened->DeleteValue(name);
+}
+
+// Asked of the shell itself, as for the user's folder.
+std::string CommonStartupFolder() {
+    char folder[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_COMMON_STARTUP | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder);
+    return std::string(folder) + "\\";
 }
 
 // Selects one row the way the keyboard does.
@@ -220,6 +257,67 @@ TEST_F(ConfigTransfer, AnItemNamedLikeTheRunnersOwnValueStaysAndSaysWhy) {
     ASSERT_TRUE(install.WaitForExit(10000));
     EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Orvane.lnk"}));
     EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Orvane\", \"Run\", \"\"\r\n");
+}
+
+TEST_F(ConfigTransfer, ItemsOfTheUsersRunKeyTheAllUsersFolderAndThe32BitViewGoBackWhereTheyCameFrom) {
+    ConfigInstall install;
+    const std::string common = CommonStartupFolder();
+    ASSERT_NE(common, "\\");
+    DeleteFileA((common + "Shared.lnk").c_str());
+    MakeShortcut(common + "Shared.lnk", "C:\\windows\\notepad.exe", "-shared");
+    Win32Registry registry;
+    registry.Create(RegistryRoot::CurrentUser, settings::kRunKey)->SetString("Own", "C:\\windows\\own.exe -u");
+    registry.Create(RegistryRoot::LocalMachine32, settings::kRunKey)->SetString("Old32", "C:\\windows\\old32.exe -w");
+    ASSERT_EQ(ValueIn(RegistryRoot::LocalMachine, "Old32"), "<missing>") << "the 32-bit view is a key of its own";
+    // The Run list shows the machine's values, then the user's, then the 32-bit view's.
+    const int machine = static_cast<int>(StringValues(RegistryRoot::LocalMachine, settings::kRunKey).size());
+    const Names userValues = StringValues(RegistryRoot::CurrentUser, settings::kRunKey);
+    const Names oldValues = StringValues(RegistryRoot::LocalMachine32, settings::kRunKey);
+    const int user = static_cast<int>(userValues.size()), old = static_cast<int>(oldValues.size());
+    const int startup = static_cast<int>(FileNames(common).size());
+
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    ASSERT_EQ(Rows(dialog, IdcRunList), machine + user + old);
+    ASSERT_EQ(Rows(dialog, IdcStartupList), startup);
+    SaveScreenshot(dialog, "every-place");
+    // Both taken in at once, the user's first: a swept selection, since the
+    // keyboard's Home may keep a row that has just left.
+    ASSERT_EQ(machine + user + old, 2) << "the prefix's Run keys hold the test's values only";
+    ASSERT_TRUE(SelectAllRows(install, GetDlgItem(dialog, IdcRunList)));
+    SendMessageA(GetDlgItem(dialog, IdcRegistryAdd), BM_CLICK, 0, 0);
+    const Names shared = FileNames(common);
+    SelectRow(dialog, IdcStartupList, IndexOf(shared, "Shared.lnk"));
+    SendMessageA(GetDlgItem(dialog, IdcAdd), BM_CLICK, 0, 0);
+    EXPECT_EQ(ValueIn(RegistryRoot::CurrentUser, "Own"), "<missing>");
+    EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine32, "Old32"), "<missing>");
+    EXPECT_EQ(FileNames(common).size(), static_cast<std::size_t>(startup - 1));
+    EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Old32.lnk", "Own.lnk", "Shared.lnk"}));
+    SaveScreenshot(dialog, "every-place-taken-in");
+    SendMessageA(GetDlgItem(dialog, IdcCloseAdvanced), BM_CLICK, 0, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"),
+              "\"Own\", \"UserRun\", \"\"\r\n\"Old32\", \"Run32\", \"\"\r\n\"Shared\", \"AllStartup\", \"\"\r\n");
+
+    ASSERT_TRUE(install.Start());
+    dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    PostMessageA(dialog, WM_COMMAND, IdFileRestore, 0);
+    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you want to restore all items\nto their original locations?");
+    EXPECT_TRUE(WaitUntil([&] { return Rows(dialog, IdcManagerList) == 0; }, 5000));
+    EXPECT_EQ(ValueIn(RegistryRoot::CurrentUser, "Own"), "C:\\windows\\own.exe -u");
+    EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine32, "Old32"), "C:\\windows\\old32.exe -w");
+    EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine, "Own"), "<missing>");
+    EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine, "Old32"), "<missing>");
+    EXPECT_EQ(FileNames(common).size(), static_cast<std::size_t>(startup));
+    EXPECT_EQ(GetFileAttributesA((common + "Shared.lnk").c_str()) != INVALID_FILE_ATTRIBUTES, true);
+    EXPECT_TRUE(FileNames(StartupFolder()).empty());
+    CloseAndWait(install, dialog);
+    DeleteFileA((common + "Shared.lnk").c_str());
+    DeleteValueIn(RegistryRoot::CurrentUser, "Own");
+    DeleteValueIn(RegistryRoot::LocalMachine32, "Old32");
 }
 
 }  // namespace
