@@ -42,6 +42,9 @@ private:
     void Advance();
     void Countdown();
     void Launch();
+    // The current item's program put itself back into a Run key: Windows
+    // starts it already, and the run list says so. True when not to launch.
+    bool LeftToWindows();
     void EndRunIfClosing();
     int KeyState(int virtualKey);
     int AskHeld(const std::string& text, unsigned style);

@@ -172,6 +172,7 @@ void CRunnerDlg::Launch() {
     m_bLaunchPending = false;
     m_strCurrentPath = m_listPaths[m_nCurrent];
     m_strCurrentDir = DirectoryOf(m_strCurrentPath);
+    if (LeftToWindows()) return;
     const intptr_t result = m_platform.shell.Execute("", m_strCurrentPath, "", m_strCurrentDir, win::SwShowNormal);
     if (result > win::ShellExecuteFailureLimit) return;
     SetStatus(m_bmpStopped, "Error");

@@ -91,6 +91,13 @@ public:
     int Count() const override { return static_cast<int>(Send(LB_GETCOUNT)); }
     int CurSel() const override { return static_cast<int>(Send(LB_GETCURSEL)); }
     void SetCurSel(int index) override { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+    bool SetLine(int index, const std::string& text) override {
+        const int selected = CurSel();
+        if (Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())) < 0) return false;
+        Send(LB_DELETESTRING, static_cast<WPARAM>(index + 1));
+        if (selected == index) SetCurSel(index);
+        return true;
+    }
 };
 
 class Win32ListView : public Win32Control<IListView> {
