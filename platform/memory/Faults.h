@@ -17,6 +17,7 @@ enum class Fault {
     RegistryCreate,  // RegCreateKeyExA of this key path
     RegistrySet,     // RegSetValueExA of this value name
     RegistryDelete,  // RegDeleteValueA of this value name
+    RegistryEnumerate,  // RegEnumValueA at this value's index
     ComInitialize,
     LinkLoad,
     LinkSave,        // saving a shortcut at this path
