@@ -2,7 +2,9 @@
 // A FAT-like file system in memory: a directory enumerates its entries in the
 // order they were created (a deleted and re-created entry goes last); names
 // are case-insensitive and case-preserving. It can instead keep entries sorted
-// by name, as NTFS does.
+// by name, as NTFS does. A device's name (NUL, CON, COM1.lnk...) names the
+// device in every directory, as on Windows: writes to it succeed and leave
+// nothing behind.
 #include <map>
 #include <memory>
 #include <string>
