@@ -8,10 +8,15 @@
 #include "ui/Dialog.h"
 
 class CProfileStore;
+class IMessageBoxes;
+
+// Shown when the options cannot be written; the dialog stays open.
+inline constexpr char kOptionsNotWritten[] =
+    "There was an error writing the options to the registry.\n\nThey have not been saved.";
 
 class COptionsDlg : public CDialog {
 public:
-    explicit COptionsDlg(CProfileStore& profile);
+    COptionsDlg(CProfileStore& profile, IMessageBoxes& messages);
 
     bool OnInitDialog() override;
     void OnOK() override;
@@ -20,10 +25,13 @@ private:
     void DoDataExchange();
     void OnOptionChanged();
     void OnApply();
+    // False when a setting could not be written (told).
+    bool Apply();
     void TakeSnapshot();
     std::array<int, 5> CheckStates() const;
 
     CProfileStore& m_profile;
+    IMessageBoxes& m_messages;
     const std::string m_strSection;
     const std::string m_strPlacementEntry;
     const std::string m_strMinimizedEntry;
