@@ -14,7 +14,8 @@ bool ReadShortcut(IShellLinks& links, IMessageBoxes& messages, const std::string
 bool WriteShortcut(IShellLinks& links, const std::string& target, const std::string& arguments,
                    const std::string& workingDirectory, const std::string& path, const std::string& description);
 // A file title for a registry value name: each of \ / : * ? " < > | becomes
-// '_', and a name of nothing but dots and blanks becomes "Unnamed".
+// '_', a name of nothing but dots and blanks becomes "Unnamed", and a
+// device's name ("NUL", "com1.txt") takes a leading '_'.
 std::string ShortcutTitleFor(const std::string& valueName);
 // Writes directory + name + ".lnk" from the command line, the name first
 // made a file title (ShortcutTitleFor) and then unique against the files already there (given back through name). The
