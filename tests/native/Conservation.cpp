@@ -46,9 +46,12 @@ std::map<std::string, std::vector<ItemSpot>> TakeCensus(ConfigWorld& w) {
         for (const std::string& name : w.Entries(dir))
             census[Unquoted(FileMark(w, dir + name))].push_back({FileEntry{name, "", 0}.Title(), dir});
     }
+    // The runner's own command is no item: Close writes and deletes it. Any
+    // other command, under whatever name, is one.
+    const std::string runner = std::string(ConfigWorld::Dir) + settings::kRunnerFile;
     for (const char* key : Keys)
         for (const RegistryValue& value : w.world.registry.Values(RegistryRoot::LocalMachine, key))
-            if (value.name != settings::kRunValue) census[Unquoted(value.Text())].push_back({value.name, key});
+            if (Unquoted(value.Text()) != runner) census[Unquoted(value.Text())].push_back({value.name, key});
     return census;
 }
 
