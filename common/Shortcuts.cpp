@@ -1,5 +1,7 @@
 #include "common/Shortcuts.h"
 
+#include <vector>
+
 #include "common/CommandLine.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
@@ -96,8 +98,12 @@ bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMess
     // A value name is anybody's text: it must not lead the file elsewhere.
     name = ShortcutTitleFor(name);
     std::string path = directory + name + ".lnk";
-    FileEntry existing;
-    while (files.Lookup(path, existing)) {
+    // Saving a shortcut replaces a file of its name: where the folder cannot
+    // tell whether one is there, nothing is written.
+    std::vector<FileEntry> existing;
+    for (;;) {
+        if (!files.Search(path, existing)) return false;
+        if (existing.empty()) break;
         name = NextUniqueName(name);
         path = directory + name + ".lnk";
     }

@@ -19,6 +19,7 @@ bool WriteShortcut(IShellLinks& links, const std::string& target, const std::str
 std::string ShortcutTitleFor(const std::string& valueName);
 // Writes directory + name + ".lnk" from the command line, the name first
 // made a file title (ShortcutTitleFor) and then unique against the files already there (given back through name). The
-// working directory is the directory of the program as split.
+// working directory is the directory of the program as split. False, with
+// nothing written, when the directory cannot be searched.
 bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMessageBoxes& owner, std::string& name,
                                    const std::string& commandLine, const std::string& directory);
