@@ -94,6 +94,12 @@ bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMess
         arguments.clear();
     }
     TakeProgramWithoutExtension(files, commandLine, program, arguments);
+    // Windows starts a program named without its folder from the search
+    // path; the shell link would read it against the current folder.
+    if (program.find_first_of("\\/:") == std::string::npos) {
+        const std::string found = files.FindProgram(program);
+        if (!found.empty()) program = found;
+    }
 
     // A value name is anybody's text: it must not lead the file elsewhere.
     name = ShortcutTitleFor(name);

@@ -67,4 +67,8 @@ public:
     // GetWindowsDirectoryA, as the system gives it (no trailing backslash
     // except at a drive root).
     virtual std::string WindowsDirectory() = 0;
+    // SearchPathA for a program named without its folder ("RUNDLL32",
+    // "notepad.exe"; ".exe" added to a name without an extension): the full
+    // path of the file Windows would start, or empty when there is none.
+    virtual std::string FindProgram(const std::string& name) = 0;
 };

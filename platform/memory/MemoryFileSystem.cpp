@@ -397,6 +397,17 @@ std::string MemoryFileSystem::WindowsDirectory() {
     return m_windowsDirectory;
 }
 
+std::string MemoryFileSystem::FindProgram(const std::string& name) {
+    if (name.empty() || name.find_first_of("\\/:") != std::string::npos) return std::string();
+    const std::string file = name.find('.') == std::string::npos ? name + ".exe" : name;
+    for (const std::string& directory : {ParentPath(m_modulePath), m_windowsDirectory + "\\SYSTEM32",
+                                         m_windowsDirectory + "\\SYSTEM", m_windowsDirectory}) {
+        const Node* found = NodeAt(directory + "\\" + file);
+        if (found && !found->IsDirectory()) return directory + "\\" + file;
+    }
+    return std::string();
+}
+
 bool MemoryFileSystem::WriteBytes(const std::string& path, const std::string& bytes) {
     std::string leaf;
     Node* parent = ParentOf(path, leaf);

@@ -41,6 +41,10 @@ public:
     std::unique_ptr<ITextFile> OpenText(const std::string& path, const std::string& mode) override;
     std::string ModulePath() override;
     std::string WindowsDirectory() override;
+    // Looks in the program's own folder, the system folders (SYSTEM32, then
+    // SYSTEM) and the Windows folder; the memory world has no current folder
+    // and no PATH.
+    std::string FindProgram(const std::string& name) override;
 
     // Used by the memory shell links and text files.
     // Creates or overwrites a file; false for a directory, a read-only file or a missing parent.

@@ -187,9 +187,10 @@ TEST(ConfigMoves, CommandsAndNamesWindowsReadsItsOwnWayComeBackAsTheyWent) {
     ConfigWorld w;
     MemoryRegistry& reg = w.world.registry;
     w.world.files.AddFile("C:\\Program Files\\Tool\\tool.exe", "MZ");
+    w.world.files.AddFile("C:\\WINDOWS\\SYSTEM\\RUNDLL32.EXE", "MZ");
     const std::vector<std::pair<std::string, std::string>> values = {
         {"Dll", "RUNDLL32 C:\\WINDOWS\\SYSTEM\\X.DLL,Entry"},
-        {"Dll more", "  rundll32 X.DLL,Entry two"},
+        {"Dll more", "  toolkit X.DLL,Entry two"},
         {"Tool", "C:\\Program Files\\Tool\\tool /q"},
         {"NUL", "C:\\N.EXE"},
         {"com1.txt", "C:\\C.EXE"},
@@ -206,13 +207,15 @@ TEST(ConfigMoves, CommandsAndNamesWindowsReadsItsOwnWayComeBackAsTheyWent) {
     std::string target, arguments, directory, description;
     ASSERT_TRUE(ReadShortcut(w.world.links, w.world.messages, std::string(ConfigWorld::Manager) + "Dll.lnk", target,
                              arguments, directory, description));
-    EXPECT_EQ(target + "|" + arguments + "|" + directory, "RUNDLL32|C:\\WINDOWS\\SYSTEM\\X.DLL,Entry|");
+    EXPECT_EQ(target + "|" + arguments + "|" + directory,
+              "C:\\WINDOWS\\SYSTEM\\RUNDLL32.exe|C:\\WINDOWS\\SYSTEM\\X.DLL,Entry|C:\\WINDOWS\\SYSTEM");
 
     for (int row = 0; row < 7; ++row) w.host.ClickRow(IdcManagerList, row, row > 0);
     w.host.Click(IdcRegistryRemove);
     EXPECT_TRUE(w.Shown().empty());
-    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Dll"), "RUNDLL32 C:\\WINDOWS\\SYSTEM\\X.DLL,Entry");
-    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Dll more"), "rundll32 X.DLL,Entry two");
+    // Named by its full path when it is on the search path, as it was otherwise.
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Dll"), "C:\\WINDOWS\\SYSTEM\\RUNDLL32.exe C:\\WINDOWS\\SYSTEM\\X.DLL,Entry");
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Dll more"), "toolkit X.DLL,Entry two");
     EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Tool"), "\"C:\\Program Files\\Tool\\tool\" /q");
     EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "_NUL"), "C:\\N.EXE ");
     EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "_com1.txt"), "C:\\C.EXE ");

@@ -156,6 +156,21 @@ TEST(MemoryFileSystem, DeviceNamesNameTheDeviceInEveryFolder) {
     }
 }
 
+TEST(MemoryFileSystem, AProgramWithoutItsFolderIsFoundAsSearchPathFindsIt) {
+    MemoryWorld world("C:\\ORVANE\\OrvaneConfig.exe", "C:\\WINDOWS");
+    world.files.AddFile("C:\\WINDOWS\\TOOL.EXE");
+    EXPECT_EQ(world.files.FindProgram("tool"), "C:\\WINDOWS\\tool.exe");
+    world.files.AddFile("C:\\WINDOWS\\SYSTEM\\TOOL.EXE");
+    EXPECT_EQ(world.files.FindProgram("Tool"), "C:\\WINDOWS\\SYSTEM\\Tool.exe");
+    world.files.AddFile("C:\\WINDOWS\\SYSTEM32\\TOOL.EXE");
+    EXPECT_EQ(world.files.FindProgram("TOOL"), "C:\\WINDOWS\\SYSTEM32\\TOOL.exe");
+    world.files.AddFile("C:\\ORVANE\\TOOL.EXE");
+    EXPECT_EQ(world.files.FindProgram("TOOL.EXE"), "C:\\ORVANE\\TOOL.EXE");
+    world.files.AddDirectory("C:\\WINDOWS\\DIR.EXE");
+    for (const char* name : {"", "tool.com", "DIR", "C:\\WINDOWS\\TOOL", "SYSTEM\\TOOL"})
+        EXPECT_EQ(world.files.FindProgram(name), "") << name;
+}
+
 TEST(MemoryFaults, EachOperationFailsOnItsPathForTheGivenTimes) {
     MemoryWorld world;
     world.files.AddFile("C:\\S\\a.lnk", "a");
