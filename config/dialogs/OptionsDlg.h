@@ -1,7 +1,8 @@
 #pragma once
 // "Orvane Options": where the runner's window goes, whether it starts
 // minimised, whether it closes when its run is over. Read from the profile
-// when it opens; written on Apply and on OK.
+// when it opens; written on Apply and on OK. A write that fails is told, and
+// the dialog stays open with the user's choices.
 #include <array>
 #include <string>
 
