@@ -4,6 +4,7 @@
 
 #include "common/ProfileStore.h"
 #include "common/RunnerSettings.h"
+#include "platform/MessageBoxes.h"
 #include "platform/WinValues.h"
 
 using namespace options;
@@ -43,9 +44,10 @@ const DialogTemplate& OptionsTemplate() {
 
 }  // namespace
 
-COptionsDlg::COptionsDlg(CProfileStore& profile)
+COptionsDlg::COptionsDlg(CProfileStore& profile, IMessageBoxes& messages)
     : CDialog(OptionsTemplate()),
       m_profile(profile),
+      m_messages(messages),
       m_strSection(settings::kSection),
       m_strPlacementEntry(settings::kPlacement),
       m_strMinimizedEntry(settings::kMinimized),
@@ -96,17 +98,27 @@ void COptionsDlg::OnOptionChanged() {
     TakeSnapshot();
 }
 
-void COptionsDlg::OnApply() {
+// A write that fails is told, and the dialog keeps the user's choices with
+// Apply still enabled, so that they can be written again.
+bool COptionsDlg::Apply() {
     const int placement = m_radioTopLeft->Check()    ? PlacementTopLeft
                           : m_radioCentered->Check() ? PlacementCentered
                                                      : PlacementBottomLeft;
-    m_profile.WriteProfileInt(m_strSection, m_strPlacementEntry, placement);
-    m_profile.WriteProfileInt(m_strSection, m_strMinimizedEntry, m_checkMinimized->Check());
-    m_profile.WriteProfileInt(m_strSection, m_strCloseEntry, m_checkClose->Check());
+    const bool written = m_profile.WriteProfileInt(m_strSection, m_strPlacementEntry, placement) &&
+                         m_profile.WriteProfileInt(m_strSection, m_strMinimizedEntry, m_checkMinimized->Check()) &&
+                         m_profile.WriteProfileInt(m_strSection, m_strCloseEntry, m_checkClose->Check());
+    if (!written) {
+        m_messages.Show(kOptionsNotWritten, win::MbOk | win::MbIconExclamation);
+        return false;
+    }
     m_btnApply->Enable(false);
+    return true;
+}
+
+void COptionsDlg::OnApply() {
+    Apply();
 }
 
 void COptionsDlg::OnOK() {
-    OnApply();
-    EndDialog(win::IdOk);
+    if (Apply()) EndDialog(win::IdOk);
 }

@@ -1,17 +1,23 @@
 #pragma once
 // "Orvane Options": where the runner's window goes, whether it starts
 // minimised, whether it closes when its run is over. Read from the profile
-// when it opens; written on Apply and on OK.
+// when it opens; written on Apply and on OK. A write that fails is told, and
+// the dialog stays open with the user's choices.
 #include <array>
 #include <string>
 
 #include "ui/Dialog.h"
 
 class CProfileStore;
+class IMessageBoxes;
+
+// Shown when the options cannot be written; the dialog stays open.
+inline constexpr char kOptionsNotWritten[] =
+    "There was an error writing the options to the registry.\n\nThey have not been saved.";
 
 class COptionsDlg : public CDialog {
 public:
-    explicit COptionsDlg(CProfileStore& profile);
+    COptionsDlg(CProfileStore& profile, IMessageBoxes& messages);
 
     bool OnInitDialog() override;
     void OnOK() override;
@@ -20,10 +26,13 @@ private:
     void DoDataExchange();
     void OnOptionChanged();
     void OnApply();
+    // False when a setting could not be written (told).
+    bool Apply();
     void TakeSnapshot();
     std::array<int, 5> CheckStates() const;
 
     CProfileStore& m_profile;
+    IMessageBoxes& m_messages;
     const std::string m_strSection;
     const std::string m_strPlacementEntry;
     const std::string m_strMinimizedEntry;

@@ -5,6 +5,7 @@
 #include "config/dialogs/AboutIds.h"
 #include "config/dialogs/HelpChoiceIds.h"
 #include "config/dialogs/MgrPropIds.h"
+#include "config/dialogs/OptionsDlg.h"
 #include "config/dialogs/OptionsIds.h"
 #include "config/dialogs/PropertiesIds.h"
 #include "config/dialogs/RegPropIds.h"
@@ -211,6 +212,28 @@ TEST(ConfigDialogs, OptionsOkWritesAllThreeAndAnUnknownPlacementIsBottomLeft) {
     EXPECT_EQ(Setting(w, settings::kPlacement), 2);
     EXPECT_EQ(Setting(w, settings::kMinimized), 0);
     EXPECT_EQ(Setting(w, settings::kCloseWhenFinished), 1);
+}
+
+TEST(ConfigDialogs, OptionsThatCannotBeWrittenAreToldAndKeptForAnotherTry) {
+    for (int button : {3, static_cast<int>(win::IdOk)}) {
+        ConfigWorld w;
+        ASSERT_TRUE(w.host.Open());
+        w.world.faults.Add(Fault::RegistrySet, settings::kMinimized, 1);
+        w.host.ScriptChild([&](HeadlessDialogHost& d) {
+            d.Click(options::IdcMinimized);
+            d.Click(button);
+            EXPECT_EQ(w.Shown(), (Shown{{kOptionsNotWritten, win::MbOk | win::MbIconExclamation}})) << button;
+            EXPECT_FALSE(d.HasEnded()) << button;
+            EXPECT_TRUE(d.Button(3).IsEnabled()) << button;
+            EXPECT_EQ(d.Button(options::IdcMinimized).Check(), 1) << button;
+            d.Click(button);
+            EXPECT_FALSE(d.Button(3).IsEnabled()) << button;
+            if (!d.HasEnded()) d.Click(win::IdCancel);
+        });
+        w.host.Command(IdViewOptions);
+        EXPECT_EQ(Setting(w, settings::kMinimized), 1) << button;
+        EXPECT_EQ(w.Shown().size(), 1u) << button;
+    }
 }
 
 TEST(ConfigDialogs, ExploreOpensAFolderListInTheExplorerAndTellsAFailure) {
