@@ -9,7 +9,7 @@ CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
     : CDialog(ConfigDialogTemplate()),
       m_messages(platform.messages, m_nModalOpen),
       m_platform{platform.files, platform.registry, platform.links, platform.shell,
-                 platform.clock, platform.keyboard, platform.screen, m_messages},
+                 platform.clock, platform.keyboard, platform.screen, m_messages, platform.processors},
       m_profile(profile),
       m_hIcon(IdiConfig) {
     On(Notify::Command, IdcAdd, &CConfigDlg::OnAdd);

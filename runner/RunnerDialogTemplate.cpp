@@ -19,7 +19,7 @@ const DialogTemplate& RunnerDialogTemplate() {
         const uint32_t push = win::BsPushButton | win::WsTabStop;
         t.controls = {
             {IdcRunList, ui::ListBoxClass, "",
-             win::LbsNotify | win::WsVScroll | win::WsBorder | win::LbsNoIntegralHeight | win::WsTabStop, 5, 15, 179, 120},
+             win::LbsNotify | win::WsVScroll | win::WsHScroll | win::WsBorder | win::LbsNoIntegralHeight | win::WsTabStop, 5, 15, 179, 120},
             {IdcSkip, ui::ButtonClass, "S&kip", push, 5, 145, 50, 15},
             {IdcRunNow, ui::ButtonClass, "&Run Now", push, 5, 165, 50, 15},
             {IdcNoWait, ui::ButtonClass, "No &Wait", push, 5, 185, 50, 15},

@@ -52,6 +52,8 @@ public:
     // LB_SETCURSEL: -1 clears; raises no LBN_SELCHANGE.
     virtual void SetCurSel(int index) = 0;
     virtual std::string Line(int index) const = 0;
+    // Replaces a line's text, keeping its place and the selection.
+    virtual void SetLine(int index, const std::string& text) = 0;
 };
 
 class IListView : public IControl {

@@ -17,7 +17,12 @@ template <class Interface>
 class Win32Control : public Interface {
 public:
     explicit Win32Control(HWND hwnd) : m_hwnd(hwnd) {}
-    void Enable(bool enabled) override { EnableWindow(m_hwnd, enabled); }
+    // A control that loses its enabled state with the focus passes the focus
+    // on, so that the keyboard still reaches the dialog.
+    void Enable(bool enabled) override {
+        if (!enabled && GetFocus() == m_hwnd) SendMessageA(GetParent(m_hwnd), WM_NEXTDLGCTL, 0, FALSE);
+        EnableWindow(m_hwnd, enabled);
+    }
     bool IsEnabled() const override { return IsWindowEnabled(m_hwnd) != FALSE; }
     void Show(bool visible) override { ShowWindow(m_hwnd, visible ? SW_SHOW : SW_HIDE); }
     bool IsVisible() const override { return (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -76,13 +81,16 @@ public:
 class Win32ListBox : public Win32Control<IListBox> {
 public:
     using Win32Control::Win32Control;
-    int AddString(const std::string& text) override {
-        return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    }
+    int AddString(const std::string& text) override;
     int Count() const override { return static_cast<int>(Send(LB_GETCOUNT)); }
     int CurSel() const override { return static_cast<int>(Send(LB_GETCURSEL)); }
     void SetCurSel(int index) override { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
     std::string Line(int index) const override;
+    void SetLine(int index, const std::string& text) override;
+
+private:
+    // A list that scrolls sideways scrolls as far as its longest line.
+    void Fit(const std::string& text);
 };
 
 class Win32ListView : public Win32Control<IListView> {
