@@ -46,8 +46,9 @@ void Win32ListBox::SetLine(int index, const std::string& text) {
     Fit(text);
 }
 
+// Whatever the style says now: a list hides its scroll bar, and clears the
+// style's bit, while nothing is wider than the list.
 void Win32ListBox::Fit(const std::string& text) {
-    if (!(GetWindowLongA(m_hwnd, GWL_STYLE) & WS_HSCROLL)) return;
     HDC dc = GetDC(m_hwnd);
     if (!dc) return;
     HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));

@@ -89,7 +89,8 @@ public:
     void SetLine(int index, const std::string& text) override;
 
 private:
-    // A list that scrolls sideways scrolls as far as its longest line.
+    // The list scrolls sideways as far as its longest line, where its
+    // template lets it scroll so.
     void Fit(const std::string& text);
 };
 
