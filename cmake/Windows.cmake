@@ -118,3 +118,14 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
         endif()
     endforeach()
 endif()
+
+# tests/bench: the figures tools/bench prints, a Wine program of its own
+# outside ctest (a timed case on a shared machine either flakes or asserts
+# nothing).
+if(TARGET wine_test_support)
+    file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+    add_executable(wine_bench ${bench_sources} ${CMAKE_SOURCE_DIR}/tests/wine/config/ConfigProcess.cpp)
+    target_link_libraries(wine_bench PRIVATE wine_test_support orv_common gtest_main)
+    target_link_options(wine_bench PRIVATE -mconsole)
+    add_dependencies(wine_bench Orvane OrvaneConfig)
+endif()

@@ -38,11 +38,7 @@ public:
     virtual int Bitmap() const = 0;  // 0 when none was set
 };
 
-class IEdit : public IControl {
-public:
-    virtual void SetLimit(int characters) = 0;
-    virtual void SelectAll() = 0;
-};
+class IEdit : public IControl {};
 
 class IListBox : public IControl {
 public:
@@ -51,7 +47,6 @@ public:
     virtual int CurSel() const = 0;                       // LB_GETCURSEL: -1 for none
     // LB_SETCURSEL: -1 clears; raises no LBN_SELCHANGE.
     virtual void SetCurSel(int index) = 0;
-    virtual std::string Line(int index) const = 0;
     // Replaces a line's text, keeping its place and the selection.
     virtual void SetLine(int index, const std::string& text) = 0;
 };
@@ -59,7 +54,6 @@ public:
 class IListView : public IControl {
 public:
     virtual int InsertColumn(int column, const std::string& heading, int width) = 0;
-    virtual int ColumnWidth(int column) const = 0;
     // The width columns can take without a horizontal scroll bar: the client
     // width beside a vertical scroll bar, whether one is shown yet or not.
     virtual int ColumnSpace() const = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/native/RunnerWorld.h"
+#include "ui/headless/HeadlessControls.h"
 
 using namespace runner;
 
@@ -283,9 +284,10 @@ TEST_F(RunnerSequencer, ALaunchErrorShowsItsBoxWhileTheRunGoesOn) {
     ASSERT_EQ(r.world.messages.shown.size(), 1u);
     EXPECT_EQ(r.world.messages.shown[0].text, r.Item("A") + "\nThere was an error running this program.");
     EXPECT_EQ(r.world.messages.shown[0].style, win::MbIconExclamation | win::MbSetForeground);
-    EXPECT_EQ(r.host.ListBox(IdcRunList).Line(0), "A  (error 2)");
-    EXPECT_EQ(r.host.ListBox(IdcRunList).Line(1), "B  (error 2)");
-    EXPECT_EQ(r.host.ListBox(IdcRunList).Line(2), "C");
+    auto& list = dynamic_cast<HeadlessListBox&>(r.host.ListBox(IdcRunList));
+    EXPECT_EQ(list.Line(0), "A  (error 2)");
+    EXPECT_EQ(list.Line(1), "B  (error 2)");
+    EXPECT_EQ(list.Line(2), "C");
     EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 3);
     EXPECT_EQ(r.Lamp(), IdbWaiting);
     EXPECT_EQ(r.Launched().size(), 3u);

@@ -39,16 +39,13 @@ public:
     IListBox& ListBox(int id) override;
     IListView& ListView(int id) override;
     void EndDialog(int result) override;
-    bool HasEnded() const override { return m_ended; }
     void SetIcon(int iconId) override;
     Rect WindowRect() const override;
     void MoveTo(int x, int y, int width, int height) override;
     void MakeTopmost() override { SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
     void Minimize() override { ShowWindow(m_hwnd, SW_MINIMIZE); }
     void Restore() override { ShowWindow(m_hwnd, SW_RESTORE); }
-    bool IsMinimized() const override { return IsIconic(m_hwnd) != FALSE; }
     void SetCaption(const std::string& caption) override { SetWindowTextA(m_hwnd, caption.c_str()); }
-    std::string Caption() const override;
     void BringToForeground() override;
     void RemoveSystemMenuEntry(int position) override;
     unsigned SetTimer(unsigned id, unsigned milliseconds) override;

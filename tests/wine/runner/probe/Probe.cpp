@@ -3,8 +3,9 @@
 //   wine_runner_probe.exe NAME LOGFILE [BUSY]
 // With BUSY, it first keeps one processor busy for that many milliseconds,
 // then logs "NAME.end" as well: a heavy program starting up.
-// Without arguments NAME is the probe's own file title and LOGFILE the
-// environment's ORVANE_PROBE_LOG, so that renamed copies log themselves.
+// Without arguments NAME is the probe's own file title, LOGFILE the
+// environment's ORVANE_PROBE_LOG and BUSY its ORVANE_PROBE_BUSY_NAME, so that
+// renamed copies log themselves.
 //   wine_runner_probe.exe /timer
 // Instead shows a bare window with the runner's 1 ms timer and nothing else
 // to do, until it is closed: what such a timer costs by itself.
@@ -56,8 +57,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const char* logPath = __argc >= 3 ? __argv[2] : envLog;
     if (!logPath) return 2;
     if (!Append(logPath, name, started)) return 1;
-    if (__argc < 4) return 0;
-    const unsigned long long until = started + std::strtoull(__argv[3], nullptr, 10);
+    const char* busy = __argc >= 4 ? __argv[3] : __argc < 3 ? std::getenv(("ORVANE_PROBE_BUSY_" + name).c_str()) : nullptr;
+    if (!busy) return 0;
+    const unsigned long long until = started + std::strtoull(busy, nullptr, 10);
     volatile unsigned long long spin = 0;
     while (Now() < until)
         for (int i = 0; i < 100000; ++i) spin = spin + 1;
