@@ -3,7 +3,7 @@
 // ui/win32 over the real window classes, ui/headless in memory.
 #include <string>
 
-#include "platform/Screen.h"
+#include "geometry/Rect.h"
 
 class IControl {
 public:

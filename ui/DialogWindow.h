@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Screen.h"
+#include "geometry/Rect.h"
 #include "ui/Controls.h"
 #include "ui/DialogTemplate.h"
 

@@ -11,6 +11,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32Platform machine("OrvaneConfig");
     Platform platform = machine.platform();
     CConfigApp app(platform);
-    app.InitInstance([&machine](CDialog& dialog) { return RunMainDialog(dialog, machine.messages); });
+    app.InitInstance([&machine](CDialog& dialog) {
+        return RunMainDialog(dialog, [&machine](HWND window) { machine.messages.SetMainWindow(window); });
+    });
     return 0;
 }

@@ -333,8 +333,8 @@ int Win32DialogHost::RunChild(CDialog& child) {
     return host.Run();
 }
 
-int RunMainDialog(CDialog& dialog, Win32MessageBoxes& messages) {
+int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow) {
     Win32DialogHost host(dialog);
-    host.OnWindow([&messages](HWND window) { messages.SetMainWindow(window); });
+    host.OnWindow(onWindow);
     return host.Run();
 }

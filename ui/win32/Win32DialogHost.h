@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/win32/Win32MessageBoxes.h"
 #include "ui/Dialog.h"
 #include "ui/DialogWindow.h"
 
@@ -86,6 +85,7 @@ private:
     std::function<void(HWND)> m_windowListener;
 };
 
-// Runs a program's main dialog with the program's message boxes owned by its
-// window, also while another program is in front.
-int RunMainDialog(CDialog& dialog, Win32MessageBoxes& messages);
+// Runs a program's main dialog; onWindow is told its window as soon as it
+// exists, so that the program's message boxes are owned by it, also while
+// another program is in front.
+int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow);
