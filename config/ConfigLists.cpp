@@ -4,6 +4,7 @@
 #include "common/ManagerInfo.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
+#include "config/WaitColumn.h"
 
 std::string CConfigDlg::GetItemPath(int listId, int row) const {
     const ItemList* list = ListOf(listId);
@@ -61,7 +62,8 @@ void CConfigDlg::FillManagerList() {
     m_bManagerInfoUnread = !ReadManagerInfoFor(m_platform.files, m_platform.messages, m_strIniPath, names, items);
     for (std::size_t item : ManagerOrder(items)) {
         const ManagerLine& line = items[item].fields;
-        InsertRow(list, list.Count(), {names[item], line.source, line.wait}, ItemRow{files[item].path, 0, line.extras});
+        InsertRow(list, list.Count(), {names[item], line.source, WaitColumnText(line.wait, HasExtraField(line, IdleField))},
+                  ItemRow{files[item].path, 0, line.extras});
     }
     UpdateArrowButtons(list);
 }

@@ -2,6 +2,7 @@
 // information file.
 #include "common/ManagerInfo.h"
 #include "config/ConfigDlg.h"
+#include "config/WaitColumn.h"
 
 void CConfigDlg::WriteManagerInfo() {
     // Rewritten from a list that does not hold what the file described, it
@@ -15,7 +16,10 @@ void CConfigDlg::WriteManagerInfo() {
     }
     const IListView& list = *m_listManager.view;
     std::vector<ManagerLine> rows;
-    for (int row = 0; row < list.Count(); ++row)
-        rows.push_back({list.ItemText(row, 0), list.ItemText(row, 1), list.ItemText(row, 2), m_listManager.rows[row].extras});
+    for (int row = 0; row < list.Count(); ++row) {
+        ManagerLine line{list.ItemText(row, 0), list.ItemText(row, 1), "", m_listManager.rows[row].extras};
+        line.wait = WaitOfColumn(list.ItemText(row, 2), HasExtraField(line, IdleField));
+        rows.push_back(line);
+    }
     ::WriteManagerInfo(m_platform.files, m_platform.messages, m_strIniPath, rows);
 }

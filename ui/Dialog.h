@@ -15,6 +15,7 @@ enum class Notify {
     DblClk,       // LBN_DBLCLK of a list box, NM_DBLCLK of a list view
     ItemChanged,  // LVN_ITEMCHANGED of a list view
     KeyDown,      // LVN_KEYDOWN of a list view
+    EditChange,   // EN_CHANGE of an edit
 };
 
 struct UiEvent {

@@ -27,6 +27,8 @@ const DialogTemplate& MgrPropTemplate() {
                         props::Label("Wait:", 106),
                         {IdcWait, ui::EditClass, "", win::EsNumber | win::EsAutoHScroll | win::WsBorder | win::WsTabStop, 107,
                          104, 30, 12},
+                        {IdcIdle, ui::ButtonClass, "Then until the computer is idle", win::BsAutoCheckBox | win::WsTabStop,
+                         107, 120, 110, 10},
                     });
     return dialog;
 }
@@ -41,6 +43,7 @@ void CMgrPropDlg::DoDataExchange() {
     m_editType = &w.Edit(IdcType);
     m_editSource = &w.Edit(IdcSource);
     m_editWait = &w.Edit(IdcWait);
+    m_checkIdle = &w.Button(IdcIdle);
 }
 
 bool CMgrPropDlg::OnInitDialog() {
@@ -49,6 +52,7 @@ bool CMgrPropDlg::OnInitDialog() {
     m_editFileName->SetText(FileNameOf(m_strPath));
     m_editSource->SetText(m_strSource);
     m_editWait->SetText(m_strWait);
+    m_checkIdle->SetCheck(m_bIdle ? 1 : 0);
     m_editType->SetText(TypeTextOf(m_strPath));
     return true;
 }
@@ -64,5 +68,6 @@ void CMgrPropDlg::OnOK() {
         return;
     }
     m_nWait = wait;
+    m_bIdle = m_checkIdle->Check() != 0;
     EndDialog(win::IdOk);
 }

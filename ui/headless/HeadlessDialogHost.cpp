@@ -127,6 +127,15 @@ std::vector<IButton*> HeadlessDialogHost::RadioGroupOf(int id) {
     return found ? group : std::vector<IButton*>{};
 }
 
+void HeadlessDialogHost::Type(int editId, const std::string& text) {
+    if (m_ended) return;
+    IEdit& edit = Edit(editId);
+    if (!edit.IsEnabled() || !edit.IsVisible()) return;
+    edit.Focus();
+    edit.SetText(text);
+    SendNotify(::Notify::EditChange, editId);
+}
+
 void HeadlessDialogHost::Command(int id) {
     SendNotify(::Notify::Command, id);
 }

@@ -27,6 +27,7 @@ public:
     // A person's input. Input to a disabled or hidden control does nothing.
     void Click(int id);                         // a button: it takes the focus, then BN_CLICKED
     void Command(int id);                       // a menu command
+    void Type(int editId, const std::string& text);  // the edit's new text, then EN_CHANGE
     void SelectLine(int listBoxId, int index);  // selection plus LBN_SELCHANGE
     void DoubleClickLine(int listBoxId, int index);
     // Focuses the list, selects only this row (or adds it, with extend) and

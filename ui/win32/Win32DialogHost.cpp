@@ -178,6 +178,10 @@ void Win32DialogHost::OnCommand(WPARAM wParam, LPARAM lParam) {
         m_dialog.Dispatch(UiEvent{Notify::Command, id, 0});
         return;
     }
+    if (control->windowClass == ui::EditClass && code == EN_CHANGE) {
+        m_dialog.Dispatch(UiEvent{Notify::EditChange, id, 0});
+        return;
+    }
     if (control->windowClass != ui::ListBoxClass) return;
     if (code == LBN_SELCHANGE) m_dialog.Dispatch(UiEvent{Notify::SelChange, id, 0});
     if (code == LBN_DBLCLK) m_dialog.Dispatch(UiEvent{Notify::DblClk, id, 0});
