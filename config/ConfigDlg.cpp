@@ -37,6 +37,7 @@ CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
     On(Notify::Command, IdPopupRefresh, &CConfigDlg::RefreshContextList);
     On(Notify::Command, IdViewRefresh, &CConfigDlg::RefreshAll);
     On(Notify::Command, IdViewOptions, &CConfigDlg::OnOptions);
+    On(Notify::Command, IdViewLastStartup, &CConfigDlg::OnLastStartup);
     On(Notify::Command, IdFileNew, &CConfigDlg::OnNewShortcut);
     On(Notify::Command, IdFileRestore, &CConfigDlg::OnRestore);
     On(Notify::Command, IdViewExplore, &CConfigDlg::OnViewExplore);

@@ -83,6 +83,7 @@ constexpr uint32_t SsLeft = 0x0;
 constexpr uint32_t SsBitmap = 0xE;
 constexpr uint32_t SsIcon = 0x3;
 constexpr uint32_t SsEtchedHorz = 0x10;
+constexpr uint32_t SsOwnerDraw = 0xD;
 
 constexpr uint32_t LbsNotify = 0x1;
 constexpr uint32_t LbsNoIntegralHeight = 0x100;

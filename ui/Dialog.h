@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/WinValues.h"
+#include "ui/Canvas.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DialogWindow.h"
 
@@ -50,6 +51,8 @@ public:
     // dialog on a fast timer, so the others do without it.
     virtual bool ListensToKeys() const { return false; }
     virtual void PreTranslateKeyDown(int /*virtualKey*/) {}
+    // An owner-drawn static (SS_OWNERDRAW) is to be painted.
+    virtual void OnDraw(int /*controlId*/, ICanvas& /*canvas*/) {}
     // While minimised: the icon to draw centred in the client area (0: none).
     virtual int MinimizedIcon() const { return 0; }
 

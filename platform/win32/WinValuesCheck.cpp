@@ -75,6 +75,7 @@ static_assert(win::SsLeft == SS_LEFT, "SS_LEFT");
 static_assert(win::SsBitmap == SS_BITMAP, "SS_BITMAP");
 static_assert(win::SsIcon == SS_ICON, "SS_ICON");
 static_assert(win::SsEtchedHorz == SS_ETCHEDHORZ, "SS_ETCHEDHORZ");
+static_assert(win::SsOwnerDraw == SS_OWNERDRAW, "SS_OWNERDRAW");
 
 static_assert(win::LbsNotify == LBS_NOTIFY, "LBS_NOTIFY");
 static_assert(win::LbsNoIntegralHeight == LBS_NOINTEGRALHEIGHT, "LBS_NOINTEGRALHEIGHT");

@@ -136,6 +136,15 @@ void HeadlessDialogHost::Type(int editId, const std::string& text) {
     SendNotify(::Notify::EditChange, editId);
 }
 
+HeadlessCanvas HeadlessDialogHost::Picture(int staticId) {
+    HeadlessControl& control = Control(staticId);
+    if ((control.Template().style & 0x1F) != win::SsOwnerDraw) throw std::logic_error("no picture " + std::to_string(staticId));
+    const Rect rect = Static(staticId).WindowRect();
+    HeadlessCanvas canvas(rect.Width(), rect.Height(), Rgb(192, 192, 192));
+    m_dialog.OnDraw(staticId, canvas);
+    return canvas;
+}
+
 void HeadlessDialogHost::Command(int id) {
     SendNotify(::Notify::Command, id);
 }

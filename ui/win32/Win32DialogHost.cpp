@@ -6,6 +6,7 @@
 #include "ui/win32/KeyHook.h"
 #include "ui/win32/Menus.h"
 #include "ui/win32/Resources.h"
+#include "ui/win32/Win32Canvas.h"
 #include "ui/win32/Win32Controls.h"
 
 Win32DialogHost::Win32DialogHost(CDialog& dialog, HWND owner) : m_dialog(dialog), m_owner(owner) {}
@@ -240,6 +241,11 @@ bool Win32DialogHost::PaintMinimized() {
 }
 
 bool Win32DialogHost::DrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType == ODT_STATIC) {
+        ui32::Win32Canvas canvas(item.hDC, item.hwndItem, item.rcItem);
+        m_dialog.OnDraw(static_cast<int>(item.CtlID), canvas);
+        return true;
+    }
     if (item.CtlType != ODT_BUTTON) return false;
     auto found = m_controls.find(static_cast<int>(item.CtlID));
     if (found == m_controls.end()) return false;
