@@ -68,15 +68,22 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
     }
 
     long span = 1000;
-    int nameWidth = 0;
+    int nameWidth = 0, labelWidth = canvas.TextWidth("000.0 s");
+    std::vector<std::string> labels;
     for (const LoggedLaunch& launch : launches) {
         span = std::max(span, launch.launchedAt);
         nameWidth = std::max(nameWidth, canvas.TextWidth(launch.name));
+        std::string label = SecondsText(launch.launchedAt);
+        if (launch.waited != "wait") label += " (" + launch.waited + ")";
+        if (launch.Failed()) label += " error " + launch.result;
+        labelWidth = std::max(labelWidth, canvas.TextWidth(label));
+        labels.push_back(label);
     }
-    span += span / 20;  // room for the last mark
-    nameWidth = std::min(nameWidth + 8, bounds.Width() * 2 / 5);
+    // Each launch's time is written right of its mark, never over a wait.
+    nameWidth = std::min(nameWidth + 8, bounds.Width() / 4);
+    labelWidth = std::min(labelWidth + 8, bounds.Width() / 3);
     const int left = Margin + nameWidth;
-    const int right = bounds.right - Margin - canvas.TextWidth("000.0 s") - 4;
+    const int right = bounds.right - Margin - labelWidth;
     const int width = std::max(right - left, 1);
     const auto xOf = [&](long ms) { return left + static_cast<int>(static_cast<long long>(width) * std::max(ms, 0L) / span); };
 
@@ -100,12 +107,7 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
         if (rowHeight < textHeight) continue;  // too many rows for their texts
         const int textTop = top + (rowHeight - textHeight) / 2;
         canvas.Text(Margin, textTop, launch.name, launch.Failed() ? Failed : Ink);
-        std::string label = SecondsText(launch.launchedAt);
-        if (launch.waited != "wait") label += " (" + launch.waited + ")";
-        if (launch.Failed()) label += " error " + launch.result;
-        const int labelWidth = canvas.TextWidth(label);
-        const int labelX = at + 5 + labelWidth <= bounds.right - Margin ? at + 5 : std::max(left, at - 4 - labelWidth);
-        canvas.Text(labelX, textTop, label, colour == Failed ? Failed : Ink);
+        canvas.Text(at + 5, textTop, labels[i], launch.Failed() ? Failed : Ink);
     }
 
     canvas.Line(left, axis, right, axis, Ink);
