@@ -89,10 +89,15 @@ bool ParseLaunch(const std::string& line, LoggedLaunch& launch) {
     return true;
 }
 
-std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path) {
+namespace {
+
+// False when the file is there but cannot be read.
+bool ReadRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun>& runs) {
     std::vector<std::string> lines;
-    std::vector<LoggedRun> runs;
-    if (!ReadManagerLines(files, path, "r", lines)) return runs;
+    if (!ReadManagerLines(files, path, "r", lines)) {
+        FileEntry entry;
+        return !files.Lookup(path, entry);
+    }
     for (const std::string& raw : lines) {
         const std::string line = TrimEnd(raw);
         LoggedLaunch launch;
@@ -102,11 +107,22 @@ std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& pat
             runs.back().launches.push_back(launch);
         }
     }
+    return true;
+}
+
+}  // namespace
+
+std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path) {
+    std::vector<LoggedRun> runs;
+    ReadRuns(files, path, runs);
     return runs;
 }
 
+// The runs kept come from the file as read: one that cannot be read is not
+// replaced by this run alone.
 bool AppendStartupRun(IFileSystem& files, const std::string& path, const LoggedRun& run) {
-    std::vector<LoggedRun> runs = ReadStartupLog(files, path);
+    std::vector<LoggedRun> runs;
+    if (!ReadRuns(files, path, runs)) return false;
     if (runs.size() >= kLoggedRuns) runs.erase(runs.begin(), runs.end() - (kLoggedRuns - 1));
     runs.push_back(run);
     const std::string scratch = path + ".new";

@@ -177,11 +177,23 @@ TEST_F(RunnerIdle, TheLogKeepsTheLastTwentyRunsAndAFailedWriteLaunchesAllTheSame
     // A second run cannot write its record: it runs, and the record stays as it was.
     r.world.faults.Add(Fault::Write, "C:\\ORVANE\\Orvane.log.new");
     const std::string before = r.Log();
-    r.host.DoubleClickLine(IdcRunList, 0);
+    r.host.DoubleClickLine(IdcRunList, 1);
     r.host.Tick();
+    r.NextSecond();
     EXPECT_EQ(r.Launched().size(), 3u);
+    EXPECT_EQ(r.Status(), "Stopped");
     EXPECT_EQ(r.Log(), before);
     EXPECT_FALSE(r.world.files.Lookup("C:\\ORVANE\\Orvane.log.new", *std::make_unique<FileEntry>()));
+
+    // A record that cannot be read is not replaced by the new run alone.
+    r.world.faults.Clear();
+    r.world.faults.Add(Fault::Open, "C:\\ORVANE\\Orvane.log", 1);
+    r.host.DoubleClickLine(IdcRunList, 1);
+    r.host.Tick();
+    r.NextSecond();
+    EXPECT_EQ(r.Launched().size(), 4u);
+    EXPECT_EQ(r.Status(), "Stopped");
+    EXPECT_EQ(r.Log(), before);
 }
 
 TEST_F(RunnerIdle, ARunClosedMidWayIsRecordedUpToItsLastLaunch) {

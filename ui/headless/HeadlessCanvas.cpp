@@ -28,13 +28,6 @@ uint32_t HeadlessCanvas::Pixel(int x, int y) const {
     return m_pixels[static_cast<std::size_t>(y) * m_width + x];
 }
 
-int HeadlessCanvas::Count(const Rect& area, uint32_t colour) const {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) count += Pixel(x, y) == colour && x >= 0 && y >= 0 && x < m_width && y < m_height;
-    return count;
-}
-
 const DrawnText* HeadlessCanvas::FindText(const std::string& part) const {
     for (const DrawnText& text : m_texts)
         if (text.text.find(part) != std::string::npos) return &text;

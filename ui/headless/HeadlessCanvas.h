@@ -27,8 +27,6 @@ public:
 
     // Outside the picture: the background.
     uint32_t Pixel(int x, int y) const;
-    // How many pixels of the area have the colour.
-    int Count(const Rect& area, uint32_t colour) const;
     const std::vector<DrawnText>& Texts() const { return m_texts; }
     // The first text that holds the part, or null.
     const DrawnText* FindText(const std::string& part) const;
