@@ -53,6 +53,9 @@ TEST(LastStartup, EachLaunchIsARowWithItsWaitsAndItsMarkOnOneTimeAxis) {
     EXPECT_LT(plain.back(), idle.front());
     EXPECT_LE(idle.back(), mark.front());
     EXPECT_NEAR(static_cast<double>(plain.size()) / idle.size(), 5.0 / 4.0, 0.1);
+    // Alpha waited for nothing: a mark and no bars.
+    EXPECT_EQ(ColumnsOf(canvas, *alpha, PlainWait), std::vector<int>{});
+    EXPECT_EQ(ColumnsOf(canvas, *alpha, IdleWait), std::vector<int>{});
     // Alpha at the axis' start, Charlie's mark red and furthest right.
     const std::vector<int> alphaMark = ColumnsOf(canvas, *alpha, Launched);
     const std::vector<int> charlieMark = ColumnsOf(canvas, *charlie, Failed);

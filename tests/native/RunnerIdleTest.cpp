@@ -25,7 +25,7 @@ protected:
 
 TEST_F(RunnerIdle, AfterItsCountdownAnItemWaitsForQuietSecondsInARow) {
     r.AddIdleItem("Mail", "2");
-    r.AddItem("Plain", "0");
+    r.AddItem("Plain", "2");
     r.Open();
     r.host.Tick();
     EXPECT_EQ(r.Status(), "2");
@@ -45,8 +45,16 @@ TEST_F(RunnerIdle, AfterItsCountdownAnItemWaitsForQuietSecondsInARow) {
     EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("Mail")});
     EXPECT_EQ(r.Lamp(), IdbGo);
     EXPECT_FALSE(WaitButtons());
-    r.host.Tick();  // the plain item after it waits for nothing
+    // The plain item after it counts down its own wait, quiet or not, and
+    // nothing looks at the processors any more.
+    const int reads = r.world.processors.reads;
+    r.host.Tick();
+    Seconds(1, 0);
+    EXPECT_EQ(Launches(), 1u);
+    EXPECT_EQ(r.Status(), "1");
+    r.NextSecondBusy(0);
     EXPECT_EQ(Launches(), 2u);
+    EXPECT_EQ(r.world.processors.reads, reads);
 
     const std::vector<LoggedLaunch> logged = LoggedLaunches();
     ASSERT_EQ(logged.size(), 2u);
@@ -56,7 +64,7 @@ TEST_F(RunnerIdle, AfterItsCountdownAnItemWaitsForQuietSecondsInARow) {
     EXPECT_EQ(logged[0].idleFrom, 2000);
     EXPECT_EQ(logged[0].launchedAt, 2000 + 13000);
     EXPECT_EQ(logged[1].waited, "wait");
-    EXPECT_EQ(logged[1].waitFrom, -1);
+    EXPECT_EQ(logged[1].waitFrom, 15000);
     EXPECT_EQ(logged[1].idleFrom, -1);
 }
 
@@ -204,6 +212,16 @@ TEST_F(RunnerIdle, ARunClosedMidWayIsRecordedUpToItsLastLaunch) {
     EXPECT_EQ(r.Log(), "");
     r.host.Click(win::IdOk);
     EXPECT_EQ(r.Log(), "Start-up 2026-12-07 09:00:00 UTC\r\n\"A\", 0, wait, ok, -1, -1\r\n");
+}
+
+TEST(ProcessorTimes, BusyIsTheShareOfTimeNotIdleRoundedToTheNearestPercent) {
+    const ProcessorTimes start{100, 300, 200};
+    EXPECT_EQ(BusyPercent(start, {108, 308, 200}), 0);     // all idle
+    EXPECT_EQ(BusyPercent(start, {100, 304, 204}), 100);   // no idle
+    EXPECT_EQ(BusyPercent(start, {107, 307, 201}), 13);    // 1 of 8: 12.5 goes up
+    EXPECT_EQ(BusyPercent(start, {112, 305, 205}), 0);     // more idle than time: never below 0
+    EXPECT_EQ(BusyPercent(start, start), -1);              // no time passed
+    EXPECT_EQ(BusyPercent(start, {90, 290, 190}), -1);     // counters that went back
 }
 
 TEST(StartupLog, LinesReadBackAsWrittenAndOddOnesAreSkipped) {
