@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "common/TextHelpers.h"
 #include "platform/Registry.h"
 #include "platform/WinValues.h"
 
@@ -53,4 +54,8 @@ RunnerSettings ReadRunnerSettings(IRegistry& registry) {
     ReadIdleNumber(*key, settings::kIdleRanges[1], read.idleSeconds);
     ReadIdleNumber(*key, settings::kIdleRanges[2], read.idleLongest);
     return read;
+}
+
+bool NamesRunnerValue(const std::string& valueName) {
+    return UpperCopy(valueName).find("ORVANE") != std::string::npos;
 }

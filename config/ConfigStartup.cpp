@@ -76,7 +76,7 @@ void CConfigDlg::SetUpLists() {
     m_listRun.kind = ListKind::RegistryKey;
     m_listRun.places = {ItemPlace{PlaceKind::RegistryKey, settings::kRunKey, RegistryRoot::LocalMachine, "Run", "Run"}};
     m_listRun.failure = "Error reading \"Registry Run\" Values.";
-    m_listRun.hidesRunner = true;
+    m_listRun.places[0].holdsRunner = true;
     m_listRunServices.kind = ListKind::RegistryKey;
     m_listRunServices.places = {ItemPlace{PlaceKind::RegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices",
                                           RegistryRoot::LocalMachine, "Services", "RunServices"}};

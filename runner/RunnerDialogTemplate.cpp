@@ -27,9 +27,9 @@ const DialogTemplate& RunnerDialogTemplate() {
             {ui::IdStatic, ui::StaticClass, "Caps Lock", win::SsLeft, 60, 188, 36, 10},
             {ui::IdStatic, ui::StaticClass, "Scroll Lock", win::SsLeft, 60, 208, 36, 10},
             {ui::IdStatic, ui::ButtonClass, "", win::BsGroupBox, 110, 140, 75, 21},
-            {ui::IdStatic, ui::StaticClass, "Status:", win::SsLeft, 112, 148, 22, 10},
+            {ui::IdStatic, ui::StaticClass, "Status:", win::SsLeft, 112, 148, 23, 10},
             // Wide enough for "Idle? 100%" on one line.
-            {IdcStatus, ui::StaticClass, "Static", win::SsLeft, 135, 148, 35, 9},
+            {IdcStatus, ui::StaticClass, "Static", win::SsLeft, 136, 148, 34, 9},
             {IdcLamp, ui::StaticClass, "", win::SsBitmap, 171, 149, 15, 13},
             {IdcPause, ui::ButtonClass, "&Pause", push, 135, 185, 50, 15},
             {IdcCloseWhenFinished, ui::ButtonClass, "", win::BsAutoCheckBox | win::WsTabStop, 122, 208, 10, 10},

@@ -29,6 +29,12 @@ const DialogTemplate& MgrPropTemplate() {
                          104, 30, 12},
                         {IdcIdle, ui::ButtonClass, "Then until the computer is idle", win::BsAutoCheckBox | win::WsTabStop,
                          107, 120, 110, 10},
+                        // What the item starts, read from its shortcut, in full width: paths are long.
+                        {ui::IdStatic, ui::StaticClass, "", win::SsEtchedHorz, 10, 136, 207, 1},
+                        props::Label("Runs:", 144),
+                        {IdcProgram, ui::EditClass, "", props::ReadOnly, 10, 156, 207, 10},
+                        props::Label("With arguments:", 172),
+                        {IdcArguments, ui::EditClass, "", props::ReadOnly, 10, 184, 207, 10},
                     });
     return dialog;
 }
@@ -54,6 +60,8 @@ bool CMgrPropDlg::OnInitDialog() {
     m_editWait->SetText(m_strWait);
     m_checkIdle->SetCheck(m_bIdle ? 1 : 0);
     m_editType->SetText(TypeTextOf(m_strPath));
+    Window().Edit(IdcProgram).SetText(m_strProgram);
+    Window().Edit(IdcArguments).SetText(m_strArguments);
     return true;
 }
 

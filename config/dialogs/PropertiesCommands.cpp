@@ -1,5 +1,7 @@
 // The properties of one row: a double-click, or Properties of the context menu.
 #include "common/ManagerInfo.h"
+#include "common/PathHelpers.h"
+#include "common/Shortcuts.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
 #include "config/WaitColumn.h"
@@ -33,13 +35,20 @@ void CConfigDlg::ShowProperties(ItemList& list) {
 void CConfigDlg::ShowManagerProperties() {
     const int row = m_listManager.view->NextSelected(-1);
     CMgrPropDlg dialog(m_platform.messages);
-    dialog.m_strName = m_listManager.view->ItemText(row, 0);
+    dialog.m_strName = RowTitle(m_listManager, row);
     dialog.m_strPath = GetItemPath(m_listManager.id, row);
     dialog.m_strSource = m_listManager.view->ItemText(row, 1);
     ManagerLine fields;
     fields.extras = m_listManager.rows[row].extras;
     dialog.m_bIdle = HasExtraField(fields, IdleField);
     dialog.m_strWait = WaitOfColumn(m_listManager.view->ItemText(row, 2), dialog.m_bIdle);
+    // A shortcut starts its target; any other file is itself what starts.
+    std::string workingDirectory, description;
+    if (UpperCopy(ExtensionOf(dialog.m_strPath)) != "LNK")
+        dialog.m_strProgram = "This item itself";
+    else if (!ReadShortcut(m_platform.links, m_platform.messages, dialog.m_strPath, dialog.m_strProgram,
+                           dialog.m_strArguments, workingDirectory, description))
+        dialog.m_strProgram = "(The shortcut could not be read.)";
     if (RunChild(dialog) != win::IdOk) return;
     m_bModified = true;
     SetExtraField(fields, IdleField, dialog.m_bIdle);
@@ -50,7 +59,7 @@ void CConfigDlg::ShowManagerProperties() {
 void CConfigDlg::ShowStartupProperties(ItemList& list) {
     const int row = list.view->NextSelected(-1);
     CStartupPropDlg dialog;
-    dialog.m_strName = list.view->ItemText(row, 0);
+    dialog.m_strName = RowTitle(list, row);
     dialog.m_strPath = GetItemPath(list.id, row);
     RunChild(dialog);
 }
@@ -58,7 +67,7 @@ void CConfigDlg::ShowStartupProperties(ItemList& list) {
 void CConfigDlg::ShowRegistryProperties(ItemList& list) {
     const int row = list.view->NextSelected(-1);
     CRegPropDlg dialog;
-    dialog.m_strName = list.view->ItemText(row, 0);
+    dialog.m_strName = RowTitle(list, row);
     // "Registry's Run Items", "Registry's Services Items".
     dialog.m_strLocation = "Registry's " + list.PlaceOf(row).sourceTag + " Items";
     dialog.m_strCommandLine = GetItemPath(list.id, row);

@@ -11,12 +11,13 @@ void CConfigDlg::OnRegistryAdd() {
     for (ItemList* list : Lists())
         if (from == nullptr && list->IsRegistry() && list->view->SelectedCount() > 0) from = list;
     if (from == nullptr) return;
+    int top = 0;  // several values keep their order at the top
     ForEachSelectedRow(*from->view, [&](int row) {
         std::string name = from->view->ItemText(row, 0);
         const ItemPlace& origin = from->PlaceOf(row);
         if (!TakeRegistryValue(m_platform, origin, m_strManagerDir, name, from->rows[row].path)) return false;
         // Added items go to the top, where the user sees them.
-        HandOver(*from, row, m_listManager, 0, m_strManagerDir + name + ".lnk", {name, origin.sourceTag}, 0);
+        HandOver(*from, row, m_listManager, 0, m_strManagerDir + name + ".lnk", {name, origin.sourceTag}, top++);
         m_bModified = m_listManager.orderChanged = true;
         return true;
     });
@@ -27,7 +28,7 @@ void CConfigDlg::OnRegistryRemove() {
 }
 
 bool CConfigDlg::MoveItemToRegistry(int row) {
-    const std::string name = m_listManager.view->ItemText(row, 0);
+    const std::string name = RowTitle(m_listManager, row);
     if (!CheckIsShortcut(m_platform, name, m_listManager.rows[row].path)) return false;
     std::size_t place = 0;
     ItemList* to = RegistryListFor(row, place);
@@ -43,7 +44,7 @@ ItemList* CConfigDlg::RegistryListFor(int row, std::size_t& place) {
     ItemList* list = ListForSource(m_listManager.view->ItemText(row, 1), place);
     if (list != nullptr && list->IsRegistry()) return list;
     CRegLocationDlg location;
-    location.m_strItemName = m_listManager.view->ItemText(row, 0);
+    location.m_strItemName = RowTitle(m_listManager, row);
     if (RunChild(location) != win::IdOk) return nullptr;
     place = 0;
     return location.m_bRunServicesChecked ? &m_listRunServices : &m_listRun;

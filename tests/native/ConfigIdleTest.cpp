@@ -24,7 +24,7 @@ TEST(ConfigIdle, TheWaitColumnAndTheSavedWaitTurnIntoEachOtherExactly) {
 TEST(ConfigIdle, TheCheckBoxMarksAnItemAndTheSaveKeepsEveryOtherField) {
     ConfigWorld w;
     w.AddManaged({"Mail", "Word", "Plain"});
-    w.WriteIni("\"Mail\", \"Startup\", \"file:Mail.lnk\", \"x-later\", \"5\"\r\n"
+    w.WriteIni("\"Mail\", \"Startup\", \"x-future\", \"x-later\", \"5\"\r\n"
                "\"Word\", \"Run\", \"IDLE\", \"\"\r\n"
                "\"Plain\", \"Startup\", \"3\"\r\n");
     ASSERT_TRUE(w.host.Open());
@@ -64,7 +64,7 @@ TEST(ConfigIdle, TheCheckBoxMarksAnItemAndTheSaveKeepsEveryOtherField) {
 
     w.host.Click(win::IdOk);
     EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini),
-              "\"Mail\", \"Startup\", \"file:Mail.lnk\", \"x-later\", \"idle\", \"10\"\r\n"
+              "\"Mail\", \"Startup\", \"x-future\", \"x-later\", \"idle\", \"10\"\r\n"
               "\"Word\", \"Run\", \"12\"\r\n"
               "\"Plain\", \"Startup\", \"3\"\r\n");
 }

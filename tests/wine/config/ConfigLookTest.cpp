@@ -1,5 +1,7 @@
 // OrvaneConfig.exe under Wine as it looks: its pictures on the system's own
-// button face, and lists whose columns fit beside their vertical scroll bar.
+// button face, lists whose columns fit beside their vertical scroll bar, and
+// texts that fit their controls at Wine's font widths (its child dialogs are
+// measured where their tests open them).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@
 #include "config/dialogs/LastStartupIds.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 using namespace config;
 
@@ -38,6 +41,10 @@ TEST(ConfigLook, PicturesSitOnTheButtonFaceAndColumnsFitBesideTheScrollBar) {
         EXPECT_TRUE(style & WS_VSCROLL) << id;
         EXPECT_FALSE(style & WS_HSCROLL) << id;
     }
+
+    EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "");
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "") << "with the registry lists";
 
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(install.WaitForExit(10000));
@@ -79,6 +86,7 @@ TEST(ConfigLook, TheLastStartUpIsDrawnOnWhiteWithAFailureInRed) {
     };
     EXPECT_TRUE(WaitUntil(redShown, 5000));
     SaveScreenshot(picture, "config-last-startup");
+    EXPECT_EQ(TextsThatDoNotFitJoined(picture), "");
 
     PostMessageA(picture, WM_COMMAND, IDOK, 0);
 
@@ -88,12 +96,14 @@ TEST(ConfigLook, TheLastStartUpIsDrawnOnWhiteWithAFailureInRed) {
     HWND properties = install.WaitForDialogEndingWith(" Properties", 10000);
     ASSERT_NE(properties, nullptr);
     SaveScreenshot(properties, "config-item-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(properties), "");
     PostMessageA(properties, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(properties); }, 5000));
     PostMessageA(dialog, WM_COMMAND, IdViewOptions, 0);
     HWND options = install.WaitForDialogTitled("Orvane Options");
     ASSERT_NE(options, nullptr);
     SaveScreenshot(options, "config-options");
+    EXPECT_EQ(TextsThatDoNotFitJoined(options), "");
     PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }, 5000));
 
