@@ -1,8 +1,5 @@
 #include "common/StartupLog.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
@@ -22,18 +19,22 @@ int64_t DaysOf(int year, int month, int day) {
     return era * 146097 + dayOfEra - 584694;  // 1601-01-01 is day 584694 from 0000-03-01
 }
 
-std::string NumberField(long number) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%ld", number);
-    return text;
-}
+std::string NumberField(long number) { return LongToString(number); }
 
+// An optional minus and at most 9 digits: any time a run can take.
 bool ReadNumberField(const std::string& text, long& number) {
     const std::string field = Trim(text);
-    if (field.empty()) return false;
-    char* end = nullptr;
-    number = std::strtol(field.c_str(), &end, 10);
-    return *end == '\0';
+    const bool negative = !field.empty() && field[0] == '-';
+    const std::string digits = field.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 9 || !IsAllDigits(digits)) return false;
+    number = 0;
+    for (char digit : digits) number = number * 10 + (digit - '0');
+    if (negative) number = -number;
+    return true;
+}
+
+std::string TwoDigits(int number) {
+    return (number < 10 ? "0" : "") + IntToString(number);
 }
 
 }  // namespace
@@ -45,10 +46,8 @@ std::string StartupLogPath(const std::string& iniPath) {
 }
 
 std::string StartedText(const SystemTime& t) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u UTC", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return text;
+    return IntToString(t.year) + "-" + TwoDigits(t.month) + "-" + TwoDigits(t.day) + " " + TwoDigits(t.hour) + ":" +
+           TwoDigits(t.minute) + ":" + TwoDigits(t.second) + " UTC";
 }
 
 int64_t MillisecondsOf(const SystemTime& t) {

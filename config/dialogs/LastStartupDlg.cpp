@@ -3,8 +3,8 @@
 #include "config/dialogs/LastStartupIds.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "common/TextHelpers.h"
 #include "platform/WinValues.h"
 
 using namespace laststartup;
@@ -47,9 +47,8 @@ void Swatch(ICanvas& canvas, int& x, int y, int height, uint32_t colour, const s
 }  // namespace
 
 std::string SecondsText(long milliseconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%ld.%ld s", milliseconds / 1000, (milliseconds % 1000) / 100);
-    return text;
+    if (milliseconds < 0) return "-" + SecondsText(-milliseconds);
+    return LongToString(milliseconds / 1000) + "." + LongToString((milliseconds % 1000) / 100) + " s";
 }
 
 void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
@@ -115,7 +114,7 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
     for (long ms = 0; ms <= span; ms += step) {
         const int x = xOf(ms);
         canvas.Line(x, axis, x, axis + 3, Ink);
-        canvas.Text(x - canvas.TextWidth("0") / 2, axis + 4, std::to_string(ms / 1000) + " s", Ink);
+        canvas.Text(x - canvas.TextWidth("0") / 2, axis + 4, LongToString(ms / 1000) + " s", Ink);
     }
     int x = Margin;
     Swatch(canvas, x, legendTop, textHeight, PlainWait, "wait");
