@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/ProcessorTimes.h"
 #include "platform/Registry.h"
 #include "platform/WinValues.h"
 
@@ -47,4 +48,15 @@ bool IRegistryKey::SetDword(const std::string& name, uint32_t number) {
     std::string bytes(4, '\0');
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
     return Set(name, win::RegDword, bytes);
+}
+
+int BusyPercent(const ProcessorTimes& before, const ProcessorTimes& after) {
+    // Differences of unsigned totals: a counter that went back reads as no time.
+    const uint64_t idle = after.idle >= before.idle ? after.idle - before.idle : 0;
+    const uint64_t kernel = after.kernel >= before.kernel ? after.kernel - before.kernel : 0;
+    const uint64_t user = after.user >= before.user ? after.user - before.user : 0;
+    const uint64_t total = kernel + user;
+    if (total == 0) return -1;
+    const uint64_t busy = total > idle ? total - idle : 0;
+    return static_cast<int>((busy * 100 + total / 2) / total);
 }

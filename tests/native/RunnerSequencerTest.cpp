@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "tests/native/RunnerWorld.h"
+#include "ui/headless/HeadlessControls.h"
 
 using namespace runner;
 
@@ -65,8 +66,8 @@ TEST_F(RunnerSequencer, WithCloseBoxClearTheStoppedRunStaysOpen) {
     EXPECT_FALSE(r.host.HasTimer(SequencerTimer));
     r.host.SelectLine(IdcRunList, 0);  // while stopped a click only moves the selection
     EXPECT_TRUE(r.world.messages.shown.empty());
-    r.host.Click(IdcPause);  // nothing to pause
-    EXPECT_EQ(r.Status(), "Stopped");
+    EXPECT_FALSE(r.host.Button(IdcPause).IsEnabled());  // nothing to pause
+    EXPECT_EQ(r.host.Button(IdcPause).Text(), "&Pause");
     r.host.Click(win::IdOk);
     EXPECT_EQ(r.host.Result(), win::IdOk);
 }
@@ -244,6 +245,7 @@ TEST_F(RunnerSequencer, RunNoneThenDoubleClickRestartsFromThatLine) {
     EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 0);
     EXPECT_EQ(r.Lamp(), IdbGo);
     EXPECT_EQ(r.host.Button(IdcPause).Text(), "&Pause");
+    EXPECT_TRUE(r.host.Button(IdcPause).IsEnabled());
     r.host.Tick(2);
     EXPECT_EQ(r.Launched(), (std::vector<std::string>{r.Item("B"), r.Item("C")}));
     EXPECT_EQ(r.Status(), "Stopped");
@@ -264,28 +266,37 @@ TEST_F(RunnerSequencer, DoubleClickWhileRunningDoesNothing) {
     EXPECT_TRUE(r.world.messages.shown.empty());
 }
 
-TEST_F(RunnerSequencer, LaunchErrorHoldsTheRunWhileItsBoxIsOpen) {
-    Items({{"A", ""}, {"B", ""}});
+// At an unattended log-on nobody answers the box: the run goes on beneath it.
+TEST_F(RunnerSequencer, ALaunchErrorShowsItsBoxWhileTheRunGoesOn) {
+    Items({{"A", ""}, {"B", ""}, {"C", ""}, {"D", "3"}});
     r.world.faults.Add(Fault::Execute, r.Item("A"), 1);
+    r.world.faults.Add(Fault::Execute, r.Item("B"), 1);
     r.Open();
     std::string statusInBox;
-    int lampInBox = 0;
     r.world.messages.Answer(win::IdOk, [&] {
         statusInBox = r.Status();
-        lampInBox = r.Lamp();
-        r.host.Tick(25);  // ticks of the box's own loop do nothing
-        EXPECT_EQ(r.Launched().size(), 1u);
+        r.host.Tick();  // B fails as well: marked, with no second box
+        r.host.Tick();
+        EXPECT_EQ(r.Launched().size(), 3u);
+        r.host.Tick();
+        EXPECT_EQ(r.Status(), "3");
+        EXPECT_EQ(r.host.ForegroundCount(), 0);  // the box keeps the front
     });
-    r.host.Tick();
+    r.host.Tick(10);
     EXPECT_EQ(statusInBox, "Error");
-    EXPECT_EQ(lampInBox, IdbStopped);
     ASSERT_EQ(r.world.messages.shown.size(), 1u);
     EXPECT_EQ(r.world.messages.shown[0].text, r.Item("A") + "\nThere was an error running this program.");
-    EXPECT_EQ(r.world.messages.shown[0].style, win::MbIconExclamation);
-    EXPECT_EQ(r.Lamp(), IdbGo);
-    EXPECT_EQ(r.Status(), "");
-    r.host.Tick();
-    EXPECT_EQ(r.Launched().back(), r.Item("B"));
+    EXPECT_EQ(r.world.messages.shown[0].style, win::MbIconExclamation | win::MbSetForeground);
+    auto& list = dynamic_cast<HeadlessListBox&>(r.host.ListBox(IdcRunList));
+    EXPECT_EQ(list.Line(0), "A  (error 2)");
+    EXPECT_EQ(list.Line(1), "B  (error 2)");
+    EXPECT_EQ(list.Line(2), "C");
+    EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 3);
+    EXPECT_EQ(r.Lamp(), IdbWaiting);
+    EXPECT_EQ(r.Launched().size(), 3u);
+    for (int i = 0; i < 3; ++i) r.NextSecond();
+    EXPECT_EQ(r.Launched().back(), r.Item("D"));
+    EXPECT_EQ(r.world.messages.shown.size(), 1u);  // a launch after the box shows none
 }
 
 TEST_F(RunnerSequencer, JumpAnsweredYesRunsFromTheChosenLineWithItsOwnWait) {

@@ -50,6 +50,10 @@ std::string HeadlessListBox::Line(int index) const {
     return (index >= 0 && index < Count()) ? m_lines[index] : std::string();
 }
 
+void HeadlessListBox::SetLine(int index, const std::string& text) {
+    if (index >= 0 && index < Count()) m_lines[index] = text;
+}
+
 int HeadlessListView::InsertColumn(int column, const std::string& heading, int width) {
     if (column < 0) return -1;
     if (column > ColumnCount()) column = ColumnCount();

@@ -89,6 +89,7 @@ public:
     int CurSel() const override { return m_selection; }
     void SetCurSel(int index) override;
     std::string Line(int index) const;
+    void SetLine(int index, const std::string& text) override;
 
 private:
     std::vector<std::string> m_lines;
