@@ -70,13 +70,30 @@ void CConfigDlg::DoDataExchange() {
     m_listStartup.down = &w.Button(IdcStartupDown);
 }
 
-CConfigDlg::ItemList* CConfigDlg::ListOf(int listId) {
+std::vector<ItemList*> CConfigDlg::Lists() { return {&m_listManager, &m_listStartup, &m_listRun, &m_listRunServices}; }
+
+ItemList* CConfigDlg::ListOf(int listId) {
     return const_cast<ItemList*>(static_cast<const CConfigDlg*>(this)->ListOf(listId));
 }
 
-const CConfigDlg::ItemList* CConfigDlg::ListOf(int listId) const {
+const ItemList* CConfigDlg::ListOf(int listId) const {
     for (const ItemList* list : {&m_listManager, &m_listStartup, &m_listRun, &m_listRunServices})
         if (list->id == listId) return list;
+    return nullptr;
+}
+
+void CConfigDlg::HandOver(ItemList& from, int row, ItemList& to, std::size_t place, const std::string& path,
+                          const std::vector<std::string>& texts, int index) {
+    DeleteRowsOf(to, place, to.IsRegistry() ? texts[0] : path);
+    InsertRow(to, index < 0 ? to.Count() : index, texts, ItemRow{path, place, {}});
+    DeleteRow(from, row);
+}
+
+ItemList* CConfigDlg::ListForSource(const std::string& source, std::size_t& place) {
+    if (source.empty()) return nullptr;
+    for (ItemList* list : Lists())
+        for (place = 0; place < list->places.size(); ++place)
+            if (list->places[place].sourceTag == source) return list;
     return nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/CountedMessageBoxes.h"
+#include "config/ItemList.h"
 #include "platform/Platform.h"
 #include "ui/Dialog.h"
 
@@ -40,22 +41,6 @@ public:
     std::string GetItemPath(int listId, int row) const;
 
 private:
-    // One of the four lists: the view, its paired list (row i and entry i
-    // describe the same item), where its items live, and how it is filled.
-    struct ItemList {
-        int id = 0;
-        IListView* view = nullptr;
-        std::vector<std::string> paths;  // full paths, or command lines for the registry lists
-        std::string place;               // the folder (with its trailing backslash) or the key path
-        bool registry = false;           // place is a key under HKEY_LOCAL_MACHINE
-        std::string sourceTag;           // what a manager row records of an item taken from here
-        std::string keyName;             // the key's own name, as messages call the list
-        int columns = 1;
-        void (CConfigDlg::*fill)() = nullptr;
-        IButton* up = nullptr;  // the arrows of an orderable list
-        IButton* down = nullptr;
-    };
-
     // Start-up.
     void DoDataExchange();
     void SetUpLists();
@@ -66,25 +51,24 @@ private:
     // The four lists.
     ItemList* ListOf(int listId);
     const ItemList* ListOf(int listId) const;
-    // A row and its path together: the path goes where the row went, and
-    // only when the row could be inserted. The new row's index, or negative.
-    int InsertRow(ItemList& list, int index, const std::string& name, const std::string& path,
-                  const std::optional<std::string>& source = {}, const std::optional<std::string>& wait = {});
-    void DeleteRow(ItemList& list, int row);
-    // The rows of a file or value that a move has just replaced.
-    void DeleteRowsOf(ItemList& list, const std::string& pathOrName);
+    std::vector<ItemList*> Lists();
+    // The list holding the place a manager row's Source names; null when
+    // the Source names none.
+    ItemList* ListForSource(const std::string& source, std::size_t& place);
+    // The row of an item a move has put into a place of another list: the
+    // row of what it replaced there goes, its own joins at index (the end
+    // when negative), and it leaves from.
+    void HandOver(ItemList& from, int row, ItemList& to, std::size_t place, const std::string& path,
+                  const std::vector<std::string>& texts, int index = -1);
     void UpdateArrowButtons(ItemList& list);
     void DeselectAll(IListView& list);
+    void Fill(ItemList& list);
     void FillManagerList();
-    void FillStartupList();
-    void FillRunList();
-    void FillRunServicesList();
-    // The files of a folder list's place in directory order; false when the
+    // The files of a folder place in directory order; false when the
     // folder could not be read.
-    bool ReadFolder(const ItemList& list, std::vector<FileEntry>& files);
-    // failure: what is shown, before the folder, when it exists but cannot be read.
-    void FillFolderList(ItemList& list, const std::string& failure);
-    void FillRegistryList(ItemList& list, const std::string& failure, bool skipRunner);
+    bool ReadFolder(const ItemPlace& place, std::vector<FileEntry>& files);
+    void FillFolderList(ItemList& list);
+    void FillRegistryList(ItemList& list);
     void ShowAdvanced(bool advanced);
     bool ManagerDirChanged();
     void RefreshAll();
@@ -102,28 +86,22 @@ private:
     void OnManagerDown();
     void OnStartupUp();
     void OnStartupDown();
-    // True when a row moved.
-    bool MoveRowUp(ItemList& list);
-    bool MoveRowDown(ItemList& list);
-    bool MoveRow(ItemList& list, int from, int to);
+    void MoveSelectedRow(ItemList& list, int by);
     void ReorderFiles();
-    // False when a file of the list was left in the Roc directory.
-    // reportNameOrder: tell the user when the file system kept its own order.
-    bool ReorderDirectory(const std::vector<std::string>& paths, const std::string& directory, bool reportNameOrder);
-    bool RocDirectoryIsEmpty();
 
     // Moves between the manager and the Windows Startup folder.
     void OnAdd();
     void OnRemove();
     // Moves the selected files of one folder list to the other, top row first.
-    void MoveSelectedFiles(ItemList& from, ItemList& to, const std::optional<std::string>& source);
+    void MoveSelectedFiles(ItemList& from, ItemList& to);
 
     // Moves between the manager and the registry.
     void OnRegistryAdd();
     void OnRegistryRemove();
     bool MoveItemToRegistry(int row);
-    // The registry list a manager row goes back to: by its Source, or asked.
-    ItemList* RegistryListFor(int row);
+    // The registry list and place a manager row goes back to: by its
+    // Source, or asked.
+    ItemList* RegistryListFor(int row, std::size_t& place);
 
     // Deleting and restoring.
     void OnListKeyDown(const UiEvent& event);
@@ -169,8 +147,6 @@ private:
     unsigned m_nRefreshTimer = 0;
     bool m_bSyncingSelection = false;
     bool m_bModified = false;
-    bool m_bManagerOrderChanged = false;
-    bool m_bStartupOrderChanged = false;
     // The last fill could not read the manager directory, or Orvane.ini: a
     // save then leaves what it could not read as it is.
     bool m_bManagerUnread = false;
@@ -188,11 +164,6 @@ private:
     ItemList m_listStartup;
     ItemList m_listRun;
     ItemList m_listRunServices;
-    std::string m_strRunKey;
-    std::string m_strRunServicesKey;
-    std::string m_strSourceRun;
-    std::string m_strSourceServices;
-    std::string m_strSourceStartup;
     IButton* m_btnAdd = nullptr;
     IButton* m_btnRemove = nullptr;
     IButton* m_btnBasic = nullptr;

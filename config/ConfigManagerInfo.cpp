@@ -16,6 +16,6 @@ void CConfigDlg::WriteManagerInfo() {
     const IListView& list = *m_listManager.view;
     std::vector<ManagerLine> rows;
     for (int row = 0; row < list.Count(); ++row)
-        rows.push_back({list.ItemText(row, 0), list.ItemText(row, 1), list.ItemText(row, 2), {}});
+        rows.push_back({list.ItemText(row, 0), list.ItemText(row, 1), list.ItemText(row, 2), m_listManager.rows[row].extras});
     ::WriteManagerInfo(m_platform.files, m_platform.messages, m_strIniPath, rows);
 }

@@ -3,11 +3,11 @@
 #include "config/ConfigDlg.h"
 
 void CConfigDlg::RefreshAll() {
-    for (ItemList* list : {&m_listManager, &m_listStartup, &m_listRun, &m_listRunServices}) (this->*list->fill)();
+    for (ItemList* list : Lists()) Fill(*list);
 }
 
 void CConfigDlg::RefreshContextList() {
-    if (m_pContextList != nullptr) (this->*m_pContextList->fill)();
+    if (m_pContextList != nullptr) Fill(*m_pContextList);
 }
 
 void CConfigDlg::PreTranslateKeyDown(int virtualKey) {
@@ -18,13 +18,13 @@ void CConfigDlg::PreTranslateKeyDown(int virtualKey) {
 
 bool CConfigDlg::ManagerDirChanged() {
     std::vector<FileEntry> files;
-    ReadFolder(m_listManager, files);
+    ReadFolder(m_listManager.Home(), files);
     return static_cast<int>(files.size()) != m_listManager.view->Count();
 }
 
 // Not under an open question, nor over an order the user has not saved yet.
 void CConfigDlg::OnTimer(unsigned timerId) {
-    if (timerId != m_nRefreshTimer || m_nModalOpen > 0 || m_bManagerOrderChanged) return;
+    if (timerId != m_nRefreshTimer || m_nModalOpen > 0 || m_listManager.orderChanged) return;
     if (ManagerDirChanged()) {
         FillManagerList();
         Window().KillTimer(m_nRefreshTimer);

@@ -7,7 +7,7 @@
 void CConfigDlg::OnOK() {
     RegisterRunner();
     WriteManagerInfo();
-    if (m_bManagerOrderChanged || m_bStartupOrderChanged) ReorderFiles();
+    ReorderFiles();
     EndDialog(win::IdOk);
 }
 
@@ -38,15 +38,15 @@ void CConfigDlg::RegisterRunner() {
         // of what the manager holds.
         if (m_bManagerUnread) return;
         // A value or key that is not there is no error.
-        DeleteRegistryValue(registry, RegistryRoot::LocalMachine, m_strRunKey, settings::kRunValue);
+        DeleteRegistryValue(registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue);
         return;
     }
     std::string runner = m_strConfigDir + settings::kRunnerFile;
     // Unquoted, a path with blanks lets Windows start another program first
     // (C:\Program.exe for C:\Program Files\...).
     if (runner.find(' ') != std::string::npos) runner = "\"" + runner + "\"";
-    if (!SetRegistryString(registry, RegistryRoot::LocalMachine, m_strRunKey, settings::kRunValue, runner)) {
-        m_platform.messages.Show("Could not enable Orvane program.\nError accessing HKEY_LOCAL_MACHINE\\" + m_strRunKey,
+    if (!SetRegistryString(registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue, runner)) {
+        m_platform.messages.Show(std::string("Could not enable Orvane program.\nError accessing HKEY_LOCAL_MACHINE\\") + settings::kRunKey,
                                  win::MbIconExclamation);
     }
 }

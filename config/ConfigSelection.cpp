@@ -21,10 +21,12 @@ void CConfigDlg::DeselectAll(IListView& list) {
 void CConfigDlg::OnListItemChanged(const UiEvent& event) {
     ItemList& list = *ListOf(event.id);
     UpdateArrowButtons(list);
-    if (!list.registry || m_bSyncingSelection) return;
-    // Clearing the other list notifies again; the guard lets that pass.
+    if (!list.IsRegistry() || m_bSyncingSelection) return;
+    // One selection across the registry lists. Clearing another list
+    // notifies again; the guard lets that pass.
     m_bSyncingSelection = true;
-    DeselectAll(*(&list == &m_listRun ? m_listRunServices : m_listRun).view);
+    for (ItemList* other : Lists())
+        if (other != &list && other->IsRegistry()) DeselectAll(*other->view);
     m_bSyncingSelection = false;
 }
 

@@ -17,12 +17,7 @@ bool CConfigDlg::OnInitDialog() {
     window.RemoveSystemMenuEntry(2);
     window.RemoveSystemMenuEntry(3);
 
-    m_strSourceStartup = "Startup";
-    m_strSourceRun = "Run";
-    m_strSourceServices = "Services";
-    m_strRunKey = settings::kRunKey;
-    m_strRunServicesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
-    m_bSyncingSelection = m_bModified = m_bManagerOrderChanged = m_bStartupOrderChanged = false;
+    m_bSyncingSelection = m_bModified = false;
 
     IFileSystem& files = m_platform.files;
     m_strStartupFolder = UserStartupFolder(m_platform.registry, files);
@@ -70,22 +65,22 @@ bool CConfigDlg::OnInitDialog() {
 }
 
 void CConfigDlg::SetUpLists() {
-    m_listManager.place = m_strManagerDir;
+    m_listManager.kind = ListKind::Manager;
+    m_listManager.places = {ItemPlace{PlaceKind::Folder, m_strManagerDir, RegistryRoot::LocalMachine, "", ""}};
     m_listManager.columns = 3;
-    m_listManager.fill = &CConfigDlg::FillManagerList;
-    m_listStartup.place = m_strStartupFolder;
-    m_listStartup.sourceTag = m_strSourceStartup;
-    m_listStartup.fill = &CConfigDlg::FillStartupList;
-    m_listRun.place = m_strRunKey;
-    m_listRun.registry = true;
-    m_listRun.sourceTag = m_strSourceRun;
-    m_listRun.keyName = "Run";
-    m_listRun.fill = &CConfigDlg::FillRunList;
-    m_listRunServices.place = m_strRunServicesKey;
-    m_listRunServices.registry = true;
-    m_listRunServices.sourceTag = m_strSourceServices;
-    m_listRunServices.keyName = "RunServices";
-    m_listRunServices.fill = &CConfigDlg::FillRunServicesList;
+    m_listStartup.kind = ListKind::Folder;
+    m_listStartup.places = {ItemPlace{PlaceKind::Folder, m_strStartupFolder, RegistryRoot::LocalMachine, "Startup", ""}};
+    m_listStartup.failure = "The Windows Startup folder could not be read:\n";
+    m_listStartup.reportsNameOrder = true;
+    m_listStartup.arrowsAlwaysReorder = true;
+    m_listRun.kind = ListKind::RegistryKey;
+    m_listRun.places = {ItemPlace{PlaceKind::RegistryKey, settings::kRunKey, RegistryRoot::LocalMachine, "Run", "Run"}};
+    m_listRun.failure = "Error reading \"Registry Run\" Values.";
+    m_listRun.hidesRunner = true;
+    m_listRunServices.kind = ListKind::RegistryKey;
+    m_listRunServices.places = {ItemPlace{PlaceKind::RegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices",
+                                          RegistryRoot::LocalMachine, "Services", "RunServices"}};
+    m_listRunServices.failure = "Error reading \"Registry RunServices\" Values.";
 }
 
 void CConfigDlg::SetUpColumns() {
@@ -98,7 +93,7 @@ void CConfigDlg::SetUpColumns() {
     FillManagerList();
     for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
         list->view->InsertColumn(0, "Name", listWidth - 21);
-        (this->*list->fill)();
+        Fill(*list);
     }
 }
 

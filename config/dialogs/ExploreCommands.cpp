@@ -20,11 +20,12 @@ void CConfigDlg::OnViewExplore() {
 void CConfigDlg::OnExplore() {
     if (!m_pContextList) return;
     const ItemList& list = *m_pContextList;
-    if (!list.registry) {
+    const ItemPlace& place = list.Home();
+    if (!place.IsRegistry()) {
         // The folder ends in a backslash, just before the closing quote.
-        const intptr_t result = m_platform.shell.Execute("", "explorer", "/e,\"" + list.place + "\"", "", win::SwShowNormal);
+        const intptr_t result = m_platform.shell.Execute("", "explorer", "/e,\"" + place.path + "\"", "", win::SwShowNormal);
         if (result <= win::ShellExecuteFailureLimit)
-            m_platform.messages.Show(ShellError(result) + "There was an error exploring this folder:\n" + list.place,
+            m_platform.messages.Show(ShellError(result) + "There was an error exploring this folder:\n" + place.path,
                                      win::MbOk | win::MbIconExclamation);
         return;
     }
@@ -33,7 +34,7 @@ void CConfigDlg::OnExplore() {
         m_platform.messages.Show(ShellError(result) + "There was an error starting Regedit",
                                  win::MbOk | win::MbIconExclamation);
     CRegeditInfoDlg info;
-    info.m_strKeyPath = "HKEY_LOCAL_MACHINE\\" + list.place;
+    info.m_strKeyPath = std::string(RootName(place.root)) + "\\" + place.path;
     Window().Minimize();
     RunChild(info);
     Window().Restore();

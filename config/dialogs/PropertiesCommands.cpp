@@ -21,9 +21,11 @@ void CConfigDlg::OnPopupProperties() {
 
 void CConfigDlg::ShowProperties(ItemList& list) {
     if (list.view->NextSelected(-1) < 0) return;
-    if (&list == &m_listManager) ShowManagerProperties();
-    else if (list.registry) ShowRegistryProperties(list);
-    else ShowStartupProperties(list);
+    switch (list.kind) {
+    case ListKind::Manager: return ShowManagerProperties();
+    case ListKind::RegistryKey: return ShowRegistryProperties(list);
+    case ListKind::Folder: return ShowStartupProperties(list);
+    }
 }
 
 void CConfigDlg::ShowManagerProperties() {
@@ -51,7 +53,7 @@ void CConfigDlg::ShowRegistryProperties(ItemList& list) {
     CRegPropDlg dialog;
     dialog.m_strName = list.view->ItemText(row, 0);
     // "Registry's Run Items", "Registry's Services Items".
-    dialog.m_strLocation = "Registry's " + list.sourceTag + " Items";
+    dialog.m_strLocation = "Registry's " + list.PlaceOf(row).sourceTag + " Items";
     dialog.m_strCommandLine = GetItemPath(list.id, row);
     RunChild(dialog);
 }

@@ -1,15 +1,15 @@
-// Rewriting a directory's entry order through the Roc directory: every file
-// of the list goes out in row order and comes back in the order it went out,
-// so each gets a new entry, in row order, on a file system that keeps
-// entries in creation order.
+#include "config/ordering/Reorder.h"
+
 #include <set>
 
 #include "common/FileMove.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
-#include "config/ConfigDlg.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/WinValues.h"
 #include "config/ordering/RocRecord.h"
-#include "config/transfer/TransferTexts.h"
+#include "config/InUseAdvice.h"
 
 namespace {
 
@@ -20,46 +20,41 @@ bool IsDotEntry(const FileEntry& entry) { return entry.name == "." || entry.name
 
 }  // namespace
 
-void CConfigDlg::ReorderFiles() {
-    IFileSystem& files = m_platform.files;
-    IMessageBoxes& messages = m_platform.messages;
-    const std::string roc = m_strRocDir.substr(0, m_strRocDir.size() - 1);
+void ReorderDirectories(IFileSystem& files, IMessageBoxes& messages, const RocPaths& roc,
+                        const std::vector<ReorderJob>& jobs) {
+    if (jobs.empty()) return;
+    const std::string rocFolder = roc.directory.substr(0, roc.directory.size() - 1);
     FileEntry existing;
-    if (!files.Lookup(roc, existing) && !files.MakeDirectory(roc)) {
+    if (!files.Lookup(rocFolder, existing) && !files.MakeDirectory(rocFolder)) {
         messages.Show("File reordering failed.  Refer to Help for solutions.", win::MbOk | win::MbIconExclamation);
         return;
     }
-    if (!RocDirectoryIsEmpty()) {
+    if (!RocDirectoryIsEmpty(files, roc.directory)) {
         ReportRocLeftovers(messages);
         return;
     }
-    bool rocEmpty = true;
-    // The manager's order is its lines' order; Windows reads the Startup
-    // folder in the file system's own order, so only there can the user's
-    // order be lost.
-    if (m_bManagerOrderChanged) rocEmpty = ReorderDirectory(m_listManager.paths, m_strManagerDir, false);
-    if (m_bStartupOrderChanged) {
-        // A manager file left in the Roc directory must neither go into the
-        // Windows Startup folder nor be replaced by one of its files.
-        if (rocEmpty) ReorderDirectory(m_listStartup.paths, m_strStartupFolder, true);
-        else ReportRocLeftovers(messages);
+    for (const ReorderJob& job : jobs) {
+        if (!ReorderDirectory(files, messages, roc, job)) {
+            // What the next job would find in the Roc directory is not its own.
+            if (&job != &jobs.back()) ReportRocLeftovers(messages);
+            return;
+        }
     }
 }
 
-bool CConfigDlg::RocDirectoryIsEmpty() {
-    for (const FileEntry& entry : m_platform.files.Find(m_strRocDir + "*.*"))
+bool RocDirectoryIsEmpty(IFileSystem& files, const std::string& rocDirectory) {
+    for (const FileEntry& entry : files.Find(rocDirectory + "*.*"))
         if (!IsDotEntry(entry)) return false;
     return true;
 }
 
-bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const std::string& directory,
-                                  bool reportNameOrder) {
-    IFileSystem& files = m_platform.files;
-    IMessageBoxes& messages = m_platform.messages;
+bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPaths& roc, const ReorderJob& job) {
+    const std::vector<std::string>& paths = job.paths;
+    const std::string& directory = job.directory;
 
     // Whatever the program is stopped by, the next start knows where the
     // files in the Roc directory belong.
-    if (!WriteRocRecord(files, m_strRocRecord, directory)) {
+    if (!WriteRocRecord(files, roc.record, directory)) {
         messages.Show("File reordering failed.  Refer to Help for solutions.", win::MbOk | win::MbIconExclamation);
         return true;
     }
@@ -83,7 +78,7 @@ bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const s
             wentOut = false;
             break;
         }
-        if (!MoveFileConfirmed(files, messages, path, m_strRocDir + FileNameOf(path))) {
+        if (!MoveFileConfirmed(files, messages, path, roc.directory + FileNameOf(path))) {
             messages.Show(path + "\n" + "Access to this file is denied.\n" + "Files in the same list cannot be reordered.\n\n" +
                               InUseAdvice,
                           win::MbOk);
@@ -95,18 +90,18 @@ bool CConfigDlg::ReorderDirectory(const std::vector<std::string>& paths, const s
 
     // Phase 2: back, always, each file this phase 1 placed, by its own
     // record: a search of the Roc directory could miss some.
-    if (!placed.empty()) MarkRocRecordComingBack(files, m_strRocRecord);
+    if (!placed.empty()) MarkRocRecordComingBack(files, roc.record);
     bool allBack = true;
     for (const std::string& name : placed) {
-        if (MoveFileConfirmed(files, messages, m_strRocDir + name, directory + name)) continue;
-        ReportLeftInRoc(messages, m_strRocDir + name, directory);
+        if (MoveFileConfirmed(files, messages, roc.directory + name, directory + name)) continue;
+        ReportLeftInRoc(messages, roc.directory + name, directory);
         allBack = false;
     }
-    if (allBack) files.Remove(m_strRocRecord);
+    if (allBack) files.Remove(roc.record);
 
     // A file system that keeps entries sorted by name (NTFS, Wine) ignores
     // the rewrite; the user must not believe the order was stored.
-    if (reportNameOrder && wentOut && allBack) {
+    if (job.reportNameOrder && wentOut && allBack) {
         std::vector<std::string> rows;
         for (const std::string& name : placed) rows.push_back(UpperCopy(name));
         const std::set<std::string> moved(rows.begin(), rows.end());

@@ -6,7 +6,7 @@
 
 #include "common/FileMove.h"
 #include "common/TextHelpers.h"
-#include "config/transfer/TransferTexts.h"
+#include "config/InUseAdvice.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/WinValues.h"

@@ -25,7 +25,7 @@ void CConfigDlg::OnPopupDelete() {
 }
 
 void CConfigDlg::DeleteSelectedItems(ItemList& list) {
-    if (list.registry) return DeleteRegistryLinks(list);
+    if (list.IsRegistry()) return DeleteRegistryLinks(list);
     const int selected = list.view->SelectedCount();
     if (selected == 0) return;
     if (m_platform.messages.Show(DeleteQuestion(selected, "this file?", "files?"),
@@ -33,7 +33,7 @@ void CConfigDlg::DeleteSelectedItems(ItemList& list) {
         return;
     m_bModified = true;
     ForEachSelectedRow(*list.view, [&](int row) {
-        if (&list == &m_listManager && HasRegistrySource(list.view->ItemText(row, 1)) &&
+        if (list.CarriesSource() && HasRegistrySource(list.view->ItemText(row, 1)) &&
             !ConfirmSourceLoss(m_platform.messages))
             return false;
         if (!DeleteItemFile(m_platform.files, m_platform.messages, GetItemPath(list.id, row))) return false;
@@ -53,8 +53,8 @@ void CConfigDlg::DeleteRegistryLinks(ItemList& list) {
         return;
     m_bModified = true;
     ForEachSelectedRow(*list.view, [&](int row) {
-        if (NamesSystray(list.paths[row]) && !ConfirmSystrayMove(messages)) return false;
-        if (!DeleteRegistryItem(m_platform, list.place, list.view->ItemText(row, 0))) return false;
+        if (NamesSystray(list.rows[row].path) && !ConfirmSystrayMove(messages)) return false;
+        if (!DeleteRegistryItem(m_platform, list.PlaceOf(row), list.view->ItemText(row, 0))) return false;
         DeleteRow(list, row);
         return true;
     });

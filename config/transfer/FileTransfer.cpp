@@ -2,10 +2,9 @@
 
 #include "common/FileMove.h"
 #include "common/PathHelpers.h"
-#include "config/transfer/TransferTexts.h"
-#include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
-#include "platform/WinValues.h"
+#include "config/InUseAdvice.h"
+#include "config/transfer/Confirmations.h"
+#include "platform/Platform.h"
 
 bool MoveItemFile(IFileSystem& files, IMessageBoxes& messages, const std::string& path, const std::string& directory,
                   std::string& destination) {
@@ -13,6 +12,12 @@ bool MoveItemFile(IFileSystem& files, IMessageBoxes& messages, const std::string
     if (MoveFileConfirmed(files, messages, path, destination)) return true;
     messages.Show(path + "\nThis file could not be moved.\n\n" + InUseAdvice, win::MbIconExclamation);
     return false;
+}
+
+bool MoveItemToFolder(Platform& platform, const std::string& path, const std::string& source,
+                      const std::string& directory, std::string& destination) {
+    if (HasRegistrySource(source) && !ConfirmSourceLoss(platform.messages)) return false;
+    return MoveItemFile(platform.files, platform.messages, path, directory, destination);
 }
 
 bool DeleteItemFile(IFileSystem& files, IMessageBoxes& messages, const std::string& path) {

@@ -14,8 +14,8 @@ void Warn(Platform& platform, const std::string& text) {
 }
 
 // False when the key cannot be read: what is there is then unknown.
-bool LookUpValue(IRegistry& registry, const std::string& keyPath, const std::string& name, bool& exists) {
-    const std::unique_ptr<IRegistryKey> key = registry.Open(RegistryRoot::LocalMachine, keyPath, RegistryAccess::Read);
+bool LookUpValue(IRegistry& registry, const ItemPlace& place, const std::string& name, bool& exists) {
+    const std::unique_ptr<IRegistryKey> key = registry.Open(place.root, place.path, RegistryAccess::Read);
     RegistryValue value;
     exists = key && key->Query(name, value);
     return key != nullptr;
@@ -28,7 +28,7 @@ std::string RegistryCommandLine(const std::string& target, const std::string& ar
     return program + " " + arguments;
 }
 
-bool TakeRegistryValue(Platform& platform, const std::string& keyPath, const std::string& directory, std::string& name,
+bool TakeRegistryValue(Platform& platform, const ItemPlace& from, const std::string& directory, std::string& name,
                        const std::string& commandLine) {
     if (NamesSystray(commandLine) && !ConfirmSystrayMove(platform.messages)) return false;
     const std::string valueName = name;
@@ -36,7 +36,7 @@ bool TakeRegistryValue(Platform& platform, const std::string& keyPath, const std
         Warn(platform, valueName + "\n\nThere was an error creating this shortcut in this directory\n" + directory);
         return false;
     }
-    if (DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, keyPath, valueName)) return true;
+    if (DeleteRegistryValue(platform.registry, from.root, from.path, valueName)) return true;
     const std::string shortcut = directory + name + ".lnk";
     std::string text = valueName + "\n\nThis registry key could not be deleted.";
     // Should the new shortcut stay as well, the item is in two places: say where.
@@ -53,8 +53,7 @@ bool CheckIsShortcut(Platform& platform, const std::string& name, const std::str
 }
 
 RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, const std::string& path,
-                                   const std::string& keyPath, const std::string& keyName, std::string& commandLine,
-                                   bool& replaced) {
+                                   const ItemPlace& to, std::string& commandLine, bool& replaced) {
     std::string target, arguments, workingDirectory, description;
     if (!ReadShortcut(platform.links, platform.messages, path, target, arguments, workingDirectory, description)) {
         Warn(platform, name + "\n\nThis shortcut could not be opened.  It cannot be moved.");
@@ -62,16 +61,16 @@ RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, 
     }
     const std::string writeFailed = name + "\n\nThere was an error writing to the registry.";
     // Another program's value of the same name would be lost without a word.
-    if (!LookUpValue(platform.registry, keyPath, name, replaced)) {
+    if (!LookUpValue(platform.registry, to, name, replaced)) {
         Warn(platform, writeFailed);
         return RegistryMove::NotMoved;
     }
-    if (replaced && platform.messages.Show(name + "\n\nA registry value of this name already exists in the " + keyName +
+    if (replaced && platform.messages.Show(name + "\n\nA registry value of this name already exists in the " + to.keyName +
                                                " list.\nReplace it?",
                                            win::MbYesNo | win::MbIconQuestion) != win::IdYes)
         return RegistryMove::NotMoved;
     commandLine = RegistryCommandLine(target, arguments);
-    if (!SetRegistryString(platform.registry, RegistryRoot::LocalMachine, keyPath, name, commandLine)) {
+    if (!SetRegistryString(platform.registry, to.root, to.path, name, commandLine)) {
         Warn(platform, writeFailed);
         return RegistryMove::NotMoved;
     }
@@ -82,8 +81,8 @@ RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, 
     return RegistryMove::ShortcutLeft;
 }
 
-bool DeleteRegistryItem(Platform& platform, const std::string& keyPath, const std::string& name) {
-    if (DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, keyPath, name)) return true;
+bool DeleteRegistryItem(Platform& platform, const ItemPlace& place, const std::string& name) {
+    if (DeleteRegistryValue(platform.registry, place.root, place.path, name)) return true;
     Warn(platform, name + "\nThis registry key could not be deleted.");
     return false;
 }

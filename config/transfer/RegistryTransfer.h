@@ -1,7 +1,9 @@
 #pragma once
 // Turning a registry value into a shortcut in the manager directory, and a
-// shortcut back into a value. Keys are under HKEY_LOCAL_MACHINE.
+// shortcut back into a value.
 #include <string>
+
+#include "common/ItemPlace.h"
 
 struct Platform;
 
@@ -14,7 +16,7 @@ std::string RegistryCommandLine(const std::string& target, const std::string& ar
 // the value's name in, the shortcut's title out. Asks first when the command
 // starts the system tray. False, with the value kept and its message shown,
 // on any stop.
-bool TakeRegistryValue(Platform& platform, const std::string& keyPath, const std::string& directory, std::string& name,
+bool TakeRegistryValue(Platform& platform, const ItemPlace& from, const std::string& directory, std::string& name,
                        const std::string& commandLine);
 
 // The item's file is a shortcut; otherwise shows that it cannot go to the
@@ -29,11 +31,10 @@ enum class RegistryMove {
 
 // Writes the shortcut at path as the value name under the key, then deletes
 // the shortcut. A value of that name is replaced only when the user says so
-// (replaced tells). keyName is the key's own name, as the question calls the
-// list; commandLine is what was written.
+// (replaced tells); the question calls the list by the key's own name.
+// commandLine is what was written.
 RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, const std::string& path,
-                                   const std::string& keyPath, const std::string& keyName, std::string& commandLine,
-                                   bool& replaced);
+                                   const ItemPlace& to, std::string& commandLine, bool& replaced);
 
 // Deletes the value; on failure shows name + "This registry key could not be deleted."
-bool DeleteRegistryItem(Platform& platform, const std::string& keyPath, const std::string& name);
+bool DeleteRegistryItem(Platform& platform, const ItemPlace& place, const std::string& name);

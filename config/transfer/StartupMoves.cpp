@@ -1,31 +1,28 @@
 // ADD and REMOVE: files moved between the manager directory and the Windows
-// Startup folder, their rows and paths with them.
+// Startup folder, their rows with them.
 #include "config/ConfigDlg.h"
-#include "config/transfer/Confirmations.h"
 #include "config/transfer/FileTransfer.h"
 #include "config/transfer/SelectedRows.h"
 
 void CConfigDlg::OnAdd() {
     m_bModified = true;
-    MoveSelectedFiles(m_listStartup, m_listManager, m_strSourceStartup);
+    MoveSelectedFiles(m_listStartup, m_listManager);
 }
 
 void CConfigDlg::OnRemove() {
     m_bModified = true;
-    MoveSelectedFiles(m_listManager, m_listStartup, std::nullopt);
+    MoveSelectedFiles(m_listManager, m_listStartup);
 }
 
-void CConfigDlg::MoveSelectedFiles(ItemList& from, ItemList& to, const std::optional<std::string>& source) {
+void CConfigDlg::MoveSelectedFiles(ItemList& from, ItemList& to) {
     ForEachSelectedRow(*from.view, [&](int row) {
-        const std::string name = from.view->ItemText(row, 0);
-        // Only a manager row carries a Source.
-        if (from.columns > 1 && HasRegistrySource(from.view->ItemText(row, 1)) && !ConfirmSourceLoss(m_platform.messages))
-            return false;
+        const std::string source = from.CarriesSource() ? from.view->ItemText(row, 1) : std::string();
         std::string destination;
-        if (!MoveItemFile(m_platform.files, m_platform.messages, from.paths[row], to.place, destination)) return false;
-        DeleteRowsOf(to, destination);  // a file the user chose to replace
-        InsertRow(to, to.view->Count(), name, destination, source);
-        DeleteRow(from, row);
+        if (!MoveItemToFolder(m_platform, from.rows[row].path, source, to.Home().path, destination)) return false;
+        std::vector<std::string> texts{from.view->ItemText(row, 0)};
+        // The manager records where the item came from.
+        if (to.CarriesSource()) texts.push_back(from.PlaceOf(row).sourceTag);
+        HandOver(from, row, to, 0, destination, texts);
         return true;
     });
 }

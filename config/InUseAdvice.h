@@ -1,5 +1,5 @@
 #pragma once
-// Texts every failure of a move, a delete or a reorder ends with.
+// The advice every failure of a move, a delete or a reorder ends with.
 
 inline constexpr char InUseAdvice[] =
     "Make sure the file is not in use and is not read-only.\n"

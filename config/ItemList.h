@@ -1,0 +1,67 @@
+#pragma once
+// One of the configuration's four lists as a record: its view, where its
+// items live, and one row record per row of the view, kept in step.
+#include <string>
+#include <vector>
+
+#include "common/ItemPlace.h"
+#include "ui/Controls.h"
+
+enum class ListKind {
+    Manager,      // the managed items, with Source and Wait
+    Folder,       // a folder of shortcuts Windows starts
+    RegistryKey,  // the values of a key Windows starts
+};
+
+struct ItemRow {
+    // The full path of the item's file, or the command line of its value.
+    std::string path;
+    // Index into the list's places: where the item lives.
+    std::size_t place = 0;
+    // The manager line's fields between the source and the wait.
+    std::vector<std::string> extras;
+};
+
+struct ItemList {
+    int id = 0;
+    ListKind kind = ListKind::Folder;
+    IListView* view = nullptr;
+    // Where the list's items live; new items go to the first.
+    std::vector<ItemPlace> places;
+    std::vector<ItemRow> rows;  // row i of the view
+    int columns = 1;
+    // Shown when the place is there but cannot be read.
+    std::string failure;
+    // The runner's own start-up value is not one of the user's items.
+    bool hidesRunner = false;
+    // Tell the user when the drive keeps its own order instead of the rows'.
+    bool reportsNameOrder = false;
+    bool orderChanged = false;
+    // Any click of the arrows marks the order for the rewrite, even one that
+    // moved nothing: the folder's order on the drive may not be the rows'.
+    bool arrowsAlwaysReorder = false;
+    IButton* up = nullptr;  // the arrows of an orderable list
+    IButton* down = nullptr;
+
+    bool IsRegistry() const { return kind == ListKind::RegistryKey; }
+    bool CarriesSource() const { return kind == ListKind::Manager; }
+    const ItemPlace& Home() const { return places.front(); }
+    const ItemPlace& PlaceOf(int row) const { return places[rows[row].place]; }
+    int Count() const { return static_cast<int>(rows.size()); }
+};
+
+// A row and its record together: the record goes where the row went, and
+// only when the row could be inserted. texts are the columns from the
+// first. The new row's index, or negative.
+int InsertRow(ItemList& list, int index, const std::vector<std::string>& texts, ItemRow row);
+void DeleteRow(ItemList& list, int row);
+// The rows of a place's file or value that a move has just replaced:
+// registry rows are known by their value's name, folder rows by their file.
+void DeleteRowsOf(ItemList& list, std::size_t place, const std::string& pathOrName);
+// Empties the view and its records before a fill.
+void ResetRows(ItemList& list);
+// Moves one row, every column and its record with it; the copy goes in
+// before the original comes out, so a failed insertion changes nothing.
+bool MoveRow(ItemList& list, int from, int to);
+// The texts of every column of a row.
+std::vector<std::string> RowTexts(const ItemList& list, int row);
