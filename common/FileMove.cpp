@@ -17,7 +17,9 @@ bool MoveFileConfirmed(IFileSystem& files, IMessageBoxes& messages, const std::s
         if (answer != win::IdYes) return false;
     }
 
-    if (!files.Copy(source, destination, false)) return false;
+    // Unless the user said to replace it, a file there must stop the copy:
+    // a look-up that failed would otherwise overwrite one unasked.
+    if (!files.Copy(source, destination, !replacing)) return false;
     if (files.Remove(source)) return true;
     // The file must not end up in both places, unless the copy already
     // replaced what was there: then the source is the only original left.
