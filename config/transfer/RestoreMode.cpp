@@ -138,6 +138,7 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue);
             if (files.Lookup(iniPath, entry)) files.Remove(iniPath);
             if (managerThere) files.RemoveEmptyDirectory(managerPath);
+            if (files.Lookup(dir + "Roc", entry)) files.RemoveEmptyDirectory(dir + "Roc");
         }
         AddTexts(report, unattended.said);
     }
