@@ -6,9 +6,14 @@ add_link_options(-static -static-libgcc -static-libstdc++ $<$<NOT:$<CONFIG:Debug
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_IE=0x0400 _WIN32_WINNT=0x0501)
 set(SYSTEM_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
 
-orv_glob(WIN32_SOURCES platform/win32 ui/win32)
-orv_library(orv_common ${SEAM_SOURCES} ${COMMON_SOURCES} ${WIN32_SOURCES})
-target_link_libraries(orv_common INTERFACE ${SYSTEM_LIBS})
+orv_glob(WIN32_PLATFORM_SOURCES platform/win32)
+orv_glob(WIN32_UI_SOURCES ui/win32)
+orv_layer(orv_platform ${PLATFORM_SOURCES} ${WIN32_PLATFORM_SOURCES})
+target_link_libraries(orv_platform INTERFACE ${SYSTEM_LIBS})
+orv_layer(orv_ui ${UI_SOURCES} ${WIN32_UI_SOURCES})
+target_link_libraries(orv_ui INTERFACE orv_platform)
+orv_layer(orv_common ${COMMON_SOURCES})
+target_link_libraries(orv_common INTERFACE orv_platform)
 
 # Small programs: only what is called is linked (measured with -Wl,-Map).
 # Each program has one thread, so function-local statics need no lock (the
@@ -23,7 +28,9 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
 endif()
 # The most each program may weigh, stripped, on either processor.
 set(PROGRAM_SIZE_LIMIT 262144)
-target_compile_options(orv_common PRIVATE ${PROGRAM_COMPILE_OPTIONS})
+foreach(layer orv_platform orv_ui orv_common)
+    target_compile_options(${layer} PRIVATE ${PROGRAM_COMPILE_OPTIONS})
+endforeach()
 
 # Pictures are drawn as text pixel maps (resources/*.pix) and turned into
 # .bmp and .ico files that the resource scripts include by name.
@@ -50,7 +57,7 @@ function(orv_program name library)
     target_compile_options(${name} PRIVATE ${PROGRAM_COMPILE_OPTIONS})
     target_link_options(${name} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Wl,--gc-sections>)
     add_dependencies(${name} orv_images)
-    target_link_libraries(${name} PRIVATE ${library} orv_common)
+    target_link_libraries(${name} PRIVATE ${library} orv_common orv_ui orv_platform)
     if(NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
         add_test(NAME size_${name}_${CMAKE_SYSTEM_PROCESSOR} COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${name}> -DLIMIT=${PROGRAM_SIZE_LIMIT}
                  -P ${CMAKE_SOURCE_DIR}/cmake/CheckSize.cmake)
@@ -60,8 +67,8 @@ endfunction()
 # The local help, beside the programs, where Help > Contents looks for it.
 configure_file(${CMAKE_SOURCE_DIR}/Doc/Contents.htm ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Doc/Contents.htm COPYONLY)
 
-orv_library(orv_runner ${RUNNER_SOURCES})
-orv_library(orv_config ${CONFIG_SOURCES})
+orv_layer(orv_runner ${RUNNER_SOURCES})
+orv_layer(orv_config ${CONFIG_SOURCES})
 target_compile_options(orv_runner PRIVATE ${PROGRAM_COMPILE_OPTIONS})
 target_compile_options(orv_config PRIVATE ${PROGRAM_COMPILE_OPTIONS})
 if(EXISTS ${CMAKE_SOURCE_DIR}/runner/win32/RunnerMain.cpp)
@@ -113,7 +120,7 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     # tests/wine/support: what every suite needs to drive a program from outside.
     file(GLOB support_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/support/*.cpp)
     add_library(wine_test_support STATIC ${support_sources})
-    target_link_libraries(wine_test_support PUBLIC orv_common gtest)
+    target_link_libraries(wine_test_support PUBLIC orv_common orv_ui orv_platform gtest)
     file(GLOB WINE_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*)
     foreach(dir ${WINE_TEST_DIRS})
         if(IS_DIRECTORY ${dir} AND NOT dir MATCHES "/support$")
@@ -140,4 +147,15 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
             endif()
         endif()
     endforeach()
+endif()
+
+# tests/bench: the figures tools/bench prints, a Wine program of its own
+# outside ctest (a timed case on a shared machine either flakes or asserts
+# nothing).
+if(TARGET wine_test_support)
+    file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+    add_executable(wine_bench ${bench_sources} ${CMAKE_SOURCE_DIR}/tests/wine/config/ConfigProcess.cpp)
+    target_link_libraries(wine_bench PRIVATE wine_test_support orv_common gtest_main)
+    target_link_options(wine_bench PRIVATE -mconsole)
+    add_dependencies(wine_bench Orvane OrvaneConfig)
 endif()

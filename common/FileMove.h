@@ -11,3 +11,6 @@ class IMessageBoxes;
 // removed again unless it replaced a file). Shows only the replace question.
 bool MoveFileConfirmed(IFileSystem& files, IMessageBoxes& messages, const std::string& source,
                        const std::string& destination);
+// The same for a source already known to be there and not read-only.
+bool MoveCheckedFile(IFileSystem& files, IMessageBoxes& messages, const std::string& source,
+                     const std::string& destination);

@@ -51,8 +51,6 @@ public:
     virtual bool Remove(const std::string& path) = 0;
     // CreateDirectoryA / _mkdir.
     virtual bool MakeDirectory(const std::string& path) = 0;
-    // RemoveDirectoryA: only an empty directory.
-    virtual bool RemoveEmptyDirectory(const std::string& path) = 0;
     // Puts a finished file in place of another in one step (MoveFileExA with
     // replace-existing); false leaves both as they were.
     virtual bool ReplaceWith(const std::string& from, const std::string& to) = 0;

@@ -3,7 +3,7 @@
 // ui/win32 over the real window classes, ui/headless in memory.
 #include <string>
 
-#include "platform/Screen.h"
+#include "geometry/Rect.h"
 
 class IControl {
 public:
@@ -38,11 +38,7 @@ public:
     virtual int Bitmap() const = 0;  // 0 when none was set
 };
 
-class IEdit : public IControl {
-public:
-    virtual void SetLimit(int characters) = 0;
-    virtual void SelectAll() = 0;
-};
+class IEdit : public IControl {};
 
 class IListBox : public IControl {
 public:
@@ -51,13 +47,11 @@ public:
     virtual int CurSel() const = 0;                       // LB_GETCURSEL: -1 for none
     // LB_SETCURSEL: -1 clears; raises no LBN_SELCHANGE.
     virtual void SetCurSel(int index) = 0;
-    virtual std::string Line(int index) const = 0;
 };
 
 class IListView : public IControl {
 public:
     virtual int InsertColumn(int column, const std::string& heading, int width) = 0;
-    virtual int ColumnWidth(int column) const = 0;
     // The width columns can take without a horizontal scroll bar: the client
     // width beside a vertical scroll bar, whether one is shown yet or not.
     virtual int ColumnSpace() const = 0;

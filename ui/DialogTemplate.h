@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/WinValues.h"
+
 namespace ui {
 constexpr const char* ButtonClass = "BUTTON";
 constexpr const char* StaticClass = "STATIC";
@@ -12,6 +14,10 @@ constexpr const char* ListBoxClass = "LISTBOX";
 constexpr const char* EditClass = "EDIT";
 constexpr const char* ListViewClass = "SysListView32";
 constexpr int IdStatic = -1;
+// A child dialog run modally over its owner: framed, centred, with a caption
+// and its close box, in the template's font.
+constexpr uint32_t ModalChildStyle =
+    win::DsModalFrame | win::DsSetFont | win::DsCenter | win::WsPopup | win::WsCaption | win::WsSysMenu;
 }  // namespace ui
 
 struct MenuItemTemplate {

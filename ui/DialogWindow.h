@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Screen.h"
+#include "geometry/Rect.h"
 #include "ui/Controls.h"
 #include "ui/DialogTemplate.h"
 
@@ -23,7 +23,6 @@ public:
 
     // EndDialog: the modal loop returns this result.
     virtual void EndDialog(int result) = 0;
-    virtual bool HasEnded() const = 0;
 
     // WM_SETICON, big then small.
     virtual void SetIcon(int iconId) = 0;
@@ -36,10 +35,8 @@ public:
     virtual void Minimize() = 0;
     // ShowWindow with SW_RESTORE.
     virtual void Restore() = 0;
-    virtual bool IsMinimized() const = 0;
     // The title bar's text, in place of the template's caption.
     virtual void SetCaption(const std::string& caption) = 0;
-    virtual std::string Caption() const = 0;
     // SetForegroundWindow.
     virtual void BringToForeground() = 0;
     // RemoveMenu(MF_BYPOSITION) on the window's system menu.

@@ -1,22 +1,23 @@
 #include "config/dialogs/AboutDlg.h"
 
+#include "config/dialogs/AboutIds.h"
+
 #include "config/dialogs/Browser.h"
 #include "config/dialogs/WebSite.h"
 #include "platform/WinValues.h"
 
+using namespace about;
+
 namespace {
 
-constexpr int IddAbout = 170;
 constexpr int IdbAbout = 172;
-constexpr int IdcPicture = 1033;
-constexpr int IdcWebSite = 1032;
 
 const DialogTemplate& AboutTemplate() {
     static const DialogTemplate dialog = [] {
         DialogTemplate t;
         t.resourceId = IddAbout;
         t.caption = "Orvane v1.0";
-        t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::WsPopup | win::WsCaption | win::WsSysMenu;
+        t.style = ui::ModalChildStyle;
         t.cx = 186;
         t.cy = 95;
         t.pointSize = 9;

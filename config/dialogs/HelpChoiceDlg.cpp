@@ -1,22 +1,22 @@
 #include "config/dialogs/HelpChoiceDlg.h"
 
+#include "config/dialogs/HelpChoiceIds.h"
+
 #include "common/PathHelpers.h"
 #include "config/dialogs/Browser.h"
 #include "config/dialogs/WebSite.h"
 #include "platform/WinValues.h"
 
-namespace {
+using namespace helpchoice;
 
-constexpr int IddHelpChoice = 173;
-constexpr int IdcOnline = 1036;
-constexpr int IdcLocal = 1037;
+namespace {
 
 const DialogTemplate& HelpChoiceTemplate() {
     static const DialogTemplate dialog = [] {
         DialogTemplate t;
         t.resourceId = IddHelpChoice;
         t.caption = "Orvane Help";
-        t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::WsPopup | win::WsCaption | win::WsSysMenu;
+        t.style = ui::ModalChildStyle;
         t.cx = 225;
         t.cy = 84;
         t.controls = {

@@ -1,17 +1,16 @@
 #include "config/dialogs/MgrPropDlg.h"
 
+#include "config/dialogs/MgrPropIds.h"
+
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 #include "config/dialogs/TypeText.h"
 #include "platform/WinValues.h"
 
+using namespace mgrprop;
+
 namespace {
 
-constexpr int IddMgrProp = 161;
-constexpr int IdcType = 1018;
-constexpr int IdcFileName = 1019;
-constexpr int IdcSource = 1020;
-constexpr int IdcWait = 1021;
 constexpr int MaxWait = 99;
 
 const DialogTemplate& MgrPropTemplate() {

@@ -1,18 +1,14 @@
 #include "config/dialogs/OptionsDlg.h"
 
+#include "config/dialogs/OptionsIds.h"
+
 #include "common/ProfileStore.h"
 #include "common/RunnerSettings.h"
 #include "platform/WinValues.h"
 
-namespace {
+using namespace options;
 
-constexpr int IddOptions = 163;
-constexpr int IdcApply = 3;
-constexpr int IdcMinimized = 1023;
-constexpr int IdcTopLeft = 1024;
-constexpr int IdcCentered = 1025;
-constexpr int IdcBottomLeft = 1026;
-constexpr int IdcClose = 1027;
+namespace {
 
 constexpr int PlacementTopLeft = 0;
 constexpr int PlacementCentered = 1;
@@ -23,7 +19,7 @@ const DialogTemplate& OptionsTemplate() {
         DialogTemplate t;
         t.resourceId = IddOptions;
         t.caption = "Orvane Options";
-        t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::WsPopup | win::WsCaption | win::WsSysMenu;
+        t.style = ui::ModalChildStyle;
         t.cx = 256;
         t.cy = 154;
         t.controls = {

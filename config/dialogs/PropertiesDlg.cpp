@@ -12,7 +12,7 @@ DialogTemplate Template(int resourceId, std::vector<ControlTemplate> fields) {
     DialogTemplate t;
     t.resourceId = resourceId;
     t.caption = "Properties";  // replaced by the item's name when it opens
-    t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::WsPopup | win::WsCaption | win::WsSysMenu;
+    t.style = ui::ModalChildStyle;
     t.cx = 227;
     t.cy = 246;
     t.controls = {

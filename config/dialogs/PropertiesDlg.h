@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "config/dialogs/PropertiesIds.h"
 #include "ui/Dialog.h"
 
 namespace props {
-constexpr int IdcTitle = 1017;
 // A properties dialog's template: the shared frame around its own fields.
 DialogTemplate Template(int resourceId, std::vector<ControlTemplate> fields);
 // A label in the left column at row y.

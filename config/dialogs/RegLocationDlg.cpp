@@ -1,13 +1,12 @@
 #include "config/dialogs/RegLocationDlg.h"
 
+#include "config/dialogs/RegLocationIds.h"
+
 #include "platform/WinValues.h"
 
-namespace {
+using namespace reglocation;
 
-constexpr int IddRegLocation = 165;
-constexpr int IdcItemName = 1028;
-constexpr int IdcRadioRun = 1029;
-constexpr int IdcRadioRunServices = 1030;
+namespace {
 
 const DialogTemplate& RegLocationTemplate() {
     static const DialogTemplate dialog = [] {
@@ -15,7 +14,7 @@ const DialogTemplate& RegLocationTemplate() {
         t.resourceId = IddRegLocation;
         t.caption = "Registry Location";
         // Centred on its owner, not over its menu bar.
-        t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::WsPopup | win::WsCaption | win::WsSysMenu;
+        t.style = ui::ModalChildStyle;
         t.cx = 186;
         t.cy = 102;
         t.controls = {

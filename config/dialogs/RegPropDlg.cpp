@@ -1,12 +1,12 @@
 #include "config/dialogs/RegPropDlg.h"
 
+#include "config/dialogs/RegPropIds.h"
+
 #include "platform/WinValues.h"
 
-namespace {
+using namespace regprop;
 
-constexpr int IddRegProp = 164;
-constexpr int IdcLocation = 1019;
-constexpr int IdcCommandLine = 1020;
+namespace {
 
 const DialogTemplate& RegPropTemplate() {
     static const DialogTemplate dialog =

@@ -1,11 +1,12 @@
 #include "config/dialogs/RegeditInfoDlg.h"
 
+#include "config/dialogs/RegeditInfoIds.h"
+
 #include "platform/WinValues.h"
 
-namespace {
+using namespace regeditinfo;
 
-constexpr int IddRegeditInfo = 169;
-constexpr int IdcKeyPath = 1031;
+namespace {
 
 const DialogTemplate& RegeditInfoTemplate() {
     static const DialogTemplate dialog = [] {

@@ -1,14 +1,13 @@
 #include "config/dialogs/StartupPropDlg.h"
 
+#include "config/dialogs/StartupPropIds.h"
+
 #include "common/PathHelpers.h"
 #include "config/dialogs/TypeText.h"
 
-namespace {
+using namespace startupprop;
 
-constexpr int IddStartupProp = 162;
-constexpr int IdcType = 1018;
-constexpr int IdcLocation = 1019;
-constexpr int IdcFileName = 1020;
+namespace {
 
 const DialogTemplate& StartupPropTemplate() {
     static const DialogTemplate dialog = props::Template(IddStartupProp, {

@@ -78,7 +78,7 @@ bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPath
             wentOut = false;
             break;
         }
-        if (!MoveFileConfirmed(files, messages, path, roc.directory + FileNameOf(path))) {
+        if (!MoveCheckedFile(files, messages, path, roc.directory + FileNameOf(path))) {
             messages.Show(path + "\n" + "Access to this file is denied.\n" + "Files in the same list cannot be reordered.\n\n" +
                               InUseAdvice,
                           win::MbOk);
@@ -93,7 +93,8 @@ bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPath
     if (!placed.empty()) MarkRocRecordComingBack(files, roc.record);
     bool allBack = true;
     for (const std::string& name : placed) {
-        if (MoveFileConfirmed(files, messages, roc.directory + name, directory + name)) continue;
+        // Each went out a normal file, and its copy in the Roc directory is one.
+        if (MoveCheckedFile(files, messages, roc.directory + name, directory + name)) continue;
         ReportLeftInRoc(messages, roc.directory + name, directory);
         allBack = false;
     }

@@ -14,6 +14,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     const RestoreSwitches switches = ReadRestoreSwitches(commandLine);
     if (switches.restore) return RestoreWithoutWindow(platform, switches.quiet);
     CConfigApp app(platform);
-    app.InitInstance([&machine](CDialog& dialog) { return RunMainDialog(dialog, machine.messages); });
+    app.InitInstance([&machine](CDialog& dialog) {
+        return RunMainDialog(dialog, [&machine](HWND window) { machine.messages.SetMainWindow(window); });
+    });
     return 0;
 }

@@ -33,7 +33,8 @@ public:
     bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     bool Remove(const std::string& path) override;
     bool MakeDirectory(const std::string& path) override;
-    bool RemoveEmptyDirectory(const std::string& path) override;
+    // RemoveDirectoryA: only an empty directory; for tests.
+    bool RemoveEmptyDirectory(const std::string& path);
     bool ReplaceWith(const std::string& from, const std::string& to) override;
     std::unique_ptr<ITextFile> OpenText(const std::string& path, const std::string& mode) override;
     std::string ModulePath() override;

@@ -10,7 +10,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
     Win32Platform machine("Orvane");
     Platform platform = machine.platform();
-    CRunnerApp app(platform, [&machine](CDialog& dialog) { return RunMainDialog(dialog, machine.messages); });
+    CRunnerApp app(platform, [&machine](CDialog& dialog) {
+        return RunMainDialog(dialog, [&machine](HWND window) { machine.messages.SetMainWindow(window); });
+    });
     app.InitInstance();
     return 0;
 }

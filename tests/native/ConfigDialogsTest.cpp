@@ -2,6 +2,14 @@
 // wait, the runner's options, Explore, Help and About.
 #include <gtest/gtest.h>
 
+#include "config/dialogs/AboutIds.h"
+#include "config/dialogs/HelpChoiceIds.h"
+#include "config/dialogs/MgrPropIds.h"
+#include "config/dialogs/OptionsIds.h"
+#include "config/dialogs/PropertiesIds.h"
+#include "config/dialogs/RegPropIds.h"
+#include "config/dialogs/RegeditInfoIds.h"
+#include "config/dialogs/StartupPropIds.h"
 #include "config/dialogs/TypeText.h"
 #include "config/dialogs/WebSite.h"
 #include "tests/native/ConfigWorld.h"
@@ -12,7 +20,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 using Shown = std::vector<ShownMessage>;
-constexpr int IdcWait = 1021;
+using mgrprop::IdcWait;
 const std::string WaitRefused = "Please enter a number in the range 0 - 99";
 
 HeadlessEdit& EditOf(HeadlessDialogHost& host, int id) { return dynamic_cast<HeadlessEdit&>(host.Edit(id)); }
@@ -50,10 +58,10 @@ TEST(ConfigDialogs, TheManagerDialogShowsTheRowAndAcceptsOnlyAWaitFrom0To99) {
 
     w.host.ScriptChild([&](HeadlessDialogHost& d) {
         EXPECT_EQ(d.Caption(), "Mail Properties");
-        EXPECT_EQ(TextOf(d, 1017), "Mail");
-        EXPECT_EQ(TextOf(d, 1019), "Mail.lnk");
-        EXPECT_EQ(TextOf(d, 1018), "Shortcut");
-        EXPECT_EQ(TextOf(d, 1020), "Startup");
+        EXPECT_EQ(TextOf(d, props::IdcTitle), "Mail");
+        EXPECT_EQ(TextOf(d, mgrprop::IdcFileName), "Mail.lnk");
+        EXPECT_EQ(TextOf(d, mgrprop::IdcType), "Shortcut");
+        EXPECT_EQ(TextOf(d, mgrprop::IdcSource), "Startup");
         EXPECT_EQ(TextOf(d, IdcWait), "5");
         EXPECT_EQ(EditOf(d, IdcWait).Template().style & win::EsNumber, win::EsNumber);
         // Refused: the message, the edit emptied, the dialog still open.
@@ -113,9 +121,9 @@ TEST(ConfigDialogs, StartupAndRegistryPropertiesShowWhereTheItemLies) {
 
     w.host.ScriptChild([](HeadlessDialogHost& d) {
         EXPECT_EQ(d.Caption(), "Clock Properties");
-        EXPECT_EQ(TextOf(d, 1020), "Clock.lnk");
-        EXPECT_EQ(TextOf(d, 1018), "Shortcut");
-        EXPECT_EQ(TextOf(d, 1019), "Windows Startup directory");
+        EXPECT_EQ(TextOf(d, startupprop::IdcFileName), "Clock.lnk");
+        EXPECT_EQ(TextOf(d, startupprop::IdcType), "Shortcut");
+        EXPECT_EQ(TextOf(d, startupprop::IdcLocation), "Windows Startup directory");
     });
     w.host.ClickRow(IdcStartupList, 0);
     Choose(w, IdcStartupList, IdPopupProperties);
@@ -123,8 +131,8 @@ TEST(ConfigDialogs, StartupAndRegistryPropertiesShowWhereTheItemLies) {
     std::vector<std::pair<std::string, std::string>> shown;
     for (int list : {IdcRunList, IdcRunServicesList}) {
         w.host.ScriptChild([&](HeadlessDialogHost& d) {
-            shown.push_back({d.Caption(), TextOf(d, 1019) + " | " + TextOf(d, 1020)});
-            EXPECT_EQ(TextOf(d, 1017) + " Properties", d.Caption());
+            shown.push_back({d.Caption(), TextOf(d, regprop::IdcLocation) + " | " + TextOf(d, regprop::IdcCommandLine)});
+            EXPECT_EQ(TextOf(d, props::IdcTitle) + " Properties", d.Caption());
         });
         w.host.DoubleClickRow(list, 0);
     }
@@ -139,25 +147,25 @@ TEST(ConfigDialogs, OptionsShowTheDefaultsAndApplyFollowsTheFirstChange) {
     ASSERT_TRUE(w.host.Open());
     w.host.ScriptChild([&](HeadlessDialogHost& d) {
         EXPECT_EQ(d.Caption(), "Orvane Options");
-        EXPECT_EQ(d.Button(1024).Check() + d.Button(1025).Check() * 2 + d.Button(1026).Check() * 4, 2);
-        EXPECT_EQ(d.Button(1023).Check(), 0);
-        EXPECT_EQ(d.Button(1027).Check(), 1);
+        EXPECT_EQ(d.Button(options::IdcTopLeft).Check() + d.Button(options::IdcCentered).Check() * 2 + d.Button(options::IdcBottomLeft).Check() * 4, 2);
+        EXPECT_EQ(d.Button(options::IdcMinimized).Check(), 0);
+        EXPECT_EQ(d.Button(options::IdcClose).Check(), 1);
         IButton& apply = d.Button(3);
         EXPECT_FALSE(apply.IsEnabled());
-        d.Click(1025);  // already checked
+        d.Click(options::IdcCentered);  // already checked
         EXPECT_FALSE(apply.IsEnabled());
-        d.Click(1024);
-        d.Click(1023);
+        d.Click(options::IdcTopLeft);
+        d.Click(options::IdcMinimized);
         EXPECT_TRUE(apply.IsEnabled());
-        d.Click(1023);
+        d.Click(options::IdcMinimized);
         EXPECT_TRUE(apply.IsEnabled()) << "back where it opened, Apply stays";
-        d.Click(1023);
+        d.Click(options::IdcMinimized);
         d.Click(3);
         EXPECT_FALSE(apply.IsEnabled());
         EXPECT_EQ(Setting(w, settings::kPlacement), 0);
         EXPECT_EQ(Setting(w, settings::kMinimized), 1);
         EXPECT_EQ(Setting(w, settings::kCloseWhenFinished), 1);
-        d.Click(1026);
+        d.Click(options::IdcBottomLeft);
         d.Click(win::IdCancel);
     });
     w.host.Command(IdViewOptions);
@@ -171,8 +179,8 @@ TEST(ConfigDialogs, OptionsOkWritesAllThreeAndAnUnknownPlacementIsBottomLeft) {
     w.profile.WriteProfileInt(settings::kSection, settings::kPlacement, 5);
     ASSERT_TRUE(w.host.Open());
     w.host.ScriptChild([](HeadlessDialogHost& d) {
-        EXPECT_EQ(d.Button(1026).Check(), 1);
-        EXPECT_EQ(d.Button(1025).Check(), 0);
+        EXPECT_EQ(d.Button(options::IdcBottomLeft).Check(), 1);
+        EXPECT_EQ(d.Button(options::IdcCentered).Check(), 0);
         d.Click(win::IdOk);
     });
     w.host.Command(IdViewOptions);
@@ -212,7 +220,7 @@ TEST(ConfigDialogs, ExploreOfARegistryListNamesTheKeyWhileTheMainWindowIsMinimis
             EXPECT_EQ(d.Caption(), "Regedit");
             EXPECT_TRUE(d.IsTopmost());
             EXPECT_TRUE(w.host.IsMinimized());
-            keys.push_back(TextOf(d, 1031));
+            keys.push_back(TextOf(d, regeditinfo::IdcKeyPath));
             d.Click(win::IdOk);
         });
         Choose(w, list, IdPopupExplore);
@@ -243,7 +251,7 @@ TEST(ConfigDialogs, HelpOffersTheChoiceOnlyWhenTheLocalDocumentationIsThere) {
 
     w.world.files.AddDirectory("C:\\ORVANE\\Doc");
     w.world.files.AddFile("C:\\ORVANE\\Doc\\Contents.htm", "<HTML>");
-    for (int choice : {1036, 1037}) {
+    for (int choice : {helpchoice::IdcOnline, helpchoice::IdcLocal}) {
         w.host.ScriptChild([&](HeadlessDialogHost& d) {
             EXPECT_EQ(d.Caption(), "Orvane Help");
             d.Click(choice);
@@ -260,7 +268,7 @@ TEST(ConfigDialogs, HelpOffersTheChoiceOnlyWhenTheLocalDocumentationIsThere) {
     w.world.messages.shown.clear();
     w.world.faults.Add(Fault::Execute, "C:\\ORVANE\\Doc\\Contents.htm");
     w.host.ScriptChild([](HeadlessDialogHost& d) {
-        d.Click(1037);
+        d.Click(helpchoice::IdcLocal);
         EXPECT_EQ(d.Result(), win::IdOk);
     });
     w.host.Command(IdHelpContents);
@@ -272,13 +280,13 @@ TEST(ConfigDialogs, AboutShowsTheVersionAndStaysOpenAfterTheWebSite) {
     ASSERT_TRUE(w.host.Open());
     w.host.ScriptChild([&](HeadlessDialogHost& d) {
         EXPECT_EQ(d.Caption(), "Orvane v1.0");
-        EXPECT_EQ(d.Static(1033).Bitmap(), 172);
-        EXPECT_EQ(d.Button(1032).Text(), kWebSite);
-        d.Click(1032);
+        EXPECT_EQ(d.Static(about::IdcPicture).Bitmap(), 172);
+        EXPECT_EQ(d.Button(about::IdcWebSite).Text(), kWebSite);
+        d.Click(about::IdcWebSite);
         EXPECT_FALSE(d.HasEnded());
         w.world.faults.Add(Fault::Execute, kWebSite);
         w.world.shell.failure = 32;
-        d.Click(1032);
+        d.Click(about::IdcWebSite);
         d.Click(win::IdOk);
     });
     w.host.Command(IdHelpAbout);

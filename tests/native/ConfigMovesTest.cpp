@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/dialogs/RegLocationDlg.h"
+#include "config/dialogs/RegLocationIds.h"
 #include "tests/native/Conservation.h"
 
 using namespace config;
@@ -194,9 +195,9 @@ TEST(ConfigMoves, RegistryRemoveAsksWhereAnUnmarkedShortcutGoesAndWhetherToRepla
     std::string caption;
     w.host.ScriptChild([&](HeadlessDialogHost& child) {
         caption = child.Caption();
-        shownName = child.Static(1028).Text();
-        runChecked = child.Button(1029).Check();
-        child.Click(1030);
+        shownName = child.Static(reglocation::IdcItemName).Text();
+        runChecked = child.Button(reglocation::IdcRadioRun).Check();
+        child.Click(reglocation::IdcRadioRunServices);
         child.Click(win::IdOk);
     });
     w.world.messages.Answer(win::IdNo);
@@ -213,7 +214,7 @@ TEST(ConfigMoves, RegistryRemoveAsksWhereAnUnmarkedShortcutGoesAndWhetherToRepla
     EXPECT_EQ(w.host.ChildCount(), 1);  // the stop asks nothing more
 
     w.host.ScriptChild([](HeadlessDialogHost& child) {
-        child.Click(1030);
+        child.Click(reglocation::IdcRadioRunServices);
         child.Click(win::IdOk);
     });
     w.world.messages.Answer(win::IdYes);

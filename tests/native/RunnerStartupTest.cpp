@@ -2,6 +2,7 @@
 
 #include "runner/RunnerApp.h"
 #include "tests/native/RunnerWorld.h"
+#include "ui/headless/HeadlessControls.h"
 
 using namespace runner;
 
@@ -57,7 +58,7 @@ TEST(RunnerStartup, ListsManagerInDirectoryOrderAndStartsTheRun) {
     r.world.files.AddDirectory("C:\\ORVANE\\Startup\\Folder");
     r.world.files.AddFile("C:\\ORVANE\\Startup\\Alpha.exe", "", win::FileAttributeHidden | win::FileAttributeSystem);
     ASSERT_TRUE(r.Open());
-    IListBox& list = r.host.ListBox(IdcRunList);
+    auto& list = dynamic_cast<HeadlessListBox&>(r.host.ListBox(IdcRunList));
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list.Line(0), "Zeta");
     EXPECT_EQ(list.Line(1), "Alpha");

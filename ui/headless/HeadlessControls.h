@@ -76,12 +76,6 @@ private:
 class HeadlessEdit : public HeadlessWindow<IEdit> {
 public:
     using HeadlessWindow::HeadlessWindow;
-    void SetLimit(int characters) override { m_limit = characters; }
-    void SelectAll() override {}
-    int Limit() const { return m_limit; }
-
-private:
-    int m_limit = 0;
 };
 
 class HeadlessListBox : public HeadlessWindow<IListBox> {
@@ -91,7 +85,7 @@ public:
     int Count() const override { return static_cast<int>(m_lines.size()); }
     int CurSel() const override { return m_selection; }
     void SetCurSel(int index) override;
-    std::string Line(int index) const override;
+    std::string Line(int index) const;
 
 private:
     std::vector<std::string> m_lines;
@@ -102,7 +96,7 @@ class HeadlessListView : public HeadlessWindow<IListView> {
 public:
     using HeadlessWindow::HeadlessWindow;
     int InsertColumn(int column, const std::string& heading, int width) override;
-    int ColumnWidth(int column) const override;
+    int ColumnWidth(int column) const;
     // Inside the border, beside a classic 16-pixel scroll bar.
     int ColumnSpace() const override;
     std::string ColumnHeading(int column) const;

@@ -63,7 +63,7 @@ public:
     IListBox& ListBox(int id) override;
     IListView& ListView(int id) override;
     void EndDialog(int result) override;
-    bool HasEnded() const override { return m_ended; }
+    bool HasEnded() const { return m_ended; }
     // Whether Open ran: a command run without the window leaves it unopened.
     bool WasOpened() const { return !m_controls.empty(); }
     void SetIcon(int iconId) override { m_iconId = iconId; }
@@ -73,9 +73,9 @@ public:
     bool IsTopmost() const { return m_topmost; }
     void Minimize() override { m_minimized = true; }
     void Restore() override { m_minimized = false; }
-    bool IsMinimized() const override { return m_minimized; }
+    bool IsMinimized() const { return m_minimized; }
     void SetCaption(const std::string& caption) override { m_caption = caption; }
-    std::string Caption() const override { return m_caption; }
+    std::string Caption() const { return m_caption; }
     void BringToForeground() override { ++m_foregroundCount; }
     void RemoveSystemMenuEntry(int position) override { m_removedSystemMenu.push_back(position); }
     unsigned SetTimer(unsigned id, unsigned milliseconds) override;

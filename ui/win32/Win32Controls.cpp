@@ -31,14 +31,6 @@ void Win32Static::SetBitmap(int bitmapId) {
     m_bitmapId = bitmapId;
 }
 
-std::string Win32ListBox::Line(int index) const {
-    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-    if (length == LB_ERR) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]))));
-    return text;
-}
-
 int Win32ListView::InsertColumn(int column, const std::string& heading, int width) {
     LVCOLUMNA col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
@@ -46,10 +38,6 @@ int Win32ListView::InsertColumn(int column, const std::string& heading, int widt
     col.cx = width;
     col.iSubItem = column;
     return static_cast<int>(Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
-}
-
-int Win32ListView::ColumnWidth(int column) const {
-    return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
 }
 
 int Win32ListView::ColumnSpace() const {

@@ -69,8 +69,6 @@ private:
 class Win32Edit : public Win32Control<IEdit> {
 public:
     using Win32Control::Win32Control;
-    void SetLimit(int characters) override { Send(EM_LIMITTEXT, static_cast<WPARAM>(characters)); }
-    void SelectAll() override { Send(EM_SETSEL, 0, -1); }
 };
 
 class Win32ListBox : public Win32Control<IListBox> {
@@ -82,14 +80,12 @@ public:
     int Count() const override { return static_cast<int>(Send(LB_GETCOUNT)); }
     int CurSel() const override { return static_cast<int>(Send(LB_GETCURSEL)); }
     void SetCurSel(int index) override { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
-    std::string Line(int index) const override;
 };
 
 class Win32ListView : public Win32Control<IListView> {
 public:
     using Win32Control::Win32Control;
     int InsertColumn(int column, const std::string& heading, int width) override;
-    int ColumnWidth(int column) const override;
     int ColumnSpace() const override;
     int InsertItem(int row, const std::string& text) override;
     bool SetItemText(int row, int column, const std::string& text) override;

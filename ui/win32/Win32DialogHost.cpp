@@ -303,10 +303,6 @@ void Win32DialogHost::MoveTo(int x, int y, int width, int height) {
     SetWindowPos(m_hwnd, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
 }
 
-std::string Win32DialogHost::Caption() const {
-    return ui32::WindowTextOf(m_hwnd);
-}
-
 void Win32DialogHost::BringToForeground() {
     // Asked for several times a second by a runner: a window already in front
     // is left alone, known from its activation without asking the system.
@@ -337,8 +333,8 @@ int Win32DialogHost::RunChild(CDialog& child) {
     return host.Run();
 }
 
-int RunMainDialog(CDialog& dialog, Win32MessageBoxes& messages) {
+int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow) {
     Win32DialogHost host(dialog);
-    host.OnWindow([&messages](HWND window) { messages.SetMainWindow(window); });
+    host.OnWindow(onWindow);
     return host.Run();
 }

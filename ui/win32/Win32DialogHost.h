@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/win32/Win32MessageBoxes.h"
 #include "ui/Dialog.h"
 #include "ui/DialogWindow.h"
 
@@ -39,16 +38,13 @@ public:
     IListBox& ListBox(int id) override;
     IListView& ListView(int id) override;
     void EndDialog(int result) override;
-    bool HasEnded() const override { return m_ended; }
     void SetIcon(int iconId) override;
     Rect WindowRect() const override;
     void MoveTo(int x, int y, int width, int height) override;
     void MakeTopmost() override { SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
     void Minimize() override { ShowWindow(m_hwnd, SW_MINIMIZE); }
     void Restore() override { ShowWindow(m_hwnd, SW_RESTORE); }
-    bool IsMinimized() const override { return IsIconic(m_hwnd) != FALSE; }
     void SetCaption(const std::string& caption) override { SetWindowTextA(m_hwnd, caption.c_str()); }
-    std::string Caption() const override;
     void BringToForeground() override;
     void RemoveSystemMenuEntry(int position) override;
     unsigned SetTimer(unsigned id, unsigned milliseconds) override;
@@ -89,6 +85,7 @@ private:
     std::function<void(HWND)> m_windowListener;
 };
 
-// Runs a program's main dialog with the program's message boxes owned by its
-// window, also while another program is in front.
-int RunMainDialog(CDialog& dialog, Win32MessageBoxes& messages);
+// Runs a program's main dialog; onWindow is told its window as soon as it
+// exists, so that the program's message boxes are owned by it, also while
+// another program is in front.
+int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow);

@@ -11,13 +11,21 @@
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
+#include "config/ConfigResources.h"
+#include "config/dialogs/AboutIds.h"
+#include "config/dialogs/MgrPropIds.h"
+#include "config/dialogs/OptionsIds.h"
+#include "config/dialogs/PropertiesIds.h"
+#include "config/dialogs/RegPropIds.h"
+#include "config/dialogs/RegeditInfoIds.h"
+#include "config/dialogs/StartupPropIds.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
 
+using namespace config;
+
 namespace {
 
-constexpr int IdcAdvanced = 1006, IdcManagerList = 1012, IdcStartupList = 1013, IdcRunList = 1015;
-constexpr int IdViewOptions = 32800, IdHelpAbout = 32807, IdHelpContents = 32808;
 const char* const RunKey = settings::kRunKey;
 
 // Memory in the program's process, where its list view reads and writes
@@ -88,7 +96,6 @@ bool Gone(HWND window) {
     return WaitUntil([&] { return !IsWindow(window); }, 5000);
 }
 
-
 int Setting(const char* name) {
     Win32Registry registry;
     RegistryValue value;
@@ -123,23 +130,23 @@ TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
     DoubleClickRow(install, dialog, IdcManagerList, 0);
     HWND props = install.WaitForDialogTitled("Mail Properties");
     ASSERT_NE(props, nullptr);
-    EXPECT_EQ(Text(props, 1017), "Mail");
-    EXPECT_EQ(Text(props, 1019), "Mail.lnk");
-    EXPECT_EQ(Text(props, 1018), "Shortcut");
-    EXPECT_EQ(Text(props, 1020), "Startup");
+    EXPECT_EQ(Text(props, props::IdcTitle), "Mail");
+    EXPECT_EQ(Text(props, mgrprop::IdcFileName), "Mail.lnk");
+    EXPECT_EQ(Text(props, mgrprop::IdcType), "Shortcut");
+    EXPECT_EQ(Text(props, mgrprop::IdcSource), "Startup");
     SaveScreenshot(props, "manager-properties");
 
-    SetWindowTextA(GetDlgItem(props, 1021), "100");
+    SetWindowTextA(GetDlgItem(props, mgrprop::IdcWait), "100");
     Post(props, IDOK);
     HWND box = install.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageText(box), "Please enter a number in the range 0 - 99");
     Post(box, IDOK);
     ASSERT_TRUE(Gone(box));
-    EXPECT_EQ(Text(props, 1021), "");
+    EXPECT_EQ(Text(props, mgrprop::IdcWait), "");
     EXPECT_TRUE(IsWindow(props));
 
-    SetWindowTextA(GetDlgItem(props, 1021), "7");
+    SetWindowTextA(GetDlgItem(props, mgrprop::IdcWait), "7");
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
     EXPECT_EQ(Remote(install.ProcessId()).ItemText(GetDlgItem(dialog, IdcManagerList), 0, 2), "7");
@@ -168,9 +175,9 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     DoubleClickRow(install, dialog, IdcStartupList, 0);
     HWND props = install.WaitForDialogTitled("Clock Properties");
     ASSERT_NE(props, nullptr);
-    EXPECT_EQ(Text(props, 1020), "Clock.lnk");
-    EXPECT_EQ(Text(props, 1018), "Shortcut");
-    EXPECT_EQ(Text(props, 1019), "Windows Startup directory");
+    EXPECT_EQ(Text(props, startupprop::IdcFileName), "Clock.lnk");
+    EXPECT_EQ(Text(props, startupprop::IdcType), "Shortcut");
+    EXPECT_EQ(Text(props, startupprop::IdcLocation), "Windows Startup directory");
     SaveScreenshot(props, "startup-properties");
     Post(props, IDCANCEL);
     ASSERT_TRUE(Gone(props));
@@ -180,7 +187,7 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     props = install.WaitForDialogTitled("Mail Check Properties");
     ASSERT_NE(props, nullptr);
     EXPECT_EQ(Text(props, 1019), "Registry's Run Items");
-    EXPECT_EQ(Text(props, 1020), "C:\\mail.exe -check");
+    EXPECT_EQ(Text(props, regprop::IdcCommandLine), "C:\\mail.exe -check");
     SaveScreenshot(props, "registry-properties");
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
@@ -202,15 +209,15 @@ TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
     MenuCommand(dialog, IdViewOptions);
     HWND options = install.WaitForDialogTitled("Orvane Options");
     ASSERT_NE(options, nullptr);
-    EXPECT_TRUE(Checked(options, 1025));
-    EXPECT_FALSE(Checked(options, 1024) || Checked(options, 1026));
-    EXPECT_FALSE(Checked(options, 1023));
-    EXPECT_TRUE(Checked(options, 1027));
+    EXPECT_TRUE(Checked(options, options::IdcCentered));
+    EXPECT_FALSE(Checked(options, options::IdcTopLeft) || Checked(options, options::IdcBottomLeft));
+    EXPECT_FALSE(Checked(options, options::IdcMinimized));
+    EXPECT_TRUE(Checked(options, options::IdcClose));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(options, 3)));
     SaveScreenshot(options, "options");
 
-    Click(options, 1024);
-    Click(options, 1023);
+    Click(options, options::IdcTopLeft);
+    Click(options, options::IdcMinimized);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(options, 3)));
     Click(options, 3);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(options, 3)));
@@ -241,7 +248,7 @@ TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimise
 
     HWND info = install.WaitForDialogTitled("Regedit");
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(Text(info, 1031), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    EXPECT_EQ(Text(info, regeditinfo::IdcKeyPath), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
     EXPECT_TRUE(GetWindowLongA(info, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(IsIconic(dialog));
     SaveScreenshot(info, "regedit-information");
@@ -267,8 +274,8 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     MenuCommand(dialog, IdHelpAbout);
     HWND about = install.WaitForDialogTitled("Orvane v1.0");
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(Text(about, 1032), "http://www.orvane.example");
-    EXPECT_NE(SendDlgItemMessageA(about, 1033, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture is shown";
+    EXPECT_EQ(Text(about, about::IdcWebSite), "http://www.orvane.example");
+    EXPECT_NE(SendDlgItemMessageA(about, about::IdcPicture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture is shown";
     SaveScreenshot(about, "about");
     Post(about, IDOK);
     ASSERT_TRUE(Gone(about));

@@ -8,12 +8,12 @@
 
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
+#include "config/ConfigResources.h"
 #include "tests/wine/config/ConfigProcess.h"
 
-namespace {
+using namespace config;
 
-constexpr int IdcManagerList = 1012, IdcStartupList = 1013, IdcManagerUp = 1016, IdcCloseAdvanced = 3,
-              IdcAdvanced = 1006;
+namespace {
 
 std::string Setting(const char* name) {
     Win32Registry registry;

@@ -6,11 +6,12 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "config/ConfigResources.h"
 #include "tests/wine/config/ConfigProcess.h"
 
-namespace {
+using namespace config;
 
-constexpr int IdcManagerList = 1012, IdcManagerUp = 1016, IdcManagerDown = 1017;
+namespace {
 
 // Two quick clicks as the mouse delivers them to a button: the second press
 // arrives as a double-click.

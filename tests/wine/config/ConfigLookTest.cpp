@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ConfigResources.h"
 #include "tests/wine/config/ConfigProcess.h"
 
-namespace {
+using namespace config;
 
-constexpr int IdcAdd = 1008, IdcRemove = 1004, IdcManagerList = 1012, IdcStartupList = 1013, IdcManagerUp = 1016;
+namespace {
 
 TEST(ConfigLook, PicturesSitOnTheButtonFaceAndColumnsFitBesideTheScrollBar) {
     const std::string startup = StartupFolder();

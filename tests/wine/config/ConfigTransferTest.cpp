@@ -9,14 +9,14 @@
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
+#include "config/ConfigResources.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
 
+using namespace config;
+
 namespace {
 
-constexpr int IdcRemove = 1004, IdcAdvanced = 1006, IdcAdd = 1008, IdcRegistryAdd = 1009, IdcRegistryRemove = 1010,
-              IdcManagerList = 1012, IdcStartupList = 1013, IdcRunServicesList = 1014, IdcRunList = 1015,
-              IdFileRestore = 32802;
 const char* const RunServicesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 using Names = std::vector<std::string>;
 
@@ -36,7 +36,6 @@ void DeleteValue(const char* key, const std::string& name) {
     Win32Registry registry;
     if (auto opened = registry.Open(RegistryRoot::LocalMachine, key, RegistryAccess::All)) opened->DeleteValue(name);
 }
-
 
 // Selects one row the way the keyboard does.
 void SelectRow(HWND dialog, int list, int row) {

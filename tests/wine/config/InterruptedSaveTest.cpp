@@ -8,11 +8,13 @@
 #include <cstdio>
 #include <set>
 
+#include "config/ConfigResources.h"
 #include "tests/wine/config/ConfigProcess.h"
+
+using namespace config;
 
 namespace {
 
-constexpr int IdcManagerList = 1012, IdcManagerDown = 1017;
 constexpr int Items = 500;
 
 // Starts the program; a recovery is told before the dialog shows. Whether one was.

@@ -12,13 +12,15 @@
 
 #include "common/RunnerSettings.h"
 #include "platform/win32/Win32Registry.h"
+#include "config/ConfigResources.h"
+#include "config/dialogs/MgrPropIds.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
 
-namespace {
+using namespace config;
+using namespace mgrprop;
 
-constexpr int IdcAdvanced = 1006, IdcAdd = 1008, IdcRegistryAdd = 1009, IdcManagerList = 1012, IdcStartupList = 1013,
-              IdcRunList = 1015, IdcManagerUp = 1016, IdcCloseAdvanced = 3, IdcWait = 1021;
+namespace {
 
 void Press(HWND dialog, int id) {
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
 
-namespace {
+using namespace runner;
 
-constexpr int IdcRunList = 1000, IdcPause = 1001, IdcRunNone = 1005;
+namespace {
 
 HWND WaitForBox(const RunnerInstall& install, DWORD milliseconds) {
     return install.WaitForWindow(
@@ -32,7 +33,6 @@ public:
 private:
     HWND m_hwnd;
 };
-
 
 TEST(RunnerEndToEnd, LaunchesTheItemsInOrderWithTheirWaitsAndClosesItself) {
     RunnerInstall install;

@@ -2,11 +2,12 @@
 // face, not on the grey it is drawn on.
 #include <gtest/gtest.h>
 
+#include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
 
-namespace {
+using namespace runner;
 
-constexpr int IdcLamp = 1006;
+namespace {
 
 TEST(RunnerLook, TheLampSitsOnTheButtonFace) {
     RunnerInstall install;

@@ -1,3 +1,4 @@
+#include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
 
 #include <fstream>
@@ -6,8 +7,10 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
 
+using namespace runner;
+
 namespace {
-constexpr int IdcRunList = 1000, IdcStatus = 1009;
+
 }  // namespace
 
 RunnerInstall::RunnerInstall() {

@@ -1,0 +1,12 @@
+#pragma once
+// Resource and control ids of the MgrProp dialog, shared with the tests.
+
+namespace mgrprop {
+
+constexpr int IddMgrProp = 161;
+constexpr int IdcType = 1018;
+constexpr int IdcFileName = 1019;
+constexpr int IdcSource = 1020;
+constexpr int IdcWait = 1021;
+
+}  // namespace mgrprop
