@@ -133,12 +133,10 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
         }
         if (back > 0 && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
         if (leftNames.empty() && !trouble) {
-            // The runner has nothing left to start, and nothing of the
-            // manager's needs keeping.
+            // The runner has nothing left to start, and no line needs
+            // keeping. The empty folders stay: the package removes them.
             DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue);
             if (files.Lookup(iniPath, entry)) files.Remove(iniPath);
-            if (managerThere) files.RemoveEmptyDirectory(managerPath);
-            if (files.Lookup(dir + "Roc", entry)) files.RemoveEmptyDirectory(dir + "Roc");
         }
         AddTexts(report, unattended.said);
     }

@@ -28,6 +28,6 @@ inline constexpr char RestoreReportName[] = "Restore.txt";
 // folder, where Windows still starts it. A question an item's step would
 // ask (replace a file or a value of the same name) is answered No, and the
 // item stays. Afterwards Orvane.ini holds the lines of the items left; with
-// none left, Orvane.ini, the empty manager directory and the runner's Run
-// value go. Unless quiet, one message tells the outcome.
+// none left, Orvane.ini and the runner's Run value go. Unless quiet, one
+// message tells the outcome.
 int RestoreWithoutWindow(Platform& platform, bool quiet);

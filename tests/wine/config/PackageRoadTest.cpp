@@ -144,4 +144,33 @@ TEST(PackageRoad, InstalledUpgradedAndRemovedSilentlyEveryItemGoesBack) {
     registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::All)->DeleteValue("News");
 }
 
+// What cannot go back keeps the manager folder, its line and a report; the
+// programs, the runner's Run value and the entry go all the same.
+TEST(PackageRoad, ARemovalKeepsWhatCannotGoBack) {
+    const std::string package = Env("ORVANE_BIN") + "\\..\\..\\package\\Orvane.msi";
+    const std::string installed = ShellFolder(CSIDL_LOCAL_APPDATA) + "Orvane\\", manager = installed + "Startup\\";
+    const std::string startup = StartupFolder();
+    ASSERT_EQ(Msiexec("/i \"" + package + "\" /qn"), 0);
+    EmptyDirectory(startup);
+    MakeShortcut(startup + "Mail.lnk", "C:\\windows\\notepad.exe", "theirs.txt");
+    CreateDirectoryA(manager.c_str(), nullptr);
+    MakeShortcut(manager + "Mail.lnk", "C:\\windows\\notepad.exe", "ours.txt");
+    WriteFileBytes(installed + "Orvane.ini", "\"Mail\", \"Startup\", \"5\"\r\n");
+    Win32Registry registry;
+    registry.Create(RegistryRoot::LocalMachine, settings::kRunKey)->SetString(settings::kRunValue, installed + "Orvane.exe");
+
+    ASSERT_EQ(Msiexec("/x \"" + package + "\" /qn"), 0);
+    EXPECT_EQ(FileNames(manager), (std::vector<std::string>{"Mail.lnk"}));
+    EXPECT_EQ(ReadFileBytes(installed + "Orvane.ini"), "\"Mail\", \"Startup\", \"5\"\r\n");
+    EXPECT_NE(ReadFileBytes(installed + "Restore.txt").find("Mail.lnk, for " + startup), std::string::npos);
+    EXPECT_EQ(FileNames(startup), (std::vector<std::string>{"Mail.lnk"}));
+    EXPECT_EQ(GetFileAttributesA((installed + "OrvaneConfig.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(RunValue(settings::kRunValue), "(none)");
+    EXPECT_EQ(InstalledEntry(), "");
+    EmptyDirectory(manager);
+    EmptyDirectory(installed);
+    RemoveDirectoryA(manager.c_str());
+    RemoveDirectoryA(installed.c_str());
+}
+
 }  // namespace
