@@ -63,7 +63,7 @@ std::string Summary(RestoreExit exit, int back, const std::vector<std::string>& 
     if (exit == RestoreDone)
         return back > 0 ? "All items were restored to their original locations."
                         : "There are no items in the manager directory.";
-    if (exit == RestoreUnread) return "Nothing was restored: the manager directory could not be read.\n\nSee " + reportPath;
+    if (exit == RestoreUnread) return "Nothing was restored: the managed items could not be read.\n\nSee " + reportPath;
     std::string text = leftNames.empty() ? std::string("The items were restored, with errors.")
                                          : "Not all items could be restored. These stay in the manager directory:\n";
     for (const std::string& name : leftNames) text += "\n" + name;
@@ -105,7 +105,8 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     for (const FileEntry& file : found) names.push_back(file.Title());
     std::vector<PairedItem> items;
     if (read && !names.empty()) read = ReadManagerInfoFor(files, unattended, iniPath, names, items);
-    if (!read && unattended.said.empty()) unattended.Show("The manager directory could not be read:\n" + managerDir, win::MbOk);
+    if (!read && unattended.said.empty())
+        unattended.Show("The manager directory could not be read:\n" + managerDir, win::MbOk);
     AddTexts(report, unattended.said);
 
     std::vector<ManagerLine> left;  // the lines of the items that stay
@@ -146,12 +147,14 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
         if (files.Lookup(reportPath, entry)) files.Remove(reportPath);
     } else {
         const std::string heading = exit == RestoreUnread ? "Nothing was restored.\n"
-                                    : leftNames.empty()       ? "Every item was restored, with errors.\n"
-                                                         : "What could not be restored stays in " + managerDir + "\n";
+                                    : leftNames.empty()     ? "Every item was restored, with errors.\n"
+                                                            : "What could not be restored stays in " + managerDir + "\n";
         std::unique_ptr<ITextFile> file = files.OpenText(reportPath, "w");
         if (file) file->Write(heading + report);
         if (file) file->Close();
     }
-    if (!quiet) platform.messages.Show(Summary(exit, back, leftNames, reportPath), exit == RestoreDone ? win::MbOk : win::MbIconExclamation);
+    if (!quiet)
+        platform.messages.Show(Summary(exit, back, leftNames, reportPath),
+                               exit == RestoreDone ? win::MbOk : win::MbIconExclamation);
     return exit;
 }

@@ -130,6 +130,13 @@ TEST(CommandFaults, TheRestoreModeAtEveryFaultPointLosesNothing) {
     const std::vector<Command> commands{
         // M1 to the Startup folder, M2 to Run, M3 to RunServices, M4 without a line to the Startup folder.
         {"every kind of origin", MixedPlaces, restoreMode},
+        {"with an interrupted save to put back first",
+         [](ConfigWorld& w) {
+             MixedPlaces(w);
+             AddShortcut(w, std::string(ConfigWorld::Roc) + "R9.lnk", "C:\\APPS\\R9.EXE", "-k");
+             w.world.files.AddFile("C:\\ORVANE\\Orvane.roc", "C:\\ORVANE\\Startup\\\r\n");
+         },
+         restoreMode},
         {"a name taken where it goes, and a program that cannot be a value",
          [](ConfigWorld& w) {
              MixedPlaces(w);

@@ -85,14 +85,56 @@ TEST(RestoreMode, AManagerItCannotReadMovesNothing) {
         EXPECT_EQ(w.Entries(Manager), (std::vector<std::string>{"Clock.lnk"}));
         EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), "\"Clock\", \"Startup\", \"1\"\r\n");
         EXPECT_TRUE(w.RunValueSet());
-        EXPECT_EQ(w.world.files.Contents(Report).substr(0, 23), "Nothing was restored.\r\n");
+        EXPECT_EQ(w.world.files.Contents(Report),
+                  fault == Fault::Find ? "Nothing was restored.\r\n    The manager directory could not be read:\r\n"
+                                         "    C:\\ORVANE\\Startup\\\r\n"
+                                       : "Nothing was restored.\r\n    Error opening C:\\ORVANE\\Orvane.ini\r\n"
+                                         "    Manager information could not be read.\r\n");
     }
+}
+
+TEST(RestoreMode, AnInterruptedSaveIsPutBackFirstAndEveryFailureIsReported) {
+    // The files a killed save left in Roc are restored with the others.
+    ConfigWorld killed;
+    AddShortcut(killed, "C:\\ORVANE\\Roc\\R9.lnk", "C:\\R9.EXE", "");
+    killed.world.files.AddFile("C:\\ORVANE\\Orvane.roc", "C:\\ORVANE\\Startup\\\r\n");
+    killed.world.files.AddDirectory("C:\\ORVANE\\Startup");
+    killed.WriteIni("\"R9\", \"Startup\", \"\"\r\n");
+    EXPECT_EQ(RestoreWithoutWindow(killed.platform, true), RestoreDone);
+    EXPECT_EQ(killed.Entries(Startup), (std::vector<std::string>{"R9.lnk"}));
+
+    // One that cannot come back from Roc stays there, told.
+    ConfigWorld stuck;
+    AddShortcut(stuck, "C:\\ORVANE\\Roc\\R9.lnk", "C:\\R9.EXE", "");
+    stuck.world.files.AddFile("C:\\ORVANE\\Orvane.roc", "C:\\ORVANE\\Startup\\\r\n");
+    stuck.world.faults.Add(Fault::Copy, Manager + "R9.lnk");
+    EXPECT_EQ(RestoreWithoutWindow(stuck.platform, true), RestoreItemsLeft);
+    EXPECT_NE(stuck.world.files.Contents(Report).find("C:\\ORVANE\\Roc\\R9.lnk\r\n    This file could not be moved back"),
+              std::string::npos);
+
+    // Orvane.ini that cannot be rewritten keeps its old lines, told.
+    ConfigWorld unsaved;
+    unsaved.AddManaged({"Clock"});
+    unsaved.WriteIni("\"Clock\", \"Startup\", \"1\"\r\n");
+    SetRunner(unsaved);
+    unsaved.world.faults.Add(Fault::Open, std::string(ConfigWorld::Ini) + ".new");
+    EXPECT_EQ(RestoreWithoutWindow(unsaved.platform, false), RestoreItemsLeft);
+    EXPECT_EQ(unsaved.Entries(Startup), (std::vector<std::string>{"Clock.lnk"}));
+    EXPECT_EQ(unsaved.world.files.Contents(ConfigWorld::Ini), "\"Clock\", \"Startup\", \"1\"\r\n");
+    EXPECT_EQ(unsaved.world.files.Contents(Report), "Every item was restored, with errors.\r\n"
+                                                    "    Error opening C:\\ORVANE\\Orvane.ini\r\n"
+                                                    "    Manager information could not be saved.\r\n");
+    EXPECT_EQ(unsaved.Shown(), (Shown{{"The items were restored, with errors.\n\nSee " + Report, win::MbIconExclamation}}));
 }
 
 TEST(RestoreMode, AnEmptyManagerSaysSoAndTheSwitchesAreReadInAnyCase) {
     ConfigWorld w;
     EXPECT_EQ(RestoreWithoutWindow(w.platform, false), RestoreDone);
     EXPECT_EQ(w.Shown(), (Shown{{"There are no items in the manager directory.", win::MbOk}}));
+    ConfigWorld one;
+    one.AddManaged({"Clock"});
+    EXPECT_EQ(RestoreWithoutWindow(one.platform, false), RestoreDone);
+    EXPECT_EQ(one.Shown(), (Shown{{"All items were restored to their original locations.", win::MbOk}}));
 
     const auto read = [](const char* line) {
         const RestoreSwitches s = ReadRestoreSwitches(line);
