@@ -16,6 +16,9 @@ struct ItemPlace {
     std::string sourceTag;
     // The key's own name, as messages call its list.
     std::string keyName;
+    // The runner's own start-up value lives here: it is not listed, and no
+    // item may take its name.
+    bool holdsRunner = false;
 
     bool IsRegistry() const { return kind == PlaceKind::RegistryKey; }
 };

@@ -84,6 +84,23 @@ std::string FormatManagerLine(const ManagerLine& row) {
 
 const char IdleField[] = "idle";
 
+namespace {
+constexpr char FilePrefix[] = "FILE:";
+bool IsFileField(const std::string& extra) { return UpperCopy(extra.substr(0, 5)) == FilePrefix; }
+}  // namespace
+
+std::string FileField(const ManagerLine& line) {
+    for (const std::string& extra : line.extras)
+        if (IsFileField(extra)) return extra.substr(5);
+    return std::string();
+}
+
+void SetFileField(ManagerLine& line, const std::string& fileName) {
+    auto& extras = line.extras;
+    extras.erase(std::remove_if(extras.begin(), extras.end(), IsFileField), extras.end());
+    if (!fileName.empty()) extras.insert(extras.begin(), "file:" + fileName);
+}
+
 bool HasExtraField(const ManagerLine& line, const std::string& field) {
     const std::string wanted = UpperCopy(field);
     return std::any_of(line.extras.begin(), line.extras.end(),
@@ -109,25 +126,45 @@ bool ReadManagerLines(IFileSystem& files, const std::string& path, const std::st
 }
 
 std::vector<PairedItem> PairItemsWithLines(const std::vector<std::string>& itemNames,
-                                           const std::vector<std::string>& lines) {
+                                           const std::vector<std::string>& lines,
+                                           const std::vector<std::string>& fileNames) {
     // Each line is parsed once, however many items there are.
     const CManagerInfoParser parser;
-    std::unordered_map<std::string, std::vector<std::size_t>> linesByName;  // in file order
     std::vector<ManagerLine> parsed(lines.size());
-    for (std::size_t line = 0; line < lines.size(); ++line)
-        if (parser.ReadManagerLine(lines[line], parsed[line])) linesByName[parsed[line].name].push_back(line);
+    std::vector<bool> read(lines.size(), false);
+    for (std::size_t line = 0; line < lines.size(); ++line) read[line] = parser.ReadManagerLine(lines[line], parsed[line]);
 
     std::vector<PairedItem> items(itemNames.size());
+    for (std::size_t item = 0; item < itemNames.size(); ++item) items[item].fields.name = itemNames[item];
+    const auto pair = [&](std::size_t item, std::size_t line) {
+        items[item].fields = parsed[line];
+        items[item].line = static_cast<int>(line);
+        read[line] = false;
+    };
+
+    // A line that names a file belongs to that file's item alone.
+    if (fileNames.size() == itemNames.size()) {
+        std::unordered_map<std::string, std::size_t> itemByFile;
+        for (std::size_t item = 0; item < fileNames.size(); ++item) itemByFile.emplace(UpperCopy(fileNames[item]), item);
+        for (std::size_t line = 0; line < lines.size(); ++line) {
+            const std::string file = read[line] ? FileField(parsed[line]) : std::string();
+            const auto found = file.empty() ? itemByFile.end() : itemByFile.find(UpperCopy(file));
+            if (found == itemByFile.end() || items[found->second].line >= 0) continue;
+            if (itemNames[found->second] == parsed[line].name) pair(found->second, line);
+        }
+    }
+
+    // The others by name, in turn.
+    std::unordered_map<std::string, std::vector<std::size_t>> linesByName;  // in file order
+    for (std::size_t line = 0; line < lines.size(); ++line)
+        if (read[line]) linesByName[parsed[line].name].push_back(line);
     std::unordered_map<std::string, std::size_t> taken;
     for (std::size_t item = 0; item < itemNames.size(); ++item) {
-        items[item].fields.name = itemNames[item];
+        if (items[item].line >= 0) continue;
         const auto found = linesByName.find(itemNames[item]);
         if (found == linesByName.end()) continue;
         const std::size_t occurrence = taken[itemNames[item]]++;
-        if (occurrence >= found->second.size()) continue;
-        const std::size_t line = found->second[occurrence];
-        items[item].fields = parsed[line];
-        items[item].line = static_cast<int>(line);
+        if (occurrence < found->second.size()) pair(item, found->second[occurrence]);
     }
     return items;
 }
@@ -145,11 +182,12 @@ std::vector<std::size_t> ManagerOrder(const std::vector<PairedItem>& items) {
 }
 
 bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
-                        const std::vector<std::string>& itemNames, std::vector<PairedItem>& items) {
+                        const std::vector<std::string>& itemNames, std::vector<PairedItem>& items,
+                        const std::vector<std::string>& fileNames) {
     std::vector<std::string> lines;
     const bool read = ReadManagerLines(files, path, "a+", lines);
     if (!read) messages.Show("Error opening " + path + "\nManager information could not be read.", win::MbIconExclamation);
-    items = PairItemsWithLines(itemNames, lines);
+    items = PairItemsWithLines(itemNames, lines, fileNames);
     return read;
 }
 
@@ -181,9 +219,9 @@ bool WriteManagerInfo(IFileSystem& files, IMessageBoxes& messages, const std::st
 }
 
 bool ReadWaitTimes(IFileSystem& files, const std::string& iniPath, const std::vector<std::string>& itemNames,
-                   std::vector<PairedItem>& items) {
+                   std::vector<PairedItem>& items, const std::vector<std::string>& fileNames) {
     std::vector<std::string> lines;
     const bool read = ReadManagerLines(files, iniPath, "r", lines);
-    items = PairItemsWithLines(itemNames, lines);
+    items = PairItemsWithLines(itemNames, lines, fileNames);
     return read;
 }

@@ -19,6 +19,11 @@ struct ManagerLine {
 
 // The field that marks an item to wait for an idle computer after its wait.
 extern const char IdleField[];
+// The field that names the item's file ("file:Mail.lnk"), written when
+// several items share a title; empty when the line has none.
+std::string FileField(const ManagerLine& line);
+// Sets the field (first among the extras), or removes it for an empty name.
+void SetFileField(ManagerLine& line, const std::string& fileName);
 // Whether the line carries the field (compared without regard to case);
 // SetExtraField adds or removes it, keeping every other field in place.
 bool HasExtraField(const ManagerLine& line, const std::string& field);
@@ -45,15 +50,18 @@ std::string FormatManagerLine(const ManagerLine& row);
 bool ReadManagerLines(IFileSystem& files, const std::string& path, const std::string& mode,
                       std::vector<std::string>& lines);
 
-// What the file says of each managed item. The k-th item with a name takes
-// the k-th line with that name, in both programs, so that two items of one
-// title (Mail.lnk and Mail.pif) each keep their own source and wait.
+// What the file says of each managed item, in both programs alike. A line
+// that names a file pairs with the item of that file and title; then the
+// k-th item with a name takes the k-th line left with that name, so that
+// two items of one title (Mail.lnk and Mail.pif) each keep their own source
+// and wait. fileNames: each item's file name, or none at all.
 struct PairedItem {
     ManagerLine fields;  // name given; source and wait empty without a line
     int line = -1;       // the line's position among the file's lines; -1: none
 };
 std::vector<PairedItem> PairItemsWithLines(const std::vector<std::string>& itemNames,
-                                           const std::vector<std::string>& lines);
+                                           const std::vector<std::string>& lines,
+                                           const std::vector<std::string>& fileNames = {});
 
 // The order the items are listed and started in: those with a line in the
 // order of their lines (the order the user gave), then the others in the
@@ -64,7 +72,8 @@ std::vector<std::size_t> ManagerOrder(const std::vector<PairedItem>& items);
 // one is created empty). When that fails the error is shown, every item gets
 // empty texts and no line, and the result is false.
 bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
-                        const std::vector<std::string>& itemNames, std::vector<PairedItem>& items);
+                        const std::vector<std::string>& itemNames, std::vector<PairedItem>& items,
+                        const std::vector<std::string>& fileNames = {});
 
 // Writes the rows to path + ".new" and puts that in place of the file only
 // when every line was written; otherwise the scratch file is removed, the
@@ -78,4 +87,4 @@ std::string ManagerInfoScratchPath(const std::string& path);
 // The runner's read, mode "r": false when the file cannot be opened; every
 // item then has no line.
 bool ReadWaitTimes(IFileSystem& files, const std::string& iniPath, const std::vector<std::string>& itemNames,
-                   std::vector<PairedItem>& items);
+                   std::vector<PairedItem>& items, const std::vector<std::string>& fileNames = {});

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "common/TextHelpers.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -38,4 +39,8 @@ RunnerSettings ReadRunnerSettings(IRegistry& registry) {
     ReadNumber(*key, settings::kMinimized, read.minimized);
     ReadNumber(*key, settings::kCloseWhenFinished, read.closeWhenFinished);
     return read;
+}
+
+bool NamesRunnerValue(const std::string& valueName) {
+    return UpperCopy(valueName).find("ORVANE") != std::string::npos;
 }

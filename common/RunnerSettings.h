@@ -28,6 +28,10 @@ inline constexpr char kRunnerFile[] = "Orvane.exe";  // appended to ConfigPath
 
 }  // namespace settings
 
+// A value of the runner's key that the Run list keeps out of sight as the
+// runner's own ("ORVANE" anywhere in its name, in any case).
+bool NamesRunnerValue(const std::string& valueName);
+
 // The settings as the runner sees them.
 struct RunnerSettings {
     bool keyOpened = false;  // false: nothing was read (the close box stays clear)

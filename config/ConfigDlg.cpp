@@ -85,8 +85,10 @@ const ItemList* CConfigDlg::ListOf(int listId) const {
 void CConfigDlg::HandOver(ItemList& from, int row, ItemList& to, std::size_t place, const std::string& path,
                           const std::vector<std::string>& texts, int index) {
     DeleteRowsOf(to, place, to.IsRegistry() ? texts[0] : path);
-    InsertRow(to, index < 0 ? to.Count() : index, texts, ItemRow{path, place, {}});
+    InsertRow(to, index < 0 ? to.Count() : index, texts, ItemRow{path, place, {}, false});
     DeleteRow(from, row);
+    LabelRows(to);
+    LabelRows(from);
 }
 
 ItemList* CConfigDlg::ListForSource(const std::string& source, std::size_t& place) {

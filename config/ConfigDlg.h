@@ -64,9 +64,6 @@ private:
     void DeselectAll(IListView& list);
     void Fill(ItemList& list);
     void FillManagerList();
-    // The files of a folder place in directory order; false when the
-    // folder could not be read.
-    bool ReadFolder(const ItemPlace& place, std::vector<FileEntry>& files);
     void FillFolderList(ItemList& list);
     void FillRegistryList(ItemList& list);
     void ShowAdvanced(bool advanced);

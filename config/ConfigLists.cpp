@@ -1,21 +1,16 @@
 // The four lists: filling them from their places.
-#include <algorithm>
-
 #include "common/ManagerInfo.h"
+#include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
+#include "config/FolderFiles.h"
+
+#include <unordered_map>
 
 std::string CConfigDlg::GetItemPath(int listId, int row) const {
     const ItemList* list = ListOf(listId);
     if (list == nullptr || row < 0 || row >= list->Count()) return std::string();
     return list->rows[row].path;
-}
-
-bool CConfigDlg::ReadFolder(const ItemPlace& place, std::vector<FileEntry>& files) {
-    const bool read = m_platform.files.Search(place.path + "*.*", files);
-    files.erase(std::remove_if(files.begin(), files.end(), [](const FileEntry& e) { return e.IsDirectory(); }),
-                files.end());
-    return read;
 }
 
 void CConfigDlg::Fill(ItemList& list) {
@@ -35,34 +30,55 @@ void CConfigDlg::FillFolderList(ItemList& list) {
         // A folder that is not there is just empty; one that is there but
         // cannot be read must not pass for empty.
         FileEntry found;
-        if (!ReadFolder(list.places[place], files) && m_platform.files.Lookup(folder.substr(0, folder.size() - 1), found))
+        if (!ReadFolder(m_platform.files, list.places[place].path, files) && m_platform.files.Lookup(folder.substr(0, folder.size() - 1), found))
             m_platform.messages.Show(list.failure + folder, win::MbIconExclamation);
-        for (const FileEntry& entry : files) InsertRow(list, list.Count(), {entry.Title()}, ItemRow{entry.path, place, {}});
+        for (const FileEntry& entry : files) InsertRow(list, list.Count(), {entry.Title()}, ItemRow{entry.path, place, {}, false});
     }
+    LabelRows(list);
     UpdateArrowButtons(list);
 }
 
 // The managed items in the order of their lines in the manager information
-// file, the order the user gave them on any file system.
+// file, the order the user gave them on any file system. A refill keeps what
+// is not saved yet: rows whose files are still there keep their texts and
+// places, new files join at the end, and rows of vanished files leave.
 void CConfigDlg::FillManagerList() {
     ItemList& list = m_listManager;
     ListFill fill(*list.view);
+    std::vector<std::pair<std::vector<std::string>, ItemRow>> shown;
+    for (int row = 0; row < list.Count(); ++row) shown.push_back({RowTexts(list, row), list.rows[row]});
     ResetRows(list);
     std::vector<FileEntry> files;
-    m_bManagerUnread = !ReadFolder(list.Home(), files);
+    m_bManagerUnread = !ReadFolder(m_platform.files, list.Home().path, files);
     if (m_bManagerUnread)
         m_platform.messages.Show("The manager directory could not be read:\n" + m_strManagerDir + "\n\n" +
                                      "Its items are not listed, and closing will leave Orvane.ini and the runner's "
                                      "start-up entry as they are.",
                                  win::MbIconExclamation);
-    std::vector<std::string> names;
-    for (const FileEntry& entry : files) names.push_back(entry.Title());
-    std::vector<PairedItem> items;
-    m_bManagerInfoUnread = !ReadManagerInfoFor(m_platform.files, m_platform.messages, m_strIniPath, names, items);
-    for (std::size_t item : ManagerOrder(items)) {
-        const ManagerLine& line = items[item].fields;
-        InsertRow(list, list.Count(), {names[item], line.source, line.wait}, ItemRow{files[item].path, 0, line.extras});
+    std::vector<std::string> names, fileNames;
+    std::unordered_map<std::string, std::size_t> fileOf;  // by upper-case path
+    for (const FileEntry& entry : files) {
+        fileOf.emplace(UpperCopy(entry.path), names.size());
+        names.push_back(entry.Title());
+        fileNames.push_back(entry.name);
     }
+    std::vector<PairedItem> items;
+    m_bManagerInfoUnread =
+        !ReadManagerInfoFor(m_platform.files, m_platform.messages, m_strIniPath, names, items, fileNames);
+    std::vector<bool> listed(files.size(), false);
+    for (auto& [texts, row] : shown) {
+        const auto found = fileOf.find(UpperCopy(row.path));
+        if (found == fileOf.end() || listed[found->second]) continue;
+        listed[found->second] = true;
+        row.path = files[found->second].path;
+        InsertRow(list, list.Count(), texts, row);
+    }
+    for (std::size_t item : ManagerOrder(items)) {
+        if (listed[item]) continue;
+        const ManagerLine& line = items[item].fields;
+        InsertRow(list, list.Count(), {names[item], line.source, line.wait}, ItemRow{files[item].path, 0, line.extras, false});
+    }
+    LabelRows(list);
     UpdateArrowButtons(list);
 }
 
@@ -88,8 +104,8 @@ void CConfigDlg::FillRegistryList(ItemList& list) {
                 break;
             }
             if (value.type != win::RegSz) continue;
-            if (list.hidesRunner && UpperCopy(value.name).find("ORVANE") != std::string::npos) continue;
-            InsertRow(list, list.Count(), {value.name}, ItemRow{value.Text(), place, {}});
+            if (where.holdsRunner && NamesRunnerValue(value.name)) continue;
+            InsertRow(list, list.Count(), {value.name}, ItemRow{value.Text(), place, {}, false});
         }
     }
 }

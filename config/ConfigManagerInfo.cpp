@@ -1,6 +1,7 @@
 // The manager list's Source and Wait columns, saved to the manager
 // information file.
 #include "common/ManagerInfo.h"
+#include "common/PathHelpers.h"
 #include "config/ConfigDlg.h"
 
 void CConfigDlg::WriteManagerInfo() {
@@ -15,7 +16,11 @@ void CConfigDlg::WriteManagerInfo() {
     }
     const IListView& list = *m_listManager.view;
     std::vector<ManagerLine> rows;
-    for (int row = 0; row < list.Count(); ++row)
-        rows.push_back({list.ItemText(row, 0), list.ItemText(row, 1), list.ItemText(row, 2), m_listManager.rows[row].extras});
+    for (int row = 0; row < list.Count(); ++row) {
+        const ItemRow& record = m_listManager.rows[row];
+        rows.push_back({RowTitle(m_listManager, row), list.ItemText(row, 1), list.ItemText(row, 2), record.extras});
+        // A title alone would pair the line with any item of that title.
+        SetFileField(rows.back(), record.byFileName ? FileNameOf(record.path) : std::string());
+    }
     ::WriteManagerInfo(m_platform.files, m_platform.messages, m_strIniPath, rows);
 }

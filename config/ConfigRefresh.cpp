@@ -1,6 +1,7 @@
 // Rebuilding the lists from their places: by command, by F5 and by the
 // polling that follows the New Shortcut wizard.
 #include "config/ConfigDlg.h"
+#include "config/FolderFiles.h"
 
 void CConfigDlg::RefreshAll() {
     for (ItemList* list : Lists()) Fill(*list);
@@ -18,13 +19,13 @@ void CConfigDlg::PreTranslateKeyDown(int virtualKey) {
 
 bool CConfigDlg::ManagerDirChanged() {
     std::vector<FileEntry> files;
-    ReadFolder(m_listManager.Home(), files);
+    ReadFolder(m_platform.files, m_listManager.Home().path, files);
     return static_cast<int>(files.size()) != m_listManager.view->Count();
 }
 
-// Not under an open question, nor over an order the user has not saved yet.
+// Not under an open question; the refill keeps what is not saved yet.
 void CConfigDlg::OnTimer(unsigned timerId) {
-    if (timerId != m_nRefreshTimer || m_nModalOpen > 0 || m_listManager.orderChanged) return;
+    if (timerId != m_nRefreshTimer || m_nModalOpen > 0) return;
     if (ManagerDirChanged()) {
         FillManagerList();
         Window().KillTimer(m_nRefreshTimer);

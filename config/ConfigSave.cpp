@@ -4,6 +4,10 @@
 #include "common/RunnerSettings.h"
 #include "config/ConfigDlg.h"
 
+namespace {
+constexpr char SaveQuestion[] = "Do you want to save changes before exiting?";
+}  // namespace
+
 void CConfigDlg::OnOK() {
     RegisterRunner();
     WriteManagerInfo();
@@ -13,15 +17,20 @@ void CConfigDlg::OnOK() {
 
 // Moves made in the dialog have already happened, so even Escape brings the
 // Run value in line: items taken out of the Windows Startup folder would
-// otherwise never start again.
+// otherwise never start again. Escape is easily pressed by mistake: with
+// changes not saved yet it asks, and Cancel stays in the dialog.
 void CConfigDlg::OnCancel() {
+    if (m_bModified) {
+        const int answer = m_platform.messages.Show(SaveQuestion, win::MbYesNoCancel | win::MbIconStop);
+        if (answer == win::IdCancel) return;
+        if (answer == win::IdYes) return OnOK();
+    }
     RegisterRunner();
     EndDialog(win::IdCancel);
 }
 
 void CConfigDlg::OnClose() {
-    if (m_bModified && m_platform.messages.Show("Do you want to save changes before exiting?",
-                                                win::MbYesNo | win::MbIconStop) == win::IdYes) {
+    if (m_bModified && m_platform.messages.Show(SaveQuestion, win::MbYesNo | win::MbIconStop) == win::IdYes) {
         OnOK();
         return;
     }

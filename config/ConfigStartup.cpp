@@ -78,7 +78,7 @@ void CConfigDlg::SetUpLists() {
     m_listRun.kind = ListKind::RegistryKey;
     m_listRun.places = {start.run};
     m_listRun.failure = "Error reading \"Registry Run\" Values.";
-    m_listRun.hidesRunner = true;
+    m_listRun.places[0].holdsRunner = true;
     m_listRunServices.kind = ListKind::RegistryKey;
     m_listRunServices.places = {start.runServices};
     m_listRunServices.failure = "Error reading \"Registry RunServices\" Values.";

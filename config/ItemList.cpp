@@ -1,6 +1,19 @@
 #include "config/ItemList.h"
 
+#include <unordered_map>
+
+#include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
+
+namespace {
+
+std::string TitleOf(const std::string& path) {
+    const std::string name = FileNameOf(path);
+    const std::string::size_type dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+}  // namespace
 
 int InsertRow(ItemList& list, int index, const std::vector<std::string>& texts, ItemRow row) {
     const int at = list.view->InsertItem(index, texts.empty() ? std::string() : texts[0]);
@@ -41,4 +54,21 @@ bool MoveRow(ItemList& list, int from, int to) {
     if (InsertRow(list, insertAt, RowTexts(list, from), list.rows[from]) < 0) return false;
     DeleteRow(list, to < from ? from + 1 : from);
     return true;
+}
+
+std::string RowTitle(const ItemList& list, int row) {
+    return list.IsRegistry() ? list.view->ItemText(row, 0) : TitleOf(list.rows[row].path);
+}
+
+void LabelRows(ItemList& list) {
+    if (list.IsRegistry()) return;
+    std::unordered_map<std::string, int> rowsOfTitle;
+    for (const ItemRow& row : list.rows) ++rowsOfTitle[UpperCopy(TitleOf(row.path))];
+    for (int row = 0; row < list.Count(); ++row) {
+        ItemRow& record = list.rows[row];
+        const bool byFileName = rowsOfTitle[UpperCopy(TitleOf(record.path))] > 1;
+        if (byFileName == record.byFileName) continue;
+        if (list.view->SetItemText(row, 0, byFileName ? FileNameOf(record.path) : TitleOf(record.path)))
+            record.byFileName = byFileName;
+    }
 }

@@ -20,20 +20,21 @@ struct ItemRow {
     std::size_t place = 0;
     // The manager line's fields between the source and the wait.
     std::vector<std::string> extras;
+    // Shown by its file name, since another row of the list has its title.
+    bool byFileName = false;
 };
 
 struct ItemList {
     int id = 0;
     ListKind kind = ListKind::Folder;
     IListView* view = nullptr;
-    // Where the list's items live; new items go to the first.
+    // Where the list's items live; new items go to the first, and only its
+    // order is rewritten.
     std::vector<ItemPlace> places;
     std::vector<ItemRow> rows;  // row i of the view
     int columns = 1;
     // Shown when the place is there but cannot be read.
     std::string failure;
-    // The runner's own start-up value is not one of the user's items.
-    bool hidesRunner = false;
     // Tell the user when the drive keeps its own order instead of the rows'.
     bool reportsNameOrder = false;
     bool orderChanged = false;
@@ -65,3 +66,9 @@ void ResetRows(ItemList& list);
 bool MoveRow(ItemList& list, int from, int to);
 // The texts of every column of a row.
 std::vector<std::string> RowTexts(const ItemList& list, int row);
+// The item's name as the moves and Orvane.ini know it: a file's title, or a
+// value's name.
+std::string RowTitle(const ItemList& list, int row);
+// Shows each row of a folder list by its title, or by its file name where
+// rows share a title, so that the user can tell them apart.
+void LabelRows(ItemList& list);

@@ -68,16 +68,17 @@ bool CRunnerDlg::OnInitDialog() {
 // in directory order.
 bool CRunnerDlg::BuildRunList() {
     std::vector<FileEntry> files;
-    std::vector<std::string> names;
+    std::vector<std::string> names, fileNames;
     for (const FileEntry& entry : m_platform.files.Find(m_strConfigPath + "Startup\\*.*")) {
         if (entry.IsDirectory()) continue;
         files.push_back(entry);
         names.push_back(entry.Title());
+        fileNames.push_back(entry.name);
     }
     if (files.empty()) return false;
 
     std::vector<PairedItem> items;
-    if (!ReadWaitTimes(m_platform.files, m_strIniPath, names, items))
+    if (!ReadWaitTimes(m_platform.files, m_strIniPath, names, items, fileNames))
         m_platform.messages.Show(m_strIniPath + WaitsUnreadable, win::MbIconExclamation);
     IListBox& list = Window().ListBox(IdcRunList);
     for (std::size_t item : ManagerOrder(items)) {

@@ -31,7 +31,7 @@ void CConfigDlg::ShowProperties(ItemList& list) {
 void CConfigDlg::ShowManagerProperties() {
     const int row = m_listManager.view->NextSelected(-1);
     CMgrPropDlg dialog(m_platform.messages);
-    dialog.m_strName = m_listManager.view->ItemText(row, 0);
+    dialog.m_strName = RowTitle(m_listManager, row);
     dialog.m_strPath = GetItemPath(m_listManager.id, row);
     dialog.m_strSource = m_listManager.view->ItemText(row, 1);
     dialog.m_strWait = m_listManager.view->ItemText(row, 2);
@@ -43,7 +43,7 @@ void CConfigDlg::ShowManagerProperties() {
 void CConfigDlg::ShowStartupProperties(ItemList& list) {
     const int row = list.view->NextSelected(-1);
     CStartupPropDlg dialog;
-    dialog.m_strName = list.view->ItemText(row, 0);
+    dialog.m_strName = RowTitle(list, row);
     dialog.m_strPath = GetItemPath(list.id, row);
     RunChild(dialog);
 }
@@ -51,7 +51,7 @@ void CConfigDlg::ShowStartupProperties(ItemList& list) {
 void CConfigDlg::ShowRegistryProperties(ItemList& list) {
     const int row = list.view->NextSelected(-1);
     CRegPropDlg dialog;
-    dialog.m_strName = list.view->ItemText(row, 0);
+    dialog.m_strName = RowTitle(list, row);
     // "Registry's Run Items", "Registry's Services Items".
     dialog.m_strLocation = "Registry's " + list.PlaceOf(row).sourceTag + " Items";
     dialog.m_strCommandLine = GetItemPath(list.id, row);

@@ -1,6 +1,7 @@
 #include "config/ordering/Reorder.h"
 
 #include <set>
+#include <unordered_map>
 
 #include "common/FileMove.h"
 #include "common/PathHelpers.h"
@@ -59,12 +60,26 @@ bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPath
         return true;
     }
 
+    // One search of the folder tells each file's attributes: a look-up per
+    // file costs about as much as its move. Without it, each is looked up.
+    std::vector<FileEntry> found;
+    const bool searched = files.Search(directory + "*.*", found);
+    std::unordered_map<std::string, uint32_t> attributesByName;
+    for (const FileEntry& entry : found) attributesByName[UpperCopy(entry.name)] = entry.attributes;
+    const auto lookUp = [&](const std::string& path, FileEntry& entry) {
+        if (!searched) return files.Lookup(path, entry);
+        const auto known = attributesByName.find(UpperCopy(FileNameOf(path)));
+        if (known == attributesByName.end()) return false;
+        entry.attributes = known->second;
+        return true;
+    };
+
     // Phase 1: out, in row order.
     std::vector<std::string> placed;  // file names, in the order they went out
     bool wentOut = true;
     for (const std::string& path : paths) {
         FileEntry entry;
-        if (!files.Lookup(path, entry)) {
+        if (!lookUp(path, entry)) {
             messages.Show(path + "\n\n" + "This file was found to have been moved from outside this program.\n" +
                               "Files in the same list will not be reordered. Please try again.",
                           win::MbOk | win::MbIconExclamation);

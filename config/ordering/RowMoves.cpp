@@ -37,7 +37,8 @@ void CConfigDlg::ReorderFiles() {
     for (ItemList* list : Lists()) {
         if (!list->orderChanged) continue;
         ReorderJob job{{}, list->Home().path, list->reportsNameOrder};
-        for (const ItemRow& row : list->rows) job.paths.push_back(row.path);
+        for (const ItemRow& row : list->rows)
+            if (row.place == 0) job.paths.push_back(row.path);
         jobs.push_back(job);
     }
     ReorderDirectories(m_platform.files, m_platform.messages, RocPaths{m_strRocDir, m_strRocRecord}, jobs);

@@ -27,7 +27,7 @@ void CConfigDlg::OnRegistryRemove() {
 }
 
 bool CConfigDlg::MoveItemToRegistry(int row) {
-    const std::string name = m_listManager.view->ItemText(row, 0);
+    const std::string name = RowTitle(m_listManager, row);
     if (!CheckIsShortcut(m_platform, name, m_listManager.rows[row].path)) return false;
     std::size_t place = 0;
     ItemList* to = RegistryListFor(row, place);
@@ -43,7 +43,7 @@ ItemList* CConfigDlg::RegistryListFor(int row, std::size_t& place) {
     ItemList* list = ListForSource(m_listManager.view->ItemText(row, 1), place);
     if (list != nullptr && list->IsRegistry()) return list;
     CRegLocationDlg location;
-    location.m_strItemName = m_listManager.view->ItemText(row, 0);
+    location.m_strItemName = RowTitle(m_listManager, row);
     if (RunChild(location) != win::IdOk) return nullptr;
     place = 0;
     return location.m_bRunServicesChecked ? &m_listRunServices : &m_listRun;

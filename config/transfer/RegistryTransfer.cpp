@@ -2,6 +2,7 @@
 
 #include "common/PathHelpers.h"
 #include "common/RegistryValues.h"
+#include "common/RunnerSettings.h"
 #include "common/Shortcuts.h"
 #include "common/TextHelpers.h"
 #include "config/transfer/Confirmations.h"
@@ -57,6 +58,13 @@ RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, 
     std::string target, arguments, workingDirectory, description;
     if (!ReadShortcut(platform.links, platform.messages, path, target, arguments, workingDirectory, description)) {
         Warn(platform, name + "\n\nThis shortcut could not be opened.  It cannot be moved.");
+        return RegistryMove::NotMoved;
+    }
+    // The runner's own value would be overwritten at the next Close, and
+    // any name the list keeps out of sight could never be seen again.
+    if (to.holdsRunner && NamesRunnerValue(name)) {
+        Warn(platform, name + "\n\nThe " + to.keyName + " list keeps this name for Orvane's own start-up entry.  " +
+                           "Rename the item before moving it to the registry.");
         return RegistryMove::NotMoved;
     }
     const std::string writeFailed = name + "\n\nThere was an error writing to the registry.";

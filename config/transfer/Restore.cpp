@@ -24,7 +24,7 @@ void CConfigDlg::OnRestore() {
         ItemList* to = ListForSource(manager.ItemText(row, 1), place);
         if (to == nullptr) continue;
         noneMarked = false;
-        const std::string name = manager.ItemText(row, 0);
+        const std::string name = RowTitle(m_listManager, row);
         const RestoreStep step = RestoreItem(m_platform, name, m_listManager.rows[row].path, to->places[place]);
         if (step.result != Restored::Yes) notAllMoved = true;
         if (step.result == Restored::No) continue;

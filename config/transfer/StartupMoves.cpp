@@ -19,7 +19,7 @@ void CConfigDlg::MoveSelectedFiles(ItemList& from, ItemList& to) {
         const std::string source = from.CarriesSource() ? from.view->ItemText(row, 1) : std::string();
         std::string destination;
         if (!MoveItemToFolder(m_platform, from.rows[row].path, source, to.Home().path, destination)) return false;
-        std::vector<std::string> texts{from.view->ItemText(row, 0)};
+        std::vector<std::string> texts{RowTitle(from, row)};
         // The manager records where the item came from.
         if (to.CarriesSource()) texts.push_back(from.PlaceOf(row).sourceTag);
         HandOver(from, row, to, 0, destination, texts);

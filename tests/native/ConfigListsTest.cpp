@@ -22,7 +22,8 @@ TEST(ConfigLists, FolderListsShowFilesInTheOrderOfTheirLinesWithTheManagerInform
 
     HeadlessListView& manager = w.List(IdcManagerList);
     // Items with a line in the order of their lines, the others in directory order.
-    EXPECT_EQ(manager.Names(), (Names{"Mail", "Zip", "notes", "Mail"}));
+    // Rows of one title are told apart by their file names.
+    EXPECT_EQ(manager.Names(), (Names{"Mail.lnk", "Zip", "notes", "Mail.pif"}));
     EXPECT_EQ(manager.ItemText(0, 1), "Startup");
     EXPECT_EQ(manager.ItemText(0, 2), "10");
     EXPECT_EQ(manager.ItemText(1, 1), "Run");
@@ -80,26 +81,31 @@ TEST(ConfigLists, AnUnreadableManagerInformationFileLeavesSourceAndWaitEmpty) {
     EXPECT_EQ(w.List(IdcManagerList).ItemText(0, 2), "");
 }
 
-TEST(ConfigLists, EveryRefreshRebuildsFromDiskAndKeepsTheFlags) {
+TEST(ConfigLists, EveryRefreshRebuildsFromDiskAndKeepsWhatIsNotSaved) {
     ConfigWorld w;
     w.AddManaged({"A", "B"});
+    w.AddStartup({"Z"});
     ASSERT_TRUE(w.host.Open());
 
     w.host.ClickRow(IdcManagerList, 1);
     w.host.Click(IdcManagerUp);  // unsaved order B, A
-    ASSERT_EQ(w.Rows(IdcManagerList), (Names{"B", "A"}));
+    w.host.ClickRow(IdcStartupList, 0);
+    w.host.Click(IdcAdd);  // an unsaved Source
+    w.List(IdcManagerList).SetItemText(0, 2, "7");  // as Properties sets an unsaved wait
+    ASSERT_EQ(w.Rows(IdcManagerList), (Names{"B", "A", "Z"}));
 
     w.AddManaged({"C"});
     w.AddStartup({"S"});
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "R", "R.EXE");
     w.host.KeyDown(IdcStartupList, win::VkF5);  // whichever control has the focus
-    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"A", "B", "C"}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"B", "A", "Z", "C"}));  // the order kept, the new file at the end
+    EXPECT_EQ(w.List(IdcManagerList).ItemText(0, 2) + "|" + w.List(IdcManagerList).ItemText(2, 1), "7|Startup");
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"S"}));
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"R"}));
 
     w.AddManaged({"D"});
     w.host.Command(IdViewRefresh);
-    EXPECT_EQ(w.Rows(IdcManagerList).size(), 4u);
+    EXPECT_EQ(w.Rows(IdcManagerList).size(), 5u);
 
     // The popup's Refresh refills only the list it was opened on.
     w.AddManaged({"E"});
@@ -107,9 +113,9 @@ TEST(ConfigLists, EveryRefreshRebuildsFromDiskAndKeepsTheFlags) {
     w.host.ChoosePopup(IdPopupRefresh);
     w.host.RightClick(IdcStartupList, 10, 10);
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"S", "T"}));
-    EXPECT_EQ(w.Rows(IdcManagerList).size(), 4u);
+    EXPECT_EQ(w.Rows(IdcManagerList).size(), 5u);
 
-    // The refresh dropped the unsaved order, not the pending change: closing asks.
+    // The pending change is still pending: closing asks.
     w.world.messages.Answer(win::IdNo);
     w.host.Close();
     ASSERT_EQ(w.Shown().size(), 1u);
@@ -129,7 +135,7 @@ TEST(ConfigLists, NewShortcutPollsTheManagerDirectoryUntilItsCountChanges) {
     EXPECT_EQ(wizard.parameters, "AppWiz.Cpl,NewLinkHere C:\\ORVANE\\Startup\\");
     EXPECT_EQ(wizard.directory, "C:\\ORVANE\\Startup\\");
     ASSERT_TRUE(w.host.HasTimer(RefreshTimerId));
-    EXPECT_EQ(w.host.TimerInterval(RefreshTimerId), RefreshTimerPeriod);
+    EXPECT_EQ(w.host.TimerInterval(RefreshTimerId), 3000u);  // every three seconds, whatever the constant says
 
     w.host.Tick(3);  // the wizard is still open: nothing changed
     EXPECT_TRUE(w.host.HasTimer(RefreshTimerId));

@@ -253,7 +253,26 @@ TEST(ConfigMoves, AShortcutThatCannotBeDeletedAfterItsValueWasWrittenIsToldAndLi
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Mail"}));
     EXPECT_EQ(w.Rows(IdcManagerList), (Names{"News"}));  // the stop keeps the next item
     w.host.Command(IdViewRefresh);
-    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Mail", "News"}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"News", "Mail"}));  // what was left joins at the end
+}
+
+TEST(ConfigMoves, AnItemNamedLikeTheRunnersOwnValueNeverTakesIt) {
+    ConfigWorld w;
+    AddShortcut(w, "C:\\ORVANE\\Startup\\Orvane.lnk", "C:\\TOOLS\\ORVANE.EXE", "");
+    w.WriteIni("\"Orvane\", \"Run\", \"\"\r\n");
+    OpenAdvanced(w);
+    w.host.ClickRow(IdcManagerList, 0);
+    w.host.Click(IdcRegistryRemove);
+    const ShownMessage refused{"Orvane\n\nThe Run list keeps this name for Orvane's own start-up entry.  "
+                               "Rename the item before moving it to the registry.",
+                               win::MbIconExclamation};
+    EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{refused}));
+    w.world.messages.Answer(win::IdYes);
+    w.host.Command(IdFileRestore);
+    EXPECT_EQ(w.Shown().back(), (ShownMessage{"Not all files were moved.\n\n" + ConfigWorld::Advice, win::MbIconExclamation}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Orvane"}));
+    EXPECT_FALSE(w.world.registry.HasValue(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane"));
+    EXPECT_TRUE(w.world.files.Exists("C:\\ORVANE\\Startup\\Orvane.lnk"));
 }
 
 TEST(ConfigMoves, TheWindowsStartupFolderIsTheUsersAsTheShellNamesIt) {

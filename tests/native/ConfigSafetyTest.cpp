@@ -20,13 +20,32 @@ void SetOldRunValue(ConfigWorld& w) {
 
 TEST(ConfigSafety, TwoItemsOfOneTitleKeepTheirOwnSourceAndWait) {
     ConfigWorld w;
-    w.AddManaged({"Mail"});
-    w.world.files.AddFile("C:\\ORVANE\\Startup\\Mail.pif");
-    const std::string ini = "\"Mail\", \"Run\", \"3\"\r\n\"Mail\", \"Startup\", \"5\"\r\n";
-    w.WriteIni(ini);
+    w.world.files.AddFile("C:\\ORVANE\\Startup\\Mail.bat");
+    w.WriteIni("\"Mail\", \"\", \"5\"\r\n");
+    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Mail", "C:\\MAIL.EXE");
     ASSERT_TRUE(w.host.Open());
-    w.host.Click(IdcClose);
-    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), ini);
+    w.host.Click(IdcAdvanced);
+    w.host.ClickRow(IdcRunList, 0);
+    w.host.Click(IdcRegistryAdd);  // Mail.lnk, at the top
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Mail.lnk", "Mail.bat"}));
+    w.host.Click(IdcCloseAdvanced);
+    // Each line names its file, since the title no longer tells them apart.
+    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini),
+              "\"Mail\", \"Run\", \"file:Mail.lnk\", \"\"\r\n\"Mail\", \"\", \"file:Mail.bat\", \"5\"\r\n");
+
+    // The next start gives each its own line, whatever the directory's order.
+    CConfigDlg again{w.platform, w.profile};
+    HeadlessDialogHost host{again};
+    ASSERT_TRUE(host.Open());
+    auto& manager = dynamic_cast<HeadlessListView&>(host.ListView(IdcManagerList));
+    EXPECT_EQ(manager.Names(), (Names{"Mail.lnk", "Mail.bat"}));
+    EXPECT_EQ(manager.ItemText(0, 1) + "|" + manager.ItemText(1, 1) + "|" + manager.ItemText(1, 2), "Run||5");
+    // Once the title is alone again, its line has its three fields only.
+    host.ClickRow(IdcManagerList, 0);
+    host.Click(IdcAdvanced);
+    host.Click(IdcRegistryRemove);
+    host.Click(IdcCloseAdvanced);
+    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), "\"Mail\", \"\", \"5\"\r\n");
 }
 
 TEST(ConfigSafety, WhatCouldNotBeReadIsNeverOverwrittenFromAnEmptyList) {
@@ -58,7 +77,7 @@ TEST(ConfigSafety, WhatCouldNotBeReadIsNeverOverwrittenFromAnEmptyList) {
     EXPECT_EQ(file.RunValue(), "C:\\ORVANE\\Orvane.exe");  // the runner still starts what is there
 }
 
-TEST(ConfigSafety, ThePollingTimerWaitsForTheQuestionAndForAnUnsavedOrder) {
+TEST(ConfigSafety, ThePollingTimerWaitsForTheQuestionAndKeepsAnUnsavedOrder) {
     ConfigWorld w;
     w.AddManaged({"A", "B"});
     w.WriteIni("\"A\", \"\", \"1\"\r\n\"B\", \"\", \"2\"\r\n");
@@ -67,11 +86,12 @@ TEST(ConfigSafety, ThePollingTimerWaitsForTheQuestionAndForAnUnsavedOrder) {
     w.host.ClickRow(IdcManagerList, 1);
     w.host.Click(IdcManagerUp);
     w.AddManaged({"New"});
-    w.host.Tick();  // the order B, A is not saved yet
-    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"B", "A"}));
+    w.host.Tick();  // the order B, A is not saved yet, and stays
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"B", "A", "New"}));
     w.world.messages.Answer(win::IdYes, [&] { w.host.Tick(); });
     w.host.Close();
-    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), "\"B\", \"\", \"2\"\r\n\"A\", \"\", \"1\"\r\n");
+    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini),
+              "\"B\", \"\", \"2\"\r\n\"A\", \"\", \"1\"\r\n\"New\", \"\", \"\"\r\n");
 
     // Without a changed order, a tick under a box still waits.
     ConfigWorld boxed;

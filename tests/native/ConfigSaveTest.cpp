@@ -96,14 +96,32 @@ TEST(ConfigSave, ClosingTheWindowAfterChangesAsks) {
     }
 }
 
-TEST(ConfigSave, EscapeAsksAndSavesNothingButTheRunValue) {
+TEST(ConfigSave, EscapeAsksAboutChangesAndNoSavesNothingButTheRunValue) {
+    const std::vector<ShownMessage> asked{{"Do you want to save changes before exiting?", win::MbYesNoCancel | win::MbIconStop}};
+    Session stay(true);
+    stay.w.world.messages.Answer(win::IdCancel);
+    stay.End(Ending::Escape);
+    EXPECT_EQ(stay.w.Shown(), asked);
+    EXPECT_FALSE(stay.w.host.HasEnded());
+    stay.w.world.messages.Answer(win::IdYes);
+    stay.End(Ending::Escape);
+    EXPECT_EQ(stay.w.host.Result(), win::IdOk);
+    EXPECT_NE(stay.Ini(), OldIni);
+
     Session s(true);
+    s.w.world.messages.Answer(win::IdNo);
     s.End(Ending::Escape);
-    EXPECT_TRUE(s.w.Shown().empty());
+    EXPECT_EQ(s.w.Shown(), asked);
     EXPECT_EQ(s.w.host.Result(), win::IdCancel);
     EXPECT_EQ(s.Ini(), OldIni);
     EXPECT_EQ(s.w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
     EXPECT_EQ(s.w.RunValue(), "C:\\ORVANE\\Orvane.exe");
+
+    // Without changes it ends at once.
+    Session same(false);
+    same.End(Ending::Escape);
+    EXPECT_TRUE(same.w.Shown().empty());
+    EXPECT_EQ(same.w.host.Result(), win::IdCancel);
 
     // With the manager emptied from outside the value goes, so Windows
     // does not start a runner with nothing to run.

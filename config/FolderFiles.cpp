@@ -1,0 +1,10 @@
+#include "config/FolderFiles.h"
+
+#include <algorithm>
+
+bool ReadFolder(IFileSystem& files, const std::string& folder, std::vector<FileEntry>& found) {
+    const bool read = files.Search(folder + "*.*", found);
+    found.erase(std::remove_if(found.begin(), found.end(), [](const FileEntry& e) { return e.IsDirectory(); }),
+                found.end());
+    return read;
+}
