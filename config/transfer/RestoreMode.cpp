@@ -9,6 +9,7 @@
 #include "common/RegistryValues.h"
 #include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
+#include "config/FolderFiles.h"
 #include "config/StartPlaces.h"
 #include "config/StartupFolder.h"
 #include "config/ordering/RocRecord.h"
@@ -96,15 +97,14 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     // there but cannot be read must not pass for empty.
     std::vector<FileEntry> found;
     const std::string managerPath = managerDir.substr(0, managerDir.size() - 1);
-    const bool searched = files.Search(managerDir + "*.*", found);
-    const bool managerThere = searched || files.Lookup(managerPath, entry);
-    bool read = searched || !managerThere;
-    found.erase(std::remove_if(found.begin(), found.end(), [](const FileEntry& e) { return e.IsDirectory(); }),
-                found.end());
-    std::vector<std::string> names;
-    for (const FileEntry& file : found) names.push_back(file.Title());
+    bool read = ReadFolder(files, managerDir, found) || !files.Lookup(managerPath, entry);
+    std::vector<std::string> names, fileNames;
+    for (const FileEntry& file : found) {
+        names.push_back(file.Title());
+        fileNames.push_back(file.name);
+    }
     std::vector<PairedItem> items;
-    if (read && !names.empty()) read = ReadManagerInfoFor(files, unattended, iniPath, names, items);
+    if (read && !names.empty()) read = ReadManagerInfoFor(files, unattended, iniPath, names, items, fileNames);
     if (!read && unattended.said.empty())
         unattended.Show("The manager directory could not be read:\n" + managerDir, win::MbOk);
     AddTexts(report, unattended.said);
