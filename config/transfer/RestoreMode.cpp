@@ -43,32 +43,17 @@ public:
     std::vector<std::string> said;
 };
 
-std::string PlaceName(const ItemPlace& place) {
-    return place.IsRegistry() ? std::string(RootName(place.root)) + "\\" + place.path : place.path;
-}
-
 // What the boxes would have said, each line indented under its item.
 void AddTexts(std::string& report, std::vector<std::string>& said) {
     for (const std::string& text : said) {
         std::size_t at = 0;
         while (at <= text.size()) {
             const std::size_t end = std::min(text.find('\n', at), text.size());
-            if (end > at) report += "    " + text.substr(at, end - at) + "\n";
+            if (end > at) report.append("    ").append(text, at, end - at).append("\n");
             at = end + 1;
         }
     }
     said.clear();
-}
-
-std::string Summary(RestoreExit exit, int back, const std::vector<std::string>& leftNames, const std::string& reportPath) {
-    if (exit == RestoreDone)
-        return back > 0 ? "All items were restored to their original locations."
-                        : "There are no items in the manager directory.";
-    if (exit == RestoreUnread) return "Nothing was restored: the managed items could not be read.\n\nSee " + reportPath;
-    std::string text = leftNames.empty() ? std::string("The items were restored, with errors.")
-                                         : "Not all items could be restored. These stay in the manager directory:\n";
-    for (const std::string& name : leftNames) text += "\n" + name;
-    return text + "\n\nSee " + reportPath;
 }
 
 }  // namespace
@@ -80,10 +65,8 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     IFileSystem& files = platform.files;
     const std::string modulePath = files.ModulePath();
     const std::string dir = modulePath.substr(0, modulePath.rfind('\\') + 1);
-    const std::string managerDir = dir + "Startup\\";
-    const std::string iniPath = dir + "Orvane.ini";
-    const std::string rocRecord = dir + "Orvane.roc";
-    const std::string reportPath = dir + RestoreReportName;
+    const std::string managerPath = dir + "Startup", managerDir = managerPath + "\\";
+    const std::string iniPath = dir + "Orvane.ini", rocRecord = dir + "Orvane.roc", reportPath = dir + RestoreReportName;
     const StartPlaces places = WindowsStartPlaces(UserStartupFolder(platform.registry, files));
     FileEntry entry;
     std::string report;
@@ -96,7 +79,6 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     // A manager directory that is not there holds nothing; one that is
     // there but cannot be read must not pass for empty.
     std::vector<FileEntry> found;
-    const std::string managerPath = managerDir.substr(0, managerDir.size() - 1);
     bool read = ReadFolder(files, managerDir, found) || !files.Lookup(managerPath, entry);
     std::vector<std::string> names, fileNames;
     for (const FileEntry& file : found) {
@@ -110,7 +92,7 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     AddTexts(report, unattended.said);
 
     std::vector<ManagerLine> left;  // the lines of the items that stay
-    std::vector<std::string> leftNames;
+    std::string leftNames;  // one a line
     int back = 0;
     if (read) {
         for (std::size_t item : ManagerOrder(items)) {
@@ -120,16 +102,17 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             if (origin == nullptr) origin = &places.startup;
             // Windows may never have made the key; listing it would have.
             if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
-            const RestoreStep step = RestoreItem(quietPlatform, names[item], found[item].path, *origin);
-            if (step.result == Restored::Yes) {
+            if (RestoreItem(quietPlatform, names[item], found[item].path, *origin).result == Restored::Yes) {
                 ++back;
                 unattended.said.clear();
                 continue;
             }
+            leftNames += "\n" + found[item].name;
             // An item without a line keeps having none.
             if (items[item].line >= 0) left.push_back(line);
-            leftNames.push_back(found[item].name);
-            report += found[item].name + ", for " + PlaceName(*origin) + "\n";
+            report.append(found[item].name).append(", for ");
+            if (origin->IsRegistry()) report.append(RootName(origin->root)).append("\\");
+            report.append(origin->path).append("\n");
             AddTexts(report, unattended.said);
         }
         if (back > 0 && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
@@ -143,18 +126,20 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     }
 
     const RestoreExit exit = !read ? RestoreUnread : trouble || !leftNames.empty() ? RestoreItemsLeft : RestoreDone;
+    std::string outcome = exit == RestoreUnread ? "Nothing was restored."
+                          : leftNames.empty()   ? "Every item was restored, with errors."
+                                                : "Not all items could be restored. These stay in " + managerDir + ":";
     if (exit == RestoreDone) {
+        outcome = back > 0 ? "All items were restored to their original locations."
+                           : "There are no items in the manager directory.";
         if (files.Lookup(reportPath, entry)) files.Remove(reportPath);
     } else {
-        const std::string heading = exit == RestoreUnread ? "Nothing was restored.\n"
-                                    : leftNames.empty()     ? "Every item was restored, with errors.\n"
-                                                            : "What could not be restored stays in " + managerDir + "\n";
-        std::unique_ptr<ITextFile> file = files.OpenText(reportPath, "w");
-        if (file) file->Write(heading + report);
-        if (file) file->Close();
+        if (std::unique_ptr<ITextFile> file = files.OpenText(reportPath, "w")) {
+            file->Write(outcome + "\n" + report);
+            file->Close();
+        }
+        outcome += leftNames + "\n\nSee " + reportPath;
     }
-    if (!quiet)
-        platform.messages.Show(Summary(exit, back, leftNames, reportPath),
-                               exit == RestoreDone ? win::MbOk : win::MbIconExclamation);
+    if (!quiet) platform.messages.Show(outcome, exit == RestoreDone ? win::MbOk : win::MbIconExclamation);
     return exit;
 }

@@ -52,7 +52,7 @@ TEST(RestoreMode, WhatCannotGoBackStaysWithItsLineAndIsReported) {
 
     // Not quiet: one message at the end, and no question.
     EXPECT_EQ(RestoreWithoutWindow(w.platform, false), RestoreItemsLeft);
-    EXPECT_EQ(w.Shown(), (Shown{{"Not all items could be restored. These stay in the manager directory:\n\n"
+    EXPECT_EQ(w.Shown(), (Shown{{"Not all items could be restored. These stay in C:\\ORVANE\\Startup\\:\n"
                                  "Taken.lnk\nTool.exe\n\nSee " + Report,
                                  win::MbIconExclamation}}));
     // The file of that name in the Startup folder is not replaced.
@@ -64,7 +64,7 @@ TEST(RestoreMode, WhatCannotGoBackStaysWithItsLineAndIsReported) {
               "\"Taken\", \"Startup\", \"file:Taken.lnk\", \"3\"\r\n\"Tool\", \"Run\", \"4\"\r\n");
     EXPECT_TRUE(w.RunValueSet());
     EXPECT_EQ(w.world.files.Contents(Report),
-              "What could not be restored stays in C:\\ORVANE\\Startup\\\r\n"
+              "Not all items could be restored. These stay in C:\\ORVANE\\Startup\\:\r\n"
               "Taken.lnk, for " + Startup + "\r\n"
               "    " + Startup + "Taken.lnk\r\n"
               "    This file already exists.\r\n"
@@ -124,7 +124,7 @@ TEST(RestoreMode, AnInterruptedSaveIsPutBackFirstAndEveryFailureIsReported) {
     EXPECT_EQ(unsaved.world.files.Contents(Report), "Every item was restored, with errors.\r\n"
                                                     "    Error opening C:\\ORVANE\\Orvane.ini\r\n"
                                                     "    Manager information could not be saved.\r\n");
-    EXPECT_EQ(unsaved.Shown(), (Shown{{"The items were restored, with errors.\n\nSee " + Report, win::MbIconExclamation}}));
+    EXPECT_EQ(unsaved.Shown(), (Shown{{"Every item was restored, with errors.\n\nSee " + Report, win::MbIconExclamation}}));
 }
 
 TEST(RestoreMode, AnEmptyManagerSaysSoAndTheSwitchesAreReadInAnyCase) {
