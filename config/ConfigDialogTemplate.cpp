@@ -50,26 +50,29 @@ const DialogTemplate& ConfigDialogTemplate() {
         t.cy = 221;
         t.menuBar = &ConfigMenuBar();
         t.popupMenus = {&ConfigPopupMenu()};
+        // In the order the eye reads the window, which is the order Tab
+        // goes: the manager, its moves, the Windows Startup folder, Close;
+        // then the registry side. Tab passes over the hidden ones.
         t.controls = {
+            {ui::IdStatic, ui::StaticClass, "Startup Manager", win::SsLeft, 15, 5, 55, 10},
+            {IdcManagerUp, ui::ButtonClass, "UPARROW", BitmapButton | win::WsTabStop, 2, 35, 10, 14},
+            {IdcManagerDown, ui::ButtonClass, "DOWNARROW", BitmapButton | win::WsTabStop, 2, 53, 10, 14},
             {IdcManagerList, ui::ListViewClass, "", ListStyle | win::WsTabStop, 15, 15, 205, 65},
             {IdcAdd, ui::ButtonClass, "ADDBUTTON", BitmapButton | win::WsTabStop, 25, 90, 45, 15},
             {IdcRemove, ui::ButtonClass, "REMOVEBUTTON", BitmapButton | win::WsTabStop, 81, 90, 45, 15},
+            {IdcAdvanced, ui::ButtonClass, "Advanced >>", win::BsPushButton | win::WsTabStop, 171, 90, 50, 15},
+            {ui::IdStatic, ui::StaticClass, "Windows' Startup Folder", win::SsLeft, 15, 114, 80, 10},
+            {IdcStartupUp, ui::ButtonClass, "UPARROW", BitmapButton | win::WsTabStop, 2, 142, 10, 14},
+            {IdcStartupDown, ui::ButtonClass, "DOWNARROW", BitmapButton | win::WsTabStop, 2, 160, 10, 14},
             {IdcStartupList, ui::ListViewClass, "", ListStyle | win::LvsNoColumnHeader | win::WsTabStop, 15, 125, 205, 65},
             {IdcClose, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsTabStop, 174, 200, 50, 14},
-            {ui::IdStatic, ui::StaticClass, "Startup Manager", win::SsLeft, 15, 5, 55, 10},
-            {ui::IdStatic, ui::StaticClass, "Windows' Startup Folder", win::SsLeft, 15, 114, 80, 10},
-            {IdcAdvanced, ui::ButtonClass, "Advanced >>", win::BsPushButton, 171, 90, 50, 15},
-            {IdcRegistryAdd, ui::ButtonClass, "<-- Add", win::BsPushButton, 230, 30, 50, 15},
-            {IdcRegistryRemove, ui::ButtonClass, "Remove -->", win::BsPushButton, 230, 50, 50, 15},
+            {IdcRegistryAdd, ui::ButtonClass, "<-- Add", win::BsPushButton | win::WsTabStop, 230, 30, 50, 15},
+            {IdcRegistryRemove, ui::ButtonClass, "Remove -->", win::BsPushButton | win::WsTabStop, 230, 50, 50, 15},
+            {IdcBasic, ui::ButtonClass, "<< Advanced", win::BsPushButton | win::WsTabStop, 230, 90, 50, 15},
             {ui::IdStatic, ui::StaticClass, "Registry's Run/Services", win::SsLeft, 291, 5, 79, 10},
+            {IdcRunList, ui::ListViewClass, "", ListStyle | win::LvsNoColumnHeader | win::WsTabStop, 290, 15, 205, 65},
+            {IdcRunServicesList, ui::ListViewClass, "", ListStyle | win::LvsNoColumnHeader | win::WsTabStop, 290, 80, 205, 65},
             {IdcCloseAdvanced, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsTabStop, 445, 200, 50, 14},
-            {IdcRunServicesList, ui::ListViewClass, "", ListStyle | win::LvsNoColumnHeader, 290, 80, 205, 65},
-            {IdcRunList, ui::ListViewClass, "", ListStyle | win::LvsNoColumnHeader, 290, 15, 205, 65},
-            {IdcBasic, ui::ButtonClass, "<< Advanced", win::BsPushButton, 230, 90, 50, 15},
-            {IdcManagerUp, ui::ButtonClass, "UPARROW", BitmapButton, 2, 35, 10, 14},
-            {IdcManagerDown, ui::ButtonClass, "DOWNARROW", BitmapButton, 2, 53, 10, 14},
-            {IdcStartupUp, ui::ButtonClass, "UPARROW", BitmapButton, 2, 142, 10, 14},
-            {IdcStartupDown, ui::ButtonClass, "DOWNARROW", BitmapButton, 2, 160, 10, 14},
         };
         return t;
     }();

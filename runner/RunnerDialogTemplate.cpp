@@ -27,7 +27,7 @@ const DialogTemplate& RunnerDialogTemplate() {
             {ui::IdStatic, ui::StaticClass, "Caps Lock", win::SsLeft, 60, 188, 36, 10},
             {ui::IdStatic, ui::StaticClass, "Scroll Lock", win::SsLeft, 60, 208, 36, 10},
             {ui::IdStatic, ui::ButtonClass, "", win::BsGroupBox, 110, 140, 75, 21},
-            {ui::IdStatic, ui::StaticClass, "Status:", win::SsLeft, 113, 148, 21, 10},
+            {ui::IdStatic, ui::StaticClass, "Status:", win::SsLeft, 113, 148, 23, 10},
             {IdcStatus, ui::StaticClass, "Static", win::SsLeft, 137, 148, 28, 9},
             {IdcLamp, ui::StaticClass, "", win::SsBitmap, 171, 149, 15, 13},
             {IdcPause, ui::ButtonClass, "&Pause", push, 135, 185, 50, 15},

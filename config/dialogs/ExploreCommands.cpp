@@ -35,7 +35,7 @@ void CConfigDlg::OnExplore() {
                                  win::MbOk | win::MbIconExclamation);
     CRegeditInfoDlg info;
     info.m_strKeyPath = std::string(RootName(place.root)) + "\\" + place.path;
-    Window().Minimize();
+    // The main window stays as it is: minimised, it would hide the note it
+    // owns and could not be restored while the note is open.
     RunChild(info);
-    Window().Restore();
 }

@@ -17,17 +17,19 @@ const DialogTemplate& HelpChoiceTemplate() {
         t.resourceId = IddHelpChoice;
         t.caption = "Orvane Help";
         t.style = ui::ModalChildStyle;
-        t.cx = 225;
-        t.cy = 84;
+        // Wide enough that the web address ends the first line whole: Wine
+        // breaks a word after "http://" where Windows would move it down.
+        t.cx = 285;
+        t.cy = 74;
         t.controls = {
             {ui::IdStatic, ui::StaticClass,
              std::string("The latest Orvane documentation is located at ") + config::kWebSite +
                  ".  If you are connected to the internet, click Online to browse to the latest documentation, "
                  "otherwise click Local.",
-             win::SsLeft, 10, 8, 205, 42},
-            {IdcOnline, ui::ButtonClass, "Online", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 50, 62, 50, 14},
-            {IdcLocal, ui::ButtonClass, "Local", win::BsPushButton | win::WsTabStop, 108, 62, 50, 14},
-            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 166, 62, 50, 14},
+             win::SsLeft, 10, 8, 265, 34},
+            {IdcOnline, ui::ButtonClass, "Online", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 109, 52, 50, 14},
+            {IdcLocal, ui::ButtonClass, "Local", win::BsPushButton | win::WsTabStop, 167, 52, 50, 14},
+            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 225, 52, 50, 14},
         };
         return t;
     }();

@@ -27,6 +27,12 @@ const DialogTemplate& MgrPropTemplate() {
                         props::Label("Wait:", 106),
                         {IdcWait, ui::EditClass, "", win::EsNumber | win::EsAutoHScroll | win::WsBorder | win::WsTabStop, 107,
                          104, 30, 12},
+                        // What the item starts, read from its shortcut, in full width: paths are long.
+                        {ui::IdStatic, ui::StaticClass, "", win::SsEtchedHorz, 10, 122, 207, 1},
+                        props::Label("Runs:", 130),
+                        {IdcProgram, ui::EditClass, "", props::ReadOnly, 10, 142, 207, 10},
+                        props::Label("With arguments:", 158),
+                        {IdcArguments, ui::EditClass, "", props::ReadOnly, 10, 170, 207, 10},
                     });
     return dialog;
 }
@@ -50,6 +56,8 @@ bool CMgrPropDlg::OnInitDialog() {
     m_editSource->SetText(m_strSource);
     m_editWait->SetText(m_strWait);
     m_editType->SetText(TypeTextOf(m_strPath));
+    Window().Edit(IdcProgram).SetText(m_strProgram);
+    Window().Edit(IdcArguments).SetText(m_strArguments);
     return true;
 }
 

@@ -17,6 +17,9 @@ public:
     // In.
     std::string m_strPath;
     std::string m_strSource;
+    // In: what the item starts, and with what.
+    std::string m_strProgram;
+    std::string m_strArguments;
     // In: the row's Wait text; out, on OK: the Wait edit's text and its value.
     std::string m_strWait;
     int m_nWait = 0;

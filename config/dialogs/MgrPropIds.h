@@ -8,5 +8,7 @@ constexpr int IdcType = 1018;
 constexpr int IdcFileName = 1019;
 constexpr int IdcSource = 1020;
 constexpr int IdcWait = 1021;
+constexpr int IdcProgram = 1034;
+constexpr int IdcArguments = 1035;
 
 }  // namespace mgrprop

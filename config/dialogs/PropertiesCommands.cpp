@@ -1,4 +1,6 @@
 // The properties of one row: a double-click, or Properties of the context menu.
+#include "common/PathHelpers.h"
+#include "common/Shortcuts.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
 #include "config/dialogs/MgrPropDlg.h"
@@ -35,6 +37,13 @@ void CConfigDlg::ShowManagerProperties() {
     dialog.m_strPath = GetItemPath(m_listManager.id, row);
     dialog.m_strSource = m_listManager.view->ItemText(row, 1);
     dialog.m_strWait = m_listManager.view->ItemText(row, 2);
+    // A shortcut starts its target; any other file is itself what starts.
+    std::string workingDirectory, description;
+    if (UpperCopy(ExtensionOf(dialog.m_strPath)) != "LNK")
+        dialog.m_strProgram = "This item itself";
+    else if (!ReadShortcut(m_platform.links, m_platform.messages, dialog.m_strPath, dialog.m_strProgram,
+                           dialog.m_strArguments, workingDirectory, description))
+        dialog.m_strProgram = "(The shortcut could not be read.)";
     if (RunChild(dialog) != win::IdOk) return;
     m_bModified = true;
     m_listManager.view->SetItemText(row, 2, dialog.m_nWait <= 0 ? "" : IntToString(dialog.m_nWait));

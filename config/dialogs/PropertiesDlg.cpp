@@ -4,10 +4,6 @@
 
 namespace props {
 
-namespace {
-constexpr uint32_t ReadOnly = win::EsReadOnly | win::EsAutoHScroll;
-}
-
 DialogTemplate Template(int resourceId, std::vector<ControlTemplate> fields) {
     DialogTemplate t;
     t.resourceId = resourceId;

@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "config/dialogs/PropertiesIds.h"
+#include "platform/WinValues.h"
 #include "ui/Dialog.h"
 
 namespace props {
+// The style of a field the user reads but does not change.
+constexpr uint32_t ReadOnly = win::EsReadOnly | win::EsAutoHScroll;
 // A properties dialog's template: the shared frame around its own fields.
 DialogTemplate Template(int resourceId, std::vector<ControlTemplate> fields);
 // A label in the left column at row y.

@@ -15,18 +15,20 @@ const DialogTemplate& RegLocationTemplate() {
         t.caption = "Registry Location";
         // Centred on its owner, not over its menu bar.
         t.style = ui::ModalChildStyle;
-        t.cx = 186;
-        t.cy = 102;
+        // The text has room for a fourth line, where a wider font wraps its
+        // second.
+        t.cx = 200;
+        t.cy = 110;
         t.controls = {
-            {IdcItemName, ui::StaticClass, "", win::SsLeft, 10, 5, 165, 10},
+            {IdcItemName, ui::StaticClass, "", win::SsLeft, 10, 5, 180, 10},
             {ui::IdStatic, ui::StaticClass,
              "This shortcut is not marked as originating from the\nregistry.  Select which registry location you "
              "wish to\nmove this shortcut to.",
-             win::SsLeft, 10, 16, 165, 25},
-            {IdcRadioRun, ui::ButtonClass, "Run", win::BsAutoRadioButton | win::WsGroup | win::WsTabStop, 25, 50, 30, 10},
-            {IdcRadioRunServices, ui::ButtonClass, "RunServices", win::BsAutoRadioButton, 25, 60, 60, 10},
-            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 75, 82, 50, 14},
-            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 130, 82, 50, 14},
+             win::SsLeft, 10, 16, 180, 33},
+            {IdcRadioRun, ui::ButtonClass, "Run", win::BsAutoRadioButton | win::WsGroup | win::WsTabStop, 25, 58, 30, 10},
+            {IdcRadioRunServices, ui::ButtonClass, "RunServices", win::BsAutoRadioButton, 25, 68, 60, 10},
+            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 89, 90, 50, 14},
+            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 144, 90, 50, 14},
         };
         return t;
     }();

@@ -13,18 +13,20 @@ const DialogTemplate& RegeditInfoTemplate() {
         DialogTemplate t;
         t.resourceId = IddRegeditInfo;
         t.caption = "Regedit";
-        // Its owner is minimised: centred on the screen, in front, no system menu.
+        // Centred on its owner, in front, no system menu.
         t.style = win::DsModalFrame | win::DsSetFont | win::DsCenter | win::DsSetForeground | win::WsPopup | win::WsCaption;
-        t.cx = 296;
+        // The edit shows the longest key, RunServices', whole in a font a
+        // tenth wider than Wine's.
+        t.cx = 330;
         t.cy = 82;
         t.controls = {
             {ui::IdStatic, ui::StaticClass,
              "Regedit does not have the ability to display a given key at startup.  To explore the values in this "
              "registry key, expand the tree to the following key:",
-             win::SsLeft, 10, 8, 276, 20},
-            {IdcKeyPath, ui::EditClass, "", win::EsReadOnly | win::EsAutoHScroll | win::WsBorder | win::WsTabStop, 10, 34, 276,
+             win::SsLeft, 10, 8, 310, 20},
+            {IdcKeyPath, ui::EditClass, "", win::EsReadOnly | win::EsAutoHScroll | win::WsBorder | win::WsTabStop, 10, 34, 310,
              13},
-            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsTabStop, 123, 59, 50, 14},
+            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsTabStop, 140, 59, 50, 14},
         };
         return t;
     }();

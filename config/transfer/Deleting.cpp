@@ -18,6 +18,8 @@ std::string DeleteQuestion(int selected, const char* one, const char* many) {
 
 void CConfigDlg::OnListKeyDown(const UiEvent& event) {
     if (event.key == win::VkDelete) DeleteSelectedItems(*ListOf(event.id));
+    // Enter on a row opens its properties, as a double-click does.
+    if (event.key == win::VkReturn) ShowPropertiesOfOne(*ListOf(event.id));
 }
 
 void CConfigDlg::OnPopupDelete() {

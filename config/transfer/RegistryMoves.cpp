@@ -11,12 +11,13 @@ void CConfigDlg::OnRegistryAdd() {
     for (ItemList* list : Lists())
         if (from == nullptr && list->IsRegistry() && list->view->SelectedCount() > 0) from = list;
     if (from == nullptr) return;
+    int top = 0;  // several values keep their order at the top
     ForEachSelectedRow(*from->view, [&](int row) {
         std::string name = from->view->ItemText(row, 0);
         const ItemPlace& origin = from->PlaceOf(row);
         if (!TakeRegistryValue(m_platform, origin, m_strManagerDir, name, from->rows[row].path)) return false;
         // Added items go to the top, where the user sees them.
-        HandOver(*from, row, m_listManager, 0, m_strManagerDir + name + ".lnk", {name, origin.sourceTag}, 0);
+        HandOver(*from, row, m_listManager, 0, m_strManagerDir + name + ".lnk", {name, origin.sourceTag}, top++);
         m_bModified = m_listManager.orderChanged = true;
         return true;
     });

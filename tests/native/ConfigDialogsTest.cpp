@@ -13,6 +13,7 @@
 #include "config/dialogs/TypeText.h"
 #include "config/dialogs/WebSite.h"
 #include "tests/native/ConfigWorld.h"
+#include "tests/native/Conservation.h"
 
 using namespace config;
 
@@ -87,10 +88,30 @@ TEST(ConfigDialogs, TheManagerDialogShowsTheRowAndAcceptsOnlyAWaitFrom0To99) {
             d.Edit(IdcWait).SetText(none);
             d.Click(win::IdOk);
         });
-        w.host.DoubleClickRow(IdcManagerList, 0);
+        // Enter on the selected row opens it as a double-click does.
+        w.host.KeyDown(IdcManagerList, win::VkReturn);
         EXPECT_EQ(w.List(IdcManagerList).ItemText(0, 2), "") << none;
     }
     EXPECT_TRUE(w.CloseAsksToSave());
+}
+
+TEST(ConfigDialogs, TheManagerDialogSaysWhatTheItemRuns) {
+    ConfigWorld w;
+    AddShortcut(w, "C:\\ORVANE\\Startup\\Tool.lnk", "C:\\Program Files\\Tool\\tool.exe", "-quiet -now");
+    w.world.files.AddFile("C:\\ORVANE\\Startup\\Setup.exe");
+    w.AddManaged({"Broken"});  // not a shortcut inside
+    ASSERT_TRUE(w.host.Open());
+    std::vector<std::string> runs;
+    for (int row = 0; row < 3; ++row) {
+        w.host.ScriptChild([&](HeadlessDialogHost& d) {
+            runs.push_back(TextOf(d, mgrprop::IdcProgram) + " | " + TextOf(d, mgrprop::IdcArguments));
+            EXPECT_NE(EditOf(d, mgrprop::IdcProgram).Template().style & win::EsReadOnly, 0u);
+            d.Click(win::IdCancel);
+        });
+        w.host.DoubleClickRow(IdcManagerList, row);
+    }
+    EXPECT_EQ(runs, (Names{"C:\\Program Files\\Tool\\tool.exe | -quiet -now", "This item itself | ",
+                           "(The shortcut could not be read.) | "}));
 }
 
 TEST(ConfigDialogs, CancelChangesNothingAndTwoSelectedRowsOpenNoDialog) {
@@ -150,7 +171,7 @@ TEST(ConfigDialogs, OptionsShowTheDefaultsAndApplyFollowsTheFirstChange) {
         EXPECT_EQ(d.Button(options::IdcTopLeft).Check() + d.Button(options::IdcCentered).Check() * 2 + d.Button(options::IdcBottomLeft).Check() * 4, 2);
         EXPECT_EQ(d.Button(options::IdcMinimized).Check(), 0);
         EXPECT_EQ(d.Button(options::IdcClose).Check(), 1);
-        IButton& apply = d.Button(3);
+        IButton& apply = d.Button(options::IdcApply);
         EXPECT_FALSE(apply.IsEnabled());
         d.Click(options::IdcCentered);  // already checked
         EXPECT_FALSE(apply.IsEnabled());
@@ -160,8 +181,10 @@ TEST(ConfigDialogs, OptionsShowTheDefaultsAndApplyFollowsTheFirstChange) {
         d.Click(options::IdcMinimized);
         EXPECT_TRUE(apply.IsEnabled()) << "back where it opened, Apply stays";
         d.Click(options::IdcMinimized);
-        d.Click(3);
+        d.Click(options::IdcApply);
         EXPECT_FALSE(apply.IsEnabled());
+        // The keyboard goes on from the button it greyed.
+        EXPECT_TRUE(dynamic_cast<HeadlessButton&>(d.Button(options::IdcTopLeft)).Focused());
         EXPECT_EQ(Setting(w, settings::kPlacement), 0);
         EXPECT_EQ(Setting(w, settings::kMinimized), 1);
         EXPECT_EQ(Setting(w, settings::kCloseWhenFinished), 1);
@@ -210,7 +233,7 @@ TEST(ConfigDialogs, ExploreOpensAFolderListInTheExplorerAndTellsAFailure) {
                                  win::MbOk | win::MbIconExclamation}}));
 }
 
-TEST(ConfigDialogs, ExploreOfARegistryListNamesTheKeyWhileTheMainWindowIsMinimised) {
+TEST(ConfigDialogs, ExploreOfARegistryListNamesTheKeyAboveTheEditorAndLeavesTheMainWindowBe) {
     ConfigWorld w;
     ASSERT_TRUE(w.host.Open());
     w.host.Click(IdcAdvanced);
@@ -219,7 +242,7 @@ TEST(ConfigDialogs, ExploreOfARegistryListNamesTheKeyWhileTheMainWindowIsMinimis
         w.host.ScriptChild([&](HeadlessDialogHost& d) {
             EXPECT_EQ(d.Caption(), "Regedit");
             EXPECT_TRUE(d.IsTopmost());
-            EXPECT_TRUE(w.host.IsMinimized());
+            EXPECT_FALSE(w.host.IsMinimized());  // it would hide the note it owns
             keys.push_back(TextOf(d, regeditinfo::IdcKeyPath));
             d.Click(win::IdOk);
         });

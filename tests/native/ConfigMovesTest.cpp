@@ -105,7 +105,7 @@ TEST(ConfigMoves, RegistryValuesBecomeShortcutsAtTheTopAndGoBackAsTheSameCommand
     w.host.ClickRow(IdcRunList, 0);
     w.host.ClickRow(IdcRunList, 1, true);
     w.host.Click(IdcRegistryAdd);
-    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Bare (2)", "Mail", "Bare"}));  // reverse order, at the top
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Mail", "Bare (2)", "Bare"}));  // in their order, at the top
     EXPECT_EQ(w.List(IdcManagerList).ItemText(0, 1), "Run");
     EXPECT_TRUE(w.Rows(IdcRunList).empty());
     EXPECT_EQ(w.Rows(IdcRunServicesList), (Names{"Svc"}));
@@ -119,8 +119,8 @@ TEST(ConfigMoves, RegistryValuesBecomeShortcutsAtTheTopAndGoBackAsTheSameCommand
     EXPECT_TRUE(w.Shown().empty());
     EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Mail"), "\"C:\\Program Files\\Mail\\mail.exe\" -check");
     EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Bare (2)"), "C:\\BIN\\BARE.EXE ");
-    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Bare (2)", "Mail"}));
-    EXPECT_EQ(w.dialog.GetItemPath(IdcRunList, 1), "\"C:\\Program Files\\Mail\\mail.exe\" -check");
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Mail", "Bare (2)"}));
+    EXPECT_EQ(w.dialog.GetItemPath(IdcRunList, 0), "\"C:\\Program Files\\Mail\\mail.exe\" -check");
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"Bare.lnk"}));
     EXPECT_TRUE(w.CloseAsksToSave());
 }
@@ -176,7 +176,7 @@ TEST(ConfigMoves, AValueNameNeverLeadsItsShortcutOutOfTheManagerDirectory) {
     for (int row = 0; row < 3; ++row) w.host.ClickRow(IdcRunList, row, true);
     w.host.Click(IdcRegistryAdd);
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{".._.._x.lnk", "a_b_c______.lnk", "Unnamed.lnk"}));
-    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Unnamed", "a_b_c______", ".._.._x"}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{".._.._x", "a_b_c______", "Unnamed"}));
     EXPECT_FALSE(w.world.files.Exists("C:\\x.lnk"));
 }
 

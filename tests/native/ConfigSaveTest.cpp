@@ -35,7 +35,7 @@ struct Session {
         switch (ending) {
         case Ending::Close: w.host.Click(IdcClose); break;
         case Ending::CloseAdvanced: w.host.Click(IdcAdvanced); w.host.Click(IdcCloseAdvanced); break;
-        case Ending::Enter: w.host.KeyDown(IdcManagerList, win::VkReturn); break;
+        case Ending::Enter: w.host.KeyDown(IdcClose, win::VkReturn); break;  // off the lists
         case Ending::TitleBar: w.host.Close(); break;
         case Ending::Exit: w.host.Command(IdAppExit); break;
         case Ending::Escape: w.host.KeyDown(IdcManagerList, win::VkEscape); break;

@@ -14,6 +14,8 @@ class HeadlessControl {
 public:
     virtual ~HeadlessControl() = default;
     const ControlTemplate& Template() const { return m_template; }
+    // Enabled and shown: it may take the focus.
+    virtual bool Usable() const = 0;
 
 protected:
     HeadlessControl(HeadlessDialogHost& host, const ControlTemplate& control, Rect rect)
@@ -28,9 +30,10 @@ template <class Interface>
 class HeadlessWindow : public HeadlessControl, public Interface {
 public:
     HeadlessWindow(HeadlessDialogHost& host, const ControlTemplate& control, Rect rect);
-    // A control disabled or hidden while it has the focus leaves the dialog
-    // with none, as a real one does.
+    // A control disabled or hidden while it has the focus passes it on to
+    // the next tab stop, so that the keyboard is never left with nothing.
     void Enable(bool enabled) override;
+    bool Usable() const override { return m_enabled && m_visible; }
     bool IsEnabled() const override { return m_enabled; }
     void Show(bool visible) override;
     bool IsVisible() const override { return m_visible; }

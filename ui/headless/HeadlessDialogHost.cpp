@@ -75,6 +75,22 @@ bool HeadlessDialogHost::Open() {
     return m_dialog.OnInitDialog();
 }
 
+void HeadlessDialogHost::DropFocus(const HeadlessControl& control) {
+    if (m_focus != &control) return;
+    m_focus = nullptr;
+    const std::vector<ControlTemplate>& controls = m_dialog.Template().controls;
+    std::size_t at = 0;
+    while (at < controls.size() && &controls[at] != &control.Template()) ++at;
+    for (std::size_t step = 1; step < controls.size(); ++step) {
+        const ControlTemplate& next = controls[(at + step) % controls.size()];
+        if (next.id == ui::IdStatic || (next.style & win::WsTabStop) == 0) continue;
+        const HeadlessControl& candidate = Control(next.id);
+        if (!candidate.Usable()) continue;
+        m_focus = &candidate;
+        return;
+    }
+}
+
 HeadlessControl& HeadlessDialogHost::Control(int id) const {
     auto found = m_controls.find(id);
     if (found == m_controls.end()) throw std::logic_error("no control " + std::to_string(id));
@@ -169,8 +185,12 @@ void HeadlessDialogHost::KeyDown(int controlId, int virtualKey) {
     if (m_dialog.ListensToKeys()) m_dialog.PreTranslateKeyDown(virtualKey);
     if (m_ended) return;
     if (virtualKey == win::VkEscape) return Escape();
-    if (virtualKey == win::VkReturn) return SendNotify(::Notify::Command, win::IdOk);
-    if (dynamic_cast<HeadlessListView*>(&Control(controlId))) SendNotify(::Notify::KeyDown, controlId, virtualKey);
+    // Enter on a list with a selected row is the list's, as in the shell;
+    // anywhere else it presses the default button.
+    auto* list = dynamic_cast<HeadlessListView*>(&Control(controlId));
+    if (virtualKey == win::VkReturn && (list == nullptr || list->SelectedCount() == 0))
+        return SendNotify(::Notify::Command, win::IdOk);
+    if (list != nullptr) SendNotify(::Notify::KeyDown, controlId, virtualKey);
 }
 
 void HeadlessDialogHost::RightClick(int controlId, int x, int y) {

@@ -87,9 +87,9 @@ public:
     void SendNotify(::Notify code, int id, int key = 0);
     // The one control with the keyboard focus, if any.
     void SetFocusTo(const HeadlessControl& control) { m_focus = &control; }
-    void DropFocus(const HeadlessControl& control) {
-        if (m_focus == &control) m_focus = nullptr;
-    }
+    // The focus goes on from a control that can no longer hold it to the
+    // next usable tab stop in template order.
+    void DropFocus(const HeadlessControl& control);
     bool HasFocus(const HeadlessControl& control) const { return m_focus == &control; }
 
 private:

@@ -17,9 +17,17 @@ template <class Interface>
 class Win32Control : public Interface {
 public:
     explicit Win32Control(HWND hwnd) : m_hwnd(hwnd) {}
-    void Enable(bool enabled) override { EnableWindow(m_hwnd, enabled); }
+    // A focused control that goes grey or hides would leave the keyboard
+    // nowhere: the focus goes on to the next tab stop first.
+    void Enable(bool enabled) override {
+        if (!enabled) PassFocusOn();
+        EnableWindow(m_hwnd, enabled);
+    }
     bool IsEnabled() const override { return IsWindowEnabled(m_hwnd) != FALSE; }
-    void Show(bool visible) override { ShowWindow(m_hwnd, visible ? SW_SHOW : SW_HIDE); }
+    void Show(bool visible) override {
+        if (!visible) PassFocusOn();
+        ShowWindow(m_hwnd, visible ? SW_SHOW : SW_HIDE);
+    }
     bool IsVisible() const override { return (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
     void SetText(const std::string& text) override { SetWindowTextA(m_hwnd, text.c_str()); }
     std::string Text() const override { return WindowTextOf(m_hwnd); }
@@ -34,6 +42,9 @@ public:
     HWND Handle() const { return m_hwnd; }
 
 protected:
+    void PassFocusOn() const {
+        if (GetFocus() == m_hwnd) SendMessageA(GetParent(m_hwnd), WM_NEXTDLGCTL, 0, FALSE);
+    }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(m_hwnd, message, wParam, lParam);
     }

@@ -53,11 +53,24 @@ void Win32DialogHost::RunModalLoop() {
             Handle(WM_TIMER, message.wParam, 0);
             continue;
         }
+        // Enter on a list with a selected row is the list's, as in the
+        // shell; the dialog manager would press the default button.
+        if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && EnterOnListRow(message.hwnd)) continue;
         if (!IsDialogMessageA(m_hwnd, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
     }
+}
+
+bool Win32DialogHost::EnterOnListRow(HWND target) {
+    if (GetParent(target) != m_hwnd) return false;
+    char className[32] = "";
+    GetClassNameA(target, className, sizeof className);
+    if (lstrcmpiA(className, WC_LISTVIEWA) != 0 || SendMessageA(target, LVM_GETSELECTEDCOUNT, 0, 0) == 0) return false;
+    const int id = GetDlgCtrlID(target);
+    HoldingListPaint([&] { m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, VK_RETURN}); });
+    return true;
 }
 
 INT_PTR CALLBACK Win32DialogHost::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

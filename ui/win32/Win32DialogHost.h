@@ -56,6 +56,9 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void RunModalLoop();
+    // A list view of this dialog with a selected row: Enter goes to it as its
+    // key. False for anything else.
+    bool EnterOnListRow(HWND target);
     BOOL InitDialog();
     // Runs a handler with the list views' painting held, then paints them
     // once; a box or child dialog opened meanwhile paints them at once.

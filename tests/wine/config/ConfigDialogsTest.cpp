@@ -21,6 +21,7 @@
 #include "config/dialogs/StartupPropIds.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 using namespace config;
 
@@ -135,6 +136,7 @@ TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
     EXPECT_EQ(Text(props, mgrprop::IdcType), "Shortcut");
     EXPECT_EQ(Text(props, mgrprop::IdcSource), "Startup");
     SaveScreenshot(props, "manager-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
 
     SetWindowTextA(GetDlgItem(props, mgrprop::IdcWait), "100");
     Post(props, IDOK);
@@ -179,6 +181,7 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     EXPECT_EQ(Text(props, startupprop::IdcType), "Shortcut");
     EXPECT_EQ(Text(props, startupprop::IdcLocation), "Windows Startup directory");
     SaveScreenshot(props, "startup-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
     Post(props, IDCANCEL);
     ASSERT_TRUE(Gone(props));
 
@@ -189,10 +192,10 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     EXPECT_EQ(Text(props, 1019), "Registry's Run Items");
     EXPECT_EQ(Text(props, regprop::IdcCommandLine), "C:\\mail.exe -check");
     SaveScreenshot(props, "registry-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
@@ -215,6 +218,7 @@ TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
     EXPECT_TRUE(Checked(options, options::IdcClose));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(options, 3)));
     SaveScreenshot(options, "options");
+    EXPECT_EQ(TextsThatDoNotFitJoined(options), "");
 
     Click(options, options::IdcTopLeft);
     Click(options, options::IdcMinimized);
@@ -227,11 +231,17 @@ TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
     EXPECT_EQ(Setting(settings::kPlacement), 0);
     EXPECT_EQ(Setting(settings::kMinimized), 1);
     EXPECT_EQ(Setting(settings::kCloseWhenFinished), 1);
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
-TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimised) {
+// Whether upper lies above lower in the windows' Z order.
+bool Above(HWND upper, HWND lower) {
+    for (HWND below = GetWindow(upper, GW_HWNDNEXT); below != nullptr; below = GetWindow(below, GW_HWNDNEXT))
+        if (below == lower) return true;
+    return false;
+}
+
+TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyInFrontOfTheEditor) {
     ConfigInstall install;
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForDialog();
@@ -250,19 +260,25 @@ TEST_F(ConfigDialogs, ExploreOfTheRunListNamesItsKeyWhileTheMainWindowIsMinimise
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(Text(info, regeditinfo::IdcKeyPath), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
     EXPECT_TRUE(GetWindowLongA(info, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(IsIconic(dialog));
+    EXPECT_FALSE(IsIconic(dialog)) << "minimised, it would hide the note it owns";
+    HWND editor = nullptr;
+    if (WaitUntil([&] { return (editor = FindWindowA("RegEdit_RegEdit", nullptr)) != nullptr && IsWindowVisible(editor); }, 5000)) {
+        EXPECT_TRUE(IsWindowVisible(info));
+        EXPECT_TRUE(Above(info, editor)) << "the note lies in front of the editor it names the key for";
+    }
     SaveScreenshot(info, "regedit-information");
+    EXPECT_EQ(TextsThatDoNotFitJoined(info), "");
+    // The longest key it names, RunServices', fits as well.
+    SetWindowTextA(GetDlgItem(info, regeditinfo::IdcKeyPath), "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\RunServices");
+    EXPECT_EQ(TextsThatDoNotFitJoined(info), "");
     Post(info, IDOK);
     ASSERT_TRUE(Gone(info));
-    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }, 5000));
     // The registry editor it started is closed again.
-    HWND editor = nullptr;
-    if (WaitUntil([&] { return (editor = FindWindowA("RegEdit_RegEdit", nullptr)) != nullptr; }, 5000)) {
+    if (editor != nullptr) {
         PostMessageA(editor, WM_CLOSE, 0, 0);
         EXPECT_TRUE(Gone(editor));
     }
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumentationIsThere) {
@@ -277,6 +293,7 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     EXPECT_EQ(Text(about, about::IdcWebSite), "http://www.orvane.example");
     EXPECT_NE(SendDlgItemMessageA(about, about::IdcPicture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture is shown";
     SaveScreenshot(about, "about");
+    EXPECT_EQ(TextsThatDoNotFitJoined(about, "MS Sans Serif", 9), "");
     Post(about, IDOK);
     ASSERT_TRUE(Gone(about));
 
@@ -295,10 +312,10 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     HWND help = install.WaitForDialogTitled("Orvane Help");
     ASSERT_NE(help, nullptr);
     SaveScreenshot(help, "help-choice");
+    EXPECT_EQ(TextsThatDoNotFitJoined(help), "");
     Post(help, IDCANCEL);
     ASSERT_TRUE(Gone(help));
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 }  // namespace

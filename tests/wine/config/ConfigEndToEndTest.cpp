@@ -176,26 +176,33 @@ TEST_F(ConfigEndToEnd, ATitleBarCloseAnsweredNoOnlyRegistersTheRunner) {
     m.ExpectNothingSaved();
 }
 
-TEST_F(ConfigEndToEnd, EscapeAfterAMoveAsksNothingAndOnlyRegistersTheRunner) {
+TEST_F(ConfigEndToEnd, EscapeAfterAMoveAsksCanStayAndNoOnlyRegistersTheRunner) {
     Managed m;
     HWND dialog = m.StartAndMove();
     ASSERT_NE(dialog, nullptr);
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    for (int answer : {IDCANCEL, IDNO}) {
+        PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+        HWND prompt = m.install.WaitForMessageBox();
+        ASSERT_NE(prompt, nullptr);
+        EXPECT_EQ(MessageText(prompt), "Do you want to save changes before exiting?");
+        Answer(prompt, answer);
+    }
     ASSERT_TRUE(m.install.WaitForExit(10000));
     m.ExpectNothingSaved();
 }
 
-TEST_F(ConfigEndToEnd, F5RebuildsTheListsFromDisk) {
+TEST_F(ConfigEndToEnd, F5RebuildsTheListsFromDiskAndKeepsWhatIsNotSaved) {
     Managed m;
-    ASSERT_TRUE(m.install.Start());
-    HWND dialog = m.install.WaitForDialog();
+    HWND dialog = m.StartAndMove();
     ASSERT_NE(dialog, nullptr);
     WriteFileBytes(m.install.dir + "Startup\\4 Delta.txt", "delta");
     WriteFileBytes(StartupFolder() + "Mail.txt", "mail");
     PostMessageA(GetDlgItem(dialog, IdcStartupList), WM_KEYDOWN, VK_F5, 0);
     EXPECT_TRUE(WaitUntil([&] { return Rows(dialog, IdcManagerList) == 4 && Rows(dialog, IdcStartupList) == 1; }, 5000));
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_TRUE(m.install.WaitForExit(10000));
+    Click(dialog, IDOK);
+    ASSERT_TRUE(m.install.WaitForExit(10000));
+    EXPECT_EQ(ReadFileBytes(m.install.dir + "Orvane.ini"), "\"1 Alpha\", \"\", \"\"\r\n\"3 Charlie\", \"\", \"\"\r\n"
+                                                           "\"2 Bravo\", \"Run\", \"5\"\r\n\"4 Delta\", \"\", \"\"\r\n");
 }
 
 }  // namespace

@@ -56,9 +56,61 @@ TEST(ConfigKeyboard, QuickClicksOnAnArrowEachMoveAndTheKeysGoOnToTheList) {
     EXPECT_EQ(SelectedRow(dialog, IdcManagerList), 2);
     EXPECT_EQ(KeyboardFocus(dialog), list);
 
-    // A key goes where the focus is: Escape there ends the dialog.
+    // A key goes where the focus is: Escape there asks about the unsaved
+    // order, and No ends the dialog.
     PostMessageA(KeyboardFocus(dialog), WM_KEYDOWN, VK_ESCAPE, 0);
+    HWND box = install.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), "Do you want to save changes before exiting?");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
     EXPECT_TRUE(install.WaitForExit(10000));
+}
+
+}  // namespace
+
+namespace {
+
+// Every control Tab reaches from the manager list, until it comes back there.
+std::vector<int> TabRound(HWND dialog) {
+    std::vector<int> reached;
+    HWND start = KeyboardFocus(dialog);
+    for (int step = 0; step < 30; ++step) {
+        HWND from = KeyboardFocus(dialog);
+        PostMessageA(from, WM_KEYDOWN, VK_TAB, 0);
+        if (!WaitUntil([&] { return KeyboardFocus(dialog) != from; }, 2000)) break;
+        if (KeyboardFocus(dialog) == start) break;
+        reached.push_back(GetDlgCtrlID(KeyboardFocus(dialog)));
+    }
+    return reached;
+}
+
+TEST(ConfigKeyboard, TabReachesEveryControlInReadingOrderAndEnterOnARowOpensIt) {
+    EmptyDirectory(StartupFolder());
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    for (const char* name : {"1 Alpha", "2 Bravo"}) WriteFileBytes(install.dir + "Startup\\" + name + ".txt", name);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    HWND list = GetDlgItem(dialog, IdcManagerList);
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+    ASSERT_TRUE(WaitUntil([&] { return KeyboardFocus(dialog) == list; }, 2000));
+    SelectLastRow(dialog, IdcManagerList);  // Up is enabled, Down is not; the Windows Startup list is empty
+
+    EXPECT_EQ(TabRound(dialog), (std::vector<int>{IdcAdd, IdcRemove, IdcStartupList, IdcRegistryAdd, IdcRegistryRemove,
+                                                  IdcBasic, IdcRunList, IdcRunServicesList, IdcCloseAdvanced,
+                                                  IdcManagerUp}));
+
+    // Enter on the selected row shows its properties, not the default button's Close.
+    ASSERT_TRUE(WaitUntil([&] { return KeyboardFocus(dialog) == list; }, 2000));
+    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    HWND properties = install.WaitForDialogEndingWith(" Properties", 10000);
+    ASSERT_NE(properties, nullptr);
+    EXPECT_TRUE(install.Running());
+    PostMessageA(properties, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(properties); }, 5000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 }  // namespace

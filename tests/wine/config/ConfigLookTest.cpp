@@ -1,11 +1,14 @@
 // OrvaneConfig.exe under Wine as it looks: its pictures on the system's own
-// button face, and lists whose columns fit beside their vertical scroll bar.
+// button face, lists whose columns fit beside their vertical scroll bar, and
+// texts that fit their controls at Wine's font widths (its child dialogs are
+// measured where their tests open them).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "config/ConfigResources.h"
 #include "tests/wine/config/ConfigProcess.h"
+#include "tests/wine/support/TextFit.h"
 
 using namespace config;
 
@@ -36,6 +39,10 @@ TEST(ConfigLook, PicturesSitOnTheButtonFaceAndColumnsFitBesideTheScrollBar) {
         EXPECT_TRUE(style & WS_VSCROLL) << id;
         EXPECT_FALSE(style & WS_HSCROLL) << id;
     }
+
+    EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "");
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "") << "with the registry lists";
 
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(install.WaitForExit(10000));

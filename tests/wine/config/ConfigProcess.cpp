@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "common/RunnerSettings.h"
+#include "config/ConfigResources.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
 
@@ -186,4 +187,12 @@ bool RunTheRunnerAsWindowsWould(DWORD milliseconds, const std::function<void(HWN
     CloseHandle(runner.hProcess);
     CloseHandle(runner.hThread);
     return ended;
+}
+
+bool EscapeWithoutSaving(ConfigInstall& install, HWND dialog) {
+    PostMessageA(GetDlgItem(dialog, config::IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
+    HWND box = nullptr;
+    WaitUntil([&] { return !install.Running() || (box = FindWindowA("#32770", "OrvaneConfig")) != nullptr; }, 10000);
+    if (box != nullptr) PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+    return install.WaitForExit(10000);
 }

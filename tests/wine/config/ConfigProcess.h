@@ -43,6 +43,10 @@ private:
     ProgramProcess m_process;
 };
 
+// Escape on the manager list, with No to the save question should the
+// program have changes to ask about; true once the program has ended.
+bool EscapeWithoutSaving(ConfigInstall& install, HWND dialog);
+
 // Selects every row of a list view of the program, as a mouse sweep would.
 bool SelectAllRows(ConfigInstall& install, HWND list);
 // Double-clicks a row of a list view of the program, posted: what it opens

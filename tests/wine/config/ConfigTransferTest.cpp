@@ -10,8 +10,10 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
 #include "config/ConfigResources.h"
+#include "config/dialogs/RegLocationIds.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 using namespace config;
 
@@ -64,8 +66,7 @@ std::string AnswerBox(ConfigInstall& install, int button) {
 }
 
 void CloseAndWait(ConfigInstall& install, HWND dialog) {
-    PostMessageA(GetDlgItem(dialog, IdcManagerList), WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(install.WaitForExit(10000));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
 class ConfigTransfer : public ::testing::Test {
@@ -143,12 +144,14 @@ TEST_F(ConfigTransfer, AnUnmarkedShortcutAsksWhereToGoAndNeverReplacesAValueUnas
     Press(dialog, IdcRegistryRemove);
 
     HWND location = nullptr;
+    // Found as soon as it exists, the dialog may not have set its controls yet.
     ASSERT_TRUE(WaitUntil([&] { return (location = FindWindowA("#32770", "Registry Location")) != nullptr; }, 10000));
-    EXPECT_EQ(WindowText(GetDlgItem(location, 1028)), "Plain");
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(location, reglocation::IdcItemName)) == "Plain"; }, 5000));
     SaveScreenshot(location, "registry-location");
-    EXPECT_EQ(SendMessageA(GetDlgItem(location, 1029), BM_GETCHECK, 0, 0), BST_CHECKED);
-    SendMessageA(GetDlgItem(location, 1030), BM_CLICK, 0, 0);
-    EXPECT_EQ(SendMessageA(GetDlgItem(location, 1029), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(TextsThatDoNotFitJoined(location), "");
+    EXPECT_EQ(SendMessageA(GetDlgItem(location, reglocation::IdcRadioRun), BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageA(GetDlgItem(location, reglocation::IdcRadioRunServices), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(GetDlgItem(location, reglocation::IdcRadioRun), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     PressIn(location, IDOK);
     EXPECT_EQ(AnswerBox(install, IDNO),
               "Plain\n\nA registry value of this name already exists in the RunServices list.\nReplace it?");
@@ -195,6 +198,28 @@ TEST_F(ConfigTransfer, TheDeleteKeyAsksAndRestoreSendsEachItemHome) {
     EXPECT_EQ(Rows(dialog, IdcRunServicesList), services + 1);
     SaveScreenshot(dialog, "after-restore");
     CloseAndWait(install, dialog);
+}
+
+TEST_F(ConfigTransfer, AnItemNamedLikeTheRunnersOwnValueStaysAndSaysWhy) {
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    MakeShortcut(install.dir + "Startup\\Orvane.lnk", "C:\\windows\\notepad.exe", "");
+    WriteFileBytes(install.dir + "Orvane.ini", "\"Orvane\", \"Run\", \"\"\r\n");
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
+    SelectRow(dialog, IdcManagerList, 0);
+    Press(dialog, IdcRegistryRemove);
+    EXPECT_EQ(AnswerBox(install, IDOK), "Orvane\n\nThe Run list keeps this name for Orvane's own start-up entry.  "
+                                        "Rename the item before moving it to the registry.");
+    EXPECT_EQ(Value(settings::kRunKey, settings::kRunValue), "<missing>");
+    EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Orvane.lnk"}));
+    // Close then registers the runner under its own name, and the item is still there.
+    SendMessageA(GetDlgItem(dialog, IdcCloseAdvanced), BM_CLICK, 0, 0);
+    ASSERT_TRUE(install.WaitForExit(10000));
+    EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Orvane.lnk"}));
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Orvane\", \"Run\", \"\"\r\n");
 }
 
 }  // namespace
