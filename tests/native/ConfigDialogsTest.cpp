@@ -8,6 +8,7 @@
 #include "config/dialogs/OptionsIds.h"
 #include "config/dialogs/PropertiesIds.h"
 #include "config/dialogs/RegPropIds.h"
+#include "config/dialogs/RegeditInfoDlg.h"
 #include "config/dialogs/RegeditInfoIds.h"
 #include "config/dialogs/StartupPropIds.h"
 #include "config/dialogs/TypeText.h"
@@ -243,6 +244,11 @@ TEST(ConfigDialogs, ExploreOfARegistryListNamesTheKeyAboveTheEditorAndLeavesTheM
             EXPECT_EQ(d.Caption(), "Regedit");
             EXPECT_TRUE(d.IsTopmost());
             EXPECT_FALSE(w.host.IsMinimized());  // it would hide the note it owns
+            // The editor opens after it: for its first seconds it comes back in front.
+            const int before = d.ForegroundCount();
+            d.Tick(CRegeditInfoDlg::FrontTicks + 2);
+            EXPECT_EQ(d.ForegroundCount() - before, CRegeditInfoDlg::FrontTicks);
+            EXPECT_FALSE(d.HasTimer(CRegeditInfoDlg::FrontTimerId));
             keys.push_back(TextOf(d, regeditinfo::IdcKeyPath));
             d.Click(win::IdOk);
         });
