@@ -4,6 +4,7 @@
 #include "common/RunnerSettings.h"
 #include "config/ConfigDlg.h"
 #include "config/ConfigResources.h"
+#include "config/StartPlaces.h"
 #include "config/StartupFolder.h"
 #include "config/ordering/RocRecord.h"
 
@@ -68,18 +69,18 @@ void CConfigDlg::SetUpLists() {
     m_listManager.kind = ListKind::Manager;
     m_listManager.places = {ItemPlace{PlaceKind::Folder, m_strManagerDir, RegistryRoot::LocalMachine, "", ""}};
     m_listManager.columns = 3;
+    const StartPlaces start = WindowsStartPlaces(m_strStartupFolder);
     m_listStartup.kind = ListKind::Folder;
-    m_listStartup.places = {ItemPlace{PlaceKind::Folder, m_strStartupFolder, RegistryRoot::LocalMachine, "Startup", ""}};
+    m_listStartup.places = {start.startup};
     m_listStartup.failure = "The Windows Startup folder could not be read:\n";
     m_listStartup.reportsNameOrder = true;
     m_listStartup.arrowsAlwaysReorder = true;
     m_listRun.kind = ListKind::RegistryKey;
-    m_listRun.places = {ItemPlace{PlaceKind::RegistryKey, settings::kRunKey, RegistryRoot::LocalMachine, "Run", "Run"}};
+    m_listRun.places = {start.run};
     m_listRun.failure = "Error reading \"Registry Run\" Values.";
     m_listRun.places[0].holdsRunner = true;
     m_listRunServices.kind = ListKind::RegistryKey;
-    m_listRunServices.places = {ItemPlace{PlaceKind::RegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices",
-                                          RegistryRoot::LocalMachine, "Services", "RunServices"}};
+    m_listRunServices.places = {start.runServices};
     m_listRunServices.failure = "Error reading \"Registry RunServices\" Values.";
 }
 

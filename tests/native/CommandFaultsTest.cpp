@@ -3,6 +3,7 @@
 // untold, every row keeps its item, and Orvane.ini is old or new, whole.
 #include <gtest/gtest.h>
 
+#include "config/transfer/RestoreMode.h"
 #include "tests/native/Conservation.h"
 
 using namespace config;
@@ -117,6 +118,45 @@ TEST(CommandFaults, StartUpSaveAndRefreshAtEveryFaultPointLoseNothing) {
     for (const Command& command : commands) {
         SCOPED_TRACE(command.name);
         const int run = RunWithEveryFault(command.select, command.run);
+        EXPECT_GT(run, 0);
+        points += run;
+    }
+    std::printf("fault points run: %d over %zu commands\n", points, commands.size());
+}
+
+// OrvaneConfig /restore /quiet tells through its exit code and its report: a
+// report counts here as a message shown, naming what it names.
+TEST(CommandFaults, TheRestoreModeAtEveryFaultPointLosesNothing) {
+    const auto restoreMode = [](ConfigWorld& w) {
+        const int exit = RestoreWithoutWindow(w.platform, true);
+        EXPECT_TRUE(w.Shown().empty()) << "the quiet mode showed " << w.Shown().front().text;
+        if (exit != RestoreDone)
+            w.world.messages.shown.push_back({w.world.files.Contents(std::string(ConfigWorld::Dir) + RestoreReportName),
+                                              win::MbIconExclamation});
+    };
+    const std::vector<Command> commands{
+        // M1 to the Startup folder, M2 to Run, M3 to RunServices, M4 without a line to the Startup folder.
+        {"every kind of origin", MixedPlaces, restoreMode},
+        {"with an interrupted save to put back first",
+         [](ConfigWorld& w) {
+             MixedPlaces(w);
+             AddShortcut(w, std::string(ConfigWorld::Roc) + "R9.lnk", "C:\\APPS\\R9.EXE", "-k");
+             w.world.files.AddFile("C:\\ORVANE\\Orvane.roc", "C:\\ORVANE\\Startup\\\r\n");
+         },
+         restoreMode},
+        {"a name taken where it goes, and a program that cannot be a value",
+         [](ConfigWorld& w) {
+             MixedPlaces(w);
+             AddShortcut(w, std::string(ConfigWorld::Manager) + "S1.lnk", "C:\\APPS\\S1B.EXE", "-m");
+             w.world.files.AddFile(std::string(ConfigWorld::Manager) + "Tool.exe", "MZ");
+             w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"S1\", \"Startup\", \"\"\r\n\"Tool\", \"Run\", \"4\"\r\n");
+         },
+         restoreMode},
+    };
+    int points = 0;
+    for (const Command& command : commands) {
+        SCOPED_TRACE(command.name);
+        const int run = RunWithEveryFault(command.select, command.run, false, true);
         EXPECT_GT(run, 0);
         points += run;
     }

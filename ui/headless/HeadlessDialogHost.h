@@ -68,6 +68,8 @@ public:
     IListView& ListView(int id) override;
     void EndDialog(int result) override;
     bool HasEnded() const { return m_ended; }
+    // Whether Open ran: a command run without the window leaves it unopened.
+    bool WasOpened() const { return !m_controls.empty(); }
     void SetIcon(int iconId) override { m_iconId = iconId; }
     Rect WindowRect() const override { return m_rect; }
     void MoveTo(int x, int y, int width, int height) override;
