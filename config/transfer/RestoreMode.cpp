@@ -60,8 +60,8 @@ void AddTexts(std::string& report, std::vector<std::string>& said) {
 
 int RestoreWithoutWindow(Platform& platform, bool quiet) {
     UnattendedMessages unattended;
-    Platform quietPlatform{platform.files,    platform.registry, platform.links,  platform.shell,
-                           platform.clock,    platform.keyboard, platform.screen, unattended};
+    Platform quietPlatform{platform.files, platform.registry, platform.links,  platform.shell,     platform.clock,
+                           platform.keyboard, platform.screen, unattended, platform.processors};
     IFileSystem& files = platform.files;
     const std::string modulePath = files.ModulePath();
     const std::string dir = modulePath.substr(0, modulePath.rfind('\\') + 1);
