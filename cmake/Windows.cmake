@@ -78,6 +78,34 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/config/win32/ConfigMain.cpp)
     orv_program(OrvaneConfig orv_config config config/win32)
 endif()
 
+# The Windows Installer package of the x86_64 programs (build/package), and
+# for the Wine tests the same package one version later, to upgrade to.
+set(ORVANE_VERSION 1.0.0)
+find_program(WIXL wixl)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND TARGET Orvane AND TARGET OrvaneConfig)
+    if(WIXL)
+        set(ORVANE_PACKAGE ${CMAKE_BINARY_DIR}/../package/Orvane.msi CACHE FILEPATH "where the build puts the package")
+        string(REGEX REPLACE "[0-9]+$" "" version_stem ${ORVANE_VERSION})
+        string(REGEX MATCH "[0-9]+$" version_build ${ORVANE_VERSION})
+        math(EXPR version_build "${version_build} + 1")
+        set(package_inputs ${CMAKE_SOURCE_DIR}/packaging/Orvane.wxs ${CMAKE_SOURCE_DIR}/cmake/Package.cmake
+            ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Doc/Contents.htm Orvane OrvaneConfig)
+        add_custom_command(OUTPUT ${ORVANE_PACKAGE}
+            COMMAND ${CMAKE_COMMAND} -DWIXL=${WIXL} -DWXS=${CMAKE_SOURCE_DIR}/packaging/Orvane.wxs
+                    -DBIN=${CMAKE_RUNTIME_OUTPUT_DIRECTORY} -DOUT=${ORVANE_PACKAGE} -DVERSION=${ORVANE_VERSION}
+                    -P ${CMAKE_SOURCE_DIR}/cmake/Package.cmake
+            DEPENDS ${package_inputs})
+        add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/upgrade/Orvane.msi
+            COMMAND ${CMAKE_COMMAND} -DWIXL=${WIXL} -DWXS=${CMAKE_SOURCE_DIR}/packaging/Orvane.wxs
+                    -DBIN=${CMAKE_RUNTIME_OUTPUT_DIRECTORY} -DOUT=${CMAKE_BINARY_DIR}/upgrade/Orvane.msi
+                    -DVERSION=${version_stem}${version_build} -P ${CMAKE_SOURCE_DIR}/cmake/Package.cmake
+            DEPENDS ${package_inputs})
+        add_custom_target(orv_package ALL DEPENDS ${ORVANE_PACKAGE} ${CMAKE_BINARY_DIR}/upgrade/Orvane.msi)
+    else()
+        message(WARNING "wixl not found (tools/setup installs it): no Windows Installer package")
+    endif()
+endif()
+
 # Wine tests: each folder under tests/wine is one test program, run as one
 # ctest test inside the shared Wine prefix under the build folder.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
@@ -102,7 +130,7 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
                 add_executable(wine_${suite}_tests ${suite_sources})
                 target_link_libraries(wine_${suite}_tests PRIVATE wine_test_support orv_common gtest_main)
                 target_link_options(wine_${suite}_tests PRIVATE -mconsole)
-                foreach(program Orvane OrvaneConfig)
+                foreach(program Orvane OrvaneConfig orv_package)
                     if(TARGET ${program})
                         add_dependencies(wine_${suite}_tests ${program})
                     endif()
@@ -116,6 +144,11 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
                 endif()
                 add_test(NAME wine_${suite} COMMAND ${WINE_ENV} run ${CMAKE_BINARY_DIR} $<TARGET_FILE:wine_${suite}_tests>)
                 set_tests_properties(wine_${suite} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wineprefix LABELS wine TIMEOUT 600)
+                # The runner's idle waits read the host's processor times: nothing
+                # else of the test run may load the processors meanwhile.
+                if(suite STREQUAL "runner")
+                    set_tests_properties(wine_${suite} PROPERTIES RUN_SERIAL TRUE)
+                endif()
             endif()
         endif()
     endforeach()

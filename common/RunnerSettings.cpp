@@ -4,6 +4,7 @@
 
 #include "common/TextHelpers.h"
 #include "platform/Registry.h"
+#include "platform/WinValues.h"
 
 namespace {
 
@@ -26,6 +27,17 @@ void ReadNumber(IRegistryKey& key, const char* name, int& number) {
     if (QueryFitting(key, name, value) && !value.data.empty()) number = static_cast<signed char>(value.data[0]);
 }
 
+// A REG_DWORD within its range; anything else keeps the default.
+void ReadIdleNumber(IRegistryKey& key, const settings::IdleRange& range, int& number) {
+    number = range.defaultValue;
+    RegistryValue value;
+    if (!QueryFitting(key, range.name, value) || value.type != win::RegDword || value.data.size() != 4) return;
+    uint32_t read = 0;
+    for (int i = 3; i >= 0; --i) read = (read << 8) | static_cast<unsigned char>(value.data[i]);
+    if (read >= static_cast<uint32_t>(range.lowest) && read <= static_cast<uint32_t>(range.highest))
+        number = static_cast<int>(read);
+}
+
 }  // namespace
 
 RunnerSettings ReadRunnerSettings(IRegistry& registry) {
@@ -38,6 +50,9 @@ RunnerSettings ReadRunnerSettings(IRegistry& registry) {
     ReadNumber(*key, settings::kPlacement, read.placement);
     ReadNumber(*key, settings::kMinimized, read.minimized);
     ReadNumber(*key, settings::kCloseWhenFinished, read.closeWhenFinished);
+    ReadIdleNumber(*key, settings::kIdleRanges[0], read.idleBusyPercent);
+    ReadIdleNumber(*key, settings::kIdleRanges[1], read.idleSeconds);
+    ReadIdleNumber(*key, settings::kIdleRanges[2], read.idleLongest);
     return read;
 }
 

@@ -17,6 +17,22 @@ inline constexpr char kPlacement[] = "Placement";
 inline constexpr char kMinimized[] = "Minimized";
 inline constexpr char kCloseWhenFinished[] = "CloseWhenFinished";
 
+// When an item marked idle may start: total processor use at or below
+// IdleBusyPercent for IdleSeconds in a row, or after IdleLongest seconds of
+// waiting for that. REG_DWORD values; one out of its range reads as its default.
+inline constexpr char kIdleBusyPercent[] = "IdleBusyPercent";
+inline constexpr char kIdleSeconds[] = "IdleSeconds";
+inline constexpr char kIdleLongest[] = "IdleLongest";
+struct IdleRange {
+    const char* name;
+    int lowest, highest, defaultValue;
+};
+inline constexpr IdleRange kIdleRanges[] = {
+    {kIdleBusyPercent, 1, 99, 20},
+    {kIdleSeconds, 1, 99, 5},
+    {kIdleLongest, 1, 999, 120},
+};
+
 inline constexpr int kDefaultPlacement = 1;  // 0 top left, 1 centred, other: bottom left
 inline constexpr int kDefaultMinimized = 0;
 inline constexpr int kDefaultCloseWhenFinished = 1;
@@ -39,10 +55,14 @@ struct RunnerSettings {
     int placement = settings::kDefaultPlacement;
     int minimized = settings::kDefaultMinimized;
     int closeWhenFinished = settings::kDefaultCloseWhenFinished;
+    int idleBusyPercent = settings::kIdleRanges[0].defaultValue;
+    int idleSeconds = settings::kIdleRanges[1].defaultValue;
+    int idleLongest = settings::kIdleRanges[2].defaultValue;
 };
 
 // Reads the key once, as the runner does: each value into a 1024-byte
 // buffer (a longer value is not read), a text up to its first NUL, an
 // integer as its first data byte taken as a signed 8-bit number. A value
-// not read keeps its default.
+// not read keeps its default. The idle settings are read whole, as the
+// REG_DWORD numbers they are.
 RunnerSettings ReadRunnerSettings(IRegistry& registry);

@@ -5,6 +5,18 @@
 
 // By hand rather than with snprintf, whose floating-point formatting the
 // programs would otherwise carry.
+std::string LongToString(long number) {
+    unsigned long magnitude = number < 0 ? 0ul - static_cast<unsigned long>(number) : static_cast<unsigned long>(number);
+    char text[21];
+    char* digit = text + sizeof text;
+    do {
+        *--digit = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (number < 0) *--digit = '-';
+    return std::string(digit, text + sizeof text);
+}
+
 std::string IntToString(int number) {
     // Unsigned, so that INT_MIN's magnitude fits.
     unsigned magnitude = number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);

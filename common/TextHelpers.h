@@ -4,6 +4,9 @@
 
 // Decimal text, as "%d" formats it.
 std::string IntToString(int number);
+// The same for a long ("%ld"), without the C library's formatting, which
+// would weigh more than a program's own code.
+std::string LongToString(long number);
 // The quotient truncated toward zero; 0 for a zero divisor, and no overflow
 // for INT_MIN / -1 (the result is clamped).
 int IntDivide(int dividend, int divisor);

@@ -21,7 +21,8 @@ const MenuTemplate& ConfigMenuBar() {
         IdrMainMenu,
         {
             {"&File", 0, {Item("&New Shortcut", IdFileNew), Item("&Restore", IdFileRestore), Line(), Item("E&xit", IdAppExit)}},
-            {"&View", 0, {Item("&Explore", IdViewExplore), Item("&Refresh\tF5", IdViewRefresh), Line(), Item("&Options...", IdViewOptions)}},
+            {"&View", 0, {Item("&Explore", IdViewExplore), Item("&Refresh\tF5", IdViewRefresh), Item("&Last Start-up...", IdViewLastStartup), Line(),
+                        Item("&Options...", IdViewOptions)}},
             {"&Help", 0, {Item("Contents", IdHelpContents), Item("&About Orvane...", IdHelpAbout)}},
         }};
     return menu;

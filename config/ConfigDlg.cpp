@@ -9,7 +9,7 @@ CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
     : CDialog(ConfigDialogTemplate()),
       m_messages(platform.messages, m_nModalOpen),
       m_platform{platform.files, platform.registry, platform.links, platform.shell,
-                 platform.clock, platform.keyboard, platform.screen, m_messages},
+                 platform.clock, platform.keyboard, platform.screen, m_messages, platform.processors},
       m_profile(profile),
       m_hIcon(IdiConfig) {
     On(Notify::Command, IdcAdd, &CConfigDlg::OnAdd);
@@ -37,6 +37,7 @@ CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
     On(Notify::Command, IdPopupRefresh, &CConfigDlg::RefreshContextList);
     On(Notify::Command, IdViewRefresh, &CConfigDlg::RefreshAll);
     On(Notify::Command, IdViewOptions, &CConfigDlg::OnOptions);
+    On(Notify::Command, IdViewLastStartup, &CConfigDlg::OnLastStartup);
     On(Notify::Command, IdFileNew, &CConfigDlg::OnNewShortcut);
     On(Notify::Command, IdFileRestore, &CConfigDlg::OnRestore);
     On(Notify::Command, IdViewExplore, &CConfigDlg::OnViewExplore);

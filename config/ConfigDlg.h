@@ -125,6 +125,7 @@ private:
 
     // Options, Explore, New Shortcut, Help and About.
     void OnOptions();
+    void OnLastStartup();
     void OnExplore();
     void OnViewExplore();
     void OnNewShortcut();

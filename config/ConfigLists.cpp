@@ -4,6 +4,7 @@
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
 #include "config/FolderFiles.h"
+#include "config/WaitColumn.h"
 
 #include <unordered_map>
 
@@ -76,7 +77,8 @@ void CConfigDlg::FillManagerList() {
     for (std::size_t item : ManagerOrder(items)) {
         if (listed[item]) continue;
         const ManagerLine& line = items[item].fields;
-        InsertRow(list, list.Count(), {names[item], line.source, line.wait}, ItemRow{files[item].path, 0, line.extras, false});
+        InsertRow(list, list.Count(), {names[item], line.source, WaitColumnText(line.wait, HasExtraField(line, IdleField))},
+                  ItemRow{files[item].path, 0, line.extras, false});
     }
     LabelRows(list);
     UpdateArrowButtons(list);

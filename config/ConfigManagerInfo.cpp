@@ -3,6 +3,7 @@
 #include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "config/ConfigDlg.h"
+#include "config/WaitColumn.h"
 
 void CConfigDlg::WriteManagerInfo() {
     // Rewritten from a list that does not hold what the file described, it
@@ -18,7 +19,8 @@ void CConfigDlg::WriteManagerInfo() {
     std::vector<ManagerLine> rows;
     for (int row = 0; row < list.Count(); ++row) {
         const ItemRow& record = m_listManager.rows[row];
-        rows.push_back({RowTitle(m_listManager, row), list.ItemText(row, 1), list.ItemText(row, 2), record.extras});
+        rows.push_back({RowTitle(m_listManager, row), list.ItemText(row, 1), "", record.extras});
+        rows.back().wait = WaitOfColumn(list.ItemText(row, 2), HasExtraField(rows.back(), IdleField));
         // A title alone would pair the line with any item of that title.
         SetFileField(rows.back(), record.byFileName ? FileNameOf(record.path) : std::string());
     }

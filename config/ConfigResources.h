@@ -37,6 +37,7 @@ constexpr int IdFileRestore = 32802;
 constexpr int IdViewExplore = 32806;
 constexpr int IdHelpAbout = 32807;
 constexpr int IdHelpContents = 32808;
+constexpr int IdViewLastStartup = 32809;
 constexpr int IdFileNew = 57600;     // ID_FILE_NEW
 constexpr int IdAppExit = 57665;     // ID_APP_EXIT
 

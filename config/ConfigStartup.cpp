@@ -4,6 +4,7 @@
 #include "common/RunnerSettings.h"
 #include "config/ConfigDlg.h"
 #include "config/ConfigResources.h"
+#include "config/StartPlaces.h"
 #include "config/StartupFolder.h"
 #include "config/ordering/RocRecord.h"
 
@@ -65,30 +66,22 @@ bool CConfigDlg::OnInitDialog() {
 }
 
 void CConfigDlg::SetUpLists() {
-    using K = PlaceKind;
-    using R = RegistryRoot;
     m_listManager.kind = ListKind::Manager;
-    m_listManager.places = {ItemPlace{K::Folder, m_strManagerDir, R::LocalMachine, "", "", false, ""}};
+    m_listManager.places = {ItemPlace{PlaceKind::Folder, m_strManagerDir, RegistryRoot::LocalMachine, "", "", false, ""}};
     m_listManager.columns = 3;
-    // The Source texts of the first places are those Orvane.ini has always
-    // held; each newer place has a text of its own.
+    const StartPlaces start = WindowsStartPlaces(m_platform.registry, m_platform.files, m_strStartupFolder);
     m_listStartup.kind = ListKind::Folder;
-    m_listStartup.places = {ItemPlace{K::Folder, m_strStartupFolder, R::LocalMachine, "Startup", "", false, "User"}};
-    const std::string common = CommonStartupFolder(m_platform.registry, m_platform.files, m_strStartupFolder);
-    if (!common.empty())
-        m_listStartup.places.push_back(ItemPlace{K::Folder, common, R::LocalMachine, "AllStartup", "", false, "All users"});
+    m_listStartup.places = {start.startup};
+    m_listStartup.places.insert(m_listStartup.places.end(), start.moreStartup.begin(), start.moreStartup.end());
     m_listStartup.failure = "The Windows Startup folder could not be read:\n";
     m_listStartup.reportsNameOrder = true;
     m_listStartup.arrowsAlwaysReorder = true;
     m_listRun.kind = ListKind::RegistryKey;
-    m_listRun.places = {ItemPlace{K::RegistryKey, settings::kRunKey, R::LocalMachine, "Run", "Run", true, "Machine"},
-                        ItemPlace{K::RegistryKey, settings::kRunKey, R::CurrentUser, "UserRun", "Run", false, "User"}};
-    if (m_platform.registry.HasSeparate32BitView())
-        m_listRun.places.push_back(ItemPlace{K::RegistryKey, settings::kRunKey, R::LocalMachine32, "Run32", "Run", false, "32-bit"});
+    m_listRun.places = {start.run};
+    m_listRun.places.insert(m_listRun.places.end(), start.moreRun.begin(), start.moreRun.end());
     m_listRun.failure = "Error reading \"Registry Run\" Values.";
     m_listRunServices.kind = ListKind::RegistryKey;
-    m_listRunServices.places = {ItemPlace{K::RegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices",
-                                          R::LocalMachine, "Services", "RunServices", false, ""}};
+    m_listRunServices.places = {start.runServices};
     m_listRunServices.failure = "Error reading \"Registry RunServices\" Values.";
     for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
         list->marksPlaces = list->places.size() > 1;

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Keyboard.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ProcessorTimes.h"
 #include "platform/Registry.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
@@ -18,4 +19,5 @@ struct Platform {
     IKeyboard& keyboard;
     IScreen& screen;
     IMessageBoxes& messages;
+    IProcessorTimes& processors;
 };

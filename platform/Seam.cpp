@@ -1,12 +1,23 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/ProcessorTimes.h"
 #include "platform/Registry.h"
 #include "platform/WinValues.h"
 
 std::string FileEntry::Title() const {
     const std::string::size_type dot = name.rfind('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool NamesDevice(const std::string& fileName) {
+    std::string base = fileName.substr(0, fileName.find('.'));
+    base.erase(base.find_last_not_of(' ') + 1);
+    for (char& c : base)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) && base[3] >= '1' &&
+           base[3] <= '9';
 }
 
 std::vector<FileEntry> IFileSystem::Find(const std::string& pattern) {
@@ -37,4 +48,15 @@ bool IRegistryKey::SetDword(const std::string& name, uint32_t number) {
     std::string bytes(4, '\0');
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
     return Set(name, win::RegDword, bytes);
+}
+
+int BusyPercent(const ProcessorTimes& before, const ProcessorTimes& after) {
+    // Differences of unsigned totals: a counter that went back reads as no time.
+    const uint64_t idle = after.idle >= before.idle ? after.idle - before.idle : 0;
+    const uint64_t kernel = after.kernel >= before.kernel ? after.kernel - before.kernel : 0;
+    const uint64_t user = after.user >= before.user ? after.user - before.user : 0;
+    const uint64_t total = kernel + user;
+    if (total == 0) return -1;
+    const uint64_t busy = total > idle ? total - idle : 0;
+    return static_cast<int>((busy * 100 + total / 2) / total);
 }

@@ -19,7 +19,7 @@ const DialogTemplate& RunnerDialogTemplate() {
         const uint32_t push = win::BsPushButton | win::WsTabStop;
         t.controls = {
             {IdcRunList, ui::ListBoxClass, "",
-             win::LbsNotify | win::WsVScroll | win::WsBorder | win::LbsNoIntegralHeight | win::WsTabStop, 5, 15, 179, 120},
+             win::LbsNotify | win::WsVScroll | win::WsHScroll | win::WsBorder | win::LbsNoIntegralHeight | win::WsTabStop, 5, 15, 179, 120},
             {IdcSkip, ui::ButtonClass, "S&kip", push, 5, 145, 50, 15},
             {IdcRunNow, ui::ButtonClass, "&Run Now", push, 5, 165, 50, 15},
             {IdcNoWait, ui::ButtonClass, "No &Wait", push, 5, 185, 50, 15},
@@ -27,8 +27,9 @@ const DialogTemplate& RunnerDialogTemplate() {
             {ui::IdStatic, ui::StaticClass, "Caps Lock", win::SsLeft, 60, 188, 36, 10},
             {ui::IdStatic, ui::StaticClass, "Scroll Lock", win::SsLeft, 60, 208, 36, 10},
             {ui::IdStatic, ui::ButtonClass, "", win::BsGroupBox, 110, 140, 75, 21},
-            {ui::IdStatic, ui::StaticClass, "Status:", win::SsLeft, 113, 148, 23, 10},
-            {IdcStatus, ui::StaticClass, "Static", win::SsLeft, 137, 148, 28, 9},
+            {ui::IdStatic, ui::StaticClass, "Status:", win::SsLeft, 112, 148, 23, 10},
+            // Wide enough for "Idle? 100%" on one line.
+            {IdcStatus, ui::StaticClass, "Static", win::SsLeft, 136, 148, 34, 9},
             {IdcLamp, ui::StaticClass, "", win::SsBitmap, 171, 149, 15, 13},
             {IdcPause, ui::ButtonClass, "&Pause", push, 135, 185, 50, 15},
             {IdcCloseWhenFinished, ui::ButtonClass, "", win::BsAutoCheckBox | win::WsTabStop, 122, 208, 10, 10},

@@ -46,6 +46,9 @@ bool CRunnerDlg::OnInitDialog() {
         m_bMinimized = settings.minimized;
         Window().Button(IdcCloseWhenFinished).SetCheck(settings.closeWhenFinished != 0 ? 1 : 0);
     }
+    m_nIdleBusyPercent = settings.idleBusyPercent;
+    m_nIdleSeconds = settings.idleSeconds;
+    m_nIdleLongest = settings.idleLongest;
     if (m_strConfigPath.empty() || m_strIniPath.empty()) {
         m_platform.messages.Show(FirstRunMessage, win::MbIconExclamation);
         EndDialog(win::IdCancel);
@@ -83,8 +86,10 @@ bool CRunnerDlg::BuildRunList() {
     IListBox& list = Window().ListBox(IdcRunList);
     for (std::size_t item : ManagerOrder(items)) {
         list.AddString(names[item]);
+        m_listNames.push_back(names[item]);
         m_listPaths.push_back(files[item].path);
         m_listWaits.push_back(items[item].fields.wait);
+        m_listIdle.push_back(HasExtraField(items[item].fields, IdleField));
     }
     return true;
 }

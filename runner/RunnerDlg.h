@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/StartupLog.h"
 #include "platform/Platform.h"
 #include "ui/Dialog.h"
 
@@ -13,6 +14,9 @@ public:
     explicit CRunnerDlg(Platform& platform);
 
     bool OnInitDialog() override;
+    // A run cut short by closing the window is recorded all the same.
+    void OnOK() override;
+    void OnCancel() override;
     void OnTimer(unsigned timerId) override;
     int MinimizedIcon() const override { return m_hIcon; }
 
@@ -41,7 +45,16 @@ private:
     void PollLockKeys();
     void Advance();
     void Countdown();
+    // After the plain wait of an item marked idle: false when the system
+    // cannot tell how busy it is, and the item launches as any other.
+    bool StartIdleWait();
+    void IdleWait();
+    void EndWait(const char* waited);
     void Launch();
+    void ShowFailure();
+    void WriteRunLog();
+    void Close(int result);
+    long SinceRunStart();
     // The current item's program put itself back into a Run key: Windows
     // starts it already, and the run list says so. True when not to launch.
     bool LeftToWindows();
@@ -63,6 +76,8 @@ private:
     int m_bmpStopped, m_bmpWaiting, m_bmpGo;
     std::vector<std::string> m_listPaths;
     std::vector<std::string> m_listWaits;  // one per run-list item
+    std::vector<std::string> m_listNames;
+    std::vector<bool> m_listIdle;
     std::string m_strConfigPath, m_strIniPath;
     int m_nPlacement = 0, m_bMinimized = 0;
     std::string m_strRunError;
@@ -81,5 +96,24 @@ private:
     int m_nTickDivider = 10;
     // One of the sequencer's own message boxes is open: ticks do nothing.
     bool m_bBoxOpen = false;
+
+    // The idle wait: seconds waited and seconds in a row at or below the
+    // limit, with the processors' times at the last second.
+    int m_nIdleBusyPercent = 0, m_nIdleSeconds = 0, m_nIdleLongest = 0;
+    bool m_bIdleWaiting = false;
+    int m_nIdleElapsed = 0, m_nIdleQuiet = 0;
+    ProcessorTimes m_idleLast;
+
+    // A failed launch's box is shown after its tick's work, and the run goes
+    // on in the box's own message loop; a failure meanwhile is only marked.
+    std::string m_strFailure;
+    bool m_bFailureShown = false;
+
+    // This run's record, written to Orvane.log when it stops.
+    LoggedRun m_run;
+    bool m_bRunLogged = true;
+    int64_t m_runStart = 0;
+    long m_itemWaitFrom = -1, m_itemIdleFrom = -1;
+    std::string m_strWaited;
     const int m_hIcon;
 };

@@ -1,5 +1,6 @@
 // The launch sequencer: one step of a small state machine per timer tick.
 #include "common/PathHelpers.h"
+#include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
 #include "runner/RunnerDlg.h"
 #include "runner/RunnerIds.h"
@@ -38,11 +39,16 @@ void CRunnerDlg::ShowCountdown(bool on) {
 }
 
 void CRunnerDlg::StartRun() {
-    m_bItemStarted = m_bCounting = m_bLaunchPending = m_bPaused = false;
+    m_bItemStarted = m_bCounting = m_bLaunchPending = m_bPaused = m_bIdleWaiting = false;
     m_nRemaining = 0;
+    const SystemTime now = m_platform.clock.Now();
+    m_runStart = MillisecondsOf(now);
+    m_run = LoggedRun{StartedText(now), {}};
+    m_bRunLogged = false;
     ReadLockKeys();
     Window().Button(IdcSkip).Enable(false);
     Window().Button(IdcRunNow).Enable(false);
+    Window().Button(IdcPause).Enable(true);
     Window().Button(IdcPause).SetText("&Pause");
     Window().Static(IdcLamp).SetBitmap(m_bmpGo);
     m_nTimerId = Window().SetTimer(SequencerTimer, SequencerPeriod);
@@ -54,7 +60,24 @@ void CRunnerDlg::StopRun() {
     m_bRunning = false;
     Window().Button(IdcSkip).Enable(false);
     Window().Button(IdcRunNow).Enable(false);
+    // Nothing is left to pause; the focus must not stay on a disabled button.
+    IButton& pause = Window().Button(IdcPause);
+    pause.SetText("&Pause");
+    pause.Enable(false);
     SetStatus(m_bmpStopped, "Stopped");
+    WriteRunLog();
+}
+
+// After the run's last launch or at the window's end, never before a launch:
+// a record that cannot be written is lost, and nothing else.
+void CRunnerDlg::WriteRunLog() {
+    if (m_bRunLogged || m_strIniPath.empty()) return;
+    m_bRunLogged = true;
+    AppendStartupRun(m_platform.files, StartupLogPath(m_strIniPath), m_run);
+}
+
+long CRunnerDlg::SinceRunStart() {
+    return static_cast<long>(MillisecondsOf(m_platform.clock.Now()) - m_runStart);
 }
 
 void CRunnerDlg::SetPaused(bool on) {
@@ -68,6 +91,8 @@ void CRunnerDlg::SetPaused(bool on) {
         // The first countdown tick after a resume decrements against a stale
         // second: this keeps the number shown when the run was paused.
         ++m_nRemaining;
+        // The idle wait measures again from now: the paused time is not its.
+        if (m_bIdleWaiting && m_platform.processors.Read(m_idleLast)) m_wLastSecond = m_platform.clock.Now().second;
         Window().Button(IdcPause).SetText("&Pause");
         m_bPaused = false;
     }
@@ -96,13 +121,27 @@ void CRunnerDlg::PollLockKeys() {
 
 void CRunnerDlg::EndRunIfClosing() {
     StopRun();
-    if (Window().Button(IdcCloseWhenFinished).Check()) EndDialog(win::IdOk);
+    if (Window().Button(IdcCloseWhenFinished).Check()) Close(win::IdOk);
+}
+
+void CRunnerDlg::Close(int result) {
+    WriteRunLog();
+    EndDialog(result);
+}
+
+void CRunnerDlg::OnOK() {
+    Close(win::IdOk);
+}
+
+void CRunnerDlg::OnCancel() {
+    Close(win::IdCancel);
 }
 
 void CRunnerDlg::OnTimer(unsigned /*timerId*/) {
     if (--m_nTickDivider < 1) {
         PollLockKeys();
-        if (!m_bPaused) Window().BringToForeground();
+        // A failure's box keeps the front while it is open.
+        if (!m_bPaused && !m_bFailureShown) Window().BringToForeground();
         m_nTickDivider = 10;
     }
     if (m_bBoxOpen) return;
@@ -114,7 +153,7 @@ void CRunnerDlg::OnTimer(unsigned /*timerId*/) {
     if (m_bNoWait) {
         SetPaused(false);
         SetStatus(m_bmpGo, "");
-        m_bCounting = false;
+        m_bCounting = m_bIdleWaiting = false;
         m_nRemaining = 0;
         m_bLaunchPending = true;
     }
@@ -125,12 +164,14 @@ void CRunnerDlg::OnTimer(unsigned /*timerId*/) {
         if (!m_bRunning) return;
     }
     if (m_bCounting) Countdown();
+    if (m_bIdleWaiting) IdleWait();
     if (!m_bLaunchPending) return;
     Launch();
     if (m_nCurrent < Window().ListBox(IdcRunList).Count() - 1)
         m_bItemStarted = false;
     else
         EndRunIfClosing();
+    ShowFailure();
 }
 
 void CRunnerDlg::Advance() {
@@ -143,12 +184,16 @@ void CRunnerDlg::Advance() {
     }
     list.SetCurSel(++m_nCurrent);
     m_nRemaining = m_nCurrent < static_cast<int>(m_listWaits.size()) ? AtoiLike(m_listWaits[m_nCurrent]) : 0;
+    m_itemWaitFrom = m_itemIdleFrom = -1;
+    m_strWaited = "wait";
     if (m_nRemaining > 0 && !m_bNoWait) {
         m_timeNow = m_platform.clock.Now();
         m_wLastSecond = m_timeNow.second;
+        m_itemWaitFrom = SinceRunStart();
         ShowCountdown(true);
         m_bCounting = true;
-    } else {
+    } else if (m_bNoWait || !StartIdleWait()) {
+        SetStatus(m_bmpGo, "");
         m_bLaunchPending = true;
     }
 }
@@ -161,11 +206,58 @@ void CRunnerDlg::Countdown() {
         if (m_nRemaining < 1) {
             m_bCounting = false;
             m_nRemaining = 0;
-            ShowCountdown(false);
-            m_bLaunchPending = true;
+            if (!StartIdleWait()) {
+                ShowCountdown(false);
+                m_bLaunchPending = true;
+            }
         }
     }
     m_wLastSecond = m_timeNow.second;
+}
+
+bool CRunnerDlg::StartIdleWait() {
+    if (m_nCurrent >= static_cast<int>(m_listIdle.size()) || !m_listIdle[m_nCurrent]) return false;
+    if (!m_platform.processors.Read(m_idleLast)) return false;
+    m_bIdleWaiting = true;
+    m_nIdleElapsed = m_nIdleQuiet = 0;
+    m_timeNow = m_platform.clock.Now();
+    m_wLastSecond = m_timeNow.second;
+    m_itemIdleFrom = SinceRunStart();
+    SetStatus(m_bmpWaiting, "Idle?");
+    Window().Button(IdcSkip).Enable(true);
+    Window().Button(IdcRunNow).Enable(true);
+    return true;
+}
+
+// Once a second: the processors' use over that second, shown; enough quiet
+// seconds in a row, or the longest wait, and the item goes.
+void CRunnerDlg::IdleWait() {
+    m_timeNow = m_platform.clock.Now();
+    if (m_timeNow.second == m_wLastSecond) return;
+    m_wLastSecond = m_timeNow.second;
+    ProcessorTimes now;
+    if (!m_platform.processors.Read(now)) {
+        EndWait("wait");
+        return;
+    }
+    const int busy = BusyPercent(m_idleLast, now);
+    m_idleLast = now;
+    ++m_nIdleElapsed;
+    if (busy >= 0) {
+        m_nIdleQuiet = busy <= m_nIdleBusyPercent ? m_nIdleQuiet + 1 : 0;
+        ShowStatusText("Idle? " + IntToString(busy) + "%");
+    }
+    if (m_nIdleQuiet >= m_nIdleSeconds)
+        EndWait("idle");
+    else if (m_nIdleElapsed >= m_nIdleLongest)
+        EndWait("longest");
+}
+
+void CRunnerDlg::EndWait(const char* waited) {
+    m_bIdleWaiting = false;
+    m_strWaited = waited;
+    ShowCountdown(false);
+    m_bLaunchPending = true;
 }
 
 void CRunnerDlg::Launch() {
@@ -174,12 +266,32 @@ void CRunnerDlg::Launch() {
     m_strCurrentDir = DirectoryOf(m_strCurrentPath);
     if (LeftToWindows()) return;
     const intptr_t result = m_platform.shell.Execute("", m_strCurrentPath, "", m_strCurrentDir, win::SwShowNormal);
-    if (result > win::ShellExecuteFailureLimit) return;
+    const bool launched = result > win::ShellExecuteFailureLimit;
+    LoggedLaunch record;
+    record.name = m_listNames[m_nCurrent];
+    record.launchedAt = SinceRunStart();
+    record.waited = m_strWaited;
+    record.result = launched ? "ok" : IntToString(static_cast<int>(result));
+    record.waitFrom = m_itemWaitFrom;
+    record.idleFrom = m_itemIdleFrom;
+    m_run.launches.push_back(record);
+    m_strWaited = "wait";
+    if (launched) return;
     SetStatus(m_bmpStopped, "Error");
-    m_bPaused = true;
-    AskHeld(m_strCurrentPath + "\n" + m_strRunError, win::MbIconExclamation);
-    m_bPaused = false;
-    SetStatus(m_bmpGo, "");
+    Window().ListBox(IdcRunList).SetLine(m_nCurrent, record.name + "  (error " + record.result + ")");
+    m_strFailure = m_strCurrentPath + "\n" + m_strRunError;
+}
+
+// The box waits for the user, the run does not: its ticks arrive in the
+// box's own loop. One box at a time; a failure meanwhile is only marked.
+void CRunnerDlg::ShowFailure() {
+    if (m_bFailureShown) m_strFailure.clear();
+    if (m_strFailure.empty()) return;
+    const std::string text = std::move(m_strFailure);
+    m_strFailure.clear();
+    m_bFailureShown = true;
+    m_platform.messages.Show(text, win::MbIconExclamation | win::MbSetForeground);
+    m_bFailureShown = false;
 }
 
 int CRunnerDlg::AskHeld(const std::string& text, unsigned style) {
@@ -194,13 +306,13 @@ void CRunnerDlg::OnPause() {
 }
 
 void CRunnerDlg::OnSkip() {
-    m_bItemStarted = m_bCounting = m_bLaunchPending = false;
+    m_bItemStarted = m_bCounting = m_bLaunchPending = m_bIdleWaiting = false;
     m_nRemaining = 0;
     SetPaused(false);
 }
 
 void CRunnerDlg::OnRunNow() {
-    m_bCounting = false;
+    m_bCounting = m_bIdleWaiting = false;
     m_nRemaining = 0;
     m_bLaunchPending = true;
     SetPaused(false);
@@ -213,7 +325,7 @@ void CRunnerDlg::OnNoWait() {
 
 void CRunnerDlg::OnRunNone() {
     m_bRunNone = 1;
-    if (Window().Button(IdcCloseWhenFinished).Check()) EndDialog(win::IdOk);
+    if (Window().Button(IdcCloseWhenFinished).Check()) Close(win::IdOk);
 }
 
 void CRunnerDlg::OnSelChangeRunList() {
@@ -224,7 +336,7 @@ void CRunnerDlg::OnSelChangeRunList() {
     const bool wasPaused = m_bPaused;
     m_bPaused = true;
     if (AskHeld(JumpQuestion, win::MbYesNoCancel | win::MbIconQuestion) == win::IdYes) {
-        m_bItemStarted = m_bCounting = m_bLaunchPending = false;
+        m_bItemStarted = m_bCounting = m_bLaunchPending = m_bIdleWaiting = false;
         m_nRemaining = 0;
         m_nCurrent = selected - 1;
         list.SetCurSel(m_nCurrent);

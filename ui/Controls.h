@@ -47,8 +47,8 @@ public:
     virtual int CurSel() const = 0;                       // LB_GETCURSEL: -1 for none
     // LB_SETCURSEL: -1 clears; raises no LBN_SELCHANGE.
     virtual void SetCurSel(int index) = 0;
-    // Replaces the text of a line in its place, the selection kept.
-    virtual bool SetLine(int index, const std::string& text) = 0;
+    // Replaces a line's text, keeping its place and the selection.
+    virtual void SetLine(int index, const std::string& text) = 0;
 };
 
 class IListView : public IControl {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/WinValues.h"
+#include "ui/Canvas.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DialogWindow.h"
 
@@ -15,6 +16,7 @@ enum class Notify {
     DblClk,       // LBN_DBLCLK of a list box, NM_DBLCLK of a list view
     ItemChanged,  // LVN_ITEMCHANGED of a list view
     KeyDown,      // LVN_KEYDOWN of a list view
+    EditChange,   // EN_CHANGE of an edit
 };
 
 struct UiEvent {
@@ -49,6 +51,8 @@ public:
     // dialog on a fast timer, so the others do without it.
     virtual bool ListensToKeys() const { return false; }
     virtual void PreTranslateKeyDown(int /*virtualKey*/) {}
+    // An owner-drawn static (SS_OWNERDRAW) is to be painted.
+    virtual void OnDraw(int /*controlId*/, ICanvas& /*canvas*/) {}
     // While minimised: the icon to draw centred in the client area (0: none).
     virtual int MinimizedIcon() const { return 0; }
 

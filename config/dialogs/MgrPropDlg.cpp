@@ -27,12 +27,14 @@ const DialogTemplate& MgrPropTemplate() {
                         props::Label("Wait:", 106),
                         {IdcWait, ui::EditClass, "", win::EsNumber | win::EsAutoHScroll | win::WsBorder | win::WsTabStop, 107,
                          104, 30, 12},
+                        {IdcIdle, ui::ButtonClass, "Then until the computer is idle", win::BsAutoCheckBox | win::WsTabStop,
+                         107, 120, 110, 10},
                         // What the item starts, read from its shortcut, in full width: paths are long.
-                        {ui::IdStatic, ui::StaticClass, "", win::SsEtchedHorz, 10, 122, 207, 1},
-                        props::Label("Runs:", 130),
-                        {IdcProgram, ui::EditClass, "", props::ReadOnly, 10, 142, 207, 10},
-                        props::Label("With arguments:", 158),
-                        {IdcArguments, ui::EditClass, "", props::ReadOnly, 10, 170, 207, 10},
+                        {ui::IdStatic, ui::StaticClass, "", win::SsEtchedHorz, 10, 136, 207, 1},
+                        props::Label("Runs:", 144),
+                        {IdcProgram, ui::EditClass, "", props::ReadOnly, 10, 156, 207, 10},
+                        props::Label("With arguments:", 172),
+                        {IdcArguments, ui::EditClass, "", props::ReadOnly, 10, 184, 207, 10},
                     });
     return dialog;
 }
@@ -47,6 +49,7 @@ void CMgrPropDlg::DoDataExchange() {
     m_editType = &w.Edit(IdcType);
     m_editSource = &w.Edit(IdcSource);
     m_editWait = &w.Edit(IdcWait);
+    m_checkIdle = &w.Button(IdcIdle);
 }
 
 bool CMgrPropDlg::OnInitDialog() {
@@ -55,6 +58,7 @@ bool CMgrPropDlg::OnInitDialog() {
     m_editFileName->SetText(FileNameOf(m_strPath));
     m_editSource->SetText(m_strSource);
     m_editWait->SetText(m_strWait);
+    m_checkIdle->SetCheck(m_bIdle ? 1 : 0);
     m_editType->SetText(TypeTextOf(m_strPath));
     Window().Edit(IdcProgram).SetText(m_strProgram);
     Window().Edit(IdcArguments).SetText(m_strArguments);
@@ -72,5 +76,6 @@ void CMgrPropDlg::OnOK() {
         return;
     }
     m_nWait = wait;
+    m_bIdle = m_checkIdle->Check() != 0;
     EndDialog(win::IdOk);
 }

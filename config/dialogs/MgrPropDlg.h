@@ -1,6 +1,6 @@
 #pragma once
-// A managed item's properties, and the one thing they let the user change:
-// the wait before it, 0 to 99 seconds.
+// A managed item's properties, and what they let the user change: the wait
+// before it, 0 to 99 seconds, and whether it then waits for an idle computer.
 #include <string>
 
 #include "config/dialogs/PropertiesDlg.h"
@@ -23,6 +23,8 @@ public:
     // In: the row's Wait text; out, on OK: the Wait edit's text and its value.
     std::string m_strWait;
     int m_nWait = 0;
+    // In and out: the item waits for an idle computer after its wait.
+    bool m_bIdle = false;
 
 private:
     void DoDataExchange();
@@ -32,4 +34,5 @@ private:
     IEdit* m_editType = nullptr;
     IEdit* m_editSource = nullptr;
     IEdit* m_editWait = nullptr;
+    IButton* m_checkIdle = nullptr;
 };

@@ -8,6 +8,7 @@ constexpr int IdcType = 1018;
 constexpr int IdcFileName = 1019;
 constexpr int IdcSource = 1020;
 constexpr int IdcWait = 1021;
+constexpr int IdcIdle = 1022;
 constexpr int IdcProgram = 1034;
 constexpr int IdcArguments = 1035;
 

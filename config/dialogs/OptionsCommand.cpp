@@ -3,6 +3,6 @@
 #include "config/dialogs/OptionsDlg.h"
 
 void CConfigDlg::OnOptions() {
-    COptionsDlg dialog(m_profile);
+    COptionsDlg dialog(m_profile, m_platform.messages);
     RunChild(dialog);
 }

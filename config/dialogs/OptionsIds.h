@@ -10,5 +10,8 @@ constexpr int IdcTopLeft = 1024;
 constexpr int IdcCentered = 1025;
 constexpr int IdcBottomLeft = 1026;
 constexpr int IdcClose = 1027;
+constexpr int IdcIdleBusyPercent = 1028;
+constexpr int IdcIdleSeconds = 1029;
+constexpr int IdcIdleLongest = 1030;
 
 }  // namespace options

@@ -1,8 +1,10 @@
 // The properties of one row: a double-click, or Properties of the context menu.
+#include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "common/Shortcuts.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
+#include "config/WaitColumn.h"
 #include "config/dialogs/MgrPropDlg.h"
 #include "config/dialogs/RegPropDlg.h"
 #include "config/dialogs/StartupPropDlg.h"
@@ -36,7 +38,10 @@ void CConfigDlg::ShowManagerProperties() {
     dialog.m_strName = RowTitle(m_listManager, row);
     dialog.m_strPath = GetItemPath(m_listManager.id, row);
     dialog.m_strSource = m_listManager.view->ItemText(row, 1);
-    dialog.m_strWait = m_listManager.view->ItemText(row, 2);
+    ManagerLine fields;
+    fields.extras = m_listManager.rows[row].extras;
+    dialog.m_bIdle = HasExtraField(fields, IdleField);
+    dialog.m_strWait = WaitOfColumn(m_listManager.view->ItemText(row, 2), dialog.m_bIdle);
     // A shortcut starts its target; any other file is itself what starts.
     std::string workingDirectory, description;
     if (UpperCopy(ExtensionOf(dialog.m_strPath)) != "LNK")
@@ -46,7 +51,9 @@ void CConfigDlg::ShowManagerProperties() {
         dialog.m_strProgram = "(The shortcut could not be read.)";
     if (RunChild(dialog) != win::IdOk) return;
     m_bModified = true;
-    m_listManager.view->SetItemText(row, 2, dialog.m_nWait <= 0 ? "" : IntToString(dialog.m_nWait));
+    SetExtraField(fields, IdleField, dialog.m_bIdle);
+    m_listManager.rows[row].extras = fields.extras;
+    m_listManager.view->SetItemText(row, 2, WaitColumnText(dialog.m_nWait <= 0 ? "" : IntToString(dialog.m_nWait), dialog.m_bIdle));
 }
 
 void CConfigDlg::ShowStartupProperties(ItemList& list) {

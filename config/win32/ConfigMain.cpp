@@ -3,13 +3,16 @@
 #include <commctrl.h>
 
 #include "config/ConfigApp.h"
+#include "config/transfer/RestoreMode.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/win32/Win32DialogHost.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     InitCommonControls();
     Win32Platform machine("OrvaneConfig");
     Platform platform = machine.platform();
+    const RestoreSwitches switches = ReadRestoreSwitches(commandLine);
+    if (switches.restore) return RestoreWithoutWindow(platform, switches.quiet);
     CConfigApp app(platform);
     app.InitInstance([&machine](CDialog& dialog) {
         return RunMainDialog(dialog, [&machine](HWND window) { machine.messages.SetMainWindow(window); });

@@ -47,3 +47,11 @@ bool FakeScreen::WorkArea(Rect& area) {
     area = workArea;
     return true;
 }
+
+void ScriptedProcessorTimes::Spend(int milliseconds, int busyPercent) {
+    const uint64_t total = static_cast<uint64_t>(milliseconds) * 10000;
+    const uint64_t busy = total * static_cast<uint64_t>(busyPercent) / 100;
+    times.idle += total - busy;
+    times.kernel += total - busy;  // the idle time counts as kernel time
+    times.user += busy;
+}

@@ -1,9 +1,10 @@
 #pragma once
-// Clock, keyboard and screen that tests set by hand.
+// Clock, keyboard, screen and processor times that tests set by hand.
 #include <map>
 
 #include "platform/Clock.h"
 #include "platform/Keyboard.h"
+#include "platform/ProcessorTimes.h"
 #include "platform/Screen.h"
 
 class FakeClock : public IClock {
@@ -29,4 +30,20 @@ public:
     Rect desktop{0, 0, 1024, 768};
     Rect workArea{0, 0, 1024, 740};
     bool workAreaFails = false;
+};
+
+// A machine's processor times as a test scripts them: Spend moves them on.
+class ScriptedProcessorTimes : public IProcessorTimes {
+public:
+    bool Read(ProcessorTimes& read) override {
+        ++reads;
+        if (!available) return false;
+        read = times;
+        return true;
+    }
+    // The processors run for the time given, busy for that share of it.
+    void Spend(int milliseconds, int busyPercent);
+    ProcessorTimes times;
+    bool available = true;  // false: a system without GetSystemTimes
+    int reads = 0;
 };

@@ -24,6 +24,7 @@ public:
     FakeKeyboard keyboard;
     FakeScreen screen;
     ScriptedMessageBoxes messages;
+    ScriptedProcessorTimes processors;
 
     Platform platform();
 };

@@ -4,6 +4,10 @@
 
 namespace {
 
+uint64_t FromFileTime(const FILETIME& t) {
+    return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
 Rect FromRect(const RECT& r) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
@@ -39,5 +43,17 @@ bool Win32Screen::WorkArea(Rect& area) {
     RECT r = {area.left, area.top, area.right, area.bottom};
     if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return false;
     area = FromRect(r);
+    return true;
+}
+
+bool Win32ProcessorTimes::Read(ProcessorTimes& times) {
+    if (!m_looked) {
+        m_looked = true;
+        if (HMODULE kernel = GetModuleHandleA("kernel32.dll"))
+            m_get = reinterpret_cast<GetSystemTimesFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "GetSystemTimes")));
+    }
+    FILETIME idle{}, kernel{}, user{};
+    if (!m_get || !m_get(&idle, &kernel, &user)) return false;
+    times = ProcessorTimes{FromFileTime(idle), FromFileTime(kernel), FromFileTime(user)};
     return true;
 }

@@ -23,6 +23,7 @@ public:
     Win32Keyboard keyboard;
     Win32Screen screen;
     Win32MessageBoxes messages;
+    Win32ProcessorTimes processors;
 
-    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages}; }
+    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors}; }
 };

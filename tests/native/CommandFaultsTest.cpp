@@ -3,6 +3,7 @@
 // untold, every row keeps its item, and Orvane.ini is old or new, whole.
 #include <gtest/gtest.h>
 
+#include "config/transfer/RestoreMode.h"
 #include "tests/native/Conservation.h"
 
 using namespace config;
@@ -10,9 +11,15 @@ using namespace config;
 namespace {
 
 // Each item is a shortcut or a value with a command of its own, in every
-// place; the manager items carry each kind of Source.
+// place; the manager items carry each kind of Source. Mail and Tray also lie
+// where they would go, under a name of other letter case, so that each move
+// of theirs asks to replace (answered Yes).
 void MixedPlaces(ConfigWorld& w) {
     w.UseEveryPlace();
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Mail.lnk", "C:\\APPS\\MAIL.EXE", "-x");
+    AddShortcut(w, std::string(ConfigWorld::StartupFolder) + "MAIL.LNK", "C:\\APPS\\MAIL.EXE", "-x");
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "TRAY.lnk", "C:\\WINDOWS\\systray", "");
+    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray", "C:\\WINDOWS\\systray");
     for (const char* name : {"M1", "M2", "M3", "M4", "M5", "M6", "M7"})
         AddShortcut(w, std::string(ConfigWorld::Manager) + name + ".lnk", std::string("C:\\APPS\\") + name + ".EXE", "-m");
     for (const char* name : {"S1", "S2"})
@@ -25,6 +32,7 @@ void MixedPlaces(ConfigWorld& w) {
     w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "U1", "C:\\APPS\\U1.EXE -u");
     w.world.registry.SetString(RegistryRoot::LocalMachine32, ConfigWorld::RunKey, "W1", "C:\\APPS\\W1.EXE -w");
     w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"M2\", \"Run\", \"2\"\r\n\"M3\", \"Services\", \"3\"\r\n"
+               "\"Mail\", \"Startup\", \"\"\r\n\"TRAY\", \"Run\", \"\"\r\n"
                "\"M5\", \"AllStartup\", \"5\"\r\n\"M6\", \"UserRun\", \"6\"\r\n\"M7\", \"Run32\", \"7\"\r\n");
 }
 
@@ -58,7 +66,7 @@ TEST(CommandFaults, EveryMoveDeleteAndRestoreAtEveryFaultPointLosesNothing) {
     const auto selectAll = [](int list) { return [list](ConfigWorld& w) { SelectAll(w, list); }; };
     const auto deleteKey = [](int list) { return [list](ConfigWorld& w) { w.host.KeyDown(list, win::VkDelete); }; };
     const auto locationOk = [](ConfigWorld& w) {
-        for (int i = 0; i < 3; ++i) w.host.ScriptChild([](HeadlessDialogHost& child) { child.Click(win::IdOk); });
+        for (int i = 0; i < 4; ++i) w.host.ScriptChild([](HeadlessDialogHost& child) { child.Click(win::IdOk); });
     };
     const std::vector<Command> commands{
         {"ADD", selectAll(IdcStartupList), click(IdcAdd)},
@@ -115,6 +123,45 @@ TEST(CommandFaults, StartUpSaveAndRefreshAtEveryFaultPointLoseNothing) {
     for (const Command& command : commands) {
         SCOPED_TRACE(command.name);
         const int run = RunWithEveryFault(command.select, command.run);
+        EXPECT_GT(run, 0);
+        points += run;
+    }
+    std::printf("fault points run: %d over %zu commands\n", points, commands.size());
+}
+
+// OrvaneConfig /restore /quiet tells through its exit code and its report: a
+// report counts here as a message shown, naming what it names.
+TEST(CommandFaults, TheRestoreModeAtEveryFaultPointLosesNothing) {
+    const auto restoreMode = [](ConfigWorld& w) {
+        const int exit = RestoreWithoutWindow(w.platform, true);
+        EXPECT_TRUE(w.Shown().empty()) << "the quiet mode showed " << w.Shown().front().text;
+        if (exit != RestoreDone)
+            w.world.messages.shown.push_back({w.world.files.Contents(std::string(ConfigWorld::Dir) + RestoreReportName),
+                                              win::MbIconExclamation});
+    };
+    const std::vector<Command> commands{
+        // M1 to the Startup folder, M2 to Run, M3 to RunServices, M4 without a line to the Startup folder.
+        {"every kind of origin", MixedPlaces, restoreMode},
+        {"with an interrupted save to put back first",
+         [](ConfigWorld& w) {
+             MixedPlaces(w);
+             AddShortcut(w, std::string(ConfigWorld::Roc) + "R9.lnk", "C:\\APPS\\R9.EXE", "-k");
+             w.world.files.AddFile("C:\\ORVANE\\Orvane.roc", "C:\\ORVANE\\Startup\\\r\n");
+         },
+         restoreMode},
+        {"a name taken where it goes, and a program that cannot be a value",
+         [](ConfigWorld& w) {
+             MixedPlaces(w);
+             AddShortcut(w, std::string(ConfigWorld::Manager) + "S1.lnk", "C:\\APPS\\S1B.EXE", "-m");
+             w.world.files.AddFile(std::string(ConfigWorld::Manager) + "Tool.exe", "MZ");
+             w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"S1\", \"Startup\", \"\"\r\n\"Tool\", \"Run\", \"4\"\r\n");
+         },
+         restoreMode},
+    };
+    int points = 0;
+    for (const Command& command : commands) {
+        SCOPED_TRACE(command.name);
+        const int run = RunWithEveryFault(command.select, command.run, false, true);
         EXPECT_GT(run, 0);
         points += run;
     }

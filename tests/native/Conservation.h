@@ -37,7 +37,8 @@ void AddShortcut(ConfigWorld& w, const std::string& path, const std::string& tar
 // conservation after each run (questions answered Yes); when the command
 // deletes, the selected items may be gone. A run that ends other than the
 // clean run must have shown a failure; Orvane.ini is the old file or the
-// clean run's, whole. Returns the number of fault points
+// clean run's, whole (or, when the command keeps the lines of the items it
+// leaves, whole lines of the old file). Returns the number of fault points
 // run; every failure of a check is a test failure.
 int RunWithEveryFault(const std::function<void(ConfigWorld&)>& setUp, const std::function<void(ConfigWorld&)>& command,
-                      bool deletes = false);
+                      bool deletes = false, bool keepsLines = false);

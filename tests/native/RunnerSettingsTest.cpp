@@ -75,3 +75,34 @@ TEST(ProfileStore, WritesUnderTheCompanyAndApplicationKeys) {
     EXPECT_FALSE(profile.WriteProfileString(settings::kSection, settings::kIniPath, "x"));
     EXPECT_FALSE(world.registry.HasValue(kUser, settings::kKey, settings::kIniPath));
 }
+
+TEST(RunnerSettings, IdleValuesAreWholeDwordsInTheirRangesOrTheirDefaults) {
+    MemoryWorld world;
+    world.registry.SetString(kUser, settings::kKey, settings::kIniPath, "C:\\ORVANE\\Orvane.ini");
+    RunnerSettings read = ReadRunnerSettings(world.registry);
+    EXPECT_EQ(20, read.idleBusyPercent);
+    EXPECT_EQ(5, read.idleSeconds);
+    EXPECT_EQ(120, read.idleLongest);
+
+    world.registry.SetDword(kUser, settings::kKey, settings::kIdleBusyPercent, 99);
+    world.registry.SetDword(kUser, settings::kKey, settings::kIdleSeconds, 1);
+    world.registry.SetDword(kUser, settings::kKey, settings::kIdleLongest, 999);  // more than a byte holds
+    read = ReadRunnerSettings(world.registry);
+    EXPECT_EQ(99, read.idleBusyPercent);
+    EXPECT_EQ(1, read.idleSeconds);
+    EXPECT_EQ(999, read.idleLongest);
+
+    world.registry.SetDword(kUser, settings::kKey, settings::kIdleBusyPercent, 100);
+    world.registry.SetDword(kUser, settings::kKey, settings::kIdleSeconds, 0);
+    world.registry.SetDword(kUser, settings::kKey, settings::kIdleLongest, 0x10000 + 30);  // low bytes in range
+    read = ReadRunnerSettings(world.registry);
+    EXPECT_EQ(20, read.idleBusyPercent);
+    EXPECT_EQ(5, read.idleSeconds);
+    EXPECT_EQ(120, read.idleLongest);
+
+    world.registry.SetString(kUser, settings::kKey, settings::kIdleSeconds, "7");  // not a REG_DWORD
+    world.registry.SetValue(kUser, settings::kKey, settings::kIdleLongest, win::RegDword, std::string("\x1e\0", 2));
+    read = ReadRunnerSettings(world.registry);
+    EXPECT_EQ(5, read.idleSeconds);
+    EXPECT_EQ(120, read.idleLongest);
+}

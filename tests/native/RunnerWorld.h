@@ -37,6 +37,11 @@ struct RunnerWorld {
     void AddLine(const std::string& name, const std::string& wait) {
         ini += "\"" + name + "\", \"Startup\", \"" + wait + "\"\r\n";
     }
+    // An item that waits for an idle computer after its wait.
+    void AddIdleItem(const std::string& name, const std::string& wait) {
+        world.files.AddFile(Manager + name + ".lnk", "link");
+        ini += "\"" + name + "\", \"Startup\", \"idle\", \"" + wait + "\"\r\n";
+    }
     bool Open() {
         world.files.AddFile(Ini, ini);
         return host.Open();
@@ -54,4 +59,12 @@ struct RunnerWorld {
         world.clock.Advance(1000 - world.clock.time.milliseconds);
         host.Tick();
     }
+    // The same, the processors that busy over the time passed.
+    void NextSecondBusy(int percent) {
+        const int step = 1000 - world.clock.time.milliseconds;
+        world.processors.Spend(step, percent);
+        world.clock.Advance(step);
+        host.Tick();
+    }
+    std::string Log() const { return world.files.Contents("C:\\ORVANE\\Orvane.log"); }
 };

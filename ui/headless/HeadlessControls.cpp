@@ -46,14 +46,12 @@ void HeadlessListBox::SetCurSel(int index) {
     m_selection = (index >= 0 && index < Count()) ? index : -1;
 }
 
-bool HeadlessListBox::SetLine(int index, const std::string& text) {
-    if (index < 0 || index >= Count()) return false;
-    m_lines[index] = text;
-    return true;
-}
-
 std::string HeadlessListBox::Line(int index) const {
     return (index >= 0 && index < Count()) ? m_lines[index] : std::string();
+}
+
+void HeadlessListBox::SetLine(int index, const std::string& text) {
+    if (index >= 0 && index < Count()) m_lines[index] = text;
 }
 
 int HeadlessListView::InsertColumn(int column, const std::string& heading, int width) {

@@ -88,8 +88,8 @@ public:
     int Count() const override { return static_cast<int>(m_lines.size()); }
     int CurSel() const override { return m_selection; }
     void SetCurSel(int index) override;
-    bool SetLine(int index, const std::string& text) override;
     std::string Line(int index) const;
+    void SetLine(int index, const std::string& text) override;
 
 private:
     std::vector<std::string> m_lines;

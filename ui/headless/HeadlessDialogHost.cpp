@@ -143,6 +143,24 @@ std::vector<IButton*> HeadlessDialogHost::RadioGroupOf(int id) {
     return found ? group : std::vector<IButton*>{};
 }
 
+void HeadlessDialogHost::Type(int editId, const std::string& text) {
+    if (m_ended) return;
+    IEdit& edit = Edit(editId);
+    if (!edit.IsEnabled() || !edit.IsVisible()) return;
+    edit.Focus();
+    edit.SetText(text);
+    SendNotify(::Notify::EditChange, editId);
+}
+
+HeadlessCanvas HeadlessDialogHost::Picture(int staticId) {
+    HeadlessControl& control = Control(staticId);
+    if ((control.Template().style & 0x1F) != win::SsOwnerDraw) throw std::logic_error("no picture " + std::to_string(staticId));
+    const Rect rect = Static(staticId).WindowRect();
+    HeadlessCanvas canvas(rect.Width(), rect.Height(), Rgb(192, 192, 192));
+    m_dialog.OnDraw(staticId, canvas);
+    return canvas;
+}
+
 void HeadlessDialogHost::Command(int id) {
     SendNotify(::Notify::Command, id);
 }

@@ -11,6 +11,7 @@
 
 #include "ui/Dialog.h"
 #include "ui/DialogWindow.h"
+#include "ui/headless/HeadlessCanvas.h"
 
 class HeadlessControl;
 
@@ -27,6 +28,9 @@ public:
     // A person's input. Input to a disabled or hidden control does nothing.
     void Click(int id);                         // a button: it takes the focus, then BN_CLICKED
     void Command(int id);                       // a menu command
+    void Type(int editId, const std::string& text);  // the edit's new text, then EN_CHANGE
+    // An owner-drawn static as the dialog paints it now, on the button face.
+    HeadlessCanvas Picture(int staticId);
     void SelectLine(int listBoxId, int index);  // selection plus LBN_SELCHANGE
     void DoubleClickLine(int listBoxId, int index);
     // Focuses the list, selects only this row (or adds it, with extend) and
@@ -64,6 +68,8 @@ public:
     IListView& ListView(int id) override;
     void EndDialog(int result) override;
     bool HasEnded() const { return m_ended; }
+    // Whether Open ran: a command run without the window leaves it unopened.
+    bool WasOpened() const { return !m_controls.empty(); }
     void SetIcon(int iconId) override { m_iconId = iconId; }
     Rect WindowRect() const override { return m_rect; }
     void MoveTo(int x, int y, int width, int height) override;

@@ -31,6 +31,36 @@ void Win32Static::SetBitmap(int bitmapId) {
     m_bitmapId = bitmapId;
 }
 
+int Win32ListBox::AddString(const std::string& text) {
+    const int index = static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    Fit(text);
+    return index;
+}
+
+void Win32ListBox::SetLine(int index, const std::string& text) {
+    if (index < 0 || index >= Count()) return;
+    const int selected = CurSel();
+    Send(LB_DELETESTRING, static_cast<WPARAM>(index));
+    Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+    SetCurSel(selected);
+    Fit(text);
+}
+
+// Whatever the style says now: a list hides its scroll bar, and clears the
+// style's bit, while nothing is wider than the list.
+void Win32ListBox::Fit(const std::string& text) {
+    HDC dc = GetDC(m_hwnd);
+    if (!dc) return;
+    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, font);
+    ReleaseDC(m_hwnd, dc);
+    // The line's text starts a few pixels in from the list's edge.
+    const LRESULT wanted = size.cx + 8;
+    if (wanted > Send(LB_GETHORIZONTALEXTENT)) Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(wanted));
+}
+
 int Win32ListView::InsertColumn(int column, const std::string& heading, int width) {
     LVCOLUMNA col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;

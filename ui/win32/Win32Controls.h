@@ -85,19 +85,16 @@ public:
 class Win32ListBox : public Win32Control<IListBox> {
 public:
     using Win32Control::Win32Control;
-    int AddString(const std::string& text) override {
-        return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    }
+    int AddString(const std::string& text) override;
     int Count() const override { return static_cast<int>(Send(LB_GETCOUNT)); }
     int CurSel() const override { return static_cast<int>(Send(LB_GETCURSEL)); }
     void SetCurSel(int index) override { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
-    bool SetLine(int index, const std::string& text) override {
-        const int selected = CurSel();
-        if (Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())) < 0) return false;
-        Send(LB_DELETESTRING, static_cast<WPARAM>(index + 1));
-        if (selected == index) SetCurSel(index);
-        return true;
-    }
+    void SetLine(int index, const std::string& text) override;
+
+private:
+    // The list scrolls sideways as far as its longest line, where its
+    // template lets it scroll so.
+    void Fit(const std::string& text);
 };
 
 class Win32ListView : public Win32Control<IListView> {

@@ -6,6 +6,7 @@
 #include "ui/win32/KeyHook.h"
 #include "ui/win32/Menus.h"
 #include "ui/win32/Resources.h"
+#include "ui/win32/Win32Canvas.h"
 #include "ui/win32/Win32Controls.h"
 
 Win32DialogHost::Win32DialogHost(CDialog& dialog, HWND owner) : m_dialog(dialog), m_owner(owner) {}
@@ -191,6 +192,10 @@ void Win32DialogHost::OnCommand(WPARAM wParam, LPARAM lParam) {
         m_dialog.Dispatch(UiEvent{Notify::Command, id, 0});
         return;
     }
+    if (control->windowClass == ui::EditClass && code == EN_CHANGE) {
+        m_dialog.Dispatch(UiEvent{Notify::EditChange, id, 0});
+        return;
+    }
     if (control->windowClass != ui::ListBoxClass) return;
     if (code == LBN_SELCHANGE) m_dialog.Dispatch(UiEvent{Notify::SelChange, id, 0});
     if (code == LBN_DBLCLK) m_dialog.Dispatch(UiEvent{Notify::DblClk, id, 0});
@@ -249,6 +254,11 @@ bool Win32DialogHost::PaintMinimized() {
 }
 
 bool Win32DialogHost::DrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType == ODT_STATIC) {
+        ui32::Win32Canvas canvas(item.hDC, item.hwndItem, item.rcItem);
+        m_dialog.OnDraw(static_cast<int>(item.CtlID), canvas);
+        return true;
+    }
     if (item.CtlType != ODT_BUTTON) return false;
     auto found = m_controls.find(static_cast<int>(item.CtlID));
     if (found == m_controls.end()) return false;

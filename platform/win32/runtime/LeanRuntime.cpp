@@ -6,6 +6,7 @@
 // not have. About a quarter of each program.
 #include <cstdlib>
 #include <exception>
+#include <new>
 
 namespace std {
 void __throw_bad_exception() { abort(); }
@@ -20,6 +21,7 @@ void __throw_length_error(const char*) { abort(); }
 void __throw_out_of_range(const char*) { abort(); }
 void __throw_out_of_range_fmt(const char*, ...) { abort(); }
 void __throw_runtime_error(const char*) { abort(); }
+void __throw_bad_function_call() { abort(); }
 void __throw_range_error(const char*) { abort(); }
 void __throw_overflow_error(const char*) { abort(); }
 void __throw_underflow_error(const char*) { abort(); }
@@ -28,3 +30,38 @@ void __throw_underflow_error(const char*) { abort(); }
 namespace __gnu_cxx {
 void __verbose_terminate_handler() { abort(); }
 }  // namespace __gnu_cxx
+
+// A dynamic_cast to a reference that fails, typeid of a null pointer and an
+// allocation that fails throw through the library's own versions of these:
+// ending here instead keeps the exception machinery out of the program, and
+// with it the threads library that guards its allocations (about 25 KB).
+// The library's string code still holds landing pads that catch and rethrow;
+// nothing ever throws through them, and should anything unwind, it ends.
+extern "C" {
+void __cxa_bad_cast() { abort(); }
+void __cxa_bad_typeid() { abort(); }
+void* __cxa_begin_catch(void*) { abort(); }
+void __cxa_end_catch() { abort(); }
+void __cxa_rethrow() { abort(); }
+#if defined(__SEH__)  // x86_64
+int __gxx_personality_seh0(void*, void*, void*, void*) { abort(); }
+#else  // i686, DWARF unwinding
+int __gxx_personality_v0(int, int, unsigned long long, void*, void*) { abort(); }
+void _Unwind_Resume(void*) { abort(); }
+#endif
+}
+
+void* operator new(std::size_t size) {
+    void* block = std::malloc(size != 0 ? size : 1);
+    if (!block) abort();
+    return block;
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size != 0 ? size : 1); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size != 0 ? size : 1); }
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "config/ConfigResources.h"
+#include "config/dialogs/LastStartupIds.h"
 #include "tests/wine/config/ConfigProcess.h"
+#include "tests/wine/support/Screenshot.h"
 #include "tests/wine/support/TextFit.h"
 
 using namespace config;
@@ -47,6 +49,66 @@ TEST(ConfigLook, PicturesSitOnTheButtonFaceAndColumnsFitBesideTheScrollBar) {
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(install.WaitForExit(10000));
     EmptyDirectory(startup);
+}
+
+// The picture is the program's own drawing with GDI, on white, in the
+// window's font; a failure's mark is red.
+TEST(ConfigLook, TheLastStartUpIsDrawnOnWhiteWithAFailureInRed) {
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    WriteFileBytes(install.dir + "Startup\\Mail.txt", "x");
+    WriteFileBytes(install.dir + "Orvane.ini", "\"Mail\", \"Startup\", \"idle\", \"10\"\r\n");
+    WriteFileBytes(install.dir + "Orvane.log",
+                   "Start-up 2026-12-07 08:14:03 UTC\r\n"
+                   "\"Mail\", 0, wait, ok, -1, -1\r\n"
+                   "\"Word\", 9000, idle, ok, 0, 5000\r\n"
+                   "\"Backup\", 12000, longest, 2, 9000, 10000\r\n");
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    SaveScreenshot(dialog, "config-main-idle");
+    PostMessageA(dialog, WM_COMMAND, IdViewLastStartup, 0);
+    HWND picture = install.WaitForDialogTitled("Last Start-up");
+    ASSERT_NE(picture, nullptr);
+    HWND canvas = GetDlgItem(picture, laststartup::IdcPicture);
+    EXPECT_EQ(ColourShown(canvas, 3, 3, RGB(255, 255, 255)), RGB(255, 255, 255));
+    // Somewhere in the right half, Backup's red mark.
+    RECT area{};
+    GetWindowRect(canvas, &area);
+    const auto redShown = [&] {
+        bool red = false;
+        HDC screen = GetDC(nullptr);
+        for (int y = area.top; y < area.bottom && !red; ++y)
+            for (int x = (area.left + area.right) / 2; x < area.right && !red; ++x)
+                red = GetPixel(screen, x, y) == RGB(255, 0, 0);
+        ReleaseDC(nullptr, screen);
+        return red;
+    };
+    EXPECT_TRUE(WaitUntil(redShown, 5000));
+    SaveScreenshot(picture, "config-last-startup");
+    EXPECT_EQ(TextsThatDoNotFitJoined(picture), "");
+
+    PostMessageA(picture, WM_COMMAND, IDOK, 0);
+
+    // Where the idle condition is set: an item's properties and the options.
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(picture); }, 5000));
+    ASSERT_TRUE(DoubleClickRow(install, GetDlgItem(dialog, IdcManagerList), 0));
+    HWND properties = install.WaitForDialogEndingWith(" Properties", 10000);
+    ASSERT_NE(properties, nullptr);
+    SaveScreenshot(properties, "config-item-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(properties), "");
+    PostMessageA(properties, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(properties); }, 5000));
+    PostMessageA(dialog, WM_COMMAND, IdViewOptions, 0);
+    HWND options = install.WaitForDialogTitled("Orvane Options");
+    ASSERT_NE(options, nullptr);
+    SaveScreenshot(options, "config-options");
+    EXPECT_EQ(TextsThatDoNotFitJoined(options), "");
+    PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }, 5000));
+
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
 }
 
 }  // namespace

@@ -15,6 +15,11 @@ public:
     // A fresh folder (its name holds a blank) with a copy of OrvaneConfig.exe
     // and, when withRunner and the build has one, of Orvane.exe.
     explicit ConfigInstall(bool withRunner = true);
+    // The program where a package installed it, run in place.
+    struct Installed {
+        std::string dir;  // with its trailing backslash
+    };
+    explicit ConfigInstall(const Installed& installed) : dir(installed.dir) {}
 
     bool Start();
     bool WaitForExit(DWORD milliseconds);

@@ -20,16 +20,16 @@ RunnerInstall::RunnerInstall() {
     m_log = dir + "launches.log";
 }
 
-void RunnerInstall::AddItem(const std::string& name, const std::string& wait) {
+void RunnerInstall::AddItem(const std::string& name, const std::string& wait, int busy, bool idle) {
     Win32ShellLinks links;
     links.InitializeCom();
     ShortcutFields fields;
     fields.target = Env("ORVANE_BIN") + "\\wine_runner_probe.exe";
-    fields.arguments = name + " \"" + m_log + "\"";
+    fields.arguments = "\"" + name + "\" \"" + m_log + "\"" + (busy > 0 ? " " + std::to_string(busy) : "");
     fields.workingDirectory = Env("ORVANE_BIN");
     links.Save(dir + "Startup\\" + name + ".lnk", fields);
     links.UninitializeCom();
-    AddLine(name, wait);
+    AddLine(name, wait, idle);
 }
 
 void RunnerInstall::AddUnopenable(const std::string& name, const std::string& wait) {
@@ -37,8 +37,12 @@ void RunnerInstall::AddUnopenable(const std::string& name, const std::string& wa
     AddLine(name, wait);
 }
 
-void RunnerInstall::AddLine(const std::string& name, const std::string& wait) {
-    m_ini += "\"" + name + "\", \"Startup\", \"" + wait + "\"\n";
+void RunnerInstall::AddLine(const std::string& name, const std::string& wait, bool idle) {
+    m_ini += "\"" + name + "\", \"Startup\", " + (idle ? "\"idle\", " : "") + "\"" + wait + "\"\n";
+}
+
+std::string RunnerInstall::RunLog() const {
+    return ReadFileBytes(dir + "Orvane.log");
 }
 
 void RunnerInstall::WriteIni() {
@@ -55,11 +59,20 @@ void RunnerInstall::WriteSettings(int placement, int minimized, int closeWhenFin
     key->SetDword(settings::kCloseWhenFinished, static_cast<uint32_t>(closeWhenFinished));
 }
 
+void RunnerInstall::WriteIdleSettings(int busyPercent, int seconds, int longest) {
+    Win32Registry registry;
+    auto key = registry.Create(RegistryRoot::CurrentUser, settings::kKey);
+    key->SetDword(settings::kIdleBusyPercent, static_cast<uint32_t>(busyPercent));
+    key->SetDword(settings::kIdleSeconds, static_cast<uint32_t>(seconds));
+    key->SetDword(settings::kIdleLongest, static_cast<uint32_t>(longest));
+}
+
 void RunnerInstall::RemoveSettings() {
     Win32Registry registry;
     if (auto key = registry.Open(RegistryRoot::CurrentUser, settings::kKey, RegistryAccess::All)) {
         for (const char* name : {settings::kConfigPath, settings::kIniPath, settings::kPlacement, settings::kMinimized,
-                                 settings::kCloseWhenFinished})
+                                 settings::kCloseWhenFinished, settings::kIdleBusyPercent, settings::kIdleSeconds,
+                                 settings::kIdleLongest})
             key->DeleteValue(name);
     }
 }

@@ -14,13 +14,18 @@ class RunnerInstall {
 public:
     RunnerInstall();  // a fresh folder holding a copy of Orvane.exe and an empty Startup
 
-    // A shortcut Startup\NAME.lnk to the probe, which logs NAME when started.
-    void AddItem(const std::string& name, const std::string& wait);
+    // A shortcut Startup\NAME.lnk to the probe, which logs NAME when started;
+    // with busy, it then keeps a processor busy that many milliseconds and
+    // logs NAME.end. Idle: the item waits for an idle computer too.
+    void AddItem(const std::string& name, const std::string& wait, int busy = 0, bool idle = false);
     // A file Startup\NAME.orvanenone that no program opens: launching it fails.
     void AddUnopenable(const std::string& name, const std::string& wait);
     void WriteIni();
     // The settings key as the configuration program leaves it.
     void WriteSettings(int placement = 1, int minimized = 0, int closeWhenFinished = 1);
+    void WriteIdleSettings(int busyPercent, int seconds, int longest);
+    // Orvane.log beside Orvane.ini.
+    std::string RunLog() const;
     static void RemoveSettings();
 
     bool Start();
@@ -36,7 +41,7 @@ public:
     std::string dir;  // with its trailing backslash
 
 private:
-    void AddLine(const std::string& name, const std::string& wait);
+    void AddLine(const std::string& name, const std::string& wait, bool idle = false);
 
     std::string m_ini;
     std::string m_log;

@@ -1,8 +1,11 @@
 // Stands in for a start-up item: appends "NAME<TAB>TIME" to a log, TIME in
 // milliseconds of the system clock (UTC, from 1601), and ends.
-//   wine_runner_probe.exe NAME LOGFILE
-// Without arguments NAME is the probe's own file title and LOGFILE the
-// environment's ORVANE_PROBE_LOG, so that renamed copies log themselves.
+//   wine_runner_probe.exe NAME LOGFILE [BUSY]
+// With BUSY, it first keeps one processor busy for that many milliseconds,
+// then logs "NAME.end" as well: a heavy program starting up.
+// Without arguments NAME is the probe's own file title, LOGFILE the
+// environment's ORVANE_PROBE_LOG and BUSY its ORVANE_PROBE_BUSY_NAME, so that
+// renamed copies log themselves.
 //   wine_runner_probe.exe /timer
 // Instead shows a bare window with the runner's 1 ms timer and nothing else
 // to do, until it is closed: what such a timer costs by itself.
@@ -31,19 +34,34 @@ int BareTimerWindow() {
     return 0;
 }
 
+unsigned long long Now() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime) / 10000;
+}
+
+bool Append(const char* logPath, const std::string& name, unsigned long long time) {
+    FILE* log = std::fopen(logPath, "a");
+    if (!log) return false;
+    std::fprintf(log, "%s\t%llu\n", name.c_str(), time);
+    return std::fclose(log) == 0;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (__argc == 2 && std::string(__argv[1]) == "/timer") return BareTimerWindow();
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    const unsigned long long started = Now();
     const char* envLog = std::getenv("ORVANE_PROBE_LOG");
     const std::string name = __argc >= 3 ? __argv[1] : OwnTitle();
     const char* logPath = __argc >= 3 ? __argv[2] : envLog;
     if (!logPath) return 2;
-    FILE* log = std::fopen(logPath, "a");
-    if (!log) return 1;
-    std::fprintf(log, "%s\t%llu\n", name.c_str(), ticks / 10000);
-    return std::fclose(log) == 0 ? 0 : 1;
+    if (!Append(logPath, name, started)) return 1;
+    const char* busy = __argc >= 4 ? __argv[3] : __argc < 3 ? std::getenv(("ORVANE_PROBE_BUSY_" + name).c_str()) : nullptr;
+    if (!busy) return 0;
+    const unsigned long long until = started + std::strtoull(busy, nullptr, 10);
+    volatile unsigned long long spin = 0;
+    while (Now() < until)
+        for (int i = 0; i < 100000; ++i) spin = spin + 1;
+    return Append(logPath, name + ".end", Now()) ? 0 : 1;
 }

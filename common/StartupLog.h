@@ -1,0 +1,50 @@
+#pragma once
+// Orvane.log, beside Orvane.ini: what the runner did at each start-up, the
+// last runs only. A run is its start's line, then one line per launch:
+//   Start-up 2026-12-07 08:14:03 UTC
+//   "Mail", 12034, idle, ok, 2000, 7010
+// the name, the milliseconds from the run's start to the launch, what the
+// item waited for (wait, idle, longest: the limit ended the idle wait), the
+// result (ok or the error number), then when its plain wait and its idle
+// wait began (-1: it had none).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+
+class IFileSystem;
+
+struct LoggedLaunch {
+    std::string name;
+    long launchedAt = 0;
+    std::string waited = "wait";
+    std::string result = "ok";
+    long waitFrom = -1, idleFrom = -1;
+    bool Failed() const { return result != "ok"; }
+};
+
+struct LoggedRun {
+    std::string started;  // "2026-12-07 08:14:03 UTC"
+    std::vector<LoggedLaunch> launches;
+};
+
+constexpr std::size_t kLoggedRuns = 20;
+
+// Orvane.log in the folder of the manager information file.
+std::string StartupLogPath(const std::string& iniPath);
+// "2026-12-07 08:14:03 UTC".
+std::string StartedText(const SystemTime& time);
+// Milliseconds since 1 January 1601, as the system counts file times.
+int64_t MillisecondsOf(const SystemTime& time);
+
+std::string FormatLaunch(const LoggedLaunch& launch);
+// False for a line that is no launch.
+bool ParseLaunch(const std::string& line, LoggedLaunch& launch);
+
+// The runs in the file, oldest first; none when it cannot be read.
+std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path);
+// Adds the run after the last kLoggedRuns - 1 of those in the file, written
+// beside it and put in its place whole. False when it could not be written;
+// the file is then as it was.
+bool AppendStartupRun(IFileSystem& files, const std::string& path, const LoggedRun& run);

@@ -1,0 +1,137 @@
+#include "config/dialogs/LastStartupDlg.h"
+
+#include "config/dialogs/LastStartupIds.h"
+
+#include <algorithm>
+
+#include "common/TextHelpers.h"
+#include "platform/WinValues.h"
+
+using namespace laststartup;
+
+namespace {
+
+const DialogTemplate& LastStartupTemplate() {
+    static const DialogTemplate dialog = [] {
+        DialogTemplate t;
+        t.resourceId = IddLastStartup;
+        t.caption = "Last Start-up";
+        t.style = ui::ModalChildStyle;
+        t.cx = 320;
+        t.cy = 200;
+        t.controls = {
+            {IdcPicture, ui::StaticClass, "", win::SsOwnerDraw | win::WsBorder, 7, 7, 306, 165},
+            {win::IdOk, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 263, 179, 50, 14},
+        };
+        return t;
+    }();
+    return dialog;
+}
+
+constexpr int Margin = 6;
+
+// Seconds between the axis' marks: the first of these whose labels do not
+// run into each other.
+long AxisStep(long span, int width, int labelWidth) {
+    for (long step : {1000L, 2000L, 5000L, 10000L, 15000L, 30000L, 60000L, 120000L, 300000L, 600000L})
+        if (static_cast<long long>(width) * step / span >= labelWidth + 8) return step;
+    return span;
+}
+
+void Swatch(ICanvas& canvas, int& x, int y, int height, uint32_t colour, const std::string& label) {
+    canvas.Fill(Rect{x, y + 2, x + 10, y + height - 2}, colour);
+    canvas.Text(x + 13, y, label, Ink);
+    x += 13 + canvas.TextWidth(label) + 12;
+}
+
+}  // namespace
+
+std::string SecondsText(long milliseconds) {
+    if (milliseconds < 0) return "-" + SecondsText(-milliseconds);
+    return LongToString(milliseconds / 1000) + "." + LongToString((milliseconds % 1000) / 100) + " s";
+}
+
+void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
+    const Rect bounds = canvas.Bounds();
+    canvas.Fill(bounds, Background);
+    const int textHeight = canvas.TextHeight();
+    if (!run) {
+        canvas.Text(Margin, Margin, "No start-up has been recorded yet.", Ink);
+        return;
+    }
+    canvas.Text(Margin, Margin, "Start-up " + run->started, Ink);
+    const std::vector<LoggedLaunch>& launches = run->launches;
+    if (launches.empty()) {
+        canvas.Text(Margin, Margin + textHeight + 4, "Nothing was launched.", Ink);
+        return;
+    }
+
+    long span = 1000;
+    int nameWidth = 0, labelWidth = canvas.TextWidth("000.0 s");
+    std::vector<std::string> labels;
+    for (const LoggedLaunch& launch : launches) {
+        span = std::max(span, launch.launchedAt);
+        nameWidth = std::max(nameWidth, canvas.TextWidth(launch.name));
+        std::string label = SecondsText(launch.launchedAt);
+        if (launch.waited != "wait") label += " (" + launch.waited + ")";
+        if (launch.Failed()) label += " error " + launch.result;
+        labelWidth = std::max(labelWidth, canvas.TextWidth(label));
+        labels.push_back(label);
+    }
+    // Each launch's time is written right of its mark, never over a wait.
+    nameWidth = std::min(nameWidth + 8, bounds.Width() / 4);
+    labelWidth = std::min(labelWidth + 8, bounds.Width() / 3);
+    const int left = Margin + nameWidth;
+    const int right = bounds.right - Margin - labelWidth;
+    const int width = std::max(right - left, 1);
+    const auto xOf = [&](long ms) { return left + static_cast<int>(static_cast<long long>(width) * std::max(ms, 0L) / span); };
+
+    const int legendTop = bounds.bottom - Margin - textHeight;
+    const int axis = legendTop - 4 - textHeight - 4;
+    const int rowsTop = Margin + textHeight + 6;
+    const int count = static_cast<int>(launches.size());
+    const int rowHeight = std::max(3, std::min(textHeight + 6, (axis - 2 - rowsTop) / count));
+
+    for (int i = 0; i < count; ++i) {
+        const LoggedLaunch& launch = launches[i];
+        const int top = rowsTop + i * rowHeight;
+        const uint32_t colour = launch.Failed() ? Failed : Launched;
+        const int at = xOf(launch.launchedAt);
+        if (launch.waitFrom >= 0) {
+            const long end = launch.idleFrom >= 0 ? launch.idleFrom : launch.launchedAt;
+            canvas.Fill(Rect{xOf(launch.waitFrom), top + 3, xOf(end), top + rowHeight - 3}, PlainWait);
+        }
+        if (launch.idleFrom >= 0) canvas.Fill(Rect{xOf(launch.idleFrom), top + 3, at, top + rowHeight - 3}, IdleWait);
+        canvas.Fill(Rect{at - 1, top + 1, at + 2, top + rowHeight - 1}, colour);
+        if (rowHeight < textHeight) continue;  // too many rows for their texts
+        const int textTop = top + (rowHeight - textHeight) / 2;
+        canvas.Text(Margin, textTop, launch.name, launch.Failed() ? Failed : Ink);
+        canvas.Text(at + 5, textTop, labels[i], launch.Failed() ? Failed : Ink);
+    }
+
+    canvas.Line(left, axis, right, axis, Ink);
+    const long step = AxisStep(span, width, canvas.TextWidth("000 s"));
+    for (long ms = 0; ms <= span; ms += step) {
+        const int x = xOf(ms);
+        canvas.Line(x, axis, x, axis + 3, Ink);
+        canvas.Text(x - canvas.TextWidth("0") / 2, axis + 4, LongToString(ms / 1000) + " s", Ink);
+    }
+    int x = Margin;
+    Swatch(canvas, x, legendTop, textHeight, PlainWait, "wait");
+    Swatch(canvas, x, legendTop, textHeight, IdleWait, "idle wait");
+    Swatch(canvas, x, legendTop, textHeight, Launched, "launch");
+    Swatch(canvas, x, legendTop, textHeight, Failed, "failed");
+}
+
+CLastStartupDlg::CLastStartupDlg(IFileSystem& files, const std::string& iniPath)
+    : CDialog(LastStartupTemplate()), m_files(files), m_strIniPath(iniPath) {}
+
+bool CLastStartupDlg::OnInitDialog() {
+    const std::vector<LoggedRun> runs = ReadStartupLog(m_files, StartupLogPath(m_strIniPath));
+    if (!runs.empty()) m_run = runs.back();
+    return true;
+}
+
+void CLastStartupDlg::OnDraw(int controlId, ICanvas& canvas) {
+    if (controlId == IdcPicture) DrawStartup(canvas, m_run);
+}

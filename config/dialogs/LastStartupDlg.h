@@ -1,0 +1,40 @@
+#pragma once
+// View > Last Start-up: the runner's last run from Orvane.log as a picture,
+// one row per launch on a time axis from the run's start: the plain wait,
+// the idle wait and the launch, failures in red.
+#include <optional>
+#include <string>
+
+#include "common/StartupLog.h"
+#include "ui/Canvas.h"
+#include "ui/Dialog.h"
+
+class IFileSystem;
+
+// The colours of the picture's marks.
+namespace laststartup {
+constexpr uint32_t Background = Rgb(255, 255, 255);
+constexpr uint32_t Ink = Rgb(0, 0, 0);
+constexpr uint32_t PlainWait = Rgb(160, 160, 160);
+constexpr uint32_t IdleWait = Rgb(255, 200, 0);
+constexpr uint32_t Launched = Rgb(0, 128, 0);
+constexpr uint32_t Failed = Rgb(255, 0, 0);
+}  // namespace laststartup
+
+// Draws the run, or says that none was recorded.
+void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run);
+// "12.3 s".
+std::string SecondsText(long milliseconds);
+
+class CLastStartupDlg : public CDialog {
+public:
+    CLastStartupDlg(IFileSystem& files, const std::string& iniPath);
+
+    bool OnInitDialog() override;
+    void OnDraw(int controlId, ICanvas& canvas) override;
+
+private:
+    IFileSystem& m_files;
+    const std::string m_strIniPath;
+    std::optional<LoggedRun> m_run;
+};

@@ -1,0 +1,145 @@
+#include "config/transfer/RestoreMode.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "common/ManagerInfo.h"
+#include "common/PathHelpers.h"
+#include "common/RegistryValues.h"
+#include "common/RunnerSettings.h"
+#include "common/TextHelpers.h"
+#include "config/FolderFiles.h"
+#include "config/StartPlaces.h"
+#include "config/StartupFolder.h"
+#include "config/ordering/RocRecord.h"
+#include "config/transfer/Restore.h"
+#include "platform/Platform.h"
+
+RestoreSwitches ReadRestoreSwitches(const std::string& commandLine) {
+    RestoreSwitches switches;
+    std::size_t at = 0;
+    while (at < commandLine.size()) {
+        const std::size_t end = std::min(commandLine.find_first_of(" \t", at), commandLine.size());
+        const std::string word = UpperCopy(commandLine.substr(at, end - at));
+        if (word == "/RESTORE" || word == "-RESTORE") switches.restore = true;
+        if (word == "/QUIET" || word == "-QUIET") switches.quiet = true;
+        at = end + 1;
+    }
+    return switches;
+}
+
+namespace {
+
+// Nobody is there to answer: every question gets No, which leaves the item
+// where it is, and every text is kept for the report.
+class UnattendedMessages : public IMessageBoxes {
+public:
+    int Show(const std::string& text, unsigned style) override {
+        said.push_back(text);
+        const unsigned buttons = style & 0xF;
+        return buttons == win::MbYesNo || buttons == win::MbYesNoCancel ? win::IdNo : win::IdOk;
+    }
+    std::vector<std::string> said;
+};
+
+// What the boxes would have said, each line indented under its item.
+void AddTexts(std::string& report, std::vector<std::string>& said) {
+    for (const std::string& text : said) {
+        std::size_t at = 0;
+        while (at <= text.size()) {
+            const std::size_t end = std::min(text.find('\n', at), text.size());
+            if (end > at) report.append("    ").append(text, at, end - at).append("\n");
+            at = end + 1;
+        }
+    }
+    said.clear();
+}
+
+}  // namespace
+
+int RestoreWithoutWindow(Platform& platform, bool quiet) {
+    UnattendedMessages unattended;
+    Platform quietPlatform{platform.files, platform.registry, platform.links,  platform.shell,     platform.clock,
+                           platform.keyboard, platform.screen, unattended, platform.processors};
+    IFileSystem& files = platform.files;
+    const std::string modulePath = files.ModulePath();
+    const std::string dir = modulePath.substr(0, modulePath.rfind('\\') + 1);
+    const std::string managerPath = dir + "Startup", managerDir = managerPath + "\\";
+    const std::string iniPath = dir + "Orvane.ini", rocRecord = dir + "Orvane.roc", reportPath = dir + RestoreReportName;
+    const StartPlaces places = WindowsStartPlaces(platform.registry, files, UserStartupFolder(platform.registry, files));
+    FileEntry entry;
+    std::string report;
+
+    // Files a killed save left in Roc are managed items too.
+    RecoverInterruptedReorder(files, unattended, rocRecord, dir + "Roc\\");
+    bool trouble = files.Lookup(rocRecord, entry);
+    AddTexts(report, unattended.said);
+
+    // A manager directory that is not there holds nothing; one that is
+    // there but cannot be read must not pass for empty.
+    std::vector<FileEntry> found;
+    bool read = ReadFolder(files, managerDir, found) || !files.Lookup(managerPath, entry);
+    std::vector<std::string> names, fileNames;
+    for (const FileEntry& file : found) {
+        names.push_back(file.Title());
+        fileNames.push_back(file.name);
+    }
+    std::vector<PairedItem> items;
+    if (read && !names.empty()) read = ReadManagerInfoFor(files, unattended, iniPath, names, items, fileNames);
+    if (!read && unattended.said.empty())
+        unattended.Show("The manager directory could not be read:\n" + managerDir, win::MbOk);
+    AddTexts(report, unattended.said);
+
+    std::vector<ManagerLine> left;  // the lines of the items that stay
+    std::string leftNames;  // one a line
+    int back = 0;
+    if (read) {
+        for (std::size_t item : ManagerOrder(items)) {
+            const ManagerLine& line = items[item].fields;
+            const ItemPlace* origin = places.ForSource(line.source);
+            // With no origin on record, the Windows Startup folder still starts it.
+            if (origin == nullptr) origin = &places.startup;
+            // Windows may never have made the key; listing it would have.
+            if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
+            if (RestoreItem(quietPlatform, names[item], found[item].path, *origin).result == Restored::Yes) {
+                ++back;
+                unattended.said.clear();
+                continue;
+            }
+            leftNames += "\n" + found[item].name;
+            // An item without a line keeps having none.
+            if (items[item].line >= 0) left.push_back(line);
+            report.append(found[item].name).append(", for ");
+            if (origin->IsRegistry()) report.append(RootName(origin->root)).append("\\");
+            report.append(origin->path).append("\n");
+            AddTexts(report, unattended.said);
+        }
+        if (back > 0 && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
+        if (leftNames.empty() && !trouble) {
+            // The runner has nothing left to start, and no line needs
+            // keeping. The empty folders stay: the package removes them.
+            DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue);
+            if (files.Lookup(iniPath, entry)) files.Remove(iniPath);
+        }
+        AddTexts(report, unattended.said);
+    }
+
+    const RestoreExit exit = !read ? RestoreUnread : trouble || !leftNames.empty() ? RestoreItemsLeft : RestoreDone;
+    std::string outcome = exit == RestoreUnread ? "Nothing was restored."
+                          : leftNames.empty()   ? "Every item was restored, with errors."
+                                                : "Not all items could be restored. These stay in " + managerDir + ":";
+    if (exit == RestoreDone) {
+        outcome = back > 0 ? "All items were restored to their original locations."
+                           : "There are no items in the manager directory.";
+        if (files.Lookup(reportPath, entry)) files.Remove(reportPath);
+    } else {
+        if (std::unique_ptr<ITextFile> file = files.OpenText(reportPath, "w")) {
+            file->Write(outcome + "\n" + report);
+            file->Close();
+        }
+        outcome += leftNames + "\n\nSee " + reportPath;
+    }
+    if (!quiet) platform.messages.Show(outcome, exit == RestoreDone ? win::MbOk : win::MbIconExclamation);
+    return exit;
+}

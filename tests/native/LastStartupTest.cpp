@@ -1,0 +1,110 @@
+// View > Last Start-up: the runner's last run from Orvane.log, drawn.
+#include <gtest/gtest.h>
+
+#include "config/dialogs/LastStartupDlg.h"
+#include "config/dialogs/LastStartupIds.h"
+#include "tests/native/ConfigWorld.h"
+
+namespace {
+
+using namespace laststartup;
+
+LoggedLaunch Launch(const char* name, long at, const char* waited, const char* result, long waitFrom, long idleFrom) {
+    LoggedLaunch launch;
+    launch.name = name;
+    launch.launchedAt = at;
+    launch.waited = waited;
+    launch.result = result;
+    launch.waitFrom = waitFrom;
+    launch.idleFrom = idleFrom;
+    return launch;
+}
+
+// The pixels of one colour along the middle of a launch's row, from left to right.
+std::vector<int> ColumnsOf(const HeadlessCanvas& canvas, const DrawnText& name, uint32_t colour) {
+    std::vector<int> columns;
+    for (int x = 0; x < canvas.Bounds().right; ++x)
+        if (canvas.Pixel(x, name.y + 6) == colour) columns.push_back(x);
+    return columns;
+}
+
+TEST(LastStartup, EachLaunchIsARowWithItsWaitsAndItsMarkOnOneTimeAxis) {
+    LoggedRun run;
+    run.started = "2026-12-07 08:14:03 UTC";
+    run.launches = {Launch("Alpha", 0, "wait", "ok", -1, -1), Launch("Bravo", 9000, "idle", "ok", 0, 5000),
+                    Launch("Charlie", 12000, "longest", "2", 9000, 10000)};
+    HeadlessCanvas canvas(460, 270, 0);
+    DrawStartup(canvas, run);
+    ASSERT_NE(canvas.FindText("Start-up 2026-12-07 08:14:03 UTC"), nullptr);
+    const DrawnText* alpha = canvas.FindText("Alpha");
+    const DrawnText* bravo = canvas.FindText("Bravo");
+    const DrawnText* charlie = canvas.FindText("Charlie");
+    ASSERT_TRUE(alpha && bravo && charlie);
+    EXPECT_LT(alpha->y, bravo->y);
+    EXPECT_LT(bravo->y, charlie->y);
+    EXPECT_EQ(bravo->colour, Ink);
+    EXPECT_EQ(charlie->colour, Failed);
+
+    // Bravo: 5 s of plain wait, then 4 s of idle wait, then its launch.
+    const std::vector<int> plain = ColumnsOf(canvas, *bravo, PlainWait);
+    const std::vector<int> idle = ColumnsOf(canvas, *bravo, IdleWait);
+    const std::vector<int> mark = ColumnsOf(canvas, *bravo, Launched);
+    ASSERT_FALSE(plain.empty() || idle.empty() || mark.empty());
+    EXPECT_LT(plain.back(), idle.front());
+    EXPECT_LE(idle.back(), mark.front());
+    EXPECT_NEAR(static_cast<double>(plain.size()) / idle.size(), 5.0 / 4.0, 0.1);
+    // Alpha waited for nothing: a mark and no bars.
+    EXPECT_EQ(ColumnsOf(canvas, *alpha, PlainWait), std::vector<int>{});
+    EXPECT_EQ(ColumnsOf(canvas, *alpha, IdleWait), std::vector<int>{});
+    // Alpha at the axis' start, Charlie's mark red and furthest right.
+    const std::vector<int> alphaMark = ColumnsOf(canvas, *alpha, Launched);
+    const std::vector<int> charlieMark = ColumnsOf(canvas, *charlie, Failed);
+    ASSERT_FALSE(alphaMark.empty() || charlieMark.empty());
+    EXPECT_LE(alphaMark.front(), plain.front());
+    EXPECT_GT(charlieMark.front(), mark.back());
+    EXPECT_EQ(ColumnsOf(canvas, *charlie, Launched), std::vector<int>{});
+    // Bravo's mark stands where the axis reads 9 of Charlie's 12 seconds.
+    const double bravoShare = static_cast<double>(mark.front() - alphaMark.front()) / (charlieMark.front() - alphaMark.front());
+    EXPECT_NEAR(bravoShare, 0.75, 0.03);
+
+    // The times are readable, the failure says its number.
+    for (const char* label : {"0.0 s", "9.0 s (idle)", "12.0 s (longest) error 2", "0 s", "wait", "idle wait", "launch"})
+        EXPECT_NE(canvas.FindText(label), nullptr) << label;
+    EXPECT_EQ(canvas.FindText("12.0 s (longest) error 2")->colour, Failed);
+    for (const DrawnText& text : canvas.Texts()) {
+        EXPECT_GE(text.x, 0) << text.text;
+        EXPECT_LE(text.x + 6 * static_cast<int>(text.text.size()), 460) << text.text;
+    }
+}
+
+TEST(LastStartup, TheViewMenuShowsTheLastRunOfTheLogOrSaysThereIsNone) {
+    ConfigWorld w;
+    ASSERT_TRUE(w.host.Open());
+    w.host.ScriptChild([](HeadlessDialogHost& d) {
+        EXPECT_EQ(d.Caption(), "Last Start-up");
+        const HeadlessCanvas picture = d.Picture(IdcPicture);
+        EXPECT_NE(picture.FindText("No start-up has been recorded yet."), nullptr);
+        EXPECT_EQ(picture.Pixel(picture.Bounds().right - 2, picture.Bounds().bottom - 2), Background);
+        d.Click(win::IdOk);
+    });
+    w.host.Command(config::IdViewLastStartup);
+    EXPECT_EQ(w.host.ChildCount(), 1);
+
+    w.world.files.AddFile("C:\\ORVANE\\Orvane.log",
+                          "Start-up 2026-12-06 08:00:00 UTC\r\n\"Old\", 5, wait, ok, -1, -1\r\n"
+                          "Start-up 2026-12-07 08:00:00 UTC\r\n\"Mail\", 4000, wait, 31, 0, -1\r\n");
+    w.host.ScriptChild([](HeadlessDialogHost& d) {
+        const HeadlessCanvas picture = d.Picture(IdcPicture);
+        EXPECT_NE(picture.FindText("Start-up 2026-12-07 08:00:00 UTC"), nullptr);
+        EXPECT_EQ(picture.FindText("Old"), nullptr);
+        ASSERT_NE(picture.FindText("Mail"), nullptr);
+        EXPECT_EQ(picture.FindText("Mail")->colour, Failed);
+        EXPECT_NE(picture.FindText("4.0 s error 31"), nullptr);
+        d.Escape();
+    });
+    w.host.Command(config::IdViewLastStartup);
+    EXPECT_EQ(w.host.ChildCount(), 2);
+    EXPECT_FALSE(w.CloseAsksToSave());
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+// The package as an administrator uses it, from outside, with the real
+// msiexec: a silent install; the installed configuration takes in a Startup
+// shortcut, a Run value and an item with no origin; a second install of the
+// same package and one of a newer keep all three; a silent removal puts each
+// back (the one without an origin into the user's Startup folder) and leaves
+// no runner's Run value and no entry in the list of installed programs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include "common/RunnerSettings.h"
+#include "platform/win32/Win32Registry.h"
+#include "tests/wine/config/ConfigProcess.h"
+#include "tests/wine/support/Screenshot.h"
+
+namespace {
+
+constexpr int IdcAdvanced = 1006, IdcAdd = 1008, IdcRegistryAdd = 1009, IdcManagerList = 1012, IdcStartupList = 1013,
+              IdcRunList = 1015, IdcCloseAdvanced = 3;
+constexpr char UninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+void Press(HWND dialog, int id) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+std::string ShellFolder(int csidl) {
+    char folder[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder);
+    return std::string(folder) + "\\";
+}
+
+// msiexec's exit code, or -1 when it did not end within two minutes.
+long Msiexec(const std::string& arguments) {
+    std::string command = "msiexec " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return -1;
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return static_cast<long>(code);
+}
+
+// The entry of the installed programs' list named Orvane: "version publisher
+// size", or empty without one.
+std::string InstalledEntry() {
+    HKEY list = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, UninstallKey, 0, KEY_READ, &list) != ERROR_SUCCESS) return "";
+    std::string entry;
+    char name[256];
+    for (DWORD index = 0; entry.empty(); ++index) {
+        DWORD length = sizeof name;
+        if (RegEnumKeyExA(list, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        Win32Registry registry;
+        auto key = registry.Open(RegistryRoot::LocalMachine, std::string(UninstallKey) + "\\" + name, RegistryAccess::Read);
+        RegistryValue display, version, publisher, size;
+        if (!key || !key->Query("DisplayName", display) || display.Text() != "Orvane") continue;
+        key->Query("DisplayVersion", version);
+        key->Query("Publisher", publisher);
+        key->Query("Size", size);
+        entry = version.Text() + " " + publisher.Text() + " " + size.Text();
+    }
+    RegCloseKey(list);
+    return entry;
+}
+
+std::string RunValue(const char* name) {
+    Win32Registry registry;
+    RegistryValue value;
+    auto key = registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read);
+    return key && key->Query(name, value) ? value.Text() : "(none)";
+}
+
+TEST(PackageRoad, InstalledUpgradedAndRemovedSilentlyEveryItemGoesBack) {
+    const std::string bin = Env("ORVANE_BIN") + "\\";
+    const std::string package = bin + "..\\..\\package\\Orvane.msi", newer = bin + "..\\upgrade\\Orvane.msi";
+    const std::string installed = ShellFolder(CSIDL_LOCAL_APPDATA) + "Orvane\\", manager = installed + "Startup\\";
+    const std::string startup = StartupFolder();
+    // What an earlier run may have left in this prefix goes first.
+    Msiexec("/x \"" + newer + "\" /qn");
+    Msiexec("/x \"" + package + "\" /qn");
+    EmptyDirectory(manager);
+    EmptyDirectory(startup);
+    DeleteFileA((installed + "Orvane.ini").c_str());
+    DeleteFileA((installed + "Restore.txt").c_str());
+
+    ASSERT_EQ(Msiexec("/i \"" + package + "\" /qn"), 0);
+    for (const char* file : {"Orvane.exe", "OrvaneConfig.exe", "Doc\\Contents.htm"})
+        EXPECT_NE(GetFileAttributesA((installed + file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
+    EXPECT_NE(GetFileAttributesA((ShellFolder(CSIDL_PROGRAMS) + "Orvane Configuration.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::string entry = InstalledEntry();
+    EXPECT_EQ(entry.substr(0, entry.rfind(' ')), "1.0.0 Quillmark");
+    EXPECT_GT(std::atoi(entry.substr(entry.rfind(' ') + 1).c_str()), 300);  // kilobytes
+
+    // A Startup shortcut, a Run value, and a shortcut put straight into the
+    // manager folder: no origin on record.
+    MakeShortcut(startup + "Clock.lnk", "C:\\windows\\notepad.exe", "clock.txt");
+    Win32Registry registry;
+    registry.Create(RegistryRoot::LocalMachine, settings::kRunKey)->SetString("News", "C:\\windows\\notepad.exe news.txt");
+    CreateDirectoryA(manager.c_str(), nullptr);
+    MakeShortcut(manager + "Loose.lnk", "C:\\windows\\notepad.exe", "loose.txt");
+
+    ConfigInstall config(ConfigInstall::Installed{installed});
+    ASSERT_TRUE(config.Start());
+    HWND dialog = config.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(SelectAllRows(config, GetDlgItem(dialog, IdcStartupList)));
+    Press(dialog, IdcAdd);
+    Press(dialog, IdcAdvanced);
+    SendMessageA(GetDlgItem(dialog, IdcRunList), WM_KEYDOWN, VK_HOME, 0);
+    Press(dialog, IdcRegistryAdd);
+    ASSERT_EQ(Rows(dialog, IdcManagerList), 3);
+    SaveScreenshot(dialog, "package-1-installed-config");
+    Press(dialog, IdcCloseAdvanced);
+    ASSERT_TRUE(config.WaitForExit(10000));
+    const std::string ini = ReadFileBytes(installed + "Orvane.ini");
+    // "<-- Add" puts its row at the top.
+    EXPECT_EQ(ini, "\"News\", \"Run\", \"\"\r\n\"Loose\", \"\", \"\"\r\n\"Clock\", \"Startup\", \"\"\r\n");
+    EXPECT_EQ(RunValue(settings::kRunValue), installed + "Orvane.exe");
+
+    // The same package again, then a newer one: the programs change, the
+    // manager's items and their lines stay.
+    for (const std::string& again : {package, newer}) {
+        SCOPED_TRACE(again);
+        ASSERT_EQ(Msiexec("/i \"" + again + "\" /qn"), 0);
+        EXPECT_EQ(FileNames(manager), (std::vector<std::string>{"Clock.lnk", "Loose.lnk", "News.lnk"}));
+        EXPECT_EQ(ReadFileBytes(installed + "Orvane.ini"), ini);
+        EXPECT_EQ(RunValue(settings::kRunValue), installed + "Orvane.exe");
+        EXPECT_NE(GetFileAttributesA((installed + "OrvaneConfig.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+    EXPECT_EQ(InstalledEntry().substr(0, 6), "1.0.1 ");
+
+    ASSERT_EQ(Msiexec("/x \"" + newer + "\" /qn"), 0);
+    EXPECT_EQ(FileNames(startup), (std::vector<std::string>{"Clock.lnk", "Loose.lnk"}));
+    EXPECT_EQ(RunValue("News"), "C:\\windows\\notepad.exe news.txt");
+    EXPECT_EQ(RunValue(settings::kRunValue), "(none)");
+    EXPECT_EQ(InstalledEntry(), "");
+    // Nothing was left in the manager, so nothing of it stays.
+    EXPECT_FALSE(DirectoryExists(installed));
+    EXPECT_EQ(GetFileAttributesA((ShellFolder(CSIDL_PROGRAMS) + "Orvane Configuration.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::All)->DeleteValue("News");
+}
+
+// What cannot go back keeps the manager folder, its line and a report; the
+// programs, the runner's Run value and the entry go all the same.
+TEST(PackageRoad, ARemovalKeepsWhatCannotGoBack) {
+    const std::string package = Env("ORVANE_BIN") + "\\..\\..\\package\\Orvane.msi";
+    const std::string installed = ShellFolder(CSIDL_LOCAL_APPDATA) + "Orvane\\", manager = installed + "Startup\\";
+    const std::string startup = StartupFolder();
+    ASSERT_EQ(Msiexec("/i \"" + package + "\" /qn"), 0);
+    EmptyDirectory(startup);
+    MakeShortcut(startup + "Mail.lnk", "C:\\windows\\notepad.exe", "theirs.txt");
+    CreateDirectoryA(manager.c_str(), nullptr);
+    MakeShortcut(manager + "Mail.lnk", "C:\\windows\\notepad.exe", "ours.txt");
+    WriteFileBytes(installed + "Orvane.ini", "\"Mail\", \"Startup\", \"5\"\r\n");
+    Win32Registry registry;
+    registry.Create(RegistryRoot::LocalMachine, settings::kRunKey)->SetString(settings::kRunValue, installed + "Orvane.exe");
+
+    ASSERT_EQ(Msiexec("/x \"" + package + "\" /qn"), 0);
+    EXPECT_EQ(FileNames(manager), (std::vector<std::string>{"Mail.lnk"}));
+    EXPECT_EQ(ReadFileBytes(installed + "Orvane.ini"), "\"Mail\", \"Startup\", \"5\"\r\n");
+    EXPECT_NE(ReadFileBytes(installed + "Restore.txt").find("Mail.lnk, for " + startup), std::string::npos);
+    EXPECT_EQ(FileNames(startup), (std::vector<std::string>{"Mail.lnk"}));
+    EXPECT_EQ(GetFileAttributesA((installed + "OrvaneConfig.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(RunValue(settings::kRunValue), "(none)");
+    EXPECT_EQ(InstalledEntry(), "");
+    EmptyDirectory(manager);
+    EmptyDirectory(installed);
+    RemoveDirectoryA(manager.c_str());
+    RemoveDirectoryA(installed.c_str());
+}
+
+}  // namespace
