@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/dialogs/RegLocationIds.h"
+#include "config/transfer/RestoreMode.h"
 #include "tests/native/Conservation.h"
 
 using namespace config;
@@ -164,4 +165,19 @@ TEST(ConfigPlaces, ARefusedMachineKeySaysAdministratorRightsAreNeededAndNothingM
     EXPECT_EQ(Data(w, R::CurrentUser, "Plain"), "C:\\P.EXE -p");
     EXPECT_EQ(w.Rows(IdcManagerList), Names{});
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Machine", "Own", "Old", "Plain"}));
+}
+
+TEST(ConfigPlaces, TheRestoreModeSendsItemsOfTheNewerPlacesBackToThem) {
+    ConfigWorld w;
+    w.UseEveryPlace();
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Own.lnk", "C:\\U.EXE", "-u");
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Old.lnk", "C:\\W.EXE", "-w");
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Shared.lnk", "C:\\S.EXE", "-s");
+    w.WriteIni("\"Own\", \"UserRun\", \"\"\r\n\"Old\", \"Run32\", \"\"\r\n\"Shared\", \"AllStartup\", \"\"\r\n");
+    EXPECT_EQ(RestoreWithoutWindow(w.platform, true), RestoreDone);
+    EXPECT_EQ(Data(w, R::CurrentUser, "Own"), "C:\\U.EXE -u");
+    EXPECT_EQ(Data(w, R::LocalMachine32, "Old"), "C:\\W.EXE -w");
+    EXPECT_TRUE(w.world.registry.Values(R::LocalMachine, ConfigWorld::RunKey).empty());
+    EXPECT_EQ(w.Entries(ConfigWorld::CommonStartup), (Names{"Shared.lnk"}));
+    EXPECT_TRUE(w.Entries(ConfigWorld::StartupFolder).empty());
 }
