@@ -1,5 +1,7 @@
 #include "common/Shortcuts.h"
 
+#include <vector>
+
 #include "common/CommandLine.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
@@ -28,6 +30,22 @@ private:
     bool m_started;
 };
 
+// A program named without its extension ('RUNDLL32 X.DLL,Entry') is the
+// first word of the line, as Windows reads it; the split would otherwise give
+// a target holding blanks, which goes back into the registry quoted whole,
+// and which the shell resolves against the current folder. A target with
+// blanks that names a file, or that came out of quotes, stays as it is.
+void TakeProgramWithoutExtension(IFileSystem& files, const std::string& commandLine, std::string& program,
+                                 std::string& arguments) {
+    const std::string line = Trim(commandLine);
+    if (program.find(' ') == std::string::npos || line.empty() || line[0] == '"') return;
+    FileEntry entry;
+    if (files.Lookup(program, entry) || files.Lookup(program + ".EXE", entry)) return;
+    const std::string::size_type blank = line.find(' ');
+    program = line.substr(0, blank);
+    arguments = Trim(line.substr(blank));
+}
+
 }  // namespace
 
 std::string ShortcutTitleFor(const std::string& valueName) {
@@ -35,6 +53,8 @@ std::string ShortcutTitleFor(const std::string& valueName) {
     for (char& c : title)
         if (std::string("\\/:*?\"<>|").find(c) != std::string::npos) c = '_';
     if (title.find_first_not_of(". ") == std::string::npos) return "Unnamed";
+    // "NUL.lnk" or "Com1.lnk" would be written to the device and lost.
+    if (NamesDevice(title + ".lnk")) return "_" + title;
     return title;
 }
 
@@ -73,12 +93,23 @@ bool CreateShortcutFromCommandLine(IFileSystem& files, IShellLinks& links, IMess
         if (program.empty()) program = commandLine;
         arguments.clear();
     }
+    TakeProgramWithoutExtension(files, commandLine, program, arguments);
+    // Windows starts a program named without its folder from the search
+    // path; the shell link would read it against the current folder.
+    if (program.find_first_of("\\/:") == std::string::npos) {
+        const std::string found = files.FindProgram(program);
+        if (!found.empty()) program = found;
+    }
 
     // A value name is anybody's text: it must not lead the file elsewhere.
     name = ShortcutTitleFor(name);
     std::string path = directory + name + ".lnk";
-    FileEntry existing;
-    while (files.Lookup(path, existing)) {
+    // Saving a shortcut replaces a file of its name: where the folder cannot
+    // tell whether one is there, nothing is written.
+    std::vector<FileEntry> existing;
+    for (;;) {
+        if (!files.Search(path, existing)) return false;
+        if (existing.empty()) break;
         name = NextUniqueName(name);
         path = directory + name + ".lnk";
     }

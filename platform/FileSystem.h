@@ -20,6 +20,12 @@ struct FileEntry {
     std::string Title() const;
 };
 
+// Whether Windows reads a file name (no directory) as a device: CON, PRN,
+// AUX, NUL, COM1-COM9 or LPT1-LPT9 in any letter case, before the first dot
+// and any blanks ("nul", "Com1.lnk", "LPT1 .txt"). Such a name opens the
+// device: nothing written to it reaches a file.
+bool NamesDevice(const std::string& fileName);
+
 // A text file opened in text mode: CR LF on disk, one '\n' in memory.
 class ITextFile {
 public:
@@ -61,4 +67,8 @@ public:
     // GetWindowsDirectoryA, as the system gives it (no trailing backslash
     // except at a drive root).
     virtual std::string WindowsDirectory() = 0;
+    // SearchPathA for a program named without its folder ("RUNDLL32",
+    // "notepad.exe"; ".exe" added to a name without an extension): the full
+    // path of the file Windows would start, or empty when there is none.
+    virtual std::string FindProgram(const std::string& name) = 0;
 };

@@ -10,6 +10,16 @@ std::string FileEntry::Title() const {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+bool NamesDevice(const std::string& fileName) {
+    std::string base = fileName.substr(0, fileName.find('.'));
+    base.erase(base.find_last_not_of(' ') + 1);
+    for (char& c : base)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
 std::vector<FileEntry> IFileSystem::Find(const std::string& pattern) {
     std::vector<FileEntry> found;
     Search(pattern, found);

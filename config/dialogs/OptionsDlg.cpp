@@ -127,7 +127,9 @@ void COptionsDlg::OnApply() {
 }
 
 // As the wait of a managed item: ES_NUMBER keeps out typed letters, not
-// pasted ones, so any text is read as atoi would and checked.
+// pasted ones, so any text is read as atoi would and checked. A write that
+// fails is told, and the dialog keeps the user's choices with Apply still
+// enabled, so that they can be written again.
 bool COptionsDlg::Apply() {
     std::array<int, 3> idle{};
     for (std::size_t i = 0; i < m_editIdle.size(); ++i) {
@@ -145,11 +147,15 @@ bool COptionsDlg::Apply() {
     const int placement = m_radioTopLeft->Check()    ? PlacementTopLeft
                           : m_radioCentered->Check() ? PlacementCentered
                                                      : PlacementBottomLeft;
-    m_profile.WriteProfileInt(m_strSection, m_strPlacementEntry, placement);
-    m_profile.WriteProfileInt(m_strSection, m_strMinimizedEntry, m_checkMinimized->Check());
-    m_profile.WriteProfileInt(m_strSection, m_strCloseEntry, m_checkClose->Check());
-    for (std::size_t i = 0; i < m_editIdle.size(); ++i)
-        m_profile.WriteProfileInt(m_strSection, settings::kIdleRanges[i].name, idle[i]);
+    bool written = m_profile.WriteProfileInt(m_strSection, m_strPlacementEntry, placement) &&
+                   m_profile.WriteProfileInt(m_strSection, m_strMinimizedEntry, m_checkMinimized->Check()) &&
+                   m_profile.WriteProfileInt(m_strSection, m_strCloseEntry, m_checkClose->Check());
+    for (std::size_t i = 0; i < m_editIdle.size() && written; ++i)
+        written = m_profile.WriteProfileInt(m_strSection, settings::kIdleRanges[i].name, idle[i]);
+    if (!written) {
+        m_messages.Show(kOptionsNotWritten, win::MbOk | win::MbIconExclamation);
+        return false;
+    }
     TakeSnapshot();
     m_btnApply->Enable(false);
     return true;

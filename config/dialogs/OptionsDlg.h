@@ -2,7 +2,8 @@
 // "Orvane Options": where the runner's window goes, whether it starts
 // minimised, whether it closes when its run is over, and when an item marked
 // idle finds the computer idle. Read from the profile when it opens; written
-// on Apply and on OK, once every number is in its range.
+// on Apply and on OK, once every number is in its range. A write that fails
+// is told, and the dialog stays open with the user's choices.
 #include <array>
 #include <string>
 #include <vector>
@@ -11,6 +12,10 @@
 
 class CProfileStore;
 class IMessageBoxes;
+
+// Shown when the options cannot be written; the dialog stays open.
+inline constexpr char kOptionsNotWritten[] =
+    "There was an error writing the options to the registry.\n\nThey have not been saved.";
 
 class COptionsDlg : public CDialog {
 public:
@@ -23,7 +28,8 @@ private:
     void DoDataExchange();
     void OnOptionChanged();
     void OnApply();
-    // False, with the range shown and the edit emptied, when a number is out of its range.
+    // False when a number is out of its range (shown, the edit emptied) or a
+    // setting could not be written (told).
     bool Apply();
     void TakeSnapshot();
     std::vector<std::string> States() const;

@@ -45,5 +45,13 @@ bool CRegeditInfoDlg::OnInitDialog() {
     DoDataExchange();
     Window().MakeTopmost();
     m_editKeyPath->SetText(m_strKeyPath);
+    Window().SetTimer(FrontTimerId, FrontTimerPeriod);
     return true;
+}
+
+void CRegeditInfoDlg::OnTimer(unsigned timerId) {
+    if (timerId != FrontTimerId) return;
+    Window().MakeTopmost();
+    Window().BringToForeground();
+    if (++m_nFrontTicks >= FrontTicks) Window().KillTimer(FrontTimerId);
 }

@@ -10,6 +10,12 @@ public:
     CRegeditInfoDlg();
 
     bool OnInitDialog() override;
+    // The editor starts beside the note and opens its window after it, in
+    // front: for its first seconds the note comes back in front.
+    void OnTimer(unsigned timerId) override;
+    static constexpr unsigned FrontTimerId = 1;
+    static constexpr unsigned FrontTimerPeriod = 250;
+    static constexpr int FrontTicks = 12;
 
     // In.
     std::string m_strKeyPath;
@@ -18,4 +24,5 @@ private:
     void DoDataExchange();
 
     IEdit* m_editKeyPath = nullptr;
+    int m_nFrontTicks = 0;
 };

@@ -13,10 +13,12 @@ enum class Fault {
     Replace,         // putting a finished file in place (the path replaced)
     Open,            // fopen of this path
     Write,           // a write to this file
+    Close,           // fclose of this file written to: the flush fails (a full disk)
     RegistryOpen,    // RegOpenKeyExA of this key path
     RegistryCreate,  // RegCreateKeyExA of this key path
     RegistrySet,     // RegSetValueExA of this value name
     RegistryDelete,  // RegDeleteValueA of this value name
+    RegistryEnumerate,  // RegEnumValueA at this value's index
     ComInitialize,
     LinkLoad,
     LinkSave,        // saving a shortcut at this path

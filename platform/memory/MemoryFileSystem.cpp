@@ -101,6 +101,12 @@ bool MatchesName(const std::string& pattern, const std::string& name) {
     return p.size() >= 2 && p.compare(p.size() - 2, 2, ".*") == 0 && Glob(p.substr(0, p.size() - 2), n);
 }
 
+// A path whose last name is a device's ("C:\\S\\NUL.lnk") opens the device,
+// wherever it lies: what is written there is gone, and no entry is made.
+bool NamesDeviceAt(const std::string& path) {
+    return NamesDevice(path.substr(path.find_last_of("\\/") + 1));
+}
+
 std::string ParentPath(const std::string& path) {
     const std::string::size_type slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -158,9 +164,15 @@ public:
         return true;
     }
 
+    // A flush that fails at close (a full disk) leaves the file as it was
+    // before the stream's text.
     bool Close() override {
         if (m_closed) return false;
         m_closed = true;
+        if (m_canWrite && m_faults.Hit(Fault::Close, m_path)) {
+            m_pending.clear();
+            return false;
+        }
         if (m_pending.empty()) return !m_failed;
         std::string bytes;
         m_files.ReadBytes(m_path, bytes);
@@ -286,6 +298,7 @@ bool MemoryFileSystem::Copy(const std::string& from, const std::string& to, bool
     if (m_faults.Hit(Fault::Copy, to)) return false;
     const Node* source = NodeAt(from);
     if (!source || source->IsDirectory()) return false;
+    if (NamesDeviceAt(to)) return true;
     std::string leaf;
     Node* parent = ParentOf(to, leaf);
     if (!parent) return false;
@@ -312,7 +325,7 @@ bool MemoryFileSystem::Remove(const std::string& path) {
 }
 
 bool MemoryFileSystem::MakeDirectory(const std::string& path) {
-    if (m_faults.Hit(Fault::MakeDirectory, path)) return false;
+    if (m_faults.Hit(Fault::MakeDirectory, path) || NamesDeviceAt(path)) return false;
     std::string leaf;
     Node* parent = ParentOf(path, leaf);
     if (!parent || parent->Child(leaf)) return false;
@@ -335,7 +348,7 @@ bool MemoryFileSystem::RemoveEmptyDirectory(const std::string& path) {
 // entry renamed, so within one directory the file takes the source's place,
 // and moved to another directory it goes last there.
 bool MemoryFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
-    if (m_faults.Hit(Fault::Replace, to)) return false;
+    if (m_faults.Hit(Fault::Replace, to) || NamesDeviceAt(to)) return false;
     std::string fromLeaf, toLeaf;
     Node* fromParent = ParentOf(from, fromLeaf);
     Node* toParent = ParentOf(to, toLeaf);
@@ -362,7 +375,8 @@ std::unique_ptr<ITextFile> MemoryFileSystem::OpenText(const std::string& path, c
     if (existing && existing->IsDirectory()) return nullptr;
     std::string bytes;
     if (kind == 'r') {
-        if (!existing) return nullptr;
+        if (!existing) return NamesDeviceAt(path) ? std::make_unique<MemoryTextFile>(*this, m_faults, path, "", true, false)
+                                                  : nullptr;
         bytes = existing->bytes;
     } else if (kind == 'w') {
         if (!WriteBytes(path, "")) return nullptr;
@@ -383,10 +397,22 @@ std::string MemoryFileSystem::WindowsDirectory() {
     return m_windowsDirectory;
 }
 
+std::string MemoryFileSystem::FindProgram(const std::string& name) {
+    if (name.empty() || name.find_first_of("\\/:") != std::string::npos) return std::string();
+    const std::string file = name.find('.') == std::string::npos ? name + ".exe" : name;
+    for (const std::string& directory : {ParentPath(m_modulePath), m_windowsDirectory + "\\SYSTEM32",
+                                         m_windowsDirectory + "\\SYSTEM", m_windowsDirectory}) {
+        const Node* found = NodeAt(directory + "\\" + file);
+        if (found && !found->IsDirectory()) return directory + "\\" + file;
+    }
+    return std::string();
+}
+
 bool MemoryFileSystem::WriteBytes(const std::string& path, const std::string& bytes) {
     std::string leaf;
     Node* parent = ParentOf(path, leaf);
     if (!parent) return false;
+    if (NamesDevice(leaf)) return true;
     Node* file = parent->Child(leaf);
     if (file && (file->IsDirectory() || file->IsReadOnly())) return false;
     if (!file) file = parent->Add(leaf, win::FileAttributeArchive);
@@ -395,6 +421,10 @@ bool MemoryFileSystem::WriteBytes(const std::string& path, const std::string& by
 }
 
 bool MemoryFileSystem::ReadBytes(const std::string& path, std::string& bytes) const {
+    if (NamesDeviceAt(path)) {
+        bytes.clear();  // as NUL reads
+        return true;
+    }
     const Node* file = NodeAt(path);
     if (!file || file->IsDirectory()) return false;
     bytes = file->bytes;

@@ -2,7 +2,9 @@
 // A FAT-like file system in memory: a directory enumerates its entries in the
 // order they were created (a deleted and re-created entry goes last); names
 // are case-insensitive and case-preserving. It can instead keep entries sorted
-// by name, as NTFS does.
+// by name, as NTFS does. A device's name (NUL, CON, COM1.lnk...) names the
+// device in every directory, as on Windows: writes to it succeed and leave
+// nothing behind.
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +41,10 @@ public:
     std::unique_ptr<ITextFile> OpenText(const std::string& path, const std::string& mode) override;
     std::string ModulePath() override;
     std::string WindowsDirectory() override;
+    // Looks in the program's own folder, the system folders (SYSTEM32, then
+    // SYSTEM) and the Windows folder; the memory world has no current folder
+    // and no PATH.
+    std::string FindProgram(const std::string& name) override;
 
     // Used by the memory shell links and text files.
     // Creates or overwrites a file; false for a directory, a read-only file or a missing parent.

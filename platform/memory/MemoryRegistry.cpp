@@ -53,6 +53,10 @@ public:
     }
 
     RegistryEnum Enumerate(uint32_t index, RegistryValue& value) override {
+        // A value that cannot be read (ERROR_MORE_DATA past any buffer, a
+        // key deleted meanwhile) fails at its index.
+        if (index < m_key.values.size() && m_faults && m_faults->Hit(Fault::RegistryEnumerate, m_key.values[index].name))
+            return RegistryEnum::Failed;
         if (index >= m_key.values.size()) return RegistryEnum::NoMoreItems;
         value = m_key.values[index];
         return RegistryEnum::Value;

@@ -132,3 +132,9 @@ std::string Win32FileSystem::ModulePath() {
 std::string Win32FileSystem::WindowsDirectory() {
     return ReadWhole([](char* buffer, DWORD size) { return GetWindowsDirectoryA(buffer, size); });
 }
+
+std::string Win32FileSystem::FindProgram(const std::string& name) {
+    return ReadWhole([&name](char* buffer, DWORD size) {
+        return SearchPathA(nullptr, name.c_str(), ".exe", size, buffer, nullptr);
+    });
+}

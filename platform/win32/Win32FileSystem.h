@@ -15,4 +15,5 @@ public:
     std::unique_ptr<ITextFile> OpenText(const std::string& path, const std::string& mode) override;
     std::string ModulePath() override;
     std::string WindowsDirectory() override;
+    std::string FindProgram(const std::string& name) override;
 };

@@ -10,8 +10,14 @@ using namespace config;
 namespace {
 
 // Each item is a shortcut or a value with a command of its own; the manager
-// items carry each kind of Source.
+// items carry each kind of Source. Mail and Tray also lie where they would
+// go, under a name of other letter case, so that each move of theirs asks to
+// replace (answered Yes).
 void MixedPlaces(ConfigWorld& w) {
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Mail.lnk", "C:\\APPS\\MAIL.EXE", "-x");
+    AddShortcut(w, std::string(ConfigWorld::StartupFolder) + "MAIL.LNK", "C:\\APPS\\MAIL.EXE", "-x");
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "TRAY.lnk", "C:\\WINDOWS\\systray", "");
+    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray", "C:\\WINDOWS\\systray");
     for (const char* name : {"M1", "M2", "M3", "M4"})
         AddShortcut(w, std::string(ConfigWorld::Manager) + name + ".lnk", std::string("C:\\APPS\\") + name + ".EXE", "-m");
     for (const char* name : {"S1", "S2"})
@@ -20,7 +26,8 @@ void MixedPlaces(ConfigWorld& w) {
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "R1", "C:\\APPS\\R1.EXE -r");
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "R2", "C:\\APPS\\SYSTRAY.EXE");
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "V1", "C:\\APPS\\V1.EXE -v");
-    w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"M2\", \"Run\", \"2\"\r\n\"M3\", \"Services\", \"3\"\r\n");
+    w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"M2\", \"Run\", \"2\"\r\n\"M3\", \"Services\", \"3\"\r\n"
+               "\"Mail\", \"Startup\", \"\"\r\n\"TRAY\", \"Run\", \"\"\r\n");
 }
 
 void MixedWorld(ConfigWorld& w) {
@@ -53,7 +60,7 @@ TEST(CommandFaults, EveryMoveDeleteAndRestoreAtEveryFaultPointLosesNothing) {
     const auto selectAll = [](int list) { return [list](ConfigWorld& w) { SelectAll(w, list); }; };
     const auto deleteKey = [](int list) { return [list](ConfigWorld& w) { w.host.KeyDown(list, win::VkDelete); }; };
     const auto locationOk = [](ConfigWorld& w) {
-        for (int i = 0; i < 2; ++i) w.host.ScriptChild([](HeadlessDialogHost& child) { child.Click(win::IdOk); });
+        for (int i = 0; i < 3; ++i) w.host.ScriptChild([](HeadlessDialogHost& child) { child.Click(win::IdOk); });
     };
     const std::vector<Command> commands{
         {"ADD", selectAll(IdcStartupList), click(IdcAdd)},

@@ -5,9 +5,11 @@
 #include "config/dialogs/AboutIds.h"
 #include "config/dialogs/HelpChoiceIds.h"
 #include "config/dialogs/MgrPropIds.h"
+#include "config/dialogs/OptionsDlg.h"
 #include "config/dialogs/OptionsIds.h"
 #include "config/dialogs/PropertiesIds.h"
 #include "config/dialogs/RegPropIds.h"
+#include "config/dialogs/RegeditInfoDlg.h"
 #include "config/dialogs/RegeditInfoIds.h"
 #include "config/dialogs/StartupPropIds.h"
 #include "config/dialogs/TypeText.h"
@@ -212,6 +214,28 @@ TEST(ConfigDialogs, OptionsOkWritesAllThreeAndAnUnknownPlacementIsBottomLeft) {
     EXPECT_EQ(Setting(w, settings::kCloseWhenFinished), 1);
 }
 
+TEST(ConfigDialogs, OptionsThatCannotBeWrittenAreToldAndKeptForAnotherTry) {
+    for (int button : {3, static_cast<int>(win::IdOk)}) {
+        ConfigWorld w;
+        ASSERT_TRUE(w.host.Open());
+        w.world.faults.Add(Fault::RegistrySet, settings::kMinimized, 1);
+        w.host.ScriptChild([&](HeadlessDialogHost& d) {
+            d.Click(options::IdcMinimized);
+            d.Click(button);
+            EXPECT_EQ(w.Shown(), (Shown{{kOptionsNotWritten, win::MbOk | win::MbIconExclamation}})) << button;
+            EXPECT_FALSE(d.HasEnded()) << button;
+            EXPECT_TRUE(d.Button(3).IsEnabled()) << button;
+            EXPECT_EQ(d.Button(options::IdcMinimized).Check(), 1) << button;
+            d.Click(button);
+            EXPECT_FALSE(d.Button(3).IsEnabled()) << button;
+            if (!d.HasEnded()) d.Click(win::IdCancel);
+        });
+        w.host.Command(IdViewOptions);
+        EXPECT_EQ(Setting(w, settings::kMinimized), 1) << button;
+        EXPECT_EQ(w.Shown().size(), 1u) << button;
+    }
+}
+
 TEST(ConfigDialogs, ExploreOpensAFolderListInTheExplorerAndTellsAFailure) {
     ConfigWorld w;
     ASSERT_TRUE(w.host.Open());
@@ -243,6 +267,11 @@ TEST(ConfigDialogs, ExploreOfARegistryListNamesTheKeyAboveTheEditorAndLeavesTheM
             EXPECT_EQ(d.Caption(), "Regedit");
             EXPECT_TRUE(d.IsTopmost());
             EXPECT_FALSE(w.host.IsMinimized());  // it would hide the note it owns
+            // The editor opens after it: for its first seconds it comes back in front.
+            const int before = d.ForegroundCount();
+            d.Tick(CRegeditInfoDlg::FrontTicks + 2);
+            EXPECT_EQ(d.ForegroundCount() - before, CRegeditInfoDlg::FrontTicks);
+            EXPECT_FALSE(d.HasTimer(CRegeditInfoDlg::FrontTimerId));
             keys.push_back(TextOf(d, regeditinfo::IdcKeyPath));
             d.Click(win::IdOk);
         });

@@ -67,6 +67,15 @@ TEST(ConfigLists, ARegistryKeyThatCannotBeOpenedIsReportedAndStartUpGoesOn) {
                                                     {"Error reading \"Registry RunServices\" Values.", win::MbOk}}));
     EXPECT_EQ(w.Rows(IdcManagerList), (Names{"A"}));
     EXPECT_FALSE(w.host.HasEnded());
+
+    // A value that cannot be read ends the list where it stands, told once.
+    ConfigWorld midway;
+    for (const char* name : {"First", "Broken", "Last"})
+        midway.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, name, "X.EXE");
+    midway.world.faults.Add(Fault::RegistryEnumerate, "Broken");
+    ASSERT_TRUE(midway.host.Open());
+    EXPECT_EQ(midway.Rows(IdcRunList), (Names{"First"}));
+    EXPECT_EQ(midway.Shown(), (std::vector<ShownMessage>{{"Error reading \"Registry Run\" Values.", win::MbOk}}));
 }
 
 TEST(ConfigLists, AnUnreadableManagerInformationFileLeavesSourceAndWaitEmpty) {

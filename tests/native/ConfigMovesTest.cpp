@@ -2,6 +2,7 @@
 // record, and what the user is told when a move stops.
 #include <gtest/gtest.h>
 
+#include "common/Shortcuts.h"
 #include "config/dialogs/RegLocationDlg.h"
 #include "config/dialogs/RegLocationIds.h"
 #include "tests/native/Conservation.h"
@@ -178,6 +179,48 @@ TEST(ConfigMoves, AValueNameNeverLeadsItsShortcutOutOfTheManagerDirectory) {
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{".._.._x.lnk", "a_b_c______.lnk", "Unnamed.lnk"}));
     EXPECT_EQ(w.Rows(IdcManagerList), (Names{".._.._x", "a_b_c______", "Unnamed"}));
     EXPECT_FALSE(w.world.files.Exists("C:\\x.lnk"));
+}
+
+// What Windows reads in its own way: a program without its extension is the
+// first word of the line, and a device's name is no file.
+TEST(ConfigMoves, CommandsAndNamesWindowsReadsItsOwnWayComeBackAsTheyWent) {
+    ConfigWorld w;
+    MemoryRegistry& reg = w.world.registry;
+    w.world.files.AddFile("C:\\Program Files\\Tool\\tool.exe", "MZ");
+    w.world.files.AddFile("C:\\WINDOWS\\SYSTEM\\RUNDLL32.EXE", "MZ");
+    const std::vector<std::pair<std::string, std::string>> values = {
+        {"Dll", "RUNDLL32 C:\\WINDOWS\\SYSTEM\\X.DLL,Entry"},
+        {"Dll more", "  toolkit X.DLL,Entry two"},
+        {"Tool", "C:\\Program Files\\Tool\\tool /q"},
+        {"NUL", "C:\\N.EXE"},
+        {"com1.txt", "C:\\C.EXE"},
+        {"Lpt9 ", "C:\\L.EXE"},
+        {"Con (2)", "C:\\K.EXE"},
+    };
+    for (const auto& value : values) reg.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, value.first, value.second);
+    OpenAdvanced(w);
+    for (int row = 0; row < 7; ++row) w.host.ClickRow(IdcRunList, row, true);
+    w.host.Click(IdcRegistryAdd);
+    EXPECT_TRUE(w.Shown().empty());
+    EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"Dll.lnk", "Dll more.lnk", "Tool.lnk", "_NUL.lnk", "_com1.txt.lnk",
+                                                      "_Lpt9 .lnk", "Con (2).lnk"}));
+    std::string target, arguments, directory, description;
+    ASSERT_TRUE(ReadShortcut(w.world.links, w.world.messages, std::string(ConfigWorld::Manager) + "Dll.lnk", target,
+                             arguments, directory, description));
+    EXPECT_EQ(target + "|" + arguments + "|" + directory,
+              "C:\\WINDOWS\\SYSTEM\\RUNDLL32.exe|C:\\WINDOWS\\SYSTEM\\X.DLL,Entry|C:\\WINDOWS\\SYSTEM");
+
+    for (int row = 0; row < 7; ++row) w.host.ClickRow(IdcManagerList, row, row > 0);
+    w.host.Click(IdcRegistryRemove);
+    EXPECT_TRUE(w.Shown().empty());
+    // Named by its full path when it is on the search path, as it was otherwise.
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Dll"), "C:\\WINDOWS\\SYSTEM\\RUNDLL32.exe C:\\WINDOWS\\SYSTEM\\X.DLL,Entry");
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Dll more"), "toolkit X.DLL,Entry two");
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Tool"), "\"C:\\Program Files\\Tool\\tool\" /q");
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "_NUL"), "C:\\N.EXE ");
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "_com1.txt"), "C:\\C.EXE ");
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "_Lpt9 "), "C:\\L.EXE ");
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, "Con (2)"), "C:\\K.EXE ");
 }
 
 TEST(ConfigMoves, RegistryRemoveAsksWhereAnUnmarkedShortcutGoesAndWhetherToReplace) {

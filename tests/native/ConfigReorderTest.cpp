@@ -58,6 +58,8 @@ TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelectedAndFocused) 
     EXPECT_EQ(list.FocusedRow(), 2);  // the keyboard goes on from the moved row
     EXPECT_FALSE(w.host.Button(IdcManagerDown).IsEnabled());
     EXPECT_TRUE(list.Focused());
+    w.host.Command(IdcManagerDown);  // past the last row, as a click the arrow no longer takes
+    EXPECT_EQ(list.Names(), (Names{"A", "B", "C"}));
 
     // The Windows Startup list's arrows alike.
     w.AddStartup({"X", "Y"});

@@ -2,7 +2,7 @@
 // Orvane.ini, the runner's Run value and the directory order.
 #include <gtest/gtest.h>
 
-#include "tests/native/ConfigWorld.h"
+#include "tests/native/Conservation.h"
 
 using namespace config;
 
@@ -192,4 +192,44 @@ TEST(ConfigSave, AManagerFileThatCannotBeWrittenKeepsItsContentsAndTheReorderSti
     EXPECT_EQ(s.Ini(), OldIni);
     EXPECT_EQ(s.w.Entries(ConfigWorld::Manager), (Names{"B.lnk", "A.lnk"}));
     EXPECT_EQ(s.w.host.Result(), win::IdOk);
+}
+
+// One item moved by each route marks the session changed, and the save puts
+// the manager directory in the order of its rows.
+TEST(ConfigSave, EachMoveOfASingleItemIsSavedAfterTheQuestionInTheOrderOfTheRows) {
+    struct Route {
+        const char* name;
+        int list;
+        int row;
+        int button;
+    } const routes[] = {
+        {"ADD", IdcStartupList, 0, IdcAdd},
+        {"REMOVE", IdcManagerList, 1, IdcRemove},
+        {"<-- Add", IdcRunList, 0, IdcRegistryAdd},
+        {"Remove -->", IdcManagerList, 0, IdcRegistryRemove},
+    };
+    for (const Route& route : routes) {
+        ConfigWorld w;
+        AddShortcut(w, std::string(ConfigWorld::Manager) + "Q.lnk", "C:\\Q.EXE", "");
+        w.AddManaged({"A", "B"});
+        w.AddStartup({"S"});
+        w.WriteIni("\"Q\", \"Run\", \"\"\r\n");
+        w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "R", "C:\\R.EXE -r");
+        ASSERT_TRUE(w.host.Open());
+        w.host.Click(IdcAdvanced);
+        w.host.ClickRow(route.list, route.row);
+        w.host.Click(route.button);
+        const Names rows = w.Rows(IdcManagerList);
+        EXPECT_EQ(rows.size(), route.list == IdcManagerList ? 2u : 4u) << route.name;
+        w.world.messages.Answer(win::IdYes);
+        w.host.Close();
+        EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{SavePrompt})) << route.name;
+        Names files, lines;
+        for (const std::string& row : rows) files.push_back(row + ".lnk");
+        EXPECT_EQ(w.Entries(ConfigWorld::Manager), files) << route.name;
+        const std::string ini = w.world.files.Contents(ConfigWorld::Ini);
+        for (std::string::size_type at = 0; at < ini.size(); at = ini.find('\n', at) + 1)
+            lines.push_back(ini.substr(at + 1, ini.find('"', at + 1) - at - 1));
+        EXPECT_EQ(lines, rows) << route.name;
+    }
 }

@@ -138,6 +138,8 @@ TEST(MoveFileConfirmed, EveryFailureLeavesBothFilesAsTheyWere) {
         {"copy fails", false, [](MemoryWorld& w) { w.faults.Add(Fault::Copy, kCopied); }, 0, false},
         {"delete fails", false, [](MemoryWorld& w) { w.faults.Add(Fault::Remove, kOriginal, 1); }, 0, false},
         {"delete fails after a replacement", true, [](MemoryWorld& w) { w.faults.Add(Fault::Remove, kOriginal, 1); }, win::IdYes, true},
+        {"replacement allowed, but the copy over it fails", true, [](MemoryWorld& w) { w.faults.Add(Fault::Copy, kCopied); },
+         win::IdYes, false},
     };
     for (const Case& c : cases) {
         MemoryWorld world;

@@ -148,6 +148,7 @@ TEST(ManagerInfoFile, AFailedSaveIsReportedAndKeepsTheOldFileWhole) {
         {"open", [&](MemoryWorld& w) { w.faults.Add(Fault::Open, scratch); }, kSaveOpenError},
         {"read-only", [](MemoryWorld& w) { w.files.SetAttributes(kIni, win::FileAttributeReadOnly); }, kSaveOpenError},
         {"write", [&](MemoryWorld& w) { w.faults.Add(Fault::Write, scratch); }, kSaveWriteError},
+        {"close", [&](MemoryWorld& w) { w.faults.Add(Fault::Close, scratch); }, kSaveWriteError},
         {"replace", [](MemoryWorld& w) { w.faults.Add(Fault::Replace, kIni); }, kSaveWriteError},
     };
     for (const Case& c : cases) {

@@ -135,6 +135,42 @@ TEST(MemoryFileSystem, TextFilesBehaveLikeTheCLibraryInTextMode) {
     EXPECT_NE(world.files.OpenText(path, "r"), nullptr);
 }
 
+TEST(MemoryFileSystem, DeviceNamesNameTheDeviceInEveryFolder) {
+    MemoryWorld world;
+    world.files.AddFile("C:\\S\\a.lnk", "a");
+    for (const char* name : {"NUL", "con.lnk", "Prn.txt", "AUX", "COM1.lnk", "com9", "LPT1", "lpt9.a.b", "NUL .lnk"}) {
+        const std::string path = std::string("C:\\S\\") + name;
+        EXPECT_TRUE(NamesDevice(name)) << name;
+        EXPECT_TRUE(world.files.WriteBytes(path, "lost")) << name;
+        EXPECT_TRUE(world.files.Copy("C:\\S\\a.lnk", path, true)) << name;
+        EXPECT_FALSE(world.files.Exists(path)) << name;
+        EXPECT_EQ(world.files.Contents(path), "") << name;
+        EXPECT_FALSE(world.files.Remove(path)) << name;
+        EXPECT_FALSE(world.files.ReplaceWith("C:\\S\\a.lnk", path)) << name;
+    }
+    EXPECT_EQ(world.files.Names("C:\\S"), (std::vector<std::string>{"a.lnk"}));
+    for (const char* name : {"NULL", "COM0", "COM10", "LPT", "_NUL", "NUL (2).lnk", "CONSOLE.lnk", "xNUL"}) {
+        EXPECT_FALSE(NamesDevice(name)) << name;
+        EXPECT_TRUE(world.files.WriteBytes(std::string("C:\\S\\") + name, "kept")) << name;
+        EXPECT_TRUE(world.files.Exists(std::string("C:\\S\\") + name)) << name;
+    }
+}
+
+TEST(MemoryFileSystem, AProgramWithoutItsFolderIsFoundAsSearchPathFindsIt) {
+    MemoryWorld world("C:\\ORVANE\\OrvaneConfig.exe", "C:\\WINDOWS");
+    world.files.AddFile("C:\\WINDOWS\\TOOL.EXE");
+    EXPECT_EQ(world.files.FindProgram("tool"), "C:\\WINDOWS\\tool.exe");
+    world.files.AddFile("C:\\WINDOWS\\SYSTEM\\TOOL.EXE");
+    EXPECT_EQ(world.files.FindProgram("Tool"), "C:\\WINDOWS\\SYSTEM\\Tool.exe");
+    world.files.AddFile("C:\\WINDOWS\\SYSTEM32\\TOOL.EXE");
+    EXPECT_EQ(world.files.FindProgram("TOOL"), "C:\\WINDOWS\\SYSTEM32\\TOOL.exe");
+    world.files.AddFile("C:\\ORVANE\\TOOL.EXE");
+    EXPECT_EQ(world.files.FindProgram("TOOL.EXE"), "C:\\ORVANE\\TOOL.EXE");
+    world.files.AddDirectory("C:\\WINDOWS\\DIR.EXE");
+    for (const char* name : {"", "tool.com", "DIR", "C:\\WINDOWS\\TOOL", "SYSTEM\\TOOL"})
+        EXPECT_EQ(world.files.FindProgram(name), "") << name;
+}
+
 TEST(MemoryFaults, EachOperationFailsOnItsPathForTheGivenTimes) {
     MemoryWorld world;
     world.files.AddFile("C:\\S\\a.lnk", "a");
@@ -160,6 +196,12 @@ TEST(MemoryFaults, EachOperationFailsOnItsPathForTheGivenTimes) {
     auto out = world.files.OpenText("C:\\S\\w.ini", "w");
     EXPECT_FALSE(out->Write("lost\n"));
     EXPECT_TRUE(out->Write("kept\n"));
+    EXPECT_FALSE(out->Close());
+    EXPECT_EQ(world.files.Contents("C:\\S\\w.ini"), "kept\r\n");
+    // A flush that fails at close leaves the file as the stream found it.
+    world.faults.Add(Fault::Close, "C:\\S\\w.ini", 1);
+    out = world.files.OpenText("C:\\S\\w.ini", "a");
+    EXPECT_TRUE(out->Write("more\n"));
     EXPECT_FALSE(out->Close());
     EXPECT_EQ(world.files.Contents("C:\\S\\w.ini"), "kept\r\n");
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <sstream>
+
 #include "tests/native/RunnerWorld.h"
 #include "ui/headless/HeadlessControls.h"
 
@@ -355,3 +358,84 @@ TEST_F(RunnerSequencer, JumpAnsweredYesWhilePausedResumes) {
 }
 
 }  // namespace
+
+namespace {
+
+// One user's steps, as a script of words: t (a tick), tN (N ticks), s (the
+// clock to the next second and a tick), P Pause, K Skip, R Run Now, W No
+// Wait, X Run None, jN a click on line N answered Yes, dN a double-click on
+// line N, c1/c0 Caps Lock on/off, l1/l0 Scroll Lock on/off.
+void Play(RunnerWorld& r, const std::string& script) {
+    std::istringstream words(script);
+    for (std::string word; words >> word;) {
+        const char kind = word[0];
+        const int n = word.size() > 1 ? std::stoi(word.substr(1)) : 1;
+        switch (kind) {
+        case 't': r.host.Tick(n); break;
+        case 's': r.NextSecond(); break;
+        case 'P': r.host.Click(IdcPause); break;
+        case 'K': r.host.Click(IdcSkip); break;
+        case 'R': r.host.Click(IdcRunNow); break;
+        case 'W': r.host.Click(IdcNoWait); break;
+        case 'X': r.host.Click(IdcRunNone); break;
+        case 'j':
+            r.world.messages.Answer(win::IdYes);
+            r.host.SelectLine(IdcRunList, n);
+            break;
+        case 'd': r.host.DoubleClickLine(IdcRunList, n); break;
+        case 'c': r.world.keyboard.Set(win::VkCapital, static_cast<short>(n)); break;
+        case 'l': r.world.keyboard.Set(win::VkScroll, static_cast<short>(n)); break;
+        default: ADD_FAILURE() << "unknown step " << word;
+        }
+    }
+}
+
+}  // namespace
+
+// The controls in combination, each row a fresh run with the close box clear
+// (the key polls come every tenth tick, the first at tick 10).
+TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
+    struct Row {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> items;
+        const char* script;
+        const char* launched;  // file titles, in launch order
+        const char* status;
+        const char* pauseText;
+    } const rows[] = {
+        {"Pause then Run Now launches and resumes", {{"A", "20"}, {"B", "20"}}, "t P R t t", "A", "20", "&Pause"},
+        {"Run Now then Skip launches nothing", {{"A", "20"}, {"B", "20"}}, "t R K t", "", "20", "&Pause"},
+        {"Pause then Run None stops", {{"A", "20"}, {"B", "0"}}, "t P X t t", "", "Stopped", "&Pause"},
+        {"No Wait then a jump launches from the chosen line", {{"A", "30"}, {"B", "30"}, {"C", "30"}, {"D", "30"}},
+         "t W j3 t t", "D", "Stopped", "&Pause"},
+        {"the button's No Wait outlives a poll of an unchanged Caps Lock",
+         {{"A", "30"}, {"B", "30"}, {"C", "30"}, {"D", "30"}, {"E", "30"}, {"F", "30"}, {"G", "30"}, {"H", "30"},
+          {"I", "30"}, {"J", "30"}, {"K", "30"}, {"L", "30"}},
+         "t W t12", "A B C D E F G H I J K L", "Stopped", "&Pause"},
+        {"a restart after a finished run runs again from the line", {{"A", "0"}, {"B", "0"}}, "t2 d0 t2", "A B A B",
+         "Stopped", "&Pause"},
+        {"a restart reads Caps Lock afresh", {{"A", "0"}, {"B", "30"}}, "t2 X t c1 d0 t2", "A A B", "Stopped", "&Pause"},
+        {"Scroll Lock turned on stops the run at the next poll", {{"A", "30"}, {"B", "0"}}, "t l1 t9", "", "Stopped",
+         "&Pause"},
+        {"Scroll Lock stops a paused run too", {{"A", "30"}, {"B", "0"}}, "t P l1 t9", "", "Stopped", "&Pause"},
+        {"a Scroll Lock press between two polls goes unseen", {{"A", "30"}, {"B", "0"}}, "t l1 t3 l0 t6", "", "30",
+         "&Pause"},
+        {"Caps Lock pressed from off acts as No Wait at the poll", {{"A", "30"}, {"B", "30"}, {"C", "30"}}, "t c-128 t9 c1 t2", "A B C",
+         "Stopped", "&Pause"},
+    };
+    for (const Row& row : rows) {
+        RunnerWorld r;
+        r.SetOption(settings::kCloseWhenFinished, 0);
+        for (const auto& item : row.items) r.AddItem(item.first, item.second);
+        ASSERT_TRUE(r.Open());
+        Play(r, row.script);
+        std::string launched;
+        for (const std::string& file : r.Launched())
+            launched += (launched.empty() ? "" : " ") + file.substr(std::strlen(RunnerWorld::Manager), file.size() -
+                                                                    std::strlen(RunnerWorld::Manager) - 4);
+        EXPECT_EQ(launched, row.launched) << row.what;
+        EXPECT_EQ(r.Status(), row.status) << row.what;
+        EXPECT_EQ(r.host.Button(IdcPause).Text(), row.pauseText) << row.what;
+        EXPECT_FALSE(r.host.HasEnded()) << row.what;
+    }
+}

@@ -56,9 +56,11 @@ TEST_F(ShortcutsTest, TargetArgumentsAndWorkingDirectoryFromTheSplitProgram) {
         const char *line, *target, *arguments, *directory;
     } const cases[] = {
         {"C:\\WINDOWS\\SYSTRAY.EXE", "C:\\WINDOWS\\SYSTRAY.EXE", "", "C:\\WINDOWS"},
+        // A program without its folder is named in full when the search path
+        // finds it (the memory Windows folder holds rundll32.exe), and kept
+        // as it is when not.
         {"SCANREGW.EXE /autorun", "SCANREGW.EXE", "/autorun", ""},
-        // Not the directory of the whole line, which does not exist.
-        {"RUNDLL32.EXE C:\\WINDOWS\\X.DLL,Entry", "RUNDLL32.EXE", "C:\\WINDOWS\\X.DLL,Entry", ""},
+        {"RUNDLL32.EXE C:\\WINDOWS\\X.DLL,Entry", "C:\\WINDOWS\\RUNDLL32.EXE", "C:\\WINDOWS\\X.DLL,Entry", "C:\\WINDOWS"},
         {"\"C:\\Program Files\\A\\a.exe\"", "C:\\Program Files\\A\\a.exe", "", "C:\\Program Files\\A"},
         {"C:\\WINDOWS\\TASKMON", "C:\\WINDOWS\\TASKMON", "", "C:\\WINDOWS"},
     };

@@ -3,6 +3,8 @@
 // real shortcuts, and the runner launching what was taken in.
 #include <windows.h>
 
+#include <algorithm>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -74,7 +76,7 @@ protected:
     void SetUp() override { EmptyDirectory(StartupFolder()); }
     void TearDown() override {
         EmptyDirectory(StartupFolder());
-        for (const char* name : {"Mail Check", "Old", "Svc", "Plain"}) {
+        for (const char* name : {"Mail Check", "Old", "Svc", "Plain", "Dll", "NUL", "_NUL"}) {
             DeleteValue(settings::kRunKey, name);
             DeleteValue(RunServicesKey, name);
         }
@@ -102,32 +104,51 @@ TEST_F(ConfigTransfer, AStartupShortcutGoesInAndBack) {
     CloseAndWait(install, dialog);
 }
 
-TEST_F(ConfigTransfer, ARunValueWithABlankInItsProgramPathGoesInAndComesBackTheSame) {
+// A program path with a blank, a program named without its extension, and a
+// value named after a device: each comes back as the same command.
+TEST_F(ConfigTransfer, RunValuesGoInAndComeBackAsTheSameCommands) {
     ConfigInstall install;
     const std::string command = "\"" + install.dir + "mail.exe\" -check";
+    const std::string dll = " C:\\WINDOWS\\SYSTEM\\X.DLL,Entry";
     SetValue(settings::kRunKey, "Mail Check", command);
+    SetValue(settings::kRunKey, "Dll", "RUNDLL32" + dll);
+    SetValue(settings::kRunKey, "NUL", "C:\\windows\\notepad.exe");
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForDialog();
     ASSERT_NE(dialog, nullptr);
     SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
-    SelectRow(dialog, IdcRunList, 0);
+    ASSERT_TRUE(SelectAllRows(install, GetDlgItem(dialog, IdcRunList)));
     SendMessageA(GetDlgItem(dialog, IdcRegistryAdd), BM_CLICK, 0, 0);
-    EXPECT_EQ(Value(settings::kRunKey, "Mail Check"), "<missing>");
-    EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Mail Check.lnk"}));
+    EXPECT_EQ(install.WaitForMessageBox(500), nullptr);
+    for (const char* name : {"Mail Check", "Dll", "NUL"}) EXPECT_EQ(Value(settings::kRunKey, name), "<missing>") << name;
+    Names taken = FileNames(install.dir + "Startup\\");
+    std::sort(taken.begin(), taken.end());
+    EXPECT_EQ(taken, (Names{"Dll.lnk", "Mail Check.lnk", "_NUL.lnk"}));
+    SaveScreenshot(dialog, "run-values-taken-in");
     SendMessageA(GetDlgItem(dialog, 3), BM_CLICK, 0, 0);  // the advanced view's Close
     ASSERT_TRUE(install.WaitForExit(10000));
-    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Mail Check\", \"Run\", \"\"\r\n");
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"),
+              "\"_NUL\", \"Run\", \"\"\r\n\"Mail Check\", \"Run\", \"\"\r\n\"Dll\", \"Run\", \"\"\r\n");
 
-    // Its Source sends it back to the Run key without a question.
+    // Their Source sends them back to the Run key without a question.
     ASSERT_TRUE(install.Start());
     dialog = install.WaitForDialog();
     ASSERT_NE(dialog, nullptr);
     SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
-    SelectRow(dialog, IdcManagerList, 0);
+    ASSERT_TRUE(SelectAllRows(install, GetDlgItem(dialog, IdcManagerList)));
     SendMessageA(GetDlgItem(dialog, IdcRegistryRemove), BM_CLICK, 0, 0);
     EXPECT_EQ(Value(settings::kRunKey, "Mail Check"), command);
+    EXPECT_EQ(Value(settings::kRunKey, "_NUL"), "C:\\windows\\notepad.exe ");
+    // As it went, or its program found on the search path and named in full.
+    const std::string back = Value(settings::kRunKey, "Dll");
+    ASSERT_GT(back.size(), dll.size());
+    const std::string program = back.substr(0, back.size() - dll.size());
+    EXPECT_EQ(back.substr(program.size()), dll) << back;
+    EXPECT_TRUE(program == "RUNDLL32" || (program.find_first_of(" \"") == std::string::npos &&
+                                          GetFileAttributesA(program.c_str()) != INVALID_FILE_ATTRIBUTES))
+        << back;
     EXPECT_TRUE(FileNames(install.dir + "Startup\\").empty());
-    EXPECT_EQ(Rows(dialog, IdcRunList), 1);
+    EXPECT_EQ(Rows(dialog, IdcRunList), 3);
     CloseAndWait(install, dialog);
 }
 
