@@ -129,6 +129,18 @@ TEST(ConfigRestore, EachMarkedItemGoesBackAndThePassSumsUp) {
     EXPECT_EQ(w.Shown()[3], (ShownMessage{"Not all files were moved.\n\n" + ConfigWorld::Advice, win::MbIconExclamation}));
 }
 
+TEST(ConfigRestore, APassThatSendsEveryItemHomeSaysNoMore) {
+    ConfigWorld w;
+    AddShortcut(w, "C:\\ORVANE\\Startup\\Clock.lnk", "C:\\CLOCK.EXE", "");
+    AddShortcut(w, "C:\\ORVANE\\Startup\\Svc.lnk", "C:\\SVC.EXE", "-q");
+    w.WriteIni("\"Clock\", \"Startup\", \"\"\r\n\"Svc\", \"Services\", \"\"\r\n");
+    ASSERT_TRUE(w.host.Open());
+    w.world.messages.questionAnswer = win::IdYes;
+    w.host.Command(IdFileRestore);
+    EXPECT_TRUE(w.Rows(IdcManagerList).empty());
+    EXPECT_EQ(w.Shown().size(), 1u) << "the question only";
+}
+
 TEST(ConfigRestore, NothingToRestoreIsSaid) {
     ConfigWorld empty;
     ASSERT_TRUE(empty.host.Open());

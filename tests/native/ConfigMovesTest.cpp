@@ -58,6 +58,12 @@ TEST(ConfigMoves, AddAndRemoveCarryFilesTopRowFirstAndRecordTheSource) {
     EXPECT_EQ(w.Rows(IdcManagerList), (Names{"A", "B", "D"}));
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"C", "Run item", "Plain"}));
     EXPECT_EQ(w.dialog.GetItemPath(IdcStartupList, 2), std::string(ConfigWorld::StartupFolder) + "Plain.lnk");
+
+    // Back in the Startup list, a row belongs to its folder: taken in again, it is marked from there.
+    w.host.ClickRow(IdcStartupList, 2);
+    w.host.Click(IdcAdd);
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"A", "B", "D", "Plain"}));
+    EXPECT_EQ(w.List(IdcManagerList).ItemText(3, 1), "Startup");
 }
 
 TEST(ConfigMoves, AFileThatCannotMoveStopsTheCommandWithItsPath) {

@@ -201,12 +201,13 @@ TEST(ConfigSave, EachMoveOfASingleItemIsSavedAfterTheQuestionInTheOrderOfTheRows
         const char* name;
         int list;
         int row;
-        int button;
+        int button;  // 0: the Delete key, answered Yes
     } const routes[] = {
         {"ADD", IdcStartupList, 0, IdcAdd},
         {"REMOVE", IdcManagerList, 1, IdcRemove},
         {"<-- Add", IdcRunList, 0, IdcRegistryAdd},
         {"Remove -->", IdcManagerList, 0, IdcRegistryRemove},
+        {"Delete in the Run list", IdcRunList, 0, 0},
     };
     for (const Route& route : routes) {
         ConfigWorld w;
@@ -218,10 +219,14 @@ TEST(ConfigSave, EachMoveOfASingleItemIsSavedAfterTheQuestionInTheOrderOfTheRows
         ASSERT_TRUE(w.host.Open());
         w.host.Click(IdcAdvanced);
         w.host.ClickRow(route.list, route.row);
-        w.host.Click(route.button);
+        w.world.messages.questionAnswer = win::IdYes;
+        if (route.button != 0)
+            w.host.Click(route.button);
+        else
+            w.host.KeyDown(route.list, win::VkDelete);
         const Names rows = w.Rows(IdcManagerList);
-        EXPECT_EQ(rows.size(), route.list == IdcManagerList ? 2u : 4u) << route.name;
-        w.world.messages.Answer(win::IdYes);
+        EXPECT_EQ(rows.size(), route.list == IdcManagerList ? 2u : route.button == 0 ? 3u : 4u) << route.name;
+        w.world.messages.shown.clear();
         w.host.Close();
         EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{SavePrompt})) << route.name;
         Names files, lines;

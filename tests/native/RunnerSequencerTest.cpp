@@ -363,7 +363,7 @@ namespace {
 
 // One user's steps, as a script of words: t (a tick), tN (N ticks), s (the
 // clock to the next second and a tick), P Pause, K Skip, R Run Now, W No
-// Wait, X Run None, jN a click on line N answered Yes, dN a double-click on
+// Wait, X Run None, jN a click on line N answered Yes (nN: answered No), dN a double-click on
 // line N, c1/c0 Caps Lock on/off, l1/l0 Scroll Lock on/off.
 void Play(RunnerWorld& r, const std::string& script) {
     std::istringstream words(script);
@@ -380,6 +380,10 @@ void Play(RunnerWorld& r, const std::string& script) {
         case 'X': r.host.Click(IdcRunNone); break;
         case 'j':
             r.world.messages.Answer(win::IdYes);
+            r.host.SelectLine(IdcRunList, n);
+            break;
+        case 'n':
+            r.world.messages.Answer(win::IdNo);
             r.host.SelectLine(IdcRunList, n);
             break;
         case 'd': r.host.DoubleClickLine(IdcRunList, n); break;
@@ -412,6 +416,7 @@ TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
          {{"A", "30"}, {"B", "30"}, {"C", "30"}, {"D", "30"}, {"E", "30"}, {"F", "30"}, {"G", "30"}, {"H", "30"},
           {"I", "30"}, {"J", "30"}, {"K", "30"}, {"L", "30"}},
          "t W t12", "A B C D E F G H I J K L", "Stopped", "&Pause"},
+        {"a jump answered No lets a running countdown go on", {{"A", "30"}, {"B", "0"}}, "t n1 s", "", "29", "&Pause"},
         {"a restart after a finished run runs again from the line", {{"A", "0"}, {"B", "0"}}, "t2 d0 t2", "A B A B",
          "Stopped", "&Pause"},
         {"a restart reads Caps Lock afresh", {{"A", "0"}, {"B", "30"}}, "t2 X t c1 d0 t2", "A A B", "Stopped", "&Pause"},

@@ -68,6 +68,8 @@ TEST(ProfileStore, WritesUnderTheCompanyAndApplicationKeys) {
     EXPECT_EQ(0, profile.GetProfileInt(settings::kSection, settings::kPlacement, 1));
     EXPECT_EQ(-2, profile.GetProfileInt(settings::kSection, settings::kMinimized, 0));
     EXPECT_EQ(1, profile.GetProfileInt(settings::kSection, settings::kConfigPath, 1));  // not a number
+    world.registry.SetValue(kUser, settings::kKey, settings::kCloseWhenFinished, win::RegSz, std::string("123\0", 4));
+    EXPECT_EQ(1, profile.GetProfileInt(settings::kSection, settings::kCloseWhenFinished, 1));  // a DWORD's size, no number
     EXPECT_EQ(0, ReadRunnerSettings(world.registry).placement);                        // the runner reads it
 
     world.faults.Add(Fault::RegistryCreate);

@@ -164,8 +164,9 @@ TEST_F(ConfigTransfer, RunValuesGoInAndComeBackAsTheSameCommands) {
     SaveScreenshot(dialog, "run-values-taken-in");
     SendMessageA(GetDlgItem(dialog, 3), BM_CLICK, 0, 0);  // the advanced view's Close
     ASSERT_TRUE(install.WaitForExit(10000));
+    // In the Run list's order (Wine lists values by name).
     EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"),
-              "\"_NUL\", \"Run\", \"\"\r\n\"Mail Check\", \"Run\", \"\"\r\n\"Dll\", \"Run\", \"\"\r\n");
+              "\"Dll\", \"Run\", \"\"\r\n\"Mail Check\", \"Run\", \"\"\r\n\"_NUL\", \"Run\", \"\"\r\n");
 
     // Their Source sends them back to the Run key without a question.
     ASSERT_TRUE(install.Start());
