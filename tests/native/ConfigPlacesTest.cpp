@@ -181,3 +181,20 @@ TEST(ConfigPlaces, TheRestoreModeSendsItemsOfTheNewerPlacesBackToThem) {
     EXPECT_EQ(w.Entries(ConfigWorld::CommonStartup), (Names{"Shared.lnk"}));
     EXPECT_TRUE(w.Entries(ConfigWorld::StartupFolder).empty());
 }
+
+TEST(ConfigPlaces, AValueBackInItsKeyReplacesOnlyTheRowOfThatKey) {
+    ConfigWorld w;
+    w.UseEveryPlace();
+    w.world.registry.SetString(R::LocalMachine, ConfigWorld::RunKey, "Same", "C:\\M.EXE");
+    w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Same", "C:\\U.EXE -u");
+    ASSERT_TRUE(w.host.Open());
+    w.host.Click(IdcAdvanced);
+    w.host.ClickRow(IdcRunList, 1);
+    w.host.Click(IdcRegistryAdd);
+    w.host.ClickRow(IdcManagerList, 0);
+    w.host.Click(IdcRegistryRemove);
+    // The machine's value of that name keeps its row beside the user's.
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Same", "Same"}));
+    EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"Machine", "User"}));
+    EXPECT_EQ(Data(w, R::CurrentUser, "Same"), "C:\\U.EXE -u");
+}
