@@ -17,18 +17,8 @@ std::string LongToString(long number) {
     return std::string(digit, text + sizeof text);
 }
 
-std::string IntToString(int number) {
-    // Unsigned, so that INT_MIN's magnitude fits.
-    unsigned magnitude = number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
-    char text[11];  // "-2147483648"
-    char* digit = text + sizeof text;
-    do {
-        *--digit = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (number < 0) *--digit = '-';
-    return std::string(digit, text + sizeof text);
-}
+// A long holds every int, on both processors and natively.
+std::string IntToString(int number) { return LongToString(number); }
 
 int IntDivide(int dividend, int divisor) {
     if (divisor == 0) return 0;
