@@ -1,5 +1,6 @@
 #include "common/StartedByWindows.h"
 
+#include "common/ItemPlace.h"
 #include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
 #include "platform/Registry.h"
@@ -22,24 +23,17 @@ std::string RunKeyStartingAgain(IRegistry& registry, IShellLinks& links, const s
     links.UninitializeCom();
     if (!loaded || fields.target.empty()) return std::string();
     const std::string command = Comparable(fields.target + " " + fields.arguments);
-    struct Key {
-        RegistryRoot root;
-        const char* shown;
-    };
-    for (const Key key : {Key{RegistryRoot::CurrentUser, "HKEY_CURRENT_USER"}, Key{RegistryRoot::LocalMachine, "HKEY_LOCAL_MACHINE"},
-                          Key{RegistryRoot::LocalMachine32, "HKEY_LOCAL_MACHINE\\Software\\Wow6432Node"}}) {
-        if (key.root == RegistryRoot::LocalMachine32 && !registry.HasSeparate32BitView()) continue;
-        const std::unique_ptr<IRegistryKey> opened = registry.Open(key.root, settings::kRunKey, RegistryAccess::Read);
+    for (const RegistryRoot root : {RegistryRoot::CurrentUser, RegistryRoot::LocalMachine, RegistryRoot::LocalMachine32}) {
+        if (root == RegistryRoot::LocalMachine32 && !registry.HasSeparate32BitView()) continue;
+        ItemPlace run;
+        run.kind = PlaceKind::RegistryKey;
+        run.path = settings::kRunKey;
+        run.root = root;
+        const std::unique_ptr<IRegistryKey> opened = registry.Open(root, run.path, RegistryAccess::Read);
         RegistryValue value;
         for (uint32_t index = 0; opened && opened->Enumerate(index, value) == RegistryEnum::Value; ++index) {
             if (value.type != win::RegSz || NamesRunnerValue(value.name)) continue;
-            if (Comparable(value.Text()) == command) {
-                const std::string shown = key.shown;
-                // The 32-bit view's path already names Software.
-                return key.root == RegistryRoot::LocalMachine32
-                           ? shown + std::string(settings::kRunKey).substr(8)
-                           : shown + "\\" + settings::kRunKey;
-            }
+            if (Comparable(value.Text()) == command) return ShownKeyPath(run);
         }
     }
     return std::string();

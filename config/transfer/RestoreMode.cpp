@@ -111,8 +111,7 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             // An item without a line keeps having none.
             if (items[item].line >= 0) left.push_back(line);
             report.append(found[item].name).append(", for ");
-            if (origin->IsRegistry()) report.append(RootName(origin->root)).append("\\");
-            report.append(origin->path).append("\n");
+            report.append(origin->IsRegistry() ? ShownKeyPath(*origin) : origin->path).append("\n");
             AddTexts(report, unattended.said);
         }
         if (back > 0 && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
