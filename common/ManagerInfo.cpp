@@ -125,6 +125,15 @@ bool ReadManagerLines(IFileSystem& files, const std::string& path, const std::st
     return true;
 }
 
+ItemNames NamesOf(const std::vector<FileEntry>& entries) {
+    ItemNames names;
+    for (const FileEntry& entry : entries) {
+        names.titles.push_back(entry.Title());
+        names.files.push_back(entry.name);
+    }
+    return names;
+}
+
 std::vector<PairedItem> PairItemsWithLines(const std::vector<std::string>& itemNames,
                                            const std::vector<std::string>& lines,
                                            const std::vector<std::string>& fileNames) {

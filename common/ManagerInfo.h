@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-class IFileSystem;
+#include "platform/FileSystem.h"
+
 class IMessageBoxes;
 
 struct ManagerLine {
@@ -59,6 +60,13 @@ struct PairedItem {
     ManagerLine fields;  // name given; source and wait empty without a line
     int line = -1;       // the line's position among the file's lines; -1: none
 };
+// What the pairing knows of each file of the manager folder: its title, the
+// item's name, and its file name.
+struct ItemNames {
+    std::vector<std::string> titles, files;
+};
+ItemNames NamesOf(const std::vector<FileEntry>& entries);
+
 std::vector<PairedItem> PairItemsWithLines(const std::vector<std::string>& itemNames,
                                            const std::vector<std::string>& lines,
                                            const std::vector<std::string>& fileNames = {});

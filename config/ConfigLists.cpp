@@ -56,16 +56,12 @@ void CConfigDlg::FillManagerList() {
                                      "Its items are not listed, and closing will leave Orvane.ini and the runner's "
                                      "start-up entry as they are.",
                                  win::MbIconExclamation);
-    std::vector<std::string> names, fileNames;
+    const ItemNames names = NamesOf(files);
     std::unordered_map<std::string, std::size_t> fileOf;  // by upper-case path
-    for (const FileEntry& entry : files) {
-        fileOf.emplace(UpperCopy(entry.path), names.size());
-        names.push_back(entry.Title());
-        fileNames.push_back(entry.name);
-    }
+    for (std::size_t file = 0; file < files.size(); ++file) fileOf.emplace(UpperCopy(files[file].path), file);
     std::vector<PairedItem> items;
     m_bManagerInfoUnread =
-        !ReadManagerInfoFor(m_platform.files, m_platform.messages, m_strIniPath, names, items, fileNames);
+        !ReadManagerInfoFor(m_platform.files, m_platform.messages, m_strIniPath, names.titles, items, names.files);
     std::vector<bool> listed(files.size(), false);
     for (auto& [texts, row] : shown) {
         const auto found = fileOf.find(UpperCopy(row.path));
@@ -77,7 +73,7 @@ void CConfigDlg::FillManagerList() {
     for (std::size_t item : ManagerOrder(items)) {
         if (listed[item]) continue;
         const ManagerLine& line = items[item].fields;
-        InsertRow(list, list.Count(), {names[item], line.source, WaitColumnText(line.wait, HasExtraField(line, IdleField))},
+        InsertRow(list, list.Count(), {names.titles[item], line.source, WaitColumnText(line.wait, HasExtraField(line, IdleField))},
                   ItemRow{files[item].path, 0, line.extras, false});
     }
     LabelRows(list);

@@ -71,22 +71,18 @@ bool CRunnerDlg::OnInitDialog() {
 // in directory order.
 bool CRunnerDlg::BuildRunList() {
     std::vector<FileEntry> files;
-    std::vector<std::string> names, fileNames;
-    for (const FileEntry& entry : m_platform.files.Find(m_strConfigPath + "Startup\\*.*")) {
-        if (entry.IsDirectory()) continue;
-        files.push_back(entry);
-        names.push_back(entry.Title());
-        fileNames.push_back(entry.name);
-    }
+    for (const FileEntry& entry : m_platform.files.Find(m_strConfigPath + "Startup\\*.*"))
+        if (!entry.IsDirectory()) files.push_back(entry);
     if (files.empty()) return false;
 
+    const ItemNames names = NamesOf(files);
     std::vector<PairedItem> items;
-    if (!ReadWaitTimes(m_platform.files, m_strIniPath, names, items, fileNames))
+    if (!ReadWaitTimes(m_platform.files, m_strIniPath, names.titles, items, names.files))
         m_platform.messages.Show(m_strIniPath + WaitsUnreadable, win::MbIconExclamation);
     IListBox& list = Window().ListBox(IdcRunList);
     for (std::size_t item : ManagerOrder(items)) {
-        list.AddString(names[item]);
-        m_listNames.push_back(names[item]);
+        list.AddString(names.titles[item]);
+        m_listNames.push_back(names.titles[item]);
         m_listPaths.push_back(files[item].path);
         m_listWaits.push_back(items[item].fields.wait);
         m_listIdle.push_back(HasExtraField(items[item].fields, IdleField));

@@ -80,13 +80,9 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     // there but cannot be read must not pass for empty.
     std::vector<FileEntry> found;
     bool read = ReadFolder(files, managerDir, found) || !files.Lookup(managerPath, entry);
-    std::vector<std::string> names, fileNames;
-    for (const FileEntry& file : found) {
-        names.push_back(file.Title());
-        fileNames.push_back(file.name);
-    }
+    const ItemNames names = NamesOf(found);
     std::vector<PairedItem> items;
-    if (read && !names.empty()) read = ReadManagerInfoFor(files, unattended, iniPath, names, items, fileNames);
+    if (read && !found.empty()) read = ReadManagerInfoFor(files, unattended, iniPath, names.titles, items, names.files);
     if (!read && unattended.said.empty())
         unattended.Show("The manager directory could not be read:\n" + managerDir, win::MbOk);
     AddTexts(report, unattended.said);
@@ -102,7 +98,7 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             if (origin == nullptr) origin = &places.startup;
             // Windows may never have made the key; listing it would have.
             if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
-            if (RestoreItem(quietPlatform, names[item], found[item].path, *origin).result == Restored::Yes) {
+            if (RestoreItem(quietPlatform, names.titles[item], found[item].path, *origin).result == Restored::Yes) {
                 ++back;
                 unattended.said.clear();
                 continue;

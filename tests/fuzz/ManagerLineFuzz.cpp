@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::vector<std::string> pieces = fuzz::Pieces(input);
     if (pieces.size() < 3) return 0;
-    const ManagerLine row{pieces[0], pieces[1], pieces[2]};
+    const ManagerLine row{pieces[0], pieces[1], pieces[2], {}};
     if (!fuzz::Storable(row)) return 0;
     const std::string line = FormatManagerLine(row) + "\n";
     ManagerLine read;
