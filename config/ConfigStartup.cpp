@@ -3,6 +3,7 @@
 #include "common/ProfileStore.h"
 #include "common/RunnerSettings.h"
 #include "config/ConfigDlg.h"
+#include "config/ConfigPaths.h"
 #include "config/ConfigResources.h"
 #include "config/StartPlaces.h"
 #include "config/StartupFolder.h"
@@ -23,10 +24,13 @@ bool CConfigDlg::OnInitDialog() {
     IFileSystem& files = m_platform.files;
     m_strStartupFolder = UserStartupFolder(m_platform.registry, files);
 
-    const std::string modulePath = files.ModulePath();
-    m_strConfigDir = modulePath.substr(0, modulePath.rfind('\\') + 1);
-    const std::string managerDir = m_strConfigDir + "Startup";
-    m_strManagerDir = managerDir + "\\";
+    const ConfigPaths paths = ConfigPathsOf(files);
+    m_strConfigDir = paths.dir;
+    m_strManagerDir = paths.managerDir;
+    m_strIniPath = paths.iniPath;
+    m_strRocDir = paths.rocDir;
+    m_strRocRecord = paths.rocRecord;
+    const std::string managerDir = m_strManagerDir.substr(0, m_strManagerDir.size() - 1);
 
     FileEntry existing;
     if (!files.Lookup(managerDir, existing) && !files.MakeDirectory(managerDir)) {
@@ -36,9 +40,6 @@ bool CConfigDlg::OnInitDialog() {
         return false;
     }
 
-    m_strRocDir = m_strConfigDir + "Roc\\";
-    m_strRocRecord = m_strConfigDir + "Orvane.roc";
-    m_strIniPath = m_strConfigDir + "Orvane.ini";
     // Without both paths the runner refuses to run: the user must know.
     // Each is written even when the other cannot be.
     const bool configPublished = m_profile.WriteProfileString(settings::kSection, settings::kConfigPath, m_strConfigDir);

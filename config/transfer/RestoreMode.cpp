@@ -9,6 +9,7 @@
 #include "common/RegistryValues.h"
 #include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
+#include "config/ConfigPaths.h"
 #include "config/FolderFiles.h"
 #include "config/StartPlaces.h"
 #include "config/StartupFolder.h"
@@ -63,16 +64,18 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     Platform quietPlatform{platform.files, platform.registry, platform.links,  platform.shell,     platform.clock,
                            platform.keyboard, platform.screen, unattended, platform.processors};
     IFileSystem& files = platform.files;
-    const std::string modulePath = files.ModulePath();
-    const std::string dir = modulePath.substr(0, modulePath.rfind('\\') + 1);
-    const std::string managerPath = dir + "Startup", managerDir = managerPath + "\\";
-    const std::string iniPath = dir + "Orvane.ini", rocRecord = dir + "Orvane.roc", reportPath = dir + RestoreReportName;
+    const ConfigPaths paths = ConfigPathsOf(files);
+    const std::string& managerDir = paths.managerDir;
+    const std::string managerPath = managerDir.substr(0, managerDir.size() - 1);
+    const std::string& iniPath = paths.iniPath;
+    const std::string& rocRecord = paths.rocRecord;
+    const std::string reportPath = paths.dir + RestoreReportName;
     const StartPlaces places = WindowsStartPlaces(platform.registry, files, UserStartupFolder(platform.registry, files));
     FileEntry entry;
     std::string report;
 
     // Files a killed save left in Roc are managed items too.
-    RecoverInterruptedReorder(files, unattended, rocRecord, dir + "Roc\\");
+    RecoverInterruptedReorder(files, unattended, rocRecord, paths.rocDir);
     bool trouble = files.Lookup(rocRecord, entry);
     AddTexts(report, unattended.said);
 
