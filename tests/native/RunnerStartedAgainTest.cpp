@@ -28,6 +28,9 @@ TEST(RunnerStartedAgain, AProgramBackInARunKeyIsLeftToWindowsAndItsLineSaysSo) {
     AddShortcutItem(r, "Kept", "C:\\KEPT.EXE", "-k");
     AddShortcutItem(r, "Other", "C:\\OTHER.EXE", "-a");
     // Quotes and case aside, the same command; another's arguments are another command.
+    // A value passed over (the runner's own, one not a string) does not end the key.
+    r.world.registry.SetString(RegistryRoot::CurrentUser, settings::kRunKey, settings::kRunValue, "C:\\ORVANE\\Orvane.exe");
+    r.world.registry.SetValue(RegistryRoot::CurrentUser, settings::kRunKey, "Number", win::RegDword, std::string(4, '\0'));
     r.world.registry.SetString(RegistryRoot::CurrentUser, settings::kRunKey, "Own", "\"c:\\program files\\own\\OWN.EXE\" -tray");
     r.world.registry.SetString(RegistryRoot::LocalMachine32, settings::kRunKey, "Old", "C:\\OLD.EXE");
     r.world.registry.SetString(RegistryRoot::LocalMachine, settings::kRunKey, "Other", "C:\\OTHER.EXE -b");
