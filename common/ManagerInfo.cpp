@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "common/TextHelpers.h"
+#include "common/WholeFile.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/WinValues.h"
@@ -200,30 +201,20 @@ bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::
     return read;
 }
 
-std::string ManagerInfoScratchPath(const std::string& path) { return path + ".new"; }
+std::string ManagerInfoScratchPath(const std::string& path) { return ScratchPathOf(path); }
 
 bool WriteManagerInfo(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
                       const std::vector<ManagerLine>& rows) {
-    const std::string scratch = ManagerInfoScratchPath(path);
+    std::vector<std::string> lines;
+    for (const ManagerLine& row : rows) lines.push_back(FormatManagerLine(row));
     // A read-only file could not be opened for writing in place either.
     FileEntry existing;
-    const bool readOnly = files.Lookup(path, existing) && existing.IsReadOnly();
-    std::unique_ptr<ITextFile> file = readOnly ? nullptr : files.OpenText(scratch, "w");
-    if (!file) {
-        messages.Show("Error opening " + path + "\nManager information could not be saved.", win::MbIconExclamation);
-        return false;
-    }
-    bool written = true;
-    for (const ManagerLine& row : rows) {
-        written = file->Write(FormatManagerLine(row) + "\n");
-        if (!written) break;
-    }
-    written = file->Close() && written;
-    file.reset();
-    if (written && files.ReplaceWith(scratch, path)) return true;
-
-    files.Remove(scratch);
-    messages.Show("Error writing " + path + "\nManager information could not be saved.", win::MbIconExclamation);
+    const WholeFile result = files.Lookup(path, existing) && existing.IsReadOnly() ? WholeFile::NotOpened
+                                                                                    : WriteWholeFile(files, path, lines);
+    if (result == WholeFile::Written) return true;
+    messages.Show((result == WholeFile::NotOpened ? "Error opening " : "Error writing ") + path +
+                      "\nManager information could not be saved.",
+                  win::MbIconExclamation);
     return false;
 }
 

@@ -25,3 +25,9 @@ std::string ExtensionOf(const std::string& path) {
 std::string ProgramDirectory(IFileSystem& files) {
     return DirectoryOf(files.ModulePath());
 }
+
+std::string BesidePath(const std::string& path, const std::string& name) {
+    const std::string dir = DirectoryOf(path);
+    if (dir.empty()) return name;
+    return dir + (dir.back() == '\\' ? "" : "\\") + name;
+}

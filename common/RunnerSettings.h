@@ -41,6 +41,7 @@ inline constexpr int kDefaultCloseWhenFinished = 1;
 inline constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr char kRunValue[] = "Orvane";
 inline constexpr char kRunnerFile[] = "Orvane.exe";  // appended to ConfigPath
+inline constexpr char kConfigFile[] = "OrvaneConfig.exe";  // beside the runner
 
 }  // namespace settings
 

@@ -3,6 +3,7 @@
 #include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
+#include "common/WholeFile.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -39,11 +40,7 @@ std::string TwoDigits(int number) {
 
 }  // namespace
 
-std::string StartupLogPath(const std::string& iniPath) {
-    const std::string dir = DirectoryOf(iniPath);
-    if (dir.empty()) return "Orvane.log";
-    return dir + (dir.back() == '\\' ? "" : "\\") + "Orvane.log";
-}
+std::string StartupLogPath(const std::string& iniPath) { return BesidePath(iniPath, "Orvane.log"); }
 
 std::string StartedText(const SystemTime& t) {
     return IntToString(t.year) + "-" + TwoDigits(t.month) + "-" + TwoDigits(t.day) + " " + TwoDigits(t.hour) + ":" +
@@ -124,17 +121,10 @@ bool AppendStartupRun(IFileSystem& files, const std::string& path, const LoggedR
     if (!ReadRuns(files, path, runs)) return false;
     if (runs.size() >= kLoggedRuns) runs.erase(runs.begin(), runs.end() - (kLoggedRuns - 1));
     runs.push_back(run);
-    const std::string scratch = path + ".new";
-    std::unique_ptr<ITextFile> file = files.OpenText(scratch, "w");
-    if (!file) return false;
-    bool written = true;
+    std::vector<std::string> lines;
     for (const LoggedRun& each : runs) {
-        written = written && file->Write(kRunMark + each.started + "\n");
-        for (const LoggedLaunch& launch : each.launches) written = written && file->Write(FormatLaunch(launch) + "\n");
+        lines.push_back(kRunMark + each.started);
+        for (const LoggedLaunch& launch : each.launches) lines.push_back(FormatLaunch(launch));
     }
-    written = file->Close() && written;
-    file.reset();
-    if (written && files.ReplaceWith(scratch, path)) return true;
-    files.Remove(scratch);
-    return false;
+    return WriteWholeFile(files, path, lines) == WholeFile::Written;
 }

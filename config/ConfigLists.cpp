@@ -3,7 +3,7 @@
 #include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
-#include "config/FolderFiles.h"
+#include "common/FolderFiles.h"
 #include "config/WaitColumn.h"
 
 #include <unordered_map>

@@ -1,7 +1,7 @@
 // Rebuilding the lists from their places: by command, by F5 and by the
 // polling that follows the New Shortcut wizard.
 #include "config/ConfigDlg.h"
-#include "config/FolderFiles.h"
+#include "common/FolderFiles.h"
 
 void CConfigDlg::RefreshAll() {
     for (ItemList* list : Lists()) Fill(*list);

@@ -5,8 +5,8 @@
 #include "config/ConfigDlg.h"
 #include "config/ConfigPaths.h"
 #include "config/ConfigResources.h"
-#include "config/StartPlaces.h"
-#include "config/StartupFolder.h"
+#include "common/StartPlaces.h"
+#include "common/StartupFolder.h"
 #include "config/ordering/RocRecord.h"
 
 using namespace config;

@@ -13,6 +13,7 @@ constexpr unsigned MbYesNo = 0x4;
 constexpr unsigned MbIconStop = 0x10;
 constexpr unsigned MbIconQuestion = 0x20;
 constexpr unsigned MbIconExclamation = 0x30;
+constexpr unsigned MbIconInformation = 0x40;
 constexpr unsigned MbSetForeground = 0x10000;
 constexpr int IdOk = 1;
 constexpr int IdCancel = 2;

@@ -60,6 +60,7 @@ bool CRunnerDlg::OnInitDialog() {
         return true;
     }
 
+    LookAtPlaces();
     PlaceWindow();
     if (m_bMinimized != 0) Window().Minimize();
     StartRun();

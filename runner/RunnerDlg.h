@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/PlaceEntries.h"
 #include "common/StartupLog.h"
 #include "platform/Platform.h"
 #include "ui/Dialog.h"
@@ -26,6 +27,8 @@ public:
     static const char* const WaitsUnreadable;  // after the file's path
     static const char* const JumpQuestion;
     static const char* const ScrollLockOn;
+    static const char* const NewEntriesTitle;
+    static const char* const NewEntriesQuestion;
 
 private:
     // Start-up.
@@ -55,8 +58,15 @@ private:
     void WriteRunLog();
     void Close(int result);
     long SinceRunStart();
-    // The current item's program put itself back into a Run key: Windows
-    // starts it already, and the run list says so. True when not to launch.
+    // Reads the places Windows starts programs from, notes what is there,
+    // and prepares the words on what appeared since the last look.
+    void LookAtPlaces();
+    // Those words, in a box that lets the run go on, with the way to the
+    // configuration.
+    void ShowNewEntries();
+    // The current item's program put itself back where Windows starts it:
+    // Windows starts it already, and the run list says so. True when not to
+    // launch.
     bool LeftToWindows();
     void EndRunIfClosing();
     int KeyState(int virtualKey);
@@ -107,7 +117,13 @@ private:
     // A failed launch's box is shown after its tick's work, and the run goes
     // on in the box's own message loop; a failure meanwhile is only marked.
     std::string m_strFailure;
-    bool m_bFailureShown = false;
+    // A failure's box, or the one naming new entries, is open.
+    bool m_bBoxShown = false;
+
+    // What the places Windows starts programs from held at the run's start,
+    // and the words on entries new there, until shown.
+    std::vector<HeldPlace> m_held;
+    std::string m_strNewEntries;
 
     // This run's record, written to Orvane.log when it stops.
     LoggedRun m_run;

@@ -141,10 +141,12 @@ void CRunnerDlg::OnTimer(unsigned /*timerId*/) {
     if (--m_nTickDivider < 1) {
         PollLockKeys();
         // A failure's box keeps the front while it is open.
-        if (!m_bPaused && !m_bFailureShown) Window().BringToForeground();
+        if (!m_bPaused && !m_bBoxShown) Window().BringToForeground();
         m_nTickDivider = 10;
     }
     if (m_bBoxOpen) return;
+    // The first tick, once the window is up; the run goes on in the box's loop.
+    if (!m_strNewEntries.empty()) return ShowNewEntries();
     if (m_bRunNone) {
         SetPaused(false);
         EndRunIfClosing();
@@ -285,13 +287,13 @@ void CRunnerDlg::Launch() {
 // The box waits for the user, the run does not: its ticks arrive in the
 // box's own loop. One box at a time; a failure meanwhile is only marked.
 void CRunnerDlg::ShowFailure() {
-    if (m_bFailureShown) m_strFailure.clear();
+    if (m_bBoxShown) m_strFailure.clear();
     if (m_strFailure.empty()) return;
     const std::string text = std::move(m_strFailure);
     m_strFailure.clear();
-    m_bFailureShown = true;
+    m_bBoxShown = true;
     m_platform.messages.Show(text, win::MbIconExclamation | win::MbSetForeground);
-    m_bFailureShown = false;
+    m_bBoxShown = false;
 }
 
 int CRunnerDlg::AskHeld(const std::string& text, unsigned style) {

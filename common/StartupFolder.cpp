@@ -1,4 +1,4 @@
-#include "config/StartupFolder.h"
+#include "common/StartupFolder.h"
 
 #include "common/TextHelpers.h"
 

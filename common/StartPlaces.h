@@ -21,6 +21,8 @@ struct StartPlaces {
     // The place an item with this Source came from; null for an empty or
     // unknown Source.
     const ItemPlace* ForSource(const std::string& source) const;
+    // Every place, as the lists show them: Startup's, Run's, RunServices.
+    std::vector<ItemPlace> All() const;
 };
 
 // startupFolder is the user's Windows Startup folder, with its trailing

@@ -1,4 +1,4 @@
-#include "config/FolderFiles.h"
+#include "common/FolderFiles.h"
 
 #include <algorithm>
 

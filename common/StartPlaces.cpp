@@ -1,7 +1,7 @@
-#include "config/StartPlaces.h"
+#include "common/StartPlaces.h"
 
 #include "common/RunnerSettings.h"
-#include "config/StartupFolder.h"
+#include "common/StartupFolder.h"
 #include "platform/Registry.h"
 
 StartPlaces WindowsStartPlaces(IRegistry& registry, IFileSystem& files, const std::string& startupFolder) {
@@ -31,4 +31,13 @@ const ItemPlace* StartPlaces::ForSource(const std::string& source) const {
         for (const ItemPlace& place : *more)
             if (place.sourceTag == source) return &place;
     return nullptr;
+}
+
+std::vector<ItemPlace> StartPlaces::All() const {
+    std::vector<ItemPlace> all{startup};
+    all.insert(all.end(), moreStartup.begin(), moreStartup.end());
+    all.push_back(run);
+    all.insert(all.end(), moreRun.begin(), moreRun.end());
+    all.push_back(runServices);
+    return all;
 }

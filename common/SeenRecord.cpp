@@ -1,0 +1,100 @@
+#include "common/SeenRecord.h"
+
+#include "common/ManagerInfo.h"
+#include "common/PathHelpers.h"
+#include "common/TextHelpers.h"
+#include "common/WholeFile.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+const char kSeen[] = "seen";
+const char kNew[] = "new";
+
+std::string Escaped(const std::string& name) {
+    std::string text;
+    for (char c : name) {
+        if (c == '\\') text += "\\\\";
+        else if (c == '\n') text += "\\n";
+        else if (c == '\r') text += "\\r";
+        else text += c;
+    }
+    return text;
+}
+
+std::string Unescaped(const std::string& text) {
+    std::string name;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            name += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        name += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return name;
+}
+
+// Source and name as one key; names are compared as Windows compares them.
+std::string KeyOf(const std::string& source, const std::string& name) { return source + '\t' + UpperCopy(name); }
+
+}  // namespace
+
+std::string SeenRecordPath(const std::string& iniPath) { return BesidePath(iniPath, "Orvane.seen"); }
+
+SeenFile ReadSeenRecord(IFileSystem& files, const std::string& path, std::vector<SeenEntry>& entries) {
+    std::vector<std::string> lines;
+    if (!ReadManagerLines(files, path, "r", lines)) {
+        FileEntry entry;
+        return files.Lookup(path, entry) ? SeenFile::Unreadable : SeenFile::Missing;
+    }
+    for (std::string line : lines) {
+        if (!line.empty() && line.back() == '\n') line.pop_back();
+        const std::size_t first = line.find('\t');
+        const std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
+        if (second == std::string::npos) continue;
+        const std::string mark = line.substr(first + 1, second - first - 1);
+        if (mark != kSeen && mark != kNew) continue;
+        entries.push_back(SeenEntry{line.substr(0, first), Unescaped(line.substr(second + 1)), mark == kNew});
+    }
+    return SeenFile::Read;
+}
+
+bool WriteSeenRecord(IFileSystem& files, const std::string& path, const std::vector<SeenEntry>& entries) {
+    std::vector<std::string> lines;
+    for (const SeenEntry& entry : entries)
+        lines.push_back(entry.source + '\t' + (entry.isNew ? kNew : kSeen) + '\t' + Escaped(entry.name));
+    return WriteWholeFile(files, path, lines) == WholeFile::Written;
+}
+
+std::vector<SeenEntry> UpdateSeen(const std::vector<SeenEntry>& before, bool hadRecord,
+                                  const std::vector<HeldPlace>& now, bool seen, std::vector<SeenEntry>* appeared) {
+    std::unordered_map<std::string, bool> wasNew;
+    for (const SeenEntry& entry : before) wasNew[KeyOf(entry.source, entry.name)] = entry.isNew;
+    std::vector<SeenEntry> after;
+    for (const HeldPlace& held : now) {
+        const std::string& source = held.place.sourceTag;
+        if (!held.read) {
+            for (const SeenEntry& entry : before)
+                if (entry.source == source) after.push_back(SeenEntry{source, entry.name, entry.isNew && !seen});
+            continue;
+        }
+        for (const PlaceEntry& entry : held.entries) {
+            const auto known = wasNew.find(KeyOf(source, entry.name));
+            const bool appearedNow = known == wasNew.end() && hadRecord;
+            after.push_back(SeenEntry{source, entry.name, !seen && (appearedNow || (known != wasNew.end() && known->second))});
+            if (appearedNow && appeared != nullptr) appeared->push_back(after.back());
+        }
+    }
+    return after;
+}
+
+SeenIndex::SeenIndex(const std::vector<SeenEntry>& record, bool hadRecord) : m_hadRecord(hadRecord) {
+    for (const SeenEntry& entry : record) m_isNew[KeyOf(entry.source, entry.name)] = entry.isNew;
+}
+
+bool SeenIndex::IsNew(const std::string& source, const std::string& name) const {
+    if (!m_hadRecord) return false;
+    const auto found = m_isNew.find(KeyOf(source, name));
+    return found == m_isNew.end() || found->second;
+}

@@ -1,0 +1,21 @@
+#include "common/WholeFile.h"
+
+#include "platform/FileSystem.h"
+
+std::string ScratchPathOf(const std::string& path) { return path + ".new"; }
+
+WholeFile WriteWholeFile(IFileSystem& files, const std::string& path, const std::vector<std::string>& lines) {
+    const std::string scratch = ScratchPathOf(path);
+    std::unique_ptr<ITextFile> file = files.OpenText(scratch, "w");
+    if (!file) return WholeFile::NotOpened;
+    bool written = true;
+    for (const std::string& line : lines) {
+        written = file->Write(line + "\n");
+        if (!written) break;
+    }
+    written = file->Close() && written;
+    file.reset();
+    if (written && files.ReplaceWith(scratch, path)) return WholeFile::Written;
+    files.Remove(scratch);
+    return WholeFile::NotWritten;
+}

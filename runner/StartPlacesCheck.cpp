@@ -1,0 +1,84 @@
+// What the places Windows starts programs from hold, looked at once a run:
+// entries that appeared since Orvane last looked are named, and a managed
+// program that put itself back there is left to Windows, which starts it
+// already: a second start would run it twice.
+#include "common/PathHelpers.h"
+#include "common/RunnerSettings.h"
+#include "common/SeenRecord.h"
+#include "common/StartPlaces.h"
+#include "common/StartupFolder.h"
+#include "common/TextHelpers.h"
+#include "runner/RunnerDlg.h"
+#include "runner/RunnerIds.h"
+
+using namespace runner;
+
+namespace {
+
+constexpr std::size_t kNamedAtMost = 12;
+
+}  // namespace
+
+const char* const CRunnerDlg::NewEntriesTitle = "Since Orvane last looked, programs were added where Windows starts them:";
+const char* const CRunnerDlg::NewEntriesQuestion =
+    "Windows starts them at once, beside Orvane's order. Nothing was taken in.\n"
+    "Open Orvane's configuration to look at them?";
+
+void CRunnerDlg::LookAtPlaces() {
+    IRegistry& registry = m_platform.registry;
+    IFileSystem& files = m_platform.files;
+    const StartPlaces start = WindowsStartPlaces(registry, files, UserStartupFolder(registry, files));
+    m_held = ReadPlaces(registry, files, &m_platform.links, start.All());
+    const std::string path = SeenRecordPath(m_strIniPath);
+    std::vector<SeenEntry> before, appeared;
+    const SeenFile record = ReadSeenRecord(files, path, before);
+    // A record that cannot be read is not replaced by one that would call
+    // nothing new: the entries that appeared meanwhile would never be named.
+    if (record == SeenFile::Unreadable) {
+        m_strNewEntries = "What Orvane saw where Windows starts programs could not be read:\n" + path;
+        return;
+    }
+    const std::vector<SeenEntry> after = UpdateSeen(before, record == SeenFile::Read, m_held, false, &appeared);
+    const bool written = WriteSeenRecord(files, path, after);
+    if (appeared.empty() && written) return;
+    std::string text;
+    if (!appeared.empty()) {
+        text = std::string(NewEntriesTitle) + "\n";
+        for (std::size_t shown = 0; shown < appeared.size() && shown < kNamedAtMost; ++shown) {
+            const ItemPlace* place = start.ForSource(appeared[shown].source);
+            text += "\n    " + appeared[shown].name + "    (" + (place != nullptr ? PlaceText(*place) : appeared[shown].source) + ")";
+        }
+        if (appeared.size() > kNamedAtMost) text += "\n    and " + IntToString(static_cast<int>(appeared.size() - kNamedAtMost)) + " more";
+        text += "\n\n";
+    }
+    if (!written) text += "Orvane could not note what it saw there, and will name these entries again:\n" + path + "\n\n";
+    m_strNewEntries = text + NewEntriesQuestion;
+}
+
+// Shown as a failure's box is: the run goes on in its loop.
+void CRunnerDlg::ShowNewEntries() {
+    if (m_strNewEntries.empty() || m_bBoxShown) return;
+    const std::string text = std::move(m_strNewEntries);
+    m_strNewEntries.clear();
+    m_bBoxShown = true;
+    const int answer = m_platform.messages.Show(text, win::MbYesNo | win::MbIconInformation | win::MbSetForeground);
+    m_bBoxShown = false;
+    if (answer != win::IdYes) return;
+    const std::string config = m_strConfigPath + settings::kConfigFile;
+    if (m_platform.shell.Execute("", config, "", m_strConfigPath, win::SwShowNormal) <= win::ShellExecuteFailureLimit)
+        m_platform.messages.Show(config + "\n" + m_strRunError, win::MbIconExclamation | win::MbSetForeground);
+}
+
+bool CRunnerDlg::LeftToWindows() {
+    std::string command;
+    if (m_platform.links.InitializeCom()) {
+        command = ShortcutCommandKey(m_platform.links, m_strCurrentPath);
+        m_platform.links.UninitializeCom();
+    }
+    if (PlaceStarting(m_held, command) == nullptr) return false;
+    // The line keeps its name, as the list shows it, and says why nothing started.
+    const std::string file = FileNameOf(m_strCurrentPath);
+    const std::string title = file.substr(0, file.rfind('.'));
+    Window().ListBox(IdcRunList).SetLine(m_nCurrent, title + " - started by Windows itself");
+    return true;
+}
