@@ -1,6 +1,7 @@
 #include "common/PlaceEntries.h"
 
 #include "common/FolderFiles.h"
+#include "common/PathHelpers.h"
 #include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
 #include "platform/FileSystem.h"
@@ -13,6 +14,8 @@ std::string CommandKey(const std::string& commandLine) {
 }
 
 std::string ShortcutCommandKey(IShellLinks& links, const std::string& path) {
+    // Any other file is no shortcut, and a failed load costs the shell more than a look at the name.
+    if (UpperCopy(ExtensionOf(path)) != "LNK") return std::string();
     ShortcutFields fields;
     if (!links.Load(path, fields) || fields.target.empty()) return std::string();
     return CommandKey(fields.target + " " + fields.arguments);

@@ -11,7 +11,7 @@ StartPlaces WindowsStartPlaces(IRegistry& registry, IFileSystem& files, const st
         ItemPlace{K::Folder, startupFolder, R::LocalMachine, "Startup", "", false, "User"},
         ItemPlace{K::RegistryKey, settings::kRunKey, R::LocalMachine, "Run", "Run", true, "Machine"},
         ItemPlace{K::RegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices", R::LocalMachine,
-                  "Services", "RunServices", false, ""},
+                  "Services", "RunServices", false, "Machine"},
         {},
         {ItemPlace{K::RegistryKey, settings::kRunKey, R::CurrentUser, "UserRun", "Run", false, "User"}},
     };

@@ -2,9 +2,11 @@
 // The configuration program's main dialog: the four lists with their paired
 // path lists, the moves between them, reordering, and saving on the way out.
 #include <optional>
+#include <unordered_set>
 #include <string>
 #include <vector>
 
+#include "common/SeenRecord.h"
 #include "config/CountedMessageBoxes.h"
 #include "config/ItemList.h"
 #include "platform/Platform.h"
@@ -39,6 +41,8 @@ public:
     // What row i of a list stands for: the full path of its file, or the
     // command line of its registry value; empty past the last row.
     std::string GetItemPath(int listId, int row) const;
+    // How many places a list shows.
+    std::size_t PlaceCount(int listId) const;
 
 private:
     // Start-up.
@@ -77,6 +81,20 @@ private:
     // Saving and exit.
     void RegisterRunner();
     void WriteManagerInfo();
+    // Notes that the user has seen what the places Windows starts programs
+    // from hold now.
+    void NoteSeenPlaces();
+
+    // The notes of the Windows lists' rows.
+    void LoadSeenRecord();
+    std::unordered_set<std::string> ManagedTitles() const;
+    // Gives a row of a Windows list its note.
+    void NoteRow(const ItemList& list, ItemRow& row, const std::string& name,
+                 const std::unordered_set<std::string>& managedTitles);
+    std::string ManagedTwin(const ItemList& list, const ItemRow& row, const std::string& title);
+    // A row marked also managed that an add reaches is taken in again, when
+    // the user says so: true then, with goOn false to stop the add.
+    bool TakesInAgain(ItemList& from, int row, bool& goOn);
 
     // Reordering.
     void OnManagerUp();
@@ -150,6 +168,8 @@ private:
     bool m_bManagerUnread = false;
     bool m_bManagerInfoUnread = false;
     ItemList* m_pContextList = nullptr;
+    // What Orvane last noted of the places Windows starts programs from.
+    SeenIndex m_seen;
     std::string m_strRocDir;
     std::string m_strRocRecord;  // where the files in the Roc directory belong during a reorder
     std::string m_strIniPath;

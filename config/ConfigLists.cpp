@@ -1,5 +1,6 @@
 // The four lists: filling them from their places.
 #include "common/ManagerInfo.h"
+#include "common/PlaceEntries.h"
 #include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
@@ -14,6 +15,11 @@ std::string CConfigDlg::GetItemPath(int listId, int row) const {
     return list->rows[row].path;
 }
 
+std::size_t CConfigDlg::PlaceCount(int listId) const {
+    const ItemList* list = ListOf(listId);
+    return list == nullptr ? 0 : list->places.size();
+}
+
 void CConfigDlg::Fill(ItemList& list) {
     switch (list.kind) {
     case ListKind::Manager: return FillManagerList();
@@ -25,6 +31,7 @@ void CConfigDlg::Fill(ItemList& list) {
 void CConfigDlg::FillFolderList(ItemList& list) {
     ListFill fill(*list.view);
     ResetRows(list);
+    const std::unordered_set<std::string> titles = ManagedTitles();
     for (std::size_t place = 0; place < list.places.size(); ++place) {
         const std::string& folder = list.places[place].path;
         std::vector<FileEntry> files;
@@ -33,7 +40,11 @@ void CConfigDlg::FillFolderList(ItemList& list) {
         FileEntry found;
         if (!ReadFolder(m_platform.files, list.places[place].path, files) && m_platform.files.Lookup(folder.substr(0, folder.size() - 1), found))
             m_platform.messages.Show(list.failure + folder, win::MbIconExclamation);
-        for (const FileEntry& entry : files) InsertRow(list, list.Count(), {entry.Title()}, ItemRow{entry.path, place, {}, false});
+        for (const FileEntry& entry : files) {
+            ItemRow row{entry.path, place, {}, false};
+            NoteRow(list, row, entry.name, titles);
+            InsertRow(list, list.Count(), {entry.Title()}, row);
+        }
     }
     LabelRows(list);
     UpdateArrowButtons(list);
@@ -85,6 +96,7 @@ void CConfigDlg::FillRegistryList(ItemList& list) {
     ResetRows(list);
     // The list says once that it is not whole, however many of its keys failed.
     bool told = false;
+    const std::unordered_set<std::string> titles = ManagedTitles();
     const auto tell = [&] {
         if (!told) m_platform.messages.Show(list.failure, win::MbOk);
         told = true;
@@ -102,18 +114,12 @@ void CConfigDlg::FillRegistryList(ItemList& list) {
         }
         // Names and data are read whole, however long: a long command line is
         // listed as it is rather than cut or dropped.
-        RegistryValue value;
-        for (uint32_t index = 0;; ++index) {
-            const RegistryEnum found = key->Enumerate(index, value);
-            if (found == RegistryEnum::NoMoreItems) break;
-            // Any other error stays at every later index too: the list would never end.
-            if (found == RegistryEnum::Failed) {
-                tell();
-                break;
-            }
-            if (value.type != win::RegSz) continue;
-            if (where.holdsRunner && NamesRunnerValue(value.name)) continue;
-            InsertRow(list, list.Count(), {value.name}, ItemRow{value.Text(), place, {}, false});
+        std::vector<PlaceEntry> values;
+        if (!ReadStartValues(*key, where, values)) tell();
+        for (const PlaceEntry& value : values) {
+            ItemRow row{value.command, place, {}, false};
+            NoteRow(list, row, value.name, titles);
+            InsertRow(list, list.Count(), {value.name}, row);
         }
     }
 }

@@ -12,6 +12,7 @@ void CConfigDlg::OnOK() {
     RegisterRunner();
     WriteManagerInfo();
     ReorderFiles();
+    NoteSeenPlaces();
     EndDialog(win::IdOk);
 }
 

@@ -52,6 +52,7 @@ bool CConfigDlg::OnInitDialog() {
     // Before the lists are filled, so that they show every file back in place.
     RecoverInterruptedReorder(files, m_platform.messages, m_strRocRecord, m_strRocDir);
     SetUpLists();
+    LoadSeenRecord();
     SetUpColumns();
 
     for (IButton* button : {m_btnAdd, m_btnRemove, m_listManager.up, m_listManager.down, m_listStartup.up, m_listStartup.down})
@@ -85,8 +86,8 @@ void CConfigDlg::SetUpLists() {
     m_listRunServices.places = {start.runServices};
     m_listRunServices.failure = "Error reading \"Registry RunServices\" Values.";
     for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
-        list->marksPlaces = list->places.size() > 1;
-        list->columns = list->marksPlaces ? 2 : 1;
+        list->marksPlaces = true;
+        list->columns = 2;
     }
 }
 
@@ -99,10 +100,10 @@ void CConfigDlg::SetUpColumns() {
     manager.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
     FillManagerList();
     for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
-        // A list of several places says beside each row where it lives.
-        const int whereWidth = list->marksPlaces ? (listWidth - 21) / 4 : 0;
+        // Each row says where it lives, and what is new about it.
+        const int whereWidth = (listWidth - 21) / 3;
         list->view->InsertColumn(0, "Name", listWidth - 21 - whereWidth);
-        if (list->marksPlaces) list->view->InsertColumn(1, "Where", whereWidth);
+        list->view->InsertColumn(1, "Where", whereWidth);
         Fill(*list);
     }
 }

@@ -7,16 +7,20 @@
 
 namespace {
 
+const char* NoteText(RowNote note) {
+    return note == RowNote::New ? ", new" : note == RowNote::AlsoManaged ? ", also managed" : "";
+}
+
+}  // namespace
+
 std::string TitleOf(const std::string& path) {
     const std::string name = FileNameOf(path);
     const std::string::size_type dot = name.rfind('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-}  // namespace
-
 int InsertRow(ItemList& list, int index, std::vector<std::string> texts, ItemRow row) {
-    if (list.marksPlaces) texts = {texts.empty() ? std::string() : texts[0], list.places[row.place].mark};
+    if (list.marksPlaces) texts = {texts.empty() ? std::string() : texts[0], list.places[row.place].mark + NoteText(row.note)};
     const int at = list.view->InsertItem(index, texts.empty() ? std::string() : texts[0]);
     if (at < 0) return at;
     for (std::size_t column = 1; column < texts.size(); ++column)

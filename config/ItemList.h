@@ -13,6 +13,13 @@ enum class ListKind {
     RegistryKey,  // the values of a key Windows starts
 };
 
+// What a row of a Windows list is besides where it lives.
+enum class RowNote {
+    None,
+    New,          // appeared since the user last saved the configuration
+    AlsoManaged,  // a managed item's program put itself back here
+};
+
 struct ItemRow {
     // The full path of the item's file, or the command line of its value.
     std::string path;
@@ -22,6 +29,9 @@ struct ItemRow {
     std::vector<std::string> extras;
     // Shown by its file name, since another row of the list has its title.
     bool byFileName = false;
+    RowNote note = RowNote::None;
+    // Also managed: the path of the managed item whose program it starts.
+    std::string twin;
 };
 
 struct ItemList {
@@ -55,7 +65,8 @@ struct ItemList {
 
 // A row and its record together: the record goes where the row went, and
 // only when the row could be inserted. texts are the columns from the
-// first; a list that marks its places gets the mark of the row's place. The
+// first; a list that marks its places gets the mark of the row's place and
+// its note. The
 // new row's index, or negative.
 int InsertRow(ItemList& list, int index, std::vector<std::string> texts, ItemRow row);
 void DeleteRow(ItemList& list, int row);
@@ -69,6 +80,8 @@ void ResetRows(ItemList& list);
 bool MoveRow(ItemList& list, int from, int to);
 // The texts of every column of a row.
 std::vector<std::string> RowTexts(const ItemList& list, int row);
+// A file's name without its extension.
+std::string TitleOf(const std::string& path);
 // The item's name as the moves and Orvane.ini know it: a file's title, or a
 // value's name.
 std::string RowTitle(const ItemList& list, int row);

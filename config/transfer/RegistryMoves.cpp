@@ -13,6 +13,8 @@ void CConfigDlg::OnRegistryAdd() {
     if (from == nullptr) return;
     int top = 0;  // several values keep their order at the top
     ForEachSelectedRow(*from->view, [&](int row) {
+        bool goOn = true;
+        if (TakesInAgain(*from, row, goOn)) return goOn;
         std::string name = from->view->ItemText(row, 0);
         const ItemPlace& origin = from->PlaceOf(row);
         if (!TakeRegistryValue(m_platform, origin, m_strManagerDir, name, from->rows[row].path)) return false;

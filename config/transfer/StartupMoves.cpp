@@ -16,6 +16,8 @@ void CConfigDlg::OnRemove() {
 
 void CConfigDlg::MoveSelectedFiles(ItemList& from, ItemList& to) {
     ForEachSelectedRow(*from.view, [&](int row) {
+        bool goOn = true;
+        if (TakesInAgain(from, row, goOn)) return goOn;
         const std::string source = from.CarriesSource() ? from.view->ItemText(row, 1) : std::string();
         // A manager item goes back to the folder it came from.
         std::size_t place = 0;

@@ -106,16 +106,17 @@ std::string CheckConservation(ConfigWorld& w, const std::map<std::string, std::v
         {IdcManagerList, {{ConfigWorld::Manager, ""}}, ConfigWorld::Manager},
         {IdcStartupList, {{ConfigWorld::StartupFolder, "User"}, {ConfigWorld::CommonStartup, "All users"}}, ConfigWorld::StartupFolder},
         {IdcRunList, {{Keys[0].spot, "Machine", &Keys[0]}, {Keys[1].spot, "User", &Keys[1]}, {Keys[2].spot, "32-bit", &Keys[2]}}, "\"Registry Run\""},
-        {IdcRunServicesList, {{Keys[3].spot, "", &Keys[3]}}, "\"Registry RunServices\""}};
+        {IdcRunServicesList, {{Keys[3].spot, "Machine", &Keys[3]}}, "\"Registry RunServices\""}};
     for (const ListPlaces& list : lists) {
         HeadlessListView& view = w.List(list.id);
         std::map<std::string, int> rows;  // by place and name
         for (int row = 0; row < view.Count(); ++row) {
             const std::string name = view.ItemText(row, 0);
             const std::string path = w.dialog.GetItemPath(list.id, row);
-            // A list showing one place has no marks (the manager's second
-            // column is its Source): its rows are of its first place.
-            const std::string mark = list.id == IdcManagerList ? "" : view.ItemText(row, 1);
+            // The manager's second column is its Source: its rows are of its
+            // one place. A note may follow a mark.
+            const std::string where = list.id == IdcManagerList ? "" : view.ItemText(row, 1);
+            const std::string mark = where.substr(0, where.find(','));
             const Place* place = mark.empty() ? &list.places[0] : nullptr;
             for (const Place& candidate : list.places)
                 if (place == nullptr && candidate.mark == mark) place = &candidate;
@@ -133,9 +134,9 @@ std::string CheckConservation(ConfigWorld& w, const std::map<std::string, std::v
             if (!there) wrong += "row without its item: " + name + " at " + path + "\n";
         }
         if (!w.dialog.GetItemPath(list.id, view.Count()).empty()) wrong += "a path without its row\n";
-        // A list without its Where column shows its first place only (the
-        // shell named no other folder, or could not be asked).
-        const std::size_t shown = list.id == IdcManagerList || view.ColumnCount() > 1 ? list.places.size() : 1;
+        // A list may show its first place only (the shell named no other
+        // folder, or could not be asked).
+        const std::size_t shown = w.dialog.PlaceCount(list.id);
         for (const auto& item : now)
             for (const ItemSpot& spot : item.second)
                 for (std::size_t index = 0; index < shown; ++index) {
