@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "common/RunnerSettings.h"
+#include "platform/win32/Win32Registry.h"
 #include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
+#include "tests/wine/support/Screenshot.h"
 
 using namespace runner;
 
@@ -33,6 +38,90 @@ public:
 private:
     HWND m_hwnd;
 };
+
+// Values a test writes into the user's Run key, gone again however it ends:
+// the whole suite shares the prefix.
+class UserRunValues {
+public:
+    UserRunValues() = default;
+    UserRunValues(const UserRunValues&) = delete;
+    UserRunValues& operator=(const UserRunValues&) = delete;
+    ~UserRunValues() {
+        if (auto key = m_registry.Open(RegistryRoot::CurrentUser, settings::kRunKey, RegistryAccess::All))
+            for (const std::string& name : m_names) key->DeleteValue(name);
+    }
+    void Set(const std::string& name, const std::string& command) {
+        m_names.push_back(name);
+        m_registry.Create(RegistryRoot::CurrentUser, settings::kRunKey)->SetString(name, command);
+    }
+
+private:
+    Win32Registry m_registry;
+    std::vector<std::string> m_names;
+};
+
+// Sorted: items without a wait start together, and their probes log in any order.
+std::vector<std::string> LaunchedNames(const RunnerInstall& install) {
+    std::vector<std::string> names;
+    for (const ProbeLaunch& launch : install.Log()) names.push_back(launch.name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Across processes Wine hands a list's text over as Unicode only.
+std::string RunLine(HWND dialog, int row) {
+    wchar_t wide[256] = L"";
+    SendDlgItemMessageW(dialog, IdcRunList, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(wide));
+    return std::string(wide, wide + wcslen(wide));
+}
+
+TEST(RunnerEndToEnd, NamesWhatAppearedWhereWindowsStartsProgramsAndLeavesWhatWindowsStartsToIt) {
+    RunnerInstall install;
+    install.AddItem("Mike", "");
+    install.AddItem("Oscar", "");
+    install.WriteIni();
+    install.WriteSettings();
+    // The first start only notes what the places hold.
+    ASSERT_TRUE(install.Start());
+    // Had it shown a box, it would have stayed open; and still running, it
+    // would outlive the test: the install ends only the program started last.
+    HWND firstBox = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (firstBox = WaitForBox(install, 0)) != nullptr || install.WaitForExit(0); }, 15000));
+    ASSERT_EQ(firstBox, nullptr) << MessageText(firstBox);
+    EXPECT_TRUE(WaitUntil([&] { return install.Log().size() >= 2; }, 10000));
+    EXPECT_EQ(LaunchedNames(install), (std::vector<std::string>{"Mike", "Oscar"}));
+    const std::string seen = install.dir + "Orvane.seen";
+    ASSERT_NE(GetFileAttributesA(seen.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // Mike's program put itself back into the user's Run key, and a program
+    // never seen before came in beside it.
+    UserRunValues values;
+    values.Set("Mike", install.ItemCommand("Mike"));
+    values.Set("Fresh", "C:\\Program Files\\Fresh\\fresh.exe /tray");
+    install.WriteSettings(0, 0, 0);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForWindow("#32770", IsRunnerDialog, 15000);
+    ASSERT_NE(dialog, nullptr);
+    HWND box = WaitForBox(install, 10000);
+    ASSERT_NE(box, nullptr);
+    const std::string text = MessageText(box);
+    EXPECT_NE(text.find("\n    Fresh    (HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run)\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(GetDlgItem(box, IDNO), nullptr);
+    // The run goes on under the box: Windows starts Mike, Orvane only Oscar.
+    EXPECT_TRUE(WaitUntil([&] { return RunnerStatus(dialog) == "Stopped"; }, 10000)) << RunnerStatus(dialog);
+    EXPECT_TRUE(WaitUntil([&] { return install.Log().size() >= 3; }, 10000));
+    EXPECT_EQ(LaunchedNames(install), (std::vector<std::string>{"Mike", "Oscar", "Oscar"}));
+    EXPECT_EQ(RunLine(dialog, 0), "Mike - started by Windows itself");
+    EXPECT_NE(ReadFileBytes(seen).find("UserRun\tnew\tFresh"), std::string::npos) << ReadFileBytes(seen);
+    SaveScreenshot(GetDesktopWindow(), "runner-new-entries");
+
+    SendMessageA(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
+}
 
 TEST(RunnerEndToEnd, LaunchesTheItemsInOrderWithTheirWaitsAndClosesItself) {
     RunnerInstall install;

@@ -11,6 +11,14 @@ using namespace runner;
 
 namespace {
 
+std::string ProbePath() {
+    return Env("ORVANE_BIN") + "\\wine_runner_probe.exe";
+}
+
+std::string ProbeArguments(const std::string& name, const std::string& log, int busy) {
+    return "\"" + name + "\" \"" + log + "\"" + (busy > 0 ? " " + std::to_string(busy) : "");
+}
+
 }  // namespace
 
 RunnerInstall::RunnerInstall() {
@@ -24,12 +32,16 @@ void RunnerInstall::AddItem(const std::string& name, const std::string& wait, in
     Win32ShellLinks links;
     links.InitializeCom();
     ShortcutFields fields;
-    fields.target = Env("ORVANE_BIN") + "\\wine_runner_probe.exe";
-    fields.arguments = "\"" + name + "\" \"" + m_log + "\"" + (busy > 0 ? " " + std::to_string(busy) : "");
+    fields.target = ProbePath();
+    fields.arguments = ProbeArguments(name, m_log, busy);
     fields.workingDirectory = Env("ORVANE_BIN");
     links.Save(dir + "Startup\\" + name + ".lnk", fields);
     links.UninitializeCom();
     AddLine(name, wait, idle);
+}
+
+std::string RunnerInstall::ItemCommand(const std::string& name) const {
+    return "\"" + ProbePath() + "\" " + ProbeArguments(name, m_log, 0);
 }
 
 void RunnerInstall::AddUnopenable(const std::string& name, const std::string& wait) {

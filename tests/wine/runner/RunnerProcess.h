@@ -18,6 +18,9 @@ public:
     // with busy, it then keeps a processor busy that many milliseconds and
     // logs NAME.end. Idle: the item waits for an idle computer too.
     void AddItem(const std::string& name, const std::string& wait, int busy = 0, bool idle = false);
+    // The command line of NAME's shortcut, as a program that puts itself
+    // back where Windows starts it would write it.
+    std::string ItemCommand(const std::string& name) const;
     // A file Startup\NAME.orvanenone that no program opens: launching it fails.
     void AddUnopenable(const std::string& name, const std::string& wait);
     void WriteIni();
