@@ -79,13 +79,15 @@ bool CConfigDlg::TakesInAgain(ItemList& from, int row, bool& goOn) {
 void CConfigDlg::NoteSeenPlaces() {
     IFileSystem& files = m_platform.files;
     const std::string path = SeenRecordPath(m_strIniPath);
+    // Whatever the record held, every entry is seen now; it keeps only the
+    // entries of a place that could not be read.
     std::vector<SeenEntry> before;
-    const SeenFile state = ReadSeenRecord(files, path, before);
+    ReadSeenRecord(files, path, before);
     std::vector<ItemPlace> places;
     for (const ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices})
         places.insert(places.end(), list->places.begin(), list->places.end());
     const std::vector<HeldPlace> now = ReadPlaces(m_platform.registry, files, nullptr, places);
-    if (WriteSeenRecord(files, path, UpdateSeen(before, state == SeenFile::Read, now, true, nullptr))) return;
+    if (WriteSeenRecord(files, path, UpdateSeen(before, true, now, true, nullptr))) return;
     m_platform.messages.Show("Error writing " + path + "\nThe runner will name the entries listed here as new again.",
                              win::MbIconExclamation);
 }
