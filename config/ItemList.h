@@ -21,6 +21,10 @@ enum class RowNote {
 };
 
 struct ItemRow {
+    ItemRow() = default;
+    ItemRow(std::string path_, std::size_t place_, std::vector<std::string> extras_ = {}, bool byFileName_ = false)
+        : path(std::move(path_)), place(place_), extras(std::move(extras_)), byFileName(byFileName_) {}
+
     // The full path of the item's file, or the command line of its value.
     std::string path;
     // Index into the list's places: where the item lives.

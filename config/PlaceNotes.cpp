@@ -1,9 +1,9 @@
 // The notes of the Windows lists' rows: entries that appeared since the user
 // last saved the configuration, and entries of managed programs that put
 // themselves back, with the way to take such an item in again.
+#include "common/PathHelpers.h"
 #include "common/PlaceEntries.h"
 #include "common/SeenRecord.h"
-#include "common/StartPlaces.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
 #include "config/transfer/FileTransfer.h"
@@ -15,9 +15,9 @@ void CConfigDlg::LoadSeenRecord() {
     m_seen = SeenIndex(record, state == SeenFile::Read);
 }
 
-std::unordered_set<std::string> CConfigDlg::ManagedTitles() const {
-    std::unordered_set<std::string> titles;
-    for (int row = 0; row < m_listManager.Count(); ++row) titles.insert(UpperCopy(RowTitle(m_listManager, row)));
+std::unordered_map<std::string, std::size_t> CConfigDlg::ManagedTitles() const {
+    std::unordered_map<std::string, std::size_t> titles;
+    for (int row = 0; row < m_listManager.Count(); ++row) ++titles[UpperCopy(RowTitle(m_listManager, row))];
     return titles;
 }
 
@@ -38,7 +38,7 @@ std::string CConfigDlg::ManagedTwin(const ItemList& list, const ItemRow& row, co
 }
 
 void CConfigDlg::NoteRow(const ItemList& list, ItemRow& row, const std::string& name,
-                         const std::unordered_set<std::string>& managedTitles) {
+                         const std::unordered_map<std::string, std::size_t>& managedTitles) {
     const std::string title = list.IsRegistry() ? name : TitleOf(row.path);
     if (managedTitles.count(UpperCopy(title)) != 0) row.twin = ManagedTwin(list, row, title);
     if (!row.twin.empty())
@@ -75,19 +75,17 @@ bool CConfigDlg::TakesInAgain(ItemList& from, int row, bool& goOn) {
     return true;
 }
 
-// The user has seen every entry in the lists: none is new any more.
+// Every entry the lists show is seen now: the record is what they show.
+// An entry that appeared while the dialog was open, and so is not shown,
+// stays out of it, and the runner names it at its next start.
 void CConfigDlg::NoteSeenPlaces() {
-    IFileSystem& files = m_platform.files;
-    const std::string path = SeenRecordPath(m_strIniPath);
-    // Whatever the record held, every entry is seen now; it keeps only the
-    // entries of a place that could not be read.
-    std::vector<SeenEntry> before;
-    ReadSeenRecord(files, path, before);
-    std::vector<ItemPlace> places;
+    std::vector<SeenEntry> seen;
     for (const ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices})
-        places.insert(places.end(), list->places.begin(), list->places.end());
-    const std::vector<HeldPlace> now = ReadPlaces(m_platform.registry, files, nullptr, places);
-    if (WriteSeenRecord(files, path, UpdateSeen(before, true, now, true, nullptr))) return;
+        for (int row = 0; row < list->Count(); ++row)
+            seen.push_back(SeenEntry{list->PlaceOf(row).sourceTag,
+                                     list->IsRegistry() ? RowTitle(*list, row) : FileNameOf(list->rows[row].path), false});
+    const std::string path = SeenRecordPath(m_strIniPath);
+    if (WriteSeenRecord(m_platform.files, path, seen)) return;
     m_platform.messages.Show("Error writing " + path + "\nThe runner will name the entries listed here as new again.",
                              win::MbIconExclamation);
 }
