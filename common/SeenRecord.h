@@ -15,6 +15,10 @@ struct SeenEntry {
     std::string source;  // the place's Source text
     std::string name;
     bool isNew = false;
+
+    bool operator==(const SeenEntry& other) const {
+        return source == other.source && name == other.name && isNew == other.isNew;
+    }
 };
 
 enum class SeenFile { Missing, Read, Unreadable };

@@ -39,7 +39,8 @@ void CRunnerDlg::LookAtPlaces() {
         return;
     }
     const std::vector<SeenEntry> after = UpdateSeen(before, record == SeenFile::Read, m_held, appeared);
-    const bool written = WriteSeenRecord(files, path, after);
+    // Most starts find what the last one did: the file is not written again.
+    const bool written = (record == SeenFile::Read && after == before) || WriteSeenRecord(files, path, after);
     if (appeared.empty() && written) return;
     std::string text;
     if (!appeared.empty()) {

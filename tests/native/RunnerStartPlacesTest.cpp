@@ -112,6 +112,16 @@ TEST(RunnerStartPlaces, WithoutARecordNothingIsNamedAndAnUnreadableOneIsToldAndK
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0].name, "Line\\One\nTwo");
 
+    // A start that finds what the last one noted does not write the record again.
+    RunnerWorld same;
+    same.AddItem("Mail", "");
+    same.world.registry.SetString(RegistryRoot::CurrentUser, settings::kRunKey, "Old", "C:\\OLD.EXE");
+    same.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "UserRun\tseen\tOld\n");
+    same.world.faults.Add(Fault::Open, "C:\\ORVANE\\Orvane.seen.new");
+    ASSERT_TRUE(same.Open());
+    same.host.Tick();
+    EXPECT_TRUE(same.world.messages.shown.empty());
+
     RunnerWorld second;
     second.AddItem("Mail", "");
     second.world.registry.SetString(RegistryRoot::CurrentUser, settings::kRunKey, "Fresh", "C:\\FRESH.EXE");
