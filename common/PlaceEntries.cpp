@@ -11,9 +11,10 @@ std::string CommandKey(const std::string& commandLine) {
     return UpperCopy(Trim(RemoveChar(commandLine, '"')));
 }
 
+bool IsShortcutFile(const std::string& path) { return UpperCopy(ExtensionOf(path)) == "LNK"; }
+
 std::string ShortcutCommandKey(IShellLinks& links, const std::string& path) {
-    // Any other file is no shortcut, and a failed load costs the shell more than a look at the name.
-    if (UpperCopy(ExtensionOf(path)) != "LNK") return std::string();
+    if (!IsShortcutFile(path)) return std::string();
     ShortcutFields fields;
     if (!links.Load(path, fields) || fields.target.empty()) return std::string();
     return CommandKey(fields.target + " " + fields.arguments);

@@ -17,6 +17,9 @@ struct PlaceEntry {
 
 // A command as Windows reads it: quotes only group, and case does not count.
 std::string CommandKey(const std::string& commandLine);
+// A .lnk file: any other file is no shortcut, and a look at the name costs
+// far less than asking the shell.
+bool IsShortcutFile(const std::string& path);
 // The command of a shortcut, as CommandKey gives it; empty when the file is
 // no shortcut that loads. The caller has initialised COM.
 std::string ShortcutCommandKey(IShellLinks& links, const std::string& path);

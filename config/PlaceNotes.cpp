@@ -25,6 +25,8 @@ std::unordered_map<std::string, std::size_t> CConfigDlg::ManagedTitles() const {
 // back does so under its old name, and a shortcut costs a load to compare.
 // The managed item's path, or empty.
 std::string CConfigDlg::ManagedTwin(const ItemList& list, const ItemRow& row, const std::string& title) {
+    // Each start of COM costs more than the whole row otherwise.
+    if (!list.IsRegistry() && !IsShortcutFile(row.path)) return std::string();
     IShellLinks& links = m_platform.links;
     if (!links.InitializeCom()) return std::string();
     std::string twin;
