@@ -95,6 +95,7 @@ private:
     // A row marked also managed that an add reaches is taken in again, when
     // the user says so: true then, with goOn false to stop the add.
     bool TakesInAgain(ItemList& from, int row, bool& goOn);
+    void OfferToTakeInAgain();
 
     // Reordering.
     void OnManagerUp();

@@ -65,6 +65,10 @@ std::string RowTitle(const ItemList& list, int row) {
     return list.IsRegistry() ? list.view->ItemText(row, 0) : TitleOf(list.rows[row].path);
 }
 
+std::string EntryName(const ItemList& list, int row) {
+    return list.IsRegistry() ? list.view->ItemText(row, 0) : FileNameOf(list.rows[row].path);
+}
+
 void LabelRows(ItemList& list) {
     if (list.IsRegistry()) return;
     std::unordered_map<std::string, std::size_t> rowsOfTitle;

@@ -89,6 +89,9 @@ std::string TitleOf(const std::string& path);
 // The item's name as the moves and Orvane.ini know it: a file's title, or a
 // value's name.
 std::string RowTitle(const ItemList& list, int row);
+// The entry's name in its place: a value's name, or a file's with its
+// extension.
+std::string EntryName(const ItemList& list, int row);
 // Shows each row of a folder list by its title, or by its file name where
 // rows share a title, so that the user can tell them apart.
 void LabelRows(ItemList& list);

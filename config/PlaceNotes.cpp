@@ -77,6 +77,17 @@ bool CConfigDlg::TakesInAgain(ItemList& from, int row, bool& goOn) {
     return true;
 }
 
+// A program that has put itself back since the last save is offered for
+// taking in again once; later its row's mark and an add do it.
+void CConfigDlg::OfferToTakeInAgain() {
+    for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices})
+        for (int row = list->Count() - 1; row >= 0; --row) {
+            bool goOn = true;
+            if (m_seen.IsNew(list->PlaceOf(row).sourceTag, EntryName(*list, row)) && TakesInAgain(*list, row, goOn) && !goOn)
+                return;
+        }
+}
+
 // Every entry the lists show is seen now: the record is what they show.
 // An entry that appeared while the dialog was open, and so is not shown,
 // stays out of it, and the runner names it at its next start.
@@ -84,8 +95,7 @@ void CConfigDlg::NoteSeenPlaces() {
     std::vector<SeenEntry> seen;
     for (const ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices})
         for (int row = 0; row < list->Count(); ++row)
-            seen.push_back(SeenEntry{list->PlaceOf(row).sourceTag,
-                                     list->IsRegistry() ? RowTitle(*list, row) : FileNameOf(list->rows[row].path), false});
+            seen.push_back(SeenEntry{list->PlaceOf(row).sourceTag, EntryName(*list, row), false});
     const std::string path = SeenRecordPath(m_strIniPath);
     if (WriteSeenRecord(m_platform.files, path, seen)) return;
     m_platform.messages.Show("Error writing " + path + "\nThe runner will name the entries listed here as new again.",

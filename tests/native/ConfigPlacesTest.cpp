@@ -200,8 +200,9 @@ TEST(ConfigPlaces, AValueBackInItsKeyReplacesOnlyTheRowOfThatKey) {
 }
 
 // What appeared since the last save is marked new until the next save; a
-// managed program back in a place is marked also managed, and an add takes it
-// in again with the user's word, leaving the manager's item as it was.
+// managed program back in a place is marked also managed, offered once, and
+// an add takes it in again with the user's word, leaving the manager's item
+// as it was.
 TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     ConfigWorld w;
     w.UseEveryPlace();
@@ -214,7 +215,10 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Old", "C:\\OLD.EXE");
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Named", "C:\\NAMED.EXE");
     w.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "UserRun\tseen\tOld\r\nUserRun\tnew\tNamed\r\nStartup\tseen\tChat.lnk\r\n");
+    // Back since the last save: offered once as the dialog opens (answered No).
     ASSERT_TRUE(w.host.Open());
+    ASSERT_EQ(w.Shown().size(), 1u);
+    EXPECT_NE(w.Shown()[0].text.find("Mail\n\nOrvane starts this program already"), std::string::npos);
     w.host.Click(IdcAdvanced);
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Mail", "Old", "Named"}));
     EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"User, also managed", "User", "User, new"}));
