@@ -67,28 +67,6 @@ bool WriteSeenRecord(IFileSystem& files, const std::string& path, const std::vec
     return WriteWholeFile(files, path, lines) == WholeFile::Written;
 }
 
-std::vector<SeenEntry> UpdateSeen(const std::vector<SeenEntry>& before, bool hadRecord,
-                                  const std::vector<HeldPlace>& now, bool seen, std::vector<SeenEntry>* appeared) {
-    std::unordered_map<std::string, bool> wasNew;
-    for (const SeenEntry& entry : before) wasNew[KeyOf(entry.source, entry.name)] = entry.isNew;
-    std::vector<SeenEntry> after;
-    for (const HeldPlace& held : now) {
-        const std::string& source = held.place.sourceTag;
-        if (!held.read) {
-            for (const SeenEntry& entry : before)
-                if (entry.source == source) after.push_back(SeenEntry{source, entry.name, entry.isNew && !seen});
-            continue;
-        }
-        for (const PlaceEntry& entry : held.entries) {
-            const auto known = wasNew.find(KeyOf(source, entry.name));
-            const bool appearedNow = known == wasNew.end() && hadRecord;
-            after.push_back(SeenEntry{source, entry.name, !seen && (appearedNow || (known != wasNew.end() && known->second))});
-            if (appearedNow && appeared != nullptr) appeared->push_back(after.back());
-        }
-    }
-    return after;
-}
-
 SeenIndex::SeenIndex(const std::vector<SeenEntry>& record, bool hadRecord) : m_hadRecord(hadRecord) {
     for (const SeenEntry& entry : record) m_isNew[KeyOf(entry.source, entry.name)] = entry.isNew;
 }
@@ -96,5 +74,9 @@ SeenIndex::SeenIndex(const std::vector<SeenEntry>& record, bool hadRecord) : m_h
 bool SeenIndex::IsNew(const std::string& source, const std::string& name) const {
     if (!m_hadRecord) return false;
     const auto found = m_isNew.find(KeyOf(source, name));
-    return found == m_isNew.end() || found->second;
+    return found == m_isNew.end() || found->second != 0;
+}
+
+bool SeenIndex::Holds(const std::string& source, const std::string& name) const {
+    return m_isNew.count(KeyOf(source, name)) != 0;
 }

@@ -9,14 +9,16 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/PlaceEntries.h"
-
 class IFileSystem;
 
 struct SeenEntry {
     std::string source;  // the place's Source text
     std::string name;
     bool isNew = false;
+
+    bool operator==(const SeenEntry& other) const {
+        return source == other.source && name == other.name && isNew == other.isNew;
+    }
 };
 
 enum class SeenFile { Missing, Read, Unreadable };
@@ -26,14 +28,6 @@ std::string SeenRecordPath(const std::string& iniPath);
 SeenFile ReadSeenRecord(IFileSystem& files, const std::string& path, std::vector<SeenEntry>& entries);
 bool WriteSeenRecord(IFileSystem& files, const std::string& path, const std::vector<SeenEntry>& entries);
 
-// The record of what the places hold now. An entry the record had keeps its
-// mark, or loses it when seen is set (a save of the configuration); one it
-// did not have is new, and listed in appeared, unless there was no record
-// yet: then everything there is counts as seen. A place that could not be
-// read keeps the entries the record had for it.
-std::vector<SeenEntry> UpdateSeen(const std::vector<SeenEntry>& before, bool hadRecord,
-                                  const std::vector<HeldPlace>& now, bool seen, std::vector<SeenEntry>* appeared);
-
 // The record looked up by place and name.
 class SeenIndex {
 public:
@@ -42,8 +36,9 @@ public:
     // Marked new, or not in the record at all: it appeared after the record
     // was written. Without a record nothing is new.
     bool IsNew(const std::string& source, const std::string& name) const;
+    bool Holds(const std::string& source, const std::string& name) const;
 
 private:
-    std::unordered_map<std::string, bool> m_isNew;
+    std::unordered_map<std::string, std::size_t> m_isNew;  // 1: new
     bool m_hadRecord = false;
 };

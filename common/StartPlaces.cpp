@@ -32,12 +32,3 @@ const ItemPlace* StartPlaces::ForSource(const std::string& source) const {
             if (place.sourceTag == source) return &place;
     return nullptr;
 }
-
-std::vector<ItemPlace> StartPlaces::All() const {
-    std::vector<ItemPlace> all{startup};
-    all.insert(all.end(), moreStartup.begin(), moreStartup.end());
-    all.push_back(run);
-    all.insert(all.end(), moreRun.begin(), moreRun.end());
-    all.push_back(runServices);
-    return all;
-}

@@ -21,8 +21,15 @@ struct StartPlaces {
     // The place an item with this Source came from; null for an empty or
     // unknown Source.
     const ItemPlace* ForSource(const std::string& source) const;
-    // Every place, as the lists show them: Startup's, Run's, RunServices.
-    std::vector<ItemPlace> All() const;
+    // Every place, in the lists' order: Startup's, Run's, RunServices.
+    template <class Visit>
+    void ForEach(Visit visit) const {
+        visit(startup);
+        for (const ItemPlace& place : moreStartup) visit(place);
+        visit(run);
+        for (const ItemPlace& place : moreRun) visit(place);
+        visit(runServices);
+    }
 };
 
 // startupFolder is the user's Windows Startup folder, with its trailing

@@ -2,7 +2,7 @@
 // The configuration program's main dialog: the four lists with their paired
 // path lists, the moves between them, reordering, and saving on the way out.
 #include <optional>
-#include <unordered_set>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -87,14 +87,15 @@ private:
 
     // The notes of the Windows lists' rows.
     void LoadSeenRecord();
-    std::unordered_set<std::string> ManagedTitles() const;
+    std::unordered_map<std::string, std::size_t> ManagedTitles() const;
     // Gives a row of a Windows list its note.
     void NoteRow(const ItemList& list, ItemRow& row, const std::string& name,
-                 const std::unordered_set<std::string>& managedTitles);
+                 const std::unordered_map<std::string, std::size_t>& managedTitles);
     std::string ManagedTwin(const ItemList& list, const ItemRow& row, const std::string& title);
     // A row marked also managed that an add reaches is taken in again, when
     // the user says so: true then, with goOn false to stop the add.
     bool TakesInAgain(ItemList& from, int row, bool& goOn);
+    void OfferToTakeInAgain();
 
     // Reordering.
     void OnManagerUp();

@@ -31,7 +31,7 @@ void CConfigDlg::Fill(ItemList& list) {
 void CConfigDlg::FillFolderList(ItemList& list) {
     ListFill fill(*list.view);
     ResetRows(list);
-    const std::unordered_set<std::string> titles = ManagedTitles();
+    const std::unordered_map<std::string, std::size_t> titles = ManagedTitles();
     for (std::size_t place = 0; place < list.places.size(); ++place) {
         const std::string& folder = list.places[place].path;
         std::vector<FileEntry> files;
@@ -96,7 +96,7 @@ void CConfigDlg::FillRegistryList(ItemList& list) {
     ResetRows(list);
     // The list says once that it is not whole, however many of its keys failed.
     bool told = false;
-    const std::unordered_set<std::string> titles = ManagedTitles();
+    const std::unordered_map<std::string, std::size_t> titles = ManagedTitles();
     const auto tell = [&] {
         if (!told) m_platform.messages.Show(list.failure, win::MbOk);
         told = true;

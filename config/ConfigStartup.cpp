@@ -64,6 +64,7 @@ bool CConfigDlg::OnInitDialog() {
     UpdateArrowButtons(m_listManager);
     UpdateArrowButtons(m_listStartup);
     WarnWhenRunnerMissing();
+    OfferToTakeInAgain();
     return true;
 }
 

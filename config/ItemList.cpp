@@ -65,9 +65,13 @@ std::string RowTitle(const ItemList& list, int row) {
     return list.IsRegistry() ? list.view->ItemText(row, 0) : TitleOf(list.rows[row].path);
 }
 
+std::string EntryName(const ItemList& list, int row) {
+    return list.IsRegistry() ? list.view->ItemText(row, 0) : FileNameOf(list.rows[row].path);
+}
+
 void LabelRows(ItemList& list) {
     if (list.IsRegistry()) return;
-    std::unordered_map<std::string, int> rowsOfTitle;
+    std::unordered_map<std::string, std::size_t> rowsOfTitle;
     for (const ItemRow& row : list.rows) ++rowsOfTitle[UpperCopy(TitleOf(row.path))];
     for (int row = 0; row < list.Count(); ++row) {
         ItemRow& record = list.rows[row];

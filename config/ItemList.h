@@ -21,6 +21,10 @@ enum class RowNote {
 };
 
 struct ItemRow {
+    ItemRow() = default;
+    ItemRow(std::string path_, std::size_t place_, std::vector<std::string> extras_ = {}, bool byFileName_ = false)
+        : path(std::move(path_)), place(place_), extras(std::move(extras_)), byFileName(byFileName_) {}
+
     // The full path of the item's file, or the command line of its value.
     std::string path;
     // Index into the list's places: where the item lives.
@@ -85,6 +89,9 @@ std::string TitleOf(const std::string& path);
 // The item's name as the moves and Orvane.ini know it: a file's title, or a
 // value's name.
 std::string RowTitle(const ItemList& list, int row);
+// The entry's name in its place: a value's name, or a file's with its
+// extension.
+std::string EntryName(const ItemList& list, int row);
 // Shows each row of a folder list by its title, or by its file name where
 // rows share a title, so that the user can tell them apart.
 void LabelRows(ItemList& list);

@@ -1,9 +1,9 @@
 // The notes of the Windows lists' rows: entries that appeared since the user
 // last saved the configuration, and entries of managed programs that put
 // themselves back, with the way to take such an item in again.
+#include "common/PathHelpers.h"
 #include "common/PlaceEntries.h"
 #include "common/SeenRecord.h"
-#include "common/StartPlaces.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigDlg.h"
 #include "config/transfer/FileTransfer.h"
@@ -15,9 +15,9 @@ void CConfigDlg::LoadSeenRecord() {
     m_seen = SeenIndex(record, state == SeenFile::Read);
 }
 
-std::unordered_set<std::string> CConfigDlg::ManagedTitles() const {
-    std::unordered_set<std::string> titles;
-    for (int row = 0; row < m_listManager.Count(); ++row) titles.insert(UpperCopy(RowTitle(m_listManager, row)));
+std::unordered_map<std::string, std::size_t> CConfigDlg::ManagedTitles() const {
+    std::unordered_map<std::string, std::size_t> titles;
+    for (int row = 0; row < m_listManager.Count(); ++row) ++titles[UpperCopy(RowTitle(m_listManager, row))];
     return titles;
 }
 
@@ -25,6 +25,8 @@ std::unordered_set<std::string> CConfigDlg::ManagedTitles() const {
 // back does so under its old name, and a shortcut costs a load to compare.
 // The managed item's path, or empty.
 std::string CConfigDlg::ManagedTwin(const ItemList& list, const ItemRow& row, const std::string& title) {
+    // Each start of COM costs more than the whole row otherwise.
+    if (!list.IsRegistry() && !IsShortcutFile(row.path)) return std::string();
     IShellLinks& links = m_platform.links;
     if (!links.InitializeCom()) return std::string();
     std::string twin;
@@ -38,7 +40,7 @@ std::string CConfigDlg::ManagedTwin(const ItemList& list, const ItemRow& row, co
 }
 
 void CConfigDlg::NoteRow(const ItemList& list, ItemRow& row, const std::string& name,
-                         const std::unordered_set<std::string>& managedTitles) {
+                         const std::unordered_map<std::string, std::size_t>& managedTitles) {
     const std::string title = list.IsRegistry() ? name : TitleOf(row.path);
     if (managedTitles.count(UpperCopy(title)) != 0) row.twin = ManagedTwin(list, row, title);
     if (!row.twin.empty())
@@ -75,17 +77,27 @@ bool CConfigDlg::TakesInAgain(ItemList& from, int row, bool& goOn) {
     return true;
 }
 
-// The user has seen every entry in the lists: none is new any more.
+// A program that has put itself back since the last save is offered for
+// taking in again once; later its row's mark and an add do it.
+void CConfigDlg::OfferToTakeInAgain() {
+    for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices})
+        for (int row = list->Count() - 1; row >= 0; --row) {
+            bool goOn = true;
+            if (m_seen.IsNew(list->PlaceOf(row).sourceTag, EntryName(*list, row)) && TakesInAgain(*list, row, goOn) && !goOn)
+                return;
+        }
+}
+
+// Every entry the lists show is seen now: the record is what they show.
+// An entry that appeared while the dialog was open, and so is not shown,
+// stays out of it, and the runner names it at its next start.
 void CConfigDlg::NoteSeenPlaces() {
-    IFileSystem& files = m_platform.files;
-    const std::string path = SeenRecordPath(m_strIniPath);
-    std::vector<SeenEntry> before;
-    const SeenFile state = ReadSeenRecord(files, path, before);
-    std::vector<ItemPlace> places;
+    std::vector<SeenEntry> seen;
     for (const ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices})
-        places.insert(places.end(), list->places.begin(), list->places.end());
-    const std::vector<HeldPlace> now = ReadPlaces(m_platform.registry, files, nullptr, places);
-    if (WriteSeenRecord(files, path, UpdateSeen(before, state == SeenFile::Read, now, true, nullptr))) return;
+        for (int row = 0; row < list->Count(); ++row)
+            seen.push_back(SeenEntry{list->PlaceOf(row).sourceTag, EntryName(*list, row), false});
+    const std::string path = SeenRecordPath(m_strIniPath);
+    if (WriteSeenRecord(m_platform.files, path, seen)) return;
     m_platform.messages.Show("Error writing " + path + "\nThe runner will name the entries listed here as new again.",
                              win::MbIconExclamation);
 }

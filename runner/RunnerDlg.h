@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/PlaceEntries.h"
+#include "common/HeldPlaces.h"
 #include "common/StartupLog.h"
 #include "platform/Platform.h"
 #include "ui/Dialog.h"

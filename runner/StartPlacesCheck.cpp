@@ -4,7 +4,7 @@
 // already: a second start would run it twice.
 #include "common/PathHelpers.h"
 #include "common/RunnerSettings.h"
-#include "common/SeenRecord.h"
+#include "common/HeldPlaces.h"
 #include "common/StartPlaces.h"
 #include "common/StartupFolder.h"
 #include "common/TextHelpers.h"
@@ -28,7 +28,7 @@ void CRunnerDlg::LookAtPlaces() {
     IRegistry& registry = m_platform.registry;
     IFileSystem& files = m_platform.files;
     const StartPlaces start = WindowsStartPlaces(registry, files, UserStartupFolder(registry, files));
-    m_held = ReadPlaces(registry, files, &m_platform.links, start.All());
+    m_held = ReadPlaces(registry, files, m_platform.links, start);
     const std::string path = SeenRecordPath(m_strIniPath);
     std::vector<SeenEntry> before, appeared;
     const SeenFile record = ReadSeenRecord(files, path, before);
@@ -38,8 +38,9 @@ void CRunnerDlg::LookAtPlaces() {
         m_strNewEntries = "What Orvane saw where Windows starts programs could not be read:\n" + path;
         return;
     }
-    const std::vector<SeenEntry> after = UpdateSeen(before, record == SeenFile::Read, m_held, false, &appeared);
-    const bool written = WriteSeenRecord(files, path, after);
+    const std::vector<SeenEntry> after = UpdateSeen(before, record == SeenFile::Read, m_held, appeared);
+    // Most starts find what the last one did: the file is not written again.
+    const bool written = (record == SeenFile::Read && after == before) || WriteSeenRecord(files, path, after);
     if (appeared.empty() && written) return;
     std::string text;
     if (!appeared.empty()) {

@@ -64,7 +64,7 @@ bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPath
     // file costs about as much as its move. Without it, each is looked up.
     std::vector<FileEntry> found;
     const bool searched = files.Search(directory + "*.*", found);
-    std::unordered_map<std::string, uint32_t> attributesByName;
+    std::unordered_map<std::string, std::size_t> attributesByName;
     for (const FileEntry& entry : found) attributesByName[UpperCopy(entry.name)] = entry.attributes;
     const auto lookUp = [&](const std::string& path, FileEntry& entry) {
         if (!searched) return files.Lookup(path, entry);

@@ -198,3 +198,52 @@ TEST(ConfigPlaces, AValueBackInItsKeyReplacesOnlyTheRowOfThatKey) {
     EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"Machine", "User"}));
     EXPECT_EQ(Data(w, R::CurrentUser, "Same"), "C:\\U.EXE -u");
 }
+
+// What appeared since the last save is marked new until the next save; a
+// managed program back in a place is marked also managed, offered once, and
+// an add takes it in again with the user's word, leaving the manager's item
+// as it was.
+TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
+    ConfigWorld w;
+    w.UseEveryPlace();
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Mail.lnk", "C:\\Apps\\Mail.exe", "-tray");
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Chat.lnk", "C:\\CHAT.EXE", "");
+    w.WriteIni("\"Chat\", \"Startup\", \"\"\r\n\"Mail\", \"Run\", \"4\"\r\n");
+    // A shortcut of the same title that starts another program is no twin.
+    AddShortcut(w, std::string(ConfigWorld::StartupFolder) + "Chat.lnk", "C:\\OTHER.EXE", "");
+    w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Mail", "\"c:\\apps\\MAIL.EXE\" -tray");
+    w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Old", "C:\\OLD.EXE");
+    w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Named", "C:\\NAMED.EXE");
+    w.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "UserRun\tseen\tOld\r\nUserRun\tnew\tNamed\r\nStartup\tseen\tChat.lnk\r\n");
+    // Back since the last save: offered once as the dialog opens (answered No).
+    ASSERT_TRUE(w.host.Open());
+    ASSERT_EQ(w.Shown().size(), 1u);
+    EXPECT_NE(w.Shown()[0].text.find("Mail\n\nOrvane starts this program already"), std::string::npos);
+    w.host.Click(IdcAdvanced);
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Mail", "Old", "Named"}));
+    EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"User, also managed", "User", "User, new"}));
+    EXPECT_EQ(Column(w, IdcStartupList, 1), (Names{"User"}));
+
+    // No leaves the item where it is, and the add goes on with the next row.
+    w.host.ClickRow(IdcRunList, 0);
+    w.host.ClickRow(IdcRunList, 2, true);
+    w.world.messages.Answer(win::IdNo);
+    w.host.Click(IdcRegistryAdd);
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Mail", "Old"}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Named", "Chat", "Mail"}));
+    w.host.ClickRow(IdcRunList, 0);
+    w.world.messages.Answer(win::IdYes);
+    w.host.Click(IdcRegistryAdd);
+    EXPECT_NE(w.Shown().back().text.find("Take it in again?"), std::string::npos);
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Old"}));
+    EXPECT_FALSE(w.world.registry.HasValue(R::CurrentUser, ConfigWorld::RunKey, "Mail"));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Named", "Chat", "Mail"}));
+    EXPECT_EQ(Column(w, IdcManagerList, 1), (Names{"UserRun", "Startup", "UserRun"}));
+    const std::string kept = w.world.files.Contents(std::string(ConfigWorld::Manager) + "Mail.lnk");
+
+    w.host.Click(IdcCloseAdvanced);
+    EXPECT_EQ(w.world.files.Contents(std::string(ConfigWorld::Manager) + "Mail.lnk"), kept);
+    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini),
+              "\"Named\", \"UserRun\", \"\"\r\n\"Chat\", \"Startup\", \"\"\r\n\"Mail\", \"UserRun\", \"4\"\r\n");
+    EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.seen"), "Startup\tseen\tChat.lnk\r\nUserRun\tseen\tOld\r\n");
+}

@@ -1,0 +1,59 @@
+#include "common/HeldPlaces.h"
+
+#include "common/FolderFiles.h"
+#include "common/StartPlaces.h"
+#include "common/TextHelpers.h"
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "platform/ShellLinks.h"
+
+std::vector<HeldPlace> ReadPlaces(IRegistry& registry, IFileSystem& files, IShellLinks& links,
+                                  const StartPlaces& places) {
+    const bool com = links.InitializeCom();
+    std::vector<HeldPlace> held;
+    places.ForEach([&](const ItemPlace& place) {
+        held.push_back(HeldPlace{place, true, {}});
+        HeldPlace& now = held.back();
+        if (place.IsRegistry()) {
+            const std::unique_ptr<IRegistryKey> key = registry.Open(place.root, place.path, RegistryAccess::Read);
+            if (key) now.read = ReadStartValues(*key, place, now.entries);
+            for (PlaceEntry& entry : now.entries) entry.command = CommandKey(entry.command);
+            return;
+        }
+        std::vector<FileEntry> found;
+        FileEntry folder;
+        now.read = ReadFolder(files, place.path, found) || !files.Lookup(place.path.substr(0, place.path.size() - 1), folder);
+        for (const FileEntry& file : found)
+            now.entries.push_back(PlaceEntry{file.name, com ? ShortcutCommandKey(links, file.path) : ""});
+    });
+    if (com) links.UninitializeCom();
+    return held;
+}
+
+const HeldPlace* PlaceStarting(const std::vector<HeldPlace>& held, const std::string& commandKey) {
+    if (commandKey.empty()) return nullptr;
+    for (const HeldPlace& place : held)
+        for (const PlaceEntry& entry : place.entries)
+            if (entry.command == commandKey) return &place;
+    return nullptr;
+}
+
+std::vector<SeenEntry> UpdateSeen(const std::vector<SeenEntry>& before, bool hadRecord,
+                                  const std::vector<HeldPlace>& now, std::vector<SeenEntry>& appeared) {
+    const SeenIndex record(before, hadRecord);
+    std::vector<SeenEntry> after;
+    for (const HeldPlace& held : now) {
+        const std::string& source = held.place.sourceTag;
+        if (!held.read) {
+            for (const SeenEntry& entry : before)
+                if (entry.source == source) after.push_back(SeenEntry{source, entry.name, entry.isNew});
+            continue;
+        }
+        for (const PlaceEntry& entry : held.entries) {
+            after.push_back(SeenEntry{source, entry.name, record.IsNew(source, entry.name)});
+            if (hadRecord && !record.Holds(source, entry.name)) appeared.push_back(after.back());
+        }
+    }
+    return after;
+}
+
