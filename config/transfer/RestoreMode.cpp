@@ -8,6 +8,7 @@
 #include "common/PathHelpers.h"
 #include "common/RegistryValues.h"
 #include "common/RunnerSettings.h"
+#include "common/SeenRecord.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigPaths.h"
 #include "common/FolderFiles.h"
@@ -116,9 +117,11 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
         if (back > 0 && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
         if (leftNames.empty() && !trouble) {
             // The runner has nothing left to start, and no line needs
-            // keeping. The empty folders stay: the package removes them.
+            // keeping, nor what it last saw where Windows starts programs.
+            // The empty folders stay: the package removes them.
             DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue);
-            if (files.Lookup(iniPath, entry)) files.Remove(iniPath);
+            for (const std::string& path : {iniPath, SeenRecordPath(iniPath)})
+                if (files.Lookup(path, entry)) files.Remove(path);
         }
         AddTexts(report, unattended.said);
     }

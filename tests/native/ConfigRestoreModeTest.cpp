@@ -28,15 +28,19 @@ TEST(RestoreMode, EachItemGoesBackAndOneWithoutOriginIntoTheStartupFolder) {
     w.WriteIni("\"Clock\", \"Startup\", \"1\"\r\n\"Tray\", \"Run\", \"idle\", \"2\"\r\n\"Svc\", \"Services\", \"\"\r\n");
     SetRunner(w);
     w.world.files.AddFile(Report, "an old report");
+    const std::string seen = std::string(ConfigWorld::Dir) + "Orvane.seen";
+    w.world.files.AddFile(seen, "Run\tseen\tTray\n");
 
     EXPECT_EQ(RestoreWithoutWindow(w.platform, true), RestoreDone);
     EXPECT_TRUE(w.Shown().empty());
     EXPECT_EQ(w.Entries(Startup), (std::vector<std::string>{"Clock.lnk", "Loose.lnk"}));
     EXPECT_EQ(w.world.registry.Value(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray").Text(), "C:\\PROGRA~1\\TRAY.EXE -t");
     EXPECT_EQ(w.world.registry.Value(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "Svc").Text(), "C:\\SVC.EXE -q");
-    // Nothing of the manager is left: an empty folder, no Orvane.ini, no runner to start, no report.
+    // Nothing of the manager is left: an empty folder, no Orvane.ini nor
+    // Orvane.seen, no runner to start, no report.
     EXPECT_TRUE(w.Entries(Manager).empty());
     EXPECT_FALSE(w.world.files.Exists(ConfigWorld::Ini));
+    EXPECT_FALSE(w.world.files.Exists(seen));
     EXPECT_FALSE(w.RunValueSet());
     EXPECT_FALSE(w.world.files.Exists(Report));
 }
