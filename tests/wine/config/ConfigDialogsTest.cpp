@@ -52,6 +52,11 @@ public:
         ReadProcessMemory(m_process, item.pszText, text, sizeof text - 1, nullptr);
         return text;
     }
+    // A text's width in the list's font, as the list measures it.
+    int StringWidth(HWND list, const std::string& text) {
+        if (!m_memory || !WriteProcessMemory(m_process, m_memory, text.c_str(), text.size() + 1, nullptr)) return -1;
+        return static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(m_memory)));
+    }
     // A point inside a row, in the list's client coordinates.
     POINT RowPoint(HWND list, int row) {
         RECT rect{};
@@ -115,6 +120,8 @@ protected:
             key->DeleteValue("Mail Check");
             key->DeleteValue(settings::kRunValue);
         }
+        if (auto key = registry.Open(RegistryRoot::CurrentUser, RunKey, RegistryAccess::All))
+            for (const char* name : {"Pager", "Fresh"}) key->DeleteValue(name);
     }
 };
 
@@ -203,6 +210,36 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
+    ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
+}
+
+// The Where column marks what appeared since the last save and a managed
+// program that put itself back into the user's Run key.
+TEST_F(ConfigDialogs, TheRunListMarksNewRowsAndRowsAlsoManaged) {
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    MakeShortcut(install.dir + "Startup\\Pager.lnk", "C:\\windows\\notepad.exe", "-pager");
+    WriteFileBytes(install.dir + "Orvane.ini", "\"Pager\", \"UserRun\", \"\"\r\n");
+    // Pager's program was back at the last save (no offer to take it in again
+    // as the dialog opens); Fresh came after.
+    WriteFileBytes(install.dir + "Orvane.seen", "UserRun\tseen\tPager\r\n");
+    Win32Registry registry;
+    registry.Create(RegistryRoot::CurrentUser, RunKey)->SetString("Pager", "\"C:\\Windows\\notepad.exe\" -pager");
+    registry.Create(RegistryRoot::CurrentUser, RunKey)->SetString("Fresh", "C:\\fresh.exe /tray");
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IdcAdvanced);
+    HWND list = GetDlgItem(dialog, IdcRunList);
+    Remote remote(install.ProcessId());
+    std::string where;
+    for (int row = 0; row < Rows(dialog, IdcRunList); ++row)
+        where += remote.ItemText(list, row, 0) + ": " + remote.ItemText(list, row, 1) + "\n";
+    EXPECT_NE(where.find("Pager: User, also managed\n"), std::string::npos) << where;
+    EXPECT_NE(where.find("Fresh: User, new\n"), std::string::npos) << where;
+    SaveScreenshot(dialog, "run-list-new-and-also-managed");
+    std::printf("Where column %d px; \"User, also managed\" %d px as the list measures it\n",
+                static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)), remote.StringWidth(list, "User, also managed"));
     ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
