@@ -31,6 +31,6 @@ const HeldPlace* PlaceStarting(const std::vector<HeldPlace>& held, const std::st
 // The record of what the places hold now. An entry the record had keeps its
 // mark; one it did not have is new, and listed in appeared, unless there was
 // no record yet: then everything there is counts as seen. A place that could
-// not be read keeps the entries the record had for it.
+// not be read, or not found, keeps the entries the record had for it.
 std::vector<SeenEntry> UpdateSeen(const std::vector<SeenEntry>& before, bool hadRecord,
                                   const std::vector<HeldPlace>& now, std::vector<SeenEntry>& appeared);

@@ -38,8 +38,10 @@ void CConfigDlg::FillFolderList(ItemList& list) {
         // A folder that is not there is just empty; one that is there but
         // cannot be read must not pass for empty.
         FileEntry found;
-        if (!ReadFolder(m_platform.files, list.places[place].path, files) && m_platform.files.Lookup(folder.substr(0, folder.size() - 1), found))
+        if (!ReadFolder(m_platform.files, list.places[place].path, files) && m_platform.files.Lookup(folder.substr(0, folder.size() - 1), found)) {
             m_platform.messages.Show(list.failure + folder, win::MbIconExclamation);
+            list.unread.push_back(place);
+        }
         for (const FileEntry& entry : files) {
             ItemRow row{entry.path, place, {}, false};
             NoteRow(list, row, entry.name, titles);
@@ -97,11 +99,13 @@ void CConfigDlg::FillRegistryList(ItemList& list) {
     // The list says once that it is not whole, however many of its keys failed.
     bool told = false;
     const std::unordered_map<std::string, std::size_t> titles = ManagedTitles();
+    std::size_t place = 0;
     const auto tell = [&] {
         if (!told) m_platform.messages.Show(list.failure, win::MbOk);
         told = true;
+        list.unread.push_back(place);
     };
-    for (std::size_t place = 0; place < list.places.size(); ++place) {
+    for (; place < list.places.size(); ++place) {
         const ItemPlace& where = list.places[place];
         // Read access is all a listing needs, and all a user without
         // administrator rights gets to the machine's keys; a missing key is

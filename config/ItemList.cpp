@@ -46,6 +46,7 @@ void DeleteRowsOf(ItemList& list, std::size_t place, const std::string& pathOrNa
 void ResetRows(ItemList& list) {
     list.view->DeleteAllItems();
     list.rows.clear();
+    list.unread.clear();
 }
 
 std::vector<std::string> RowTexts(const ItemList& list, int row) {

@@ -51,6 +51,8 @@ struct ItemList {
     bool marksPlaces = false;
     // Shown when the place is there but cannot be read.
     std::string failure;
+    // The places the last fill could not read whole, by index.
+    std::vector<std::size_t> unread;
     // Tell the user when the drive keeps its own order instead of the rows'.
     bool reportsNameOrder = false;
     bool orderChanged = false;

@@ -1,6 +1,5 @@
 #include "config/ordering/Reorder.h"
 
-#include <set>
 #include <unordered_map>
 
 #include "common/FileMove.h"
@@ -120,7 +119,8 @@ bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPath
     if (job.reportNameOrder && wentOut && allBack) {
         std::vector<std::string> rows;
         for (const std::string& name : placed) rows.push_back(UpperCopy(name));
-        const std::set<std::string> moved(rows.begin(), rows.end());
+        std::unordered_map<std::string, std::size_t> moved;
+        for (const std::string& name : rows) moved[name] = 1;
         std::vector<std::string> order;
         for (const FileEntry& entry : files.Find(directory + "*.*"))
             if (moved.count(UpperCopy(entry.name)) != 0) order.push_back(UpperCopy(entry.name));

@@ -214,11 +214,14 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Mail", "\"c:\\apps\\MAIL.EXE\" -tray");
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Old", "C:\\OLD.EXE");
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Named", "C:\\NAMED.EXE");
-    w.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "UserRun\tseen\tOld\r\nUserRun\tnew\tNamed\r\nStartup\tseen\tChat.lnk\r\n");
+    w.world.files.AddFile("C:\\ORVANE\\Orvane.seen",
+                          "UserRun\tseen\tOld\r\nUserRun\tnew\tNamed\r\nStartup\tseen\tChat.lnk\r\nAllStartup\tnew\tShared.lnk\r\n");
+    // The user never sees what a folder that cannot be read holds: the save keeps its record.
+    w.world.faults.Add(Fault::Find, std::string(ConfigWorld::CommonStartup) + "*.*");
     // Back since the last save: offered once as the dialog opens (answered No).
     ASSERT_TRUE(w.host.Open());
-    ASSERT_EQ(w.Shown().size(), 1u);
-    EXPECT_NE(w.Shown()[0].text.find("Mail\n\nOrvane starts this program already"), std::string::npos);
+    ASSERT_EQ(w.Shown().size(), 2u);
+    EXPECT_NE(w.Shown()[1].text.find("Mail\n\nOrvane starts this program already"), std::string::npos);
     w.host.Click(IdcAdvanced);
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Mail", "Old", "Named"}));
     EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"User, also managed", "User", "User, new"}));
@@ -245,5 +248,6 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     EXPECT_EQ(w.world.files.Contents(std::string(ConfigWorld::Manager) + "Mail.lnk"), kept);
     EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini),
               "\"Named\", \"UserRun\", \"\"\r\n\"Chat\", \"Startup\", \"\"\r\n\"Mail\", \"UserRun\", \"4\"\r\n");
-    EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.seen"), "Startup\tseen\tChat.lnk\r\nUserRun\tseen\tOld\r\n");
+    EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.seen"),
+              "Startup\tseen\tChat.lnk\r\nAllStartup\tnew\tShared.lnk\r\nUserRun\tseen\tOld\r\n");
 }

@@ -75,7 +75,7 @@ TEST(RunnerStartPlaces, EntriesNewSinceTheLastLookAreNamedOnceWhileTheRunGoesOn)
     r.world.registry.SetString(RegistryRoot::CurrentUser, settings::kRunKey, "Fresh", "C:\\FRESH.EXE");
     r.world.files.AddDirectory("C:\\WINDOWS\\Start Menu\\Programs\\Startup");
     r.world.files.AddFile("C:\\WINDOWS\\Start Menu\\Programs\\Startup\\Chat.lnk", "link");
-    r.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "UserRun\tseen\tOLD\nStartup\tnew\tChat.lnk\nRun\tseen\tGone\n");
+    r.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "UserRun\tseen\tOLD\nno entry\nRun\tsomething\tElse\nStartup\tnew\tChat.lnk\nRun\tseen\tGone\n");
     // The box is open over two ticks of the run, and its Yes opens the configuration.
     r.world.files.AddFile("C:\\ORVANE\\OrvaneConfig.exe", "program");
     r.world.messages.Answer(win::IdYes, [&] {
@@ -86,11 +86,11 @@ TEST(RunnerStartPlaces, EntriesNewSinceTheLastLookAreNamedOnceWhileTheRunGoesOn)
     r.host.Tick();
     EXPECT_EQ(r.Launched(), (std::vector<std::string>{r.Item("Mail"), r.Item("News"), "C:\\ORVANE\\OrvaneConfig.exe"}));
     ASSERT_EQ(r.world.messages.shown.size(), 1u) << r.world.messages.shown.back().text;
-    const std::string& text = r.world.messages.shown[0].text;
     // Named: only what the last look did not see, with where it lives.
-    EXPECT_NE(text.find("\n    Fresh    (HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run)\n"), std::string::npos) << text;
-    EXPECT_EQ(text.find("Old"), std::string::npos) << text;
-    EXPECT_EQ(text.find("Chat"), std::string::npos) << text;
+    EXPECT_EQ(r.world.messages.shown[0].text,
+              std::string(CRunnerDlg::NewEntriesTitle) +
+                  "\n\n    Fresh    (HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run)\n\n" +
+                  CRunnerDlg::NewEntriesQuestion);
     EXPECT_EQ(r.world.files.Contents("C:\\ORVANE\\Orvane.seen"), "Startup\tnew\tChat.lnk\r\nUserRun\tseen\tOld\r\nUserRun\tnew\tFresh\r\n");
     for (int tick = 0; tick < 3; ++tick) r.host.Tick();
     ASSERT_EQ(r.world.messages.shown.size(), 2u);
@@ -112,11 +112,12 @@ TEST(RunnerStartPlaces, WithoutARecordNothingIsNamedAndAnUnreadableOneIsToldAndK
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0].name, "Line\\One\nTwo");
 
-    // A start that finds what the last one noted does not write the record again.
+    // A start that finds what the last one noted does not write the record
+    // again; a place not there this time (no separate 32-bit view) keeps its entries.
     RunnerWorld same;
     same.AddItem("Mail", "");
     same.world.registry.SetString(RegistryRoot::CurrentUser, settings::kRunKey, "Old", "C:\\OLD.EXE");
-    same.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "UserRun\tseen\tOld\n");
+    same.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "UserRun\tseen\tOld\nRun32\tseen\tW\n");
     same.world.faults.Add(Fault::Open, "C:\\ORVANE\\Orvane.seen.new");
     ASSERT_TRUE(same.Open());
     same.host.Tick();
@@ -134,4 +135,24 @@ TEST(RunnerStartPlaces, WithoutARecordNothingIsNamedAndAnUnreadableOneIsToldAndK
     EXPECT_NE(second.world.messages.shown[0].text.find("could not be read:\nC:\\ORVANE\\Orvane.seen"), std::string::npos);
     EXPECT_EQ(second.world.files.Contents("C:\\ORVANE\\Orvane.seen"), "UserRun\tseen\tOld\n");
     EXPECT_EQ(second.Launched(), (std::vector<std::string>{second.Item("Mail")}));
+}
+
+// A place that cannot be read keeps what the record had for it: its entries
+// are not gone, and are not named again when it can be read once more.
+TEST(RunnerStartPlaces, AnUnreadablePlaceKeepsItsEntriesInTheRecord) {
+    RunnerWorld r;
+    r.AddItem("Mail", "");
+    r.world.files.AddDirectory("C:\\WINDOWS\\Start Menu\\Programs\\Startup");
+    r.world.files.AddFile("C:\\WINDOWS\\Start Menu\\Programs\\Startup\\Note.lnk", "link");
+    r.world.files.AddDirectory("C:\\ALL");
+    r.world.files.AddFile("C:\\ALL\\Shared.lnk", "link");
+    r.world.registry.SetString(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                               "Common Startup", "C:\\ALL");
+    r.world.faults.Add(Fault::Find, "C:\\ALL\\*.*");
+    r.world.registry.SetString(RegistryRoot::CurrentUser, settings::kRunKey, "Fresh", "C:\\FRESH.EXE");
+    r.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "AllStartup\tnew\tShared.lnk\nStartup\tseen\tOld.lnk\n");
+    ASSERT_TRUE(r.Open());
+    r.host.Tick();
+    EXPECT_EQ(r.world.files.Contents("C:\\ORVANE\\Orvane.seen"),
+              "Startup\tnew\tNote.lnk\r\nAllStartup\tnew\tShared.lnk\r\nUserRun\tnew\tFresh\r\n");
 }

@@ -260,27 +260,33 @@ bool Win32DialogHost::DrawItem(const DRAWITEMSTRUCT& item) {
         return true;
     }
     if (item.CtlType != ODT_BUTTON) return false;
-    auto found = m_controls.find(static_cast<int>(item.CtlID));
-    if (found == m_controls.end()) return false;
-    auto* button = dynamic_cast<ui32::Win32Button*>(found->second.get());
+    auto* button = dynamic_cast<ui32::Win32Button*>(Known(static_cast<int>(item.CtlID)));
     return button && button->Draw(item);
+}
+
+IControl* Win32DialogHost::Known(int id) const {
+    for (const auto& control : m_controls)
+        if (control.first == id) return control.second.get();
+    return nullptr;
 }
 
 HICON Win32DialogHost::Icon(int iconId) {
     if (iconId == 0) return nullptr;
-    auto found = m_icons.find(iconId);
-    if (found != m_icons.end()) return found->second;
+    for (const auto& known : m_icons)
+        if (known.first == iconId) return known.second;
     HICON icon = ui32::LoadIconResource(iconId);
-    m_icons[iconId] = icon;
+    m_icons.emplace_back(iconId, icon);
     return icon;
 }
 
 template <class Control>
 Control& Win32DialogHost::Find(int id) {
-    auto found = m_controls.find(id);
-    if (found == m_controls.end())
-        found = m_controls.emplace(id, std::make_unique<Control>(GetDlgItem(m_hwnd, id))).first;
-    return dynamic_cast<Control&>(*found->second);
+    IControl* known = Known(id);
+    if (known == nullptr) {
+        m_controls.emplace_back(id, std::make_unique<Control>(GetDlgItem(m_hwnd, id)));
+        known = m_controls.back().second.get();
+    }
+    return dynamic_cast<Control&>(*known);
 }
 
 IButton& Win32DialogHost::Button(int id) {

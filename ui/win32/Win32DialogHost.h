@@ -5,7 +5,8 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
+#include <utility>
+#include <vector>
 #include <memory>
 #include <vector>
 
@@ -83,8 +84,11 @@ private:
     std::vector<int> m_listViewIds;
     int m_result = 0;
     bool m_active = false;  // the active window, in front of the others
-    std::map<int, std::unique_ptr<IControl>> m_controls;
-    std::map<int, HICON> m_icons;
+    // A dialog has a few dozen controls and icons: a list looked through
+    // costs the program far less than a tree, and no more time.
+    std::vector<std::pair<int, std::unique_ptr<IControl>>> m_controls;
+    std::vector<std::pair<int, HICON>> m_icons;
+    IControl* Known(int id) const;
     std::function<void(HWND)> m_windowListener;
 };
 
