@@ -49,6 +49,7 @@ void CConfigDlg::FillFolderList(ItemList& list) {
         }
     }
     LabelRows(list);
+    FitColumns(list);
     UpdateArrowButtons(list);
 }
 
@@ -126,4 +127,5 @@ void CConfigDlg::FillRegistryList(ItemList& list) {
             InsertRow(list, list.Count(), {value.name}, row);
         }
     }
+    FitColumns(list);
 }

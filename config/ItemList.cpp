@@ -1,5 +1,6 @@
 #include "config/ItemList.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "common/PathHelpers.h"
@@ -64,6 +65,18 @@ bool MoveRow(ItemList& list, int from, int to) {
 
 std::string RowTitle(const ItemList& list, int row) {
     return list.IsRegistry() ? list.view->ItemText(row, 0) : TitleOf(list.rows[row].path);
+}
+
+void FitColumns(ItemList& list) {
+    if (!list.marksPlaces) return;
+    IListView& view = *list.view;
+    const int space = view.WindowRect().Width() - 21;
+    int where = space / 3;
+    // Past the text, a column keeps a margin on each side.
+    for (int row = 0; row < view.Count(); ++row) where = std::max(where, view.TextWidth(view.ItemText(row, 1)) + 14);
+    where = std::min(where, space * 2 / 3);
+    view.SetColumnWidth(1, where);
+    view.SetColumnWidth(0, space - where);
 }
 
 std::string EntryName(const ItemList& list, int row) {

@@ -91,6 +91,9 @@ std::string TitleOf(const std::string& path);
 // The item's name as the moves and Orvane.ini know it: a file's title, or a
 // value's name.
 std::string RowTitle(const ItemList& list, int row);
+// The Where column takes a third of the list, or what its longest mark and
+// note need, up to two thirds; the Name column the rest.
+void FitColumns(ItemList& list);
 // The entry's name in its place: a value's name, or a file's with its
 // extension.
 std::string EntryName(const ItemList& list, int row);

@@ -57,6 +57,9 @@ public:
     // The width columns can take without a horizontal scroll bar: the client
     // width beside a vertical scroll bar, whether one is shown yet or not.
     virtual int ColumnSpace() const = 0;
+    virtual void SetColumnWidth(int column, int width) = 0;
+    // The width the text takes in the list's font (LVM_GETSTRINGWIDTH).
+    virtual int TextWidth(const std::string& text) const = 0;
     // Inserts a row (an index past the end appends); the new row's index, or
     // a negative value when it failed.
     virtual int InsertItem(int row, const std::string& text) = 0;

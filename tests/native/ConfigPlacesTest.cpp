@@ -225,6 +225,10 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     w.host.Click(IdcAdvanced);
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Mail", "Old", "Named"}));
     EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"User, also managed", "User", "User, new"}));
+    // The Where column grows to its longest note; the Name column gives way.
+    HeadlessListView& run = w.List(IdcRunList);
+    EXPECT_GT(run.ColumnWidth(1), run.TextWidth("User, also managed"));
+    EXPECT_EQ(run.ColumnWidth(0) + run.ColumnWidth(1), run.WindowRect().Width() - 21);
     EXPECT_EQ(Column(w, IdcStartupList, 1), (Names{"User"}));
 
     // No leaves the item where it is, and the add goes on with the next row.

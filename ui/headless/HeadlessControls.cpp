@@ -65,6 +65,10 @@ int HeadlessListView::ColumnWidth(int column) const {
     return (column >= 0 && column < ColumnCount()) ? m_columns[column].width : 0;
 }
 
+void HeadlessListView::SetColumnWidth(int column, int width) {
+    if (column >= 0 && column < ColumnCount()) m_columns[column].width = width;
+}
+
 int HeadlessListView::ColumnSpace() const {
     const int border = ((m_template.style & win::WsBorder) ? 1 : 0) + ((m_template.exStyle & win::WsExClientEdge) ? 2 : 0);
     constexpr int ScrollBarWidth = 16;

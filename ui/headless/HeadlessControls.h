@@ -103,6 +103,9 @@ public:
     int ColumnWidth(int column) const;
     // Inside the border, beside a classic 16-pixel scroll bar.
     int ColumnSpace() const override;
+    void SetColumnWidth(int column, int width) override;
+    // Six pixels a character: about MS Sans Serif's average.
+    int TextWidth(const std::string& text) const override { return 6 * static_cast<int>(text.size()); }
     std::string ColumnHeading(int column) const;
     int ColumnCount() const { return static_cast<int>(m_columns.size()); }
     int InsertItem(int row, const std::string& text) override;

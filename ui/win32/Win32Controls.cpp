@@ -77,6 +77,14 @@ int Win32ListView::ColumnSpace() const {
     return client.right - (scrollBarShown ? 0 : GetSystemMetrics(SM_CXVSCROLL));
 }
 
+void Win32ListView::SetColumnWidth(int column, int width) {
+    Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+}
+
+int Win32ListView::TextWidth(const std::string& text) const {
+    return static_cast<int>(Send(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
 int Win32ListView::InsertItem(int row, const std::string& text) {
     LVITEMA item{};
     item.mask = LVIF_TEXT;

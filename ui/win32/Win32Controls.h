@@ -102,6 +102,8 @@ public:
     using Win32Control::Win32Control;
     int InsertColumn(int column, const std::string& heading, int width) override;
     int ColumnSpace() const override;
+    void SetColumnWidth(int column, int width) override;
+    int TextWidth(const std::string& text) const override;
     int InsertItem(int row, const std::string& text) override;
     bool SetItemText(int row, int column, const std::string& text) override;
     std::string ItemText(int row, int column) const override;
