@@ -29,6 +29,7 @@ public:
     static const char* const ScrollLockOn;
     static const char* const NewEntriesTitle;
     static const char* const NewEntriesQuestion;
+    static const char* const PutBackNote;
 
 private:
     // Start-up.
@@ -64,6 +65,8 @@ private:
     // Those words, in a box that lets the run go on, with the way to the
     // configuration.
     void ShowNewEntries();
+    // The entry of the place starts the program of a managed item of its title.
+    bool StartsAManagedItem(const ItemPlace& place, const std::string& name);
     // The current item's program put itself back where Windows starts it:
     // Windows starts it already, and the run list says so. True when not to
     // launch.

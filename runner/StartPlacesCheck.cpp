@@ -24,6 +24,24 @@ const char* const CRunnerDlg::NewEntriesQuestion =
     "Windows starts them at once, beside Orvane's order. Nothing was taken in.\n"
     "Open Orvane's configuration to look at them?";
 
+const char* const CRunnerDlg::PutBackNote = "put back by its own program: Windows starts it, Orvane does not";
+
+// Only the managed item of the entry's title is compared: a program puts
+// itself back under its old name, and each comparison loads a shortcut.
+bool CRunnerDlg::StartsAManagedItem(const ItemPlace& place, const std::string& name) {
+    const std::string title = UpperCopy(place.IsRegistry() ? name : name.substr(0, name.rfind('.')));
+    std::string command;
+    for (const HeldPlace& held : m_held)
+        for (const PlaceEntry& entry : held.entries)
+            if (held.place.sourceTag == place.sourceTag && entry.name == name) command = entry.command;
+    bool same = false;
+    if (command.empty() || !m_platform.links.InitializeCom()) return false;
+    for (std::size_t item = 0; item < m_listNames.size() && !same; ++item)
+        same = UpperCopy(m_listNames[item]) == title && ShortcutCommandKey(m_platform.links, m_listPaths[item]) == command;
+    m_platform.links.UninitializeCom();
+    return same;
+}
+
 void CRunnerDlg::LookAtPlaces() {
     IRegistry& registry = m_platform.registry;
     IFileSystem& files = m_platform.files;
@@ -44,10 +62,15 @@ void CRunnerDlg::LookAtPlaces() {
     if (appeared.empty() && written) return;
     std::string text;
     if (!appeared.empty()) {
-        text = std::string(NewEntriesTitle) + "\n";
+        // The entries come in the places' order: each place is named once, above its own.
+        text = NewEntriesTitle;
         for (std::size_t shown = 0; shown < appeared.size() && shown < kNamedAtMost; ++shown) {
-            const ItemPlace* place = start.ForSource(appeared[shown].source);
-            text += "\n    " + appeared[shown].name + "    (" + (place != nullptr ? PlaceText(*place) : appeared[shown].source) + ")";
+            const SeenEntry& entry = appeared[shown];
+            const ItemPlace* place = start.ForSource(entry.source);
+            if (shown == 0 || entry.source != appeared[shown - 1].source)
+                text += "\n\n" + (place != nullptr ? PlaceText(*place) : entry.source);
+            text += "\n    " + entry.name;
+            if (place != nullptr && StartsAManagedItem(*place, entry.name)) text += "  (" + std::string(PutBackNote) + ")";
         }
         if (appeared.size() > kNamedAtMost) text += "\n    and " + IntToString(static_cast<int>(appeared.size() - kNamedAtMost)) + " more";
         text += "\n\n";

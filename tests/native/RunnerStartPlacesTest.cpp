@@ -42,8 +42,15 @@ TEST(RunnerStartPlaces, AProgramBackInARunKeyIsLeftToWindowsAndItsLineSaysSo) {
     r.world.links.InitializeCom();
     r.world.links.Save("C:\\WINDOWS\\Start Menu\\Programs\\Startup\\Tray icon.lnk", ShortcutFields{"c:\\tray.exe", "/t", "", ""});
     r.world.links.UninitializeCom();
+    // Own is new there since the last look: the box says why it is left to Windows.
+    r.world.files.AddFile("C:\\ORVANE\\Orvane.seen",
+                          "UserRun\tseen\tOrvane\nRun32\tseen\tOld\nRun\tseen\tOther\nStartup\tseen\tTray icon.lnk\n");
     ASSERT_TRUE(r.Open());
-    for (int tick = 0; tick < 7; ++tick) r.host.Tick();
+    for (int tick = 0; tick < 8; ++tick) r.host.Tick();
+    ASSERT_EQ(r.world.messages.shown.size(), 1u);
+    EXPECT_EQ(r.world.messages.shown[0].text,
+              std::string(CRunnerDlg::NewEntriesTitle) + "\n\nHKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\n    Own  (" +
+                  CRunnerDlg::PutBackNote + ")\n\n" + CRunnerDlg::NewEntriesQuestion);
     EXPECT_EQ(r.Launched(), (std::vector<std::string>{r.Item("Kept"), r.Item("Other")}));
     EXPECT_EQ(Line(r, 0), "Own - started by Windows itself");
     EXPECT_EQ(Line(r, 1), "Old - started by Windows itself");
@@ -89,7 +96,7 @@ TEST(RunnerStartPlaces, EntriesNewSinceTheLastLookAreNamedOnceWhileTheRunGoesOn)
     // Named: only what the last look did not see, with where it lives.
     EXPECT_EQ(r.world.messages.shown[0].text,
               std::string(CRunnerDlg::NewEntriesTitle) +
-                  "\n\n    Fresh    (HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run)\n\n" +
+                  "\n\nHKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\n    Fresh\n\n" +
                   CRunnerDlg::NewEntriesQuestion);
     EXPECT_EQ(r.world.files.Contents("C:\\ORVANE\\Orvane.seen"), "Startup\tnew\tChat.lnk\r\nUserRun\tseen\tOld\r\nUserRun\tnew\tFresh\r\n");
     for (int tick = 0; tick < 3; ++tick) r.host.Tick();

@@ -105,7 +105,7 @@ TEST(RunnerEndToEnd, NamesWhatAppearedWhereWindowsStartsProgramsAndLeavesWhatWin
     HWND box = WaitForBox(install, 10000);
     ASSERT_NE(box, nullptr);
     const std::string text = MessageText(box);
-    EXPECT_NE(text.find("\n    Fresh    (HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run)\n"),
+    EXPECT_NE(text.find("\nHKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\n    Fresh\n"),
               std::string::npos)
         << text;
     EXPECT_NE(GetDlgItem(box, IDNO), nullptr);
