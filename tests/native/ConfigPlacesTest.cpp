@@ -208,14 +208,17 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     w.UseEveryPlace();
     AddShortcut(w, std::string(ConfigWorld::Manager) + "Mail.lnk", "C:\\Apps\\Mail.exe", "-tray");
     AddShortcut(w, std::string(ConfigWorld::Manager) + "Chat.lnk", "C:\\CHAT.EXE", "");
-    w.WriteIni("\"Chat\", \"Startup\", \"\"\r\n\"Mail\", \"Run\", \"4\"\r\n");
-    // A shortcut of the same title that starts another program is no twin.
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Pager.lnk", "C:\\PAGER.EXE", "-p");
+    w.WriteIni("\"Chat\", \"Startup\", \"\"\r\n\"Mail\", \"Run\", \"4\"\r\n\"Pager\", \"Startup\", \"\"\r\n");
+    // A shortcut of the same title that starts another program is no twin; one that starts the same is.
     AddShortcut(w, std::string(ConfigWorld::StartupFolder) + "Chat.lnk", "C:\\OTHER.EXE", "");
+    AddShortcut(w, std::string(ConfigWorld::StartupFolder) + "Pager.lnk", "c:\\pager.exe", "-p");
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Mail", "\"c:\\apps\\MAIL.EXE\" -tray");
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Old", "C:\\OLD.EXE");
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Named", "C:\\NAMED.EXE");
     w.world.files.AddFile("C:\\ORVANE\\Orvane.seen",
-                          "UserRun\tseen\tOld\r\nUserRun\tnew\tNamed\r\nStartup\tseen\tChat.lnk\r\nAllStartup\tnew\tShared.lnk\r\n");
+                          "UserRun\tseen\tOld\r\nUserRun\tnew\tNamed\r\nStartup\tseen\tChat.lnk\r\nStartup\tseen\tPager.lnk\r\n"
+                          "AllStartup\tnew\tShared.lnk\r\n");
     // The user never sees what a folder that cannot be read holds: the save keeps its record.
     w.world.faults.Add(Fault::Find, std::string(ConfigWorld::CommonStartup) + "*.*");
     // Back since the last save: offered once as the dialog opens (answered No).
@@ -229,7 +232,7 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     HeadlessListView& run = w.List(IdcRunList);
     EXPECT_GT(run.ColumnWidth(1), run.TextWidth("User, also managed"));
     EXPECT_EQ(run.ColumnWidth(0) + run.ColumnWidth(1), run.WindowRect().Width() - 21);
-    EXPECT_EQ(Column(w, IdcStartupList, 1), (Names{"User"}));
+    EXPECT_EQ(Column(w, IdcStartupList, 1), (Names{"User", "User, also managed"}));
 
     // No leaves the item where it is, and the add goes on with the next row.
     w.host.ClickRow(IdcRunList, 0);
@@ -237,21 +240,21 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     w.world.messages.Answer(win::IdNo);
     w.host.Click(IdcRegistryAdd);
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Mail", "Old"}));
-    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Named", "Chat", "Mail"}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Named", "Chat", "Mail", "Pager"}));
     w.host.ClickRow(IdcRunList, 0);
     w.world.messages.Answer(win::IdYes);
     w.host.Click(IdcRegistryAdd);
     EXPECT_NE(w.Shown().back().text.find("Take it in again?"), std::string::npos);
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Old"}));
     EXPECT_FALSE(w.world.registry.HasValue(R::CurrentUser, ConfigWorld::RunKey, "Mail"));
-    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Named", "Chat", "Mail"}));
-    EXPECT_EQ(Column(w, IdcManagerList, 1), (Names{"UserRun", "Startup", "UserRun"}));
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Named", "Chat", "Mail", "Pager"}));
+    EXPECT_EQ(Column(w, IdcManagerList, 1), (Names{"UserRun", "Startup", "UserRun", "Startup"}));
     const std::string kept = w.world.files.Contents(std::string(ConfigWorld::Manager) + "Mail.lnk");
 
     w.host.Click(IdcCloseAdvanced);
     EXPECT_EQ(w.world.files.Contents(std::string(ConfigWorld::Manager) + "Mail.lnk"), kept);
     EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini),
-              "\"Named\", \"UserRun\", \"\"\r\n\"Chat\", \"Startup\", \"\"\r\n\"Mail\", \"UserRun\", \"4\"\r\n");
+              "\"Named\", \"UserRun\", \"\"\r\n\"Chat\", \"Startup\", \"\"\r\n\"Mail\", \"UserRun\", \"4\"\r\n\"Pager\", \"Startup\", \"\"\r\n");
     EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.seen"),
-              "Startup\tseen\tChat.lnk\r\nAllStartup\tnew\tShared.lnk\r\nUserRun\tseen\tOld\r\n");
+              "Startup\tseen\tChat.lnk\r\nStartup\tseen\tPager.lnk\r\nAllStartup\tnew\tShared.lnk\r\nUserRun\tseen\tOld\r\n");
 }
