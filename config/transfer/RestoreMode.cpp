@@ -9,6 +9,7 @@
 #include "common/RegistryValues.h"
 #include "common/RunnerSettings.h"
 #include "common/SeenRecord.h"
+#include "common/StartupLog.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigPaths.h"
 #include "common/FolderFiles.h"
@@ -117,10 +118,11 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
         if (back > 0 && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
         if (leftNames.empty() && !trouble) {
             // The runner has nothing left to start, and no line needs
-            // keeping, nor what it last saw where Windows starts programs.
-            // The empty folders stay: the package removes them.
+            // keeping, nor what it last saw where Windows starts programs,
+            // nor the record of its start-ups. The empty folders stay: the
+            // package removes them.
             DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue);
-            for (const std::string& path : {iniPath, SeenRecordPath(iniPath)})
+            for (const std::string& path : {iniPath, SeenRecordPath(iniPath), StartupLogPath(iniPath)})
                 if (files.Lookup(path, entry)) files.Remove(path);
         }
         AddTexts(report, unattended.said);

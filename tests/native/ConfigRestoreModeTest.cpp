@@ -30,17 +30,20 @@ TEST(RestoreMode, EachItemGoesBackAndOneWithoutOriginIntoTheStartupFolder) {
     w.world.files.AddFile(Report, "an old report");
     const std::string seen = std::string(ConfigWorld::Dir) + "Orvane.seen";
     w.world.files.AddFile(seen, "Run\tseen\tTray\n");
+    const std::string log = std::string(ConfigWorld::Dir) + "Orvane.log";
+    w.world.files.AddFile(log, "Start-up 2026-12-07 08:14:03 UTC\n");
 
     EXPECT_EQ(RestoreWithoutWindow(w.platform, true), RestoreDone);
     EXPECT_TRUE(w.Shown().empty());
     EXPECT_EQ(w.Entries(Startup), (std::vector<std::string>{"Clock.lnk", "Loose.lnk"}));
     EXPECT_EQ(w.world.registry.Value(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray").Text(), "C:\\PROGRA~1\\TRAY.EXE -t");
     EXPECT_EQ(w.world.registry.Value(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "Svc").Text(), "C:\\SVC.EXE -q");
-    // Nothing of the manager is left: an empty folder, no Orvane.ini nor
-    // Orvane.seen, no runner to start, no report.
+    // Nothing of the manager is left: an empty folder, no Orvane.ini,
+    // Orvane.seen nor Orvane.log, no runner to start, no report.
     EXPECT_TRUE(w.Entries(Manager).empty());
     EXPECT_FALSE(w.world.files.Exists(ConfigWorld::Ini));
     EXPECT_FALSE(w.world.files.Exists(seen));
+    EXPECT_FALSE(w.world.files.Exists(log));
     EXPECT_FALSE(w.RunValueSet());
     EXPECT_FALSE(w.world.files.Exists(Report));
 }
