@@ -26,6 +26,12 @@ std::string ProgramDirectory(IFileSystem& files) {
     return DirectoryOf(files.ModulePath());
 }
 
+std::string TitleOf(const std::string& path) {
+    const std::string name = FileNameOf(path);
+    const std::string::size_type dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
 std::string BesidePath(const std::string& path, const std::string& name) {
     const std::string dir = DirectoryOf(path);
     if (dir.empty()) return name;

@@ -12,6 +12,8 @@ std::string DirectoryOf(const std::string& path);
 // At most four characters after the last ".", cut at the first blank among
 // them; empty when there is no ".". Letter case unchanged.
 std::string ExtensionOf(const std::string& path);
+// The file's name without its extension: the item's title.
+std::string TitleOf(const std::string& path);
 // The file of that name in the folder of path; the name alone when path has
 // no folder.
 std::string BesidePath(const std::string& path, const std::string& name);

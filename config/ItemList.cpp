@@ -14,12 +14,6 @@ const char* NoteText(RowNote note) {
 
 }  // namespace
 
-std::string TitleOf(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    const std::string::size_type dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
 int InsertRow(ItemList& list, int index, std::vector<std::string> texts, ItemRow row) {
     if (list.marksPlaces) texts = {texts.empty() ? std::string() : texts[0], list.places[row.place].mark + NoteText(row.note)};
     const int at = list.view->InsertItem(index, texts.empty() ? std::string() : texts[0]);

@@ -86,8 +86,6 @@ void ResetRows(ItemList& list);
 bool MoveRow(ItemList& list, int from, int to);
 // The texts of every column of a row.
 std::vector<std::string> RowTexts(const ItemList& list, int row);
-// A file's name without its extension.
-std::string TitleOf(const std::string& path);
 // The item's name as the moves and Orvane.ini know it: a file's title, or a
 // value's name.
 std::string RowTitle(const ItemList& list, int row);

@@ -29,7 +29,7 @@ const char* const CRunnerDlg::PutBackNote = "put back by its own program: Window
 // Only the managed item of the entry's title is compared: a program puts
 // itself back under its old name, and each comparison loads a shortcut.
 bool CRunnerDlg::StartsAManagedItem(const ItemPlace& place, const std::string& name) {
-    const std::string title = UpperCopy(place.IsRegistry() ? name : name.substr(0, name.rfind('.')));
+    const std::string title = UpperCopy(place.IsRegistry() ? name : TitleOf(name));
     std::string command;
     for (const HeldPlace& held : m_held)
         for (const PlaceEntry& entry : held.entries)
@@ -101,8 +101,6 @@ bool CRunnerDlg::LeftToWindows() {
     }
     if (PlaceStarting(m_held, command) == nullptr) return false;
     // The line keeps its name, as the list shows it, and says why nothing started.
-    const std::string file = FileNameOf(m_strCurrentPath);
-    const std::string title = file.substr(0, file.rfind('.'));
-    Window().ListBox(IdcRunList).SetLine(m_nCurrent, title + " - started by Windows itself");
+    Window().ListBox(IdcRunList).SetLine(m_nCurrent, m_listNames[m_nCurrent] + " - started by Windows itself");
     return true;
 }
