@@ -8,3 +8,8 @@ bool ReadFolder(IFileSystem& files, const std::string& folder, std::vector<FileE
                 found.end());
     return read;
 }
+
+bool ReadFolderIfThere(IFileSystem& files, const std::string& folder, std::vector<FileEntry>& found) {
+    FileEntry there;
+    return ReadFolder(files, folder, found) || !files.Lookup(folder.substr(0, folder.size() - 1), there);
+}

@@ -23,8 +23,7 @@ std::vector<HeldPlace> ReadPlaces(IRegistry& registry, IFileSystem& files, IShel
             return;
         }
         std::vector<FileEntry> found;
-        FileEntry folder;
-        now.read = ReadFolder(files, place.path, found) || !files.Lookup(place.path.substr(0, place.path.size() - 1), folder);
+        now.read = ReadFolderIfThere(files, place.path, found);
         for (const FileEntry& file : found)
             now.entries.push_back(PlaceEntry{file.name, com ? ShortcutCommandKey(links, file.path) : ""});
     });

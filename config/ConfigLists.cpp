@@ -35,10 +35,7 @@ void CConfigDlg::FillFolderList(ItemList& list) {
     for (std::size_t place = 0; place < list.places.size(); ++place) {
         const std::string& folder = list.places[place].path;
         std::vector<FileEntry> files;
-        // A folder that is not there is just empty; one that is there but
-        // cannot be read must not pass for empty.
-        FileEntry found;
-        if (!ReadFolder(m_platform.files, list.places[place].path, files) && m_platform.files.Lookup(folder.substr(0, folder.size() - 1), found)) {
+        if (!ReadFolderIfThere(m_platform.files, folder, files)) {
             m_platform.messages.Show(list.failure + folder, win::MbIconExclamation);
             list.unread.push_back(place);
         }
