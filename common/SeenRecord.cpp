@@ -1,6 +1,5 @@
 #include "common/SeenRecord.h"
 
-#include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 #include "common/WholeFile.h"
@@ -44,10 +43,8 @@ std::string SeenRecordPath(const std::string& iniPath) { return BesidePath(iniPa
 
 SeenFile ReadSeenRecord(IFileSystem& files, const std::string& path, std::vector<SeenEntry>& entries) {
     std::vector<std::string> lines;
-    if (!ReadManagerLines(files, path, "r", lines)) {
-        FileEntry entry;
-        return files.Lookup(path, entry) ? SeenFile::Unreadable : SeenFile::Missing;
-    }
+    const SeenFile read = ReadLines(files, path, lines);
+    if (read != SeenFile::Read) return read;
     for (std::string line : lines) {
         if (!line.empty() && line.back() == '\n') line.pop_back();
         const std::size_t first = line.find('\t');

@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/WholeFile.h"
+
 class IFileSystem;
 
 struct SeenEntry {
@@ -21,7 +23,7 @@ struct SeenEntry {
     }
 };
 
-enum class SeenFile { Missing, Read, Unreadable };
+using SeenFile = LinesRead;
 
 // Orvane.seen in the folder of the manager information file.
 std::string SeenRecordPath(const std::string& iniPath);

@@ -90,10 +90,8 @@ namespace {
 // False when the file is there but cannot be read.
 bool ReadRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun>& runs) {
     std::vector<std::string> lines;
-    if (!ReadManagerLines(files, path, "r", lines)) {
-        FileEntry entry;
-        return !files.Lookup(path, entry);
-    }
+    const LinesRead read = ReadLines(files, path, lines);
+    if (read != LinesRead::Read) return read == LinesRead::Missing;
     for (const std::string& raw : lines) {
         const std::string line = TrimEnd(raw);
         LoggedLaunch launch;

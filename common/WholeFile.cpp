@@ -1,6 +1,13 @@
 #include "common/WholeFile.h"
 
+#include "common/ManagerInfo.h"
 #include "platform/FileSystem.h"
+
+LinesRead ReadLines(IFileSystem& files, const std::string& path, std::vector<std::string>& lines) {
+    if (ReadManagerLines(files, path, "r", lines)) return LinesRead::Read;
+    FileEntry entry;
+    return files.Lookup(path, entry) ? LinesRead::Unreadable : LinesRead::Missing;
+}
 
 std::string ScratchPathOf(const std::string& path) { return path + ".new"; }
 

@@ -1,11 +1,16 @@
 #pragma once
-// A text file written whole or not at all: the lines go to a scratch file
-// beside it, which then takes its place, so that a write cut short leaves
-// the file as it was.
+// A text file of lines, read whole, or written whole or not at all: the
+// lines go to a scratch file beside it, which then takes its place, so that
+// a write cut short leaves the file as it was.
 #include <string>
 #include <vector>
 
 class IFileSystem;
+
+enum class LinesRead { Missing, Read, Unreadable };
+// The file's lines, each with its '\n' when it has one; a file that is not
+// there is told from one that is there but cannot be read.
+LinesRead ReadLines(IFileSystem& files, const std::string& path, std::vector<std::string>& lines);
 
 // path + ".new".
 std::string ScratchPathOf(const std::string& path);
