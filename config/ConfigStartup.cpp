@@ -71,7 +71,6 @@ bool CConfigDlg::OnInitDialog() {
 void CConfigDlg::SetUpLists() {
     m_listManager.kind = ListKind::Manager;
     m_listManager.places = {ItemPlace{PlaceKind::Folder, m_strManagerDir, RegistryRoot::LocalMachine, "", "", false, ""}};
-    m_listManager.columns = 3;
     const StartPlaces start = WindowsStartPlaces(m_platform.registry, m_platform.files, m_strStartupFolder);
     m_listStartup.kind = ListKind::Folder;
     m_listStartup.places = {start.startup};
@@ -86,25 +85,20 @@ void CConfigDlg::SetUpLists() {
     m_listRunServices.kind = ListKind::RegistryKey;
     m_listRunServices.places = {start.runServices};
     m_listRunServices.failure = "Error reading \"Registry RunServices\" Values.";
-    for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
-        list->marksPlaces = true;
-        list->columns = 2;
-    }
 }
 
 void CConfigDlg::SetUpColumns() {
     IListView& manager = *m_listManager.view;
-    const int listWidth = manager.WindowRect().Width();
     const int w = manager.ColumnSpace();
     manager.InsertColumn(0, "Name", static_cast<int>(w * 0.6));
     manager.InsertColumn(1, "Source", static_cast<int>(w * 0.22));
     manager.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
     FillManagerList();
     for (ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
-        // Each row says where it lives, and what is new about it.
-        const int whereWidth = (listWidth - 21) / 3;
-        list->view->InsertColumn(0, "Name", listWidth - 21 - whereWidth);
-        list->view->InsertColumn(1, "Where", whereWidth);
+        // Each row says where it lives, and what is new about it; the fill
+        // gives the columns their widths.
+        list->view->InsertColumn(0, "Name", 0);
+        list->view->InsertColumn(1, "Where", 0);
         Fill(*list);
     }
 }

@@ -15,7 +15,7 @@ const char* NoteText(RowNote note) {
 }  // namespace
 
 int InsertRow(ItemList& list, int index, std::vector<std::string> texts, ItemRow row) {
-    if (list.marksPlaces) texts = {texts.empty() ? std::string() : texts[0], list.places[row.place].mark + NoteText(row.note)};
+    if (!list.CarriesSource()) texts = {texts.empty() ? std::string() : texts[0], list.places[row.place].mark + NoteText(row.note)};
     const int at = list.view->InsertItem(index, texts.empty() ? std::string() : texts[0]);
     if (at < 0) return at;
     for (std::size_t column = 1; column < texts.size(); ++column)
@@ -46,7 +46,7 @@ void ResetRows(ItemList& list) {
 
 std::vector<std::string> RowTexts(const ItemList& list, int row) {
     std::vector<std::string> texts;
-    for (int column = 0; column < list.columns; ++column) texts.push_back(list.view->ItemText(row, column));
+    for (int column = 0; column < list.Columns(); ++column) texts.push_back(list.view->ItemText(row, column));
     return texts;
 }
 
@@ -62,7 +62,7 @@ std::string RowTitle(const ItemList& list, int row) {
 }
 
 void FitColumns(ItemList& list) {
-    if (!list.marksPlaces) return;
+    if (list.CarriesSource()) return;
     IListView& view = *list.view;
     const int space = view.WindowRect().Width() - 21;
     int where = space / 3;

@@ -46,9 +46,6 @@ struct ItemList {
     // order is rewritten.
     std::vector<ItemPlace> places;
     std::vector<ItemRow> rows;  // row i of the view
-    int columns = 1;
-    // Column 1 shows the mark of each row's place.
-    bool marksPlaces = false;
     // Shown when the place is there but cannot be read.
     std::string failure;
     // The places the last fill could not read whole, by index.
@@ -64,6 +61,9 @@ struct ItemList {
 
     bool IsRegistry() const { return kind == ListKind::RegistryKey; }
     bool CarriesSource() const { return kind == ListKind::Manager; }
+    // Name, Source and Wait; or Name and Where, the mark of each row's place
+    // with its note.
+    int Columns() const { return CarriesSource() ? 3 : 2; }
     const ItemPlace& Home() const { return places.front(); }
     const ItemPlace& PlaceOf(int row) const { return places[rows[row].place]; }
     int Count() const { return static_cast<int>(rows.size()); }
