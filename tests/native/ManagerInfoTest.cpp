@@ -148,8 +148,6 @@ TEST(ManagerInfoFile, AFailedSaveIsReportedAndKeepsTheOldFileWhole) {
         {"open", [&](MemoryWorld& w) { w.faults.Add(Fault::Open, scratch); }, kSaveOpenError},
         {"read-only", [](MemoryWorld& w) { w.files.SetAttributes(kIni, win::FileAttributeReadOnly); }, kSaveOpenError},
         {"write", [&](MemoryWorld& w) { w.faults.Add(Fault::Write, scratch); }, kSaveWriteError},
-        // One line lost, the next ones written: the file is not whole all the same.
-        {"one write", [&](MemoryWorld& w) { w.faults.Add(Fault::Write, scratch, 1); }, kSaveWriteError},
         {"close", [&](MemoryWorld& w) { w.faults.Add(Fault::Close, scratch); }, kSaveWriteError},
         {"replace", [](MemoryWorld& w) { w.faults.Add(Fault::Replace, kIni); }, kSaveWriteError},
     };
