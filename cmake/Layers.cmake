@@ -1,9 +1,10 @@
 # The layers as facts of the build: each folder may include only the
-# folders below it. Run at configure time (a breach stops the build) and
-# as a test:
+# folders below it. Run as a build step before any layer compiles (a breach
+# stops the build) and as the native tree's `layers` test:
 #   cmake -DROOT=<source dir> -P cmake/Layers.cmake
 # A folder's rule names the folders its files may include, besides the
 # system's headers and the headers of the standard library.
+cmake_policy(VERSION 3.20)
 set(LAYER_RULES
     "geometry:geometry"
     "platform:platform/[A-Za-z]+\\.h|geometry"
@@ -45,6 +46,66 @@ foreach(relative ${sources})
         endif()
     endforeach()
 endforeach()
+
+# Inside config/, transfer/ and ordering/ are work without controls: no file
+# of theirs reaches ui/, directly or through a header that does, nor the
+# dialog's header.
+set(CONTROLS_FREE "^config/(transfer|ordering)/")
+# Today's exceptions: handlers that are still CConfigDlg's. A file leaves the
+# list when it stops reaching the controls (a listed file that no longer
+# does is refused too, so that the list only shrinks).
+set(CONTROLS_ALLOWED
+    config/ordering/RowMoves.cpp
+    config/transfer/Deleting.cpp
+    config/transfer/RegistryMoves.cpp
+    config/transfer/Restore.cpp
+    config/transfer/SelectedRows.h
+    config/transfer/StartupMoves.cpp)
+# The headers that reach the controls, found until none is added.
+set(with_controls config/ConfigDlg.h)
+set(headers ${sources})
+list(FILTER headers INCLUDE REGEX "\\.h$")
+set(grown TRUE)
+while(grown)
+    set(grown FALSE)
+    foreach(header ${headers})
+        if(NOT header IN_LIST with_controls)
+            file(STRINGS ${ROOT}/${header} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(ui/|config/)")
+            foreach(line ${includes})
+                string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" included "${line}")
+                if(included MATCHES "^ui/" OR included IN_LIST with_controls)
+                    list(APPEND with_controls ${header})
+                    set(grown TRUE)
+                    break()
+                endif()
+            endforeach()
+        endif()
+    endforeach()
+endwhile()
+foreach(relative ${sources})
+    if(relative MATCHES "${CONTROLS_FREE}")
+        set(reaches)
+        file(STRINGS ${ROOT}/${relative} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(ui/|config/)")
+        foreach(line ${includes})
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" included "${line}")
+            if(included MATCHES "^ui/" OR included IN_LIST with_controls)
+                list(APPEND reaches ${included})
+            endif()
+        endforeach()
+        if(reaches AND NOT relative IN_LIST CONTROLS_ALLOWED)
+            list(JOIN reaches ", " text)
+            list(APPEND breaches "${relative} reaches the controls through ${text}")
+        elseif(NOT reaches AND relative IN_LIST CONTROLS_ALLOWED)
+            list(APPEND breaches "${relative} no longer reaches the controls: take it out of CONTROLS_ALLOWED")
+        endif()
+    endif()
+endforeach()
+foreach(allowed ${CONTROLS_ALLOWED})
+    if(NOT allowed IN_LIST sources)
+        list(APPEND breaches "${allowed} is gone: take it out of CONTROLS_ALLOWED")
+    endif()
+endforeach()
+
 if(breaches)
     list(JOIN breaches "\n  " text)
     message(FATAL_ERROR "Includes against the layers:\n  ${text}")

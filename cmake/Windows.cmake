@@ -15,8 +15,10 @@ target_link_libraries(orv_ui INTERFACE orv_platform)
 orv_layer(orv_common ${COMMON_SOURCES})
 target_link_libraries(orv_common INTERFACE orv_platform)
 
-# Small programs: only what is called is linked (measured with -Wl,-Map).
-# Each program has one thread, so function-local statics need no lock (the
+# Small programs. The linker takes an object out of a library whole once
+# anything in it is needed; each function and datum in a section of its own
+# lets --gc-sections drop what nothing calls (each program's -Wl,-Map shows
+# what stays). Each program has one thread, so function-local statics need no lock (the
 # lock brings the whole threads library). Neither program throws or catches
 # (the runtime's throws end it, see LeanRuntime.cpp), so its code carries no
 # landing pads: 20 KB of the configuration program. On i686 the DWARF unwind
@@ -50,14 +52,20 @@ endforeach()
 add_custom_target(orv_images DEPENDS ${IMAGES})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${IMAGE_DIR}")
 
-function(orv_program name library)
-    orv_glob(main_sources ${ARGN})
-    file(GLOB rc_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${ARGV2}/resources/*.rc)
+# A program: its folder's main (folder/win32) and resources over its layer's
+# library, which holds the folder's own sources.
+function(orv_program name library folder)
+    orv_glob(main_sources ${folder}/win32)
+    file(GLOB rc_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/resources/*.rc)
     add_executable(${name} WIN32 ${main_sources} ${rc_files} ${CMAKE_SOURCE_DIR}/platform/win32/runtime/LeanRuntime.cpp)
     target_compile_options(${name} PRIVATE ${PROGRAM_COMPILE_OPTIONS})
-    target_link_options(${name} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Wl,--gc-sections>)
+    set(map ${CMAKE_BINARY_DIR}/maps/${name}.map)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/maps)
+    target_link_options(${name} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Wl,--gc-sections> -Wl,-Map=${map})
     add_dependencies(${name} orv_images)
     target_link_libraries(${name} PRIVATE ${library} orv_common orv_ui orv_platform)
+    add_test(NAME lean_${name}_${CMAKE_SYSTEM_PROCESSOR} COMMAND ${CMAKE_COMMAND} -DMAP=${map}
+             -P ${CMAKE_SOURCE_DIR}/cmake/CheckLinkMap.cmake)
     if(NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
         add_test(NAME size_${name}_${CMAKE_SYSTEM_PROCESSOR} COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${name}> -DLIMIT=${PROGRAM_SIZE_LIMIT}
                  -P ${CMAKE_SOURCE_DIR}/cmake/CheckSize.cmake)
@@ -72,10 +80,10 @@ orv_layer(orv_config ${CONFIG_SOURCES})
 target_compile_options(orv_runner PRIVATE ${PROGRAM_COMPILE_OPTIONS})
 target_compile_options(orv_config PRIVATE ${PROGRAM_COMPILE_OPTIONS})
 if(EXISTS ${CMAKE_SOURCE_DIR}/runner/win32/RunnerMain.cpp)
-    orv_program(Orvane orv_runner runner runner/win32)
+    orv_program(Orvane orv_runner runner)
 endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/config/win32/ConfigMain.cpp)
-    orv_program(OrvaneConfig orv_config config config/win32)
+    orv_program(OrvaneConfig orv_config config)
 endif()
 
 # The Windows Installer package of the x86_64 programs (build/package), and

@@ -36,18 +36,19 @@ void __verbose_terminate_handler() { abort(); }
 // ending here instead keeps the exception machinery out of the program, and
 // with it the threads library that guards its allocations (about 25 KB).
 // The library's string code still holds landing pads that catch and rethrow;
-// nothing ever throws through them, and should anything unwind, it ends.
+// nothing ever throws through them, and should anything unwind, it ends. The
+// pads' resume would otherwise bring the whole unwinder (x86_64 too).
 extern "C" {
 void __cxa_bad_cast() { abort(); }
 void __cxa_bad_typeid() { abort(); }
 void* __cxa_begin_catch(void*) { abort(); }
 void __cxa_end_catch() { abort(); }
 void __cxa_rethrow() { abort(); }
+void _Unwind_Resume(void*) { abort(); }
 #if defined(__SEH__)  // x86_64
 int __gxx_personality_seh0(void*, void*, void*, void*) { abort(); }
 #else  // i686, DWARF unwinding
 int __gxx_personality_v0(int, int, unsigned long long, void*, void*) { abort(); }
-void _Unwind_Resume(void*) { abort(); }
 #endif
 }
 

@@ -1,0 +1,19 @@
+# Fails when the link map MAP shows the unwinder or the exception machinery
+# in a program: an object of libgcc_eh (unwind-*.o) or the runtime's eh_*.o
+# (throw, catch, personality, the exception's allocation). LeanRuntime.cpp
+# keeps them out; a throw or a library call that can throw brings them back,
+# and with them the threads library that guards their allocations.
+#   cmake -DMAP=<program>.map -P cmake/CheckLinkMap.cmake
+file(STRINGS "${MAP}" lines REGEX "\\.a\\((unwind[^)]*|eh_[^)]*)\\.o\\)")
+set(found)
+foreach(line ${lines})
+    string(REGEX MATCH "[^/ \t]+\\.a\\([^)]+\\)" member "${line}")
+    list(APPEND found "${member}")
+endforeach()
+get_filename_component(name "${MAP}" NAME_WE)
+if(found)
+    list(REMOVE_DUPLICATES found)
+    list(JOIN found "\n  " text)
+    message(FATAL_ERROR "${name} links the exception machinery:\n  ${text}")
+endif()
+message(STATUS "${name}: no unwinder, no exception machinery")
