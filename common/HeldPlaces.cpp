@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "common/ComScope.h"
 #include "common/FolderFiles.h"
 #include "common/StartPlaces.h"
 #include "common/TextHelpers.h"
@@ -11,7 +12,7 @@
 
 std::vector<HeldPlace> ReadPlaces(IRegistry& registry, IFileSystem& files, IShellLinks& links,
                                   const StartPlaces& places) {
-    const bool com = links.InitializeCom();
+    const ComScope com(links);
     std::vector<HeldPlace> held;
     places.ForEach([&](const ItemPlace& place) {
         held.push_back(HeldPlace{place, true, {}});
@@ -25,9 +26,8 @@ std::vector<HeldPlace> ReadPlaces(IRegistry& registry, IFileSystem& files, IShel
         std::vector<FileEntry> found;
         now.read = ReadFolderIfThere(files, place.path, found);
         for (const FileEntry& file : found)
-            now.entries.push_back(PlaceEntry{file.name, com ? ShortcutCommandKey(links, file.path) : ""});
+            now.entries.push_back(PlaceEntry{file.name, com.Started() ? ShortcutCommandKey(links, file.path) : ""});
     });
-    if (com) links.UninitializeCom();
     return held;
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/CommandLine.h"
+#include "common/ComScope.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 #include "platform/FileSystem.h"
@@ -13,22 +14,6 @@
 namespace {
 
 const char kComFailed[] = "Error initializing the COM library.";
-
-// COM is ours only for one shell-link operation: whatever way it ends.
-class ComScope {
-public:
-    explicit ComScope(IShellLinks& links) : m_links(links), m_started(links.InitializeCom()) {}
-    ~ComScope() {
-        if (m_started) m_links.UninitializeCom();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    bool Started() const { return m_started; }
-
-private:
-    IShellLinks& m_links;
-    bool m_started;
-};
 
 // A program named without its extension ('RUNDLL32 X.DLL,Entry') is the
 // first word of the line, as Windows reads it; the split would otherwise give

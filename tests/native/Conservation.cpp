@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ComScope.h"
 #include "common/TextHelpers.h"
 
 using namespace config;
@@ -27,9 +28,8 @@ bool Counted(const ConfigWorld& w, const KeyPlace& key) {
 
 std::string FileMark(ConfigWorld& w, const std::string& path) {
     ShortcutFields fields;
-    w.world.links.InitializeCom();
+    const ComScope com(w.world.links);
     const bool loaded = w.world.links.Load(path, fields);
-    w.world.links.UninitializeCom();
     return loaded ? Trim(fields.target + " " + fields.arguments) : w.world.files.Contents(path);
 }
 
@@ -48,9 +48,8 @@ bool NamedByAMessage(const ConfigWorld& w, const std::string& name) {
 
 void AddShortcut(ConfigWorld& w, const std::string& path, const std::string& target, const std::string& arguments) {
     w.world.files.AddDirectory(DirectoryOf(path));
-    w.world.links.InitializeCom();
+    const ComScope com(w.world.links);
     w.world.links.Save(path, ShortcutFields{target, arguments, "", ""});
-    w.world.links.UninitializeCom();
 }
 
 std::map<std::string, std::vector<ItemSpot>> TakeCensus(ConfigWorld& w) {

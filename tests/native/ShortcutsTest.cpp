@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/ComScope.h"
 #include "common/Shortcuts.h"
 #include "platform/memory/MemoryWorld.h"
 
@@ -13,9 +14,8 @@ struct ShortcutsTest : ::testing::Test {
 
     ShortcutFields Saved(const std::string& path) {
         ShortcutFields fields;
-        world.links.InitializeCom();
+        const ComScope com(world.links);
         EXPECT_TRUE(world.links.Load(path, fields)) << path;
-        world.links.UninitializeCom();
         return fields;
     }
     bool Create(std::string& name, const std::string& commandLine) {
@@ -28,9 +28,10 @@ struct ShortcutsTest : ::testing::Test {
 }  // namespace
 
 TEST_F(ShortcutsTest, WrittenFieldsReadBackUnderTheirOwnCom) {
-    world.links.InitializeCom();
-    ASSERT_TRUE(WriteShortcut(world.links, "C:\\A.EXE", "/x", "C:\\", "C:\\ORVANE\\Startup\\A.lnk", "An app"));
-    world.links.UninitializeCom();
+    {
+        const ComScope com(world.links);
+        ASSERT_TRUE(WriteShortcut(world.links, "C:\\A.EXE", "/x", "C:\\", "C:\\ORVANE\\Startup\\A.lnk", "An app"));
+    }
     std::string target, arguments, directory, description;
     ASSERT_TRUE(ReadShortcut(world.links, world.messages, "C:\\ORVANE\\Startup\\A.lnk", target, arguments, directory,
                              description));
