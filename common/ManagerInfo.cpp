@@ -201,8 +201,6 @@ bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::
     return read;
 }
 
-std::string ManagerInfoScratchPath(const std::string& path) { return ScratchPathOf(path); }
-
 bool WriteManagerInfo(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
                       const std::vector<ManagerLine>& rows) {
     std::vector<std::string> lines;

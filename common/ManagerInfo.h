@@ -89,9 +89,6 @@ bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::
 bool WriteManagerInfo(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
                       const std::vector<ManagerLine>& rows);
 
-// The scratch file that WriteManagerInfo writes beside the file.
-std::string ManagerInfoScratchPath(const std::string& path);
-
 // The runner's read, mode "r": false when the file cannot be opened; every
 // item then has no line.
 bool ReadWaitTimes(IFileSystem& files, const std::string& iniPath, const std::vector<std::string>& itemNames,

@@ -9,10 +9,8 @@ LinesRead ReadLines(IFileSystem& files, const std::string& path, std::vector<std
     return files.Lookup(path, entry) ? LinesRead::Unreadable : LinesRead::Missing;
 }
 
-std::string ScratchPathOf(const std::string& path) { return path + ".new"; }
-
 WholeFile WriteWholeFile(IFileSystem& files, const std::string& path, const std::vector<std::string>& lines) {
-    const std::string scratch = ScratchPathOf(path);
+    const std::string scratch = path + ".new";
     std::unique_ptr<ITextFile> file = files.OpenText(scratch, "w");
     if (!file) return WholeFile::NotOpened;
     bool written = true;

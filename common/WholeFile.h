@@ -12,9 +12,7 @@ enum class LinesRead { Missing, Read, Unreadable };
 // there is told from one that is there but cannot be read.
 LinesRead ReadLines(IFileSystem& files, const std::string& path, std::vector<std::string>& lines);
 
-// path + ".new".
-std::string ScratchPathOf(const std::string& path);
 enum class WholeFile { Written, NotOpened, NotWritten };
-// Each line with its '\n'. Unless written, the file is as it was, and no
-// scratch file is left.
+// Each line with its '\n', through the scratch file path + ".new". Unless
+// written, the file is as it was, and no scratch file is left.
 WholeFile WriteWholeFile(IFileSystem& files, const std::string& path, const std::vector<std::string>& lines);

@@ -24,7 +24,6 @@ public:
     std::vector<ShownMessage> shown;
     // When set, unscripted questions (Yes/No, Yes/No/Cancel) get this answer.
     int questionAnswer = 0;
-    int Pending() const { return static_cast<int>(m_script.size()); }
 
 private:
     struct Step {

@@ -139,7 +139,7 @@ TEST(ManagerInfoFile, ReadCreatesAMissingFileAndReportsOneItCannotOpen) {
 }
 
 TEST(ManagerInfoFile, AFailedSaveIsReportedAndKeepsTheOldFileWhole) {
-    const std::string scratch = ManagerInfoScratchPath(kIni);
+    const std::string scratch = std::string(kIni) + ".new";
     struct Case {
         const char* what;
         std::function<void(MemoryWorld&)> arrange;
