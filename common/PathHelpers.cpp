@@ -32,8 +32,11 @@ std::string TitleOf(const std::string& path) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+std::string PathIn(const std::string& folder, const std::string& name) {
+    return !folder.empty() && folder.back() == '\\' ? folder + name : folder + '\\' + name;
+}
+
 std::string BesidePath(const std::string& path, const std::string& name) {
     const std::string dir = DirectoryOf(path);
-    if (dir.empty()) return name;
-    return dir + (dir.back() == '\\' ? "" : "\\") + name;
+    return dir.empty() ? name : PathIn(dir, name);
 }

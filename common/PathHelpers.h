@@ -14,6 +14,9 @@ std::string DirectoryOf(const std::string& path);
 std::string ExtensionOf(const std::string& path);
 // The file's name without its extension: the item's title.
 std::string TitleOf(const std::string& path);
+// The name in the folder, one backslash between them whether or not the
+// folder ends in one; with no name, the folder with its trailing backslash.
+std::string PathIn(const std::string& folder, const std::string& name);
 // The file of that name in the folder of path; the name alone when path has
 // no folder.
 std::string BesidePath(const std::string& path, const std::string& name);

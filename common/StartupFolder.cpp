@@ -1,5 +1,6 @@
 #include "common/StartupFolder.h"
 
+#include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 
 #include "platform/FileSystem.h"
@@ -20,7 +21,7 @@ std::string ShellStartupFolder(IRegistry& registry, IFileSystem& files, Registry
     while (!folder.empty() && folder.back() == '\\') folder.pop_back();
     FileEntry entry;
     if (folder.empty() || !files.Lookup(folder, entry) || !entry.IsDirectory()) return std::string();
-    return folder + "\\";
+    return PathIn(folder, "");
 }
 
 }  // namespace
@@ -28,9 +29,7 @@ std::string ShellStartupFolder(IRegistry& registry, IFileSystem& files, Registry
 std::string UserStartupFolder(IRegistry& registry, IFileSystem& files) {
     const std::string shell = ShellStartupFolder(registry, files, RegistryRoot::CurrentUser, "Startup");
     if (!shell.empty()) return shell;
-    std::string windows = files.WindowsDirectory();
-    if (windows.empty() || windows.back() != '\\') windows += '\\';
-    return windows + "Start Menu\\Programs\\Startup\\";
+    return PathIn(files.WindowsDirectory(), "Start Menu\\Programs\\Startup\\");
 }
 
 std::string CommonStartupFolder(IRegistry& registry, IFileSystem& files, const std::string& userFolder) {

@@ -62,6 +62,11 @@ TEST(PathHelpers, NamesDirectoriesExtensions) {
     EXPECT_EQ("", ExtensionOf("C:\\A\\README"));
     EXPECT_EQ("HTML", ExtensionOf("C:\\A\\B.HTML"));
     EXPECT_EQ("TEXT", ExtensionOf("C:\\A\\B.TEXTFILE"));
+    EXPECT_EQ("C:\\A\\B.LNK", PathIn("C:\\A", "B.LNK"));
+    EXPECT_EQ("C:\\B.LNK", PathIn("C:\\", "B.LNK"));
+    EXPECT_EQ("C:\\A\\", PathIn("C:\\A", ""));
+    EXPECT_EQ("C:\\B.LNK", BesidePath("C:\\A.INI", "B.LNK"));
+    EXPECT_EQ("B.LNK", BesidePath("A.INI", "B.LNK"));
     MemoryWorld world("C:\\ORVANE\\OrvaneConfig.exe");
     EXPECT_EQ("C:\\ORVANE", ProgramDirectory(world.files));
     MemoryWorld atRoot("C:\\Orvane.exe");
