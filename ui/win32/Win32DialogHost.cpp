@@ -3,11 +3,15 @@
 #include <commctrl.h>
 
 #include "ui/win32/DialogTemplateBuilder.h"
-#include "ui/win32/KeyHook.h"
 #include "ui/win32/Menus.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/Win32Canvas.h"
 #include "ui/win32/Win32Controls.h"
+
+namespace {
+// A key of the dialog's, told to it once the control has had it.
+constexpr UINT WmKeyDownSeen = WM_APP + 1;
+}  // namespace
 
 Win32DialogHost::Win32DialogHost(CDialog& dialog, HWND owner) : m_dialog(dialog), m_owner(owner) {}
 
@@ -47,6 +51,13 @@ void Win32DialogHost::RunModalLoop() {
             return;
         }
         if (got < 0) return;
+        // The dialog hears of each key of its own before IsDialogMessage can
+        // turn it into a command (Enter, Escape, Tab), just after the control
+        // has had it, and through the queue, so that its handler may open
+        // boxes. Nothing is swallowed.
+        if (message.message == WM_KEYDOWN && m_dialog.ListensToKeys() &&
+            (message.hwnd == m_hwnd || IsChild(m_hwnd, message.hwnd)))
+            PostMessageA(m_hwnd, WmKeyDownSeen, message.wParam, 0);
         // The dialog's own timer goes straight to its handler: neither the
         // dialog manager nor the dispatcher has anything to do with it, and
         // a runner ticks a hundred times a second.
@@ -111,7 +122,7 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
         OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
         return TRUE;
-    case ui32::WmPreTranslateKeyDown:
+    case WmKeyDownSeen:
         HoldingListPaint([&] { m_dialog.PreTranslateKeyDown(static_cast<int>(wParam)); });
         return TRUE;
     case WM_PAINT:
@@ -122,7 +133,6 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DESTROY:
         if (m_windowListener) m_windowListener(nullptr);
-        ui32::StopWatchingKeysOf(m_hwnd);
         if (m_menuBar) {
             SetMenu(m_hwnd, nullptr);
             DestroyMenu(m_menuBar);
@@ -152,7 +162,6 @@ BOOL Win32DialogHost::InitDialog() {
         SetWindowPos(m_hwnd, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (m_dialog.ListensToKeys()) ui32::WatchKeysOf(m_hwnd);
     if (m_windowListener) m_windowListener(m_hwnd);
     m_dialog.Attach(this);
     return m_dialog.OnInitDialog() ? TRUE : FALSE;
