@@ -15,10 +15,13 @@ target_link_libraries(orv_ui INTERFACE orv_platform)
 orv_layer(orv_common ${COMMON_SOURCES})
 target_link_libraries(orv_common INTERFACE orv_platform)
 
-# Small programs. The linker takes an object out of a library whole once
-# anything in it is needed; each function and datum in a section of its own
-# lets --gc-sections drop what nothing calls (each program's -Wl,-Map shows
-# what stays). Each program has one thread, so function-local statics need no lock (the
+# Small programs. The linker takes an object out of a library once anything
+# in it is needed, and --gc-sections drops the sections nothing reaches; but
+# on x86_64 an object's .pdata holds all its functions, so each of them lands
+# in a program that calls any one: code only one program needs goes in
+# objects of its own (each program's link map, in the tree's maps/, shows
+# what stays).
+# Each program has one thread, so function-local statics need no lock (the
 # lock brings the whole threads library). Neither program throws or catches
 # (the runtime's throws end it, see LeanRuntime.cpp), so its code carries no
 # landing pads: 20 KB of the configuration program. On i686 the DWARF unwind
