@@ -292,7 +292,9 @@ TEST_F(ConfigTransfer, ItemsOfTheUsersRunKeyTheAllUsersFolderAndThe32BitViewGoBa
     registry.Create(RegistryRoot::LocalMachine32, settings::kRunKey)->SetString("Old32", "C:\\windows\\old32.exe -w");
     // A 32-bit program sees the 32-bit view as the machine's own key.
     const bool view = registry.HasSeparate32BitView();
-    if (view) ASSERT_EQ(ValueIn(RegistryRoot::LocalMachine, "Old32"), "<missing>") << "the 32-bit view is a key of its own";
+    if (view) {
+        ASSERT_EQ(ValueIn(RegistryRoot::LocalMachine, "Old32"), "<missing>") << "the 32-bit view is a key of its own";
+    }
     // The Run list shows the machine's values, then the user's, then the 32-bit view's.
     const int machine = static_cast<int>(StringValues(RegistryRoot::LocalMachine, settings::kRunKey).size());
     const Names userValues = StringValues(RegistryRoot::CurrentUser, settings::kRunKey);
@@ -335,7 +337,9 @@ TEST_F(ConfigTransfer, ItemsOfTheUsersRunKeyTheAllUsersFolderAndThe32BitViewGoBa
     EXPECT_EQ(ValueIn(RegistryRoot::CurrentUser, "Own"), "C:\\windows\\own.exe -u");
     EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine32, "Old32"), "C:\\windows\\old32.exe -w");
     EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine, "Own"), "<missing>");
-    if (view) EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine, "Old32"), "<missing>");
+    if (view) {
+        EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine, "Old32"), "<missing>");
+    }
     EXPECT_EQ(FileNames(common).size(), static_cast<std::size_t>(startup));
     EXPECT_EQ(GetFileAttributesA((common + "Shared.lnk").c_str()) != INVALID_FILE_ATTRIBUTES, true);
     EXPECT_TRUE(FileNames(StartupFolder()).empty());

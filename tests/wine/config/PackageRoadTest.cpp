@@ -10,14 +10,15 @@
 #include <shlobj.h>
 
 #include "common/RunnerSettings.h"
+#include "config/ConfigResources.h"
 #include "platform/win32/Win32Registry.h"
 #include "tests/wine/config/ConfigProcess.h"
 #include "tests/wine/support/Screenshot.h"
 
+using namespace config;
+
 namespace {
 
-constexpr int IdcAdvanced = 1006, IdcAdd = 1008, IdcRegistryAdd = 1009, IdcManagerList = 1012, IdcStartupList = 1013,
-              IdcRunList = 1015, IdcCloseAdvanced = 3;
 constexpr char UninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 void Press(HWND dialog, int id) {

@@ -70,7 +70,9 @@ TEST(RunnerIdle, BusyItemsStartOneAfterAnotherAndALoadedComputerHoldsAnItemToThe
     EXPECT_GE(at["Busy2"], at["Busy1.end"]) << "the busy times overlap";
     EXPECT_GE(at["Load"], at["Busy2.end"]) << "the busy times overlap";
     // The load never settles: Held goes at its limit, before the load ends.
-    if (at.count("Load.end")) EXPECT_LT(at["Held"], at["Load.end"]);
+    if (at.count("Load.end")) {
+        EXPECT_LT(at["Held"], at["Load.end"]);
+    }
     // A plain wait of 2 s lasts 1 to 2 s, whatever the load.
     const long long plain = static_cast<long long>(at["Plain"] - at["Held"]);
     EXPECT_GE(plain, 900);
