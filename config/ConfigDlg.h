@@ -43,7 +43,6 @@ public:
 private:
     // Start-up.
     void BindControls();
-    void SetUpColumns();
     void ComputePlacements();
     void WarnWhenRunnerMissing();
 

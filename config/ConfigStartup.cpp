@@ -49,7 +49,7 @@ bool CConfigDlg::OnInitDialog() {
     // Before the lists are filled, so that they show every file back in place.
     RecoverInterruptedReorder(files, m_platform.messages, paths.rocRecord, paths.rocDir);
     m_lists.SetUp(paths, startupFolder);
-    SetUpColumns();
+    for (ItemList* list : m_lists.Lists()) SetUpColumns(*list);
     m_lists.FillAll();
 
     for (IButton* button : {m_btnAdd, m_btnRemove, m_lists.manager.up, m_lists.manager.down, m_lists.startup.up,
@@ -64,20 +64,6 @@ bool CConfigDlg::OnInitDialog() {
     WarnWhenRunnerMissing();
     m_lists.OfferToTakeInAgain();
     return true;
-}
-
-void CConfigDlg::SetUpColumns() {
-    IListView& manager = *m_lists.manager.view;
-    const int w = manager.ColumnSpace();
-    manager.InsertColumn(0, "Name", static_cast<int>(w * 0.6));
-    manager.InsertColumn(1, "Source", static_cast<int>(w * 0.22));
-    manager.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
-    for (ItemList* list : {&m_lists.startup, &m_lists.run, &m_lists.runServices}) {
-        // Each row says where it lives, and what is new about it; the fill
-        // gives the columns their widths.
-        list->view->InsertColumn(0, "Name", 0);
-        list->view->InsertColumn(1, "Where", 0);
-    }
 }
 
 // The template puts the dialog at the screen's top-left corner, so its right

@@ -94,6 +94,20 @@ bool MoveRow(ItemList& list, int from, int to) {
     return true;
 }
 
+void SetUpColumns(ItemList& list) {
+    IListView& view = *list.view;
+    if (!list.CarriesSource()) {
+        // Each row says where it lives, and what is new about it.
+        view.InsertColumn(0, "Name", 0);
+        view.InsertColumn(1, "Where", 0);
+        return;
+    }
+    const int w = view.ColumnSpace();
+    view.InsertColumn(0, "Name", static_cast<int>(w * 0.6));
+    view.InsertColumn(1, "Source", static_cast<int>(w * 0.22));
+    view.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
+}
+
 void FitColumns(ItemList& list) {
     if (list.CarriesSource()) return;
     IListView& view = *list.view;

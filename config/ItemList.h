@@ -109,6 +109,9 @@ bool MoveRow(ItemList& list, int from, int to);
 // What each column shows of a record: the manager's Name, Source and Wait;
 // a Windows list's Name and Where, the mark of the row's place with its note.
 std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row);
+// The list's columns, by its kind; a Windows list's widths follow from
+// its rows (FitColumns).
+void SetUpColumns(ItemList& list);
 // The Where column takes a third of the list, or what its longest mark and
 // note need, up to two thirds; the Name column the rest.
 void FitColumns(ItemList& list);

@@ -13,10 +13,8 @@ ItemLists::ItemLists(Platform& platform, ItemQuestions& questions) : m_platform(
 
 void ItemLists::SetUp(const ConfigPaths& paths, const std::string& startupFolder) {
     m_paths = paths;
-    ItemPlace home;
-    home.path = paths.managerDir;
     manager.kind = ListKind::Manager;
-    manager.places = {home};
+    manager.places = {ItemPlace::Folder(paths.managerDir)};
     const StartPlaces start = WindowsStartPlaces(m_platform.registry, m_platform.files, startupFolder);
     startup.kind = ListKind::Folder;
     startup.places = {start.startup};
