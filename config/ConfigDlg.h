@@ -78,11 +78,18 @@ private:
     bool ConfirmDeleteValues(int count) override;
     bool ConfirmRestoreAll() override;
     RegistryChoice AskRegistryList(const std::string& name) override;
+    bool AskReplaceFile(const std::string& path) override { return m_boxed.AskReplaceFile(path); }
+    bool AskReplaceValue(const std::string& name, const std::string& listName) override {
+        return m_boxed.AskReplaceValue(name, listName);
+    }
+    bool AskLoseRegistryOrigin() override { return m_boxed.AskLoseRegistryOrigin(); }
+    bool AskMoveSystray() override { return m_boxed.AskMoveSystray(); }
 
     // Boxes and child dialogs open now; the platform the dialog works with
     // shows its boxes through the count.
     int m_nModalOpen = 0;
     CountedMessageBoxes m_messages;
+    BoxedMoveQuestions m_boxed{m_messages};
     Platform m_platform;
     CProfileStore& m_profile;
     ItemLists m_lists;

@@ -47,7 +47,7 @@ bool CConfigDlg::OnInitDialog() {
                                  win::MbIconExclamation);
 
     // Before the lists are filled, so that they show every file back in place.
-    RecoverInterruptedReorder(files, m_platform.messages, paths.rocRecord, paths.rocDir);
+    RecoverInterruptedReorder(files, m_platform.messages, *this, paths.rocRecord, paths.rocDir);
     m_lists.SetUp(paths, startupFolder);
     for (ItemList* list : m_lists.Lists()) SetUpColumns(*list);
     m_lists.FillAll();

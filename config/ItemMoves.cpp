@@ -47,7 +47,7 @@ void ItemLists::MoveSelectedFiles(ItemList& from, ItemList& to) {
         std::size_t place = 0;
         if (ListForSource(item.source, place) != &to) place = 0;
         std::string destination;
-        if (!MoveItemToFolder(m_platform, item.path, item.source, to.places[place].path, destination)) return false;
+        if (!MoveItemToFolder(m_platform, m_questions, item.path, item.source, to.places[place].path, destination)) return false;
         ItemRow moved = ItemRow::File(destination, place);
         // The manager records where the item came from; the manager's own
         // folder is no origin.
@@ -68,7 +68,7 @@ void ItemLists::TakeRegistryValues() {
         if (taken != TakeIn::NotATwin) return taken == TakeIn::Passed;
         std::string name = from->rows[row].name;
         const ItemPlace& origin = from->PlaceOf(row);
-        if (!TakeRegistryValue(m_platform, origin, m_paths.managerDir, name, from->rows[row].command)) return false;
+        if (!TakeRegistryValue(m_platform, m_questions, origin, m_paths.managerDir, name, from->rows[row].command)) return false;
         ItemRow taken_in = ItemRow::File(m_paths.managerDir + name + ".lnk", 0);
         taken_in.source = origin.sourceTag;
         // Added items go to the top, where the user sees them.
@@ -88,7 +88,7 @@ bool ItemLists::PutBackInRegistry(int row) {
     std::size_t place = 0;
     ItemList* to = RegistryListFor(row, place);
     if (to == nullptr) return false;
-    const RestoreStep step = RestoreItem(m_platform, name, manager.rows[row].path, to->places[place]);
+    const RestoreStep step = RestoreItem(m_platform, m_questions, name, manager.rows[row].path, to->places[place]);
     if (step.result == Restored::No) return false;
     m_modified = true;
     HandOver(manager, row, *to, ItemRow::At(*to, place, name, step.path));
@@ -114,10 +114,10 @@ void ItemLists::DeleteSelected(ItemList& list) {
     ForEachSelectedRow(*list.view, [&](int row) {
         const ItemRow& item = list.rows[row];
         if (list.IsRegistry()) {
-            if (NamesSystray(item.command) && !ConfirmSystrayMove(messages)) return false;
+            if (NamesSystray(item.command) && !m_questions.AskMoveSystray()) return false;
             if (!DeleteRegistryItem(m_platform, list.PlaceOf(row), item.name)) return false;
         } else {
-            if (HasRegistrySource(item.source) && !ConfirmSourceLoss(messages)) return false;
+            if (HasRegistrySource(item.source) && !m_questions.AskLoseRegistryOrigin()) return false;
             if (!DeleteItemFile(m_platform.files, messages, item.path)) return false;
         }
         DeleteRow(list, row);
@@ -143,7 +143,7 @@ void ItemLists::Restore() {
         if (to == nullptr) continue;
         noneMarked = false;
         const std::string name = manager.rows[row].name;
-        const RestoreStep step = RestoreItem(m_platform, name, manager.rows[row].path, to->places[place]);
+        const RestoreStep step = RestoreItem(m_platform, m_questions, name, manager.rows[row].path, to->places[place]);
         if (step.result != Restored::Yes) notAllMoved = true;
         if (step.result == Restored::No) continue;
         HandOver(manager, row--, *to, ItemRow::At(*to, place, name, step.path));

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "common/ItemPlace.h"
+#include "common/MoveQuestions.h"
 
 // The registry list a manager item without a recorded origin goes back to.
 enum class RegistryChoice { Cancel, Run, UserRun, RunServices };
 
-class ItemQuestions {
+class ItemQuestions : public MoveQuestions {
 public:
-    virtual ~ItemQuestions() = default;
     // A program Orvane starts has put itself back where Windows starts it:
     // win::IdYes takes it in again, win::IdNo passes it over, win::IdCancel
     // stops what was under way.

@@ -66,5 +66,5 @@ void ItemLists::ReorderFiles() {
             if (row.place == 0) job.paths.push_back(row.path);
         jobs.push_back(job);
     }
-    ReorderDirectories(m_platform.files, m_platform.messages, RocPaths{m_paths.rocDir, m_paths.rocRecord}, jobs);
+    ReorderDirectories(m_platform.files, m_platform.messages, m_questions, RocPaths{m_paths.rocDir, m_paths.rocRecord}, jobs);
 }

@@ -25,6 +25,10 @@ struct CodedAnswers : ItemQuestions {
     bool ConfirmDeleteValues(int count) override { return Note("delete values " + std::to_string(count)), confirm; }
     bool ConfirmRestoreAll() override { return Note("restore"), confirm; }
     RegistryChoice AskRegistryList(const std::string& name) override { return Note("where " + name), list; }
+    bool AskReplaceFile(const std::string& path) override { return Note("replace " + path), confirm; }
+    bool AskReplaceValue(const std::string& name, const std::string&) override { return Note("replace " + name), confirm; }
+    bool AskLoseRegistryOrigin() override { return Note("lose origin"), confirm; }
+    bool AskMoveSystray() override { return Note("systray"), confirm; }
     void Note(const std::string& question) { asked.push_back(question); }
 };
 
