@@ -1,17 +1,17 @@
 #include "common/FileMove.h"
 
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
+#include "common/MoveQuestions.h"
 #include "platform/WinValues.h"
 
-bool MoveFileConfirmed(IFileSystem& files, IMessageBoxes& messages, const std::string& source,
+bool MoveFileConfirmed(IFileSystem& files, MoveQuestions& questions, const std::string& source,
                        const std::string& destination) {
     FileEntry entry;
     if (!files.Lookup(source, entry) || entry.IsReadOnly()) return false;
-    return MoveCheckedFile(files, messages, source, destination);
+    return MoveCheckedFile(files, questions, source, destination);
 }
 
-bool MoveCheckedFile(IFileSystem& files, IMessageBoxes& messages, const std::string& source,
+bool MoveCheckedFile(IFileSystem& files, MoveQuestions& questions, const std::string& source,
                      const std::string& destination) {
     // A copy that must not replace anything is tried first: the destination
     // is asked after only when it stopped the copy, which spares a look-up
@@ -20,9 +20,7 @@ bool MoveCheckedFile(IFileSystem& files, IMessageBoxes& messages, const std::str
     if (!files.Copy(source, destination, true)) {
         FileEntry entry;
         if (!files.Lookup(destination, entry) || entry.IsReadOnly()) return false;
-        const int answer = messages.Show(destination + "\nThis file already exists.\n\nReplace existing file?",
-                                         win::MbYesNoCancel | win::MbIconExclamation);
-        if (answer != win::IdYes) return false;
+        if (!questions.AskReplaceFile(destination)) return false;
         replacing = true;
         if (!files.Copy(source, destination, false)) return false;
     }

@@ -5,21 +5,17 @@
 #include "platform/Registry.h"
 
 StartPlaces WindowsStartPlaces(IRegistry& registry, IFileSystem& files, const std::string& startupFolder) {
-    using K = PlaceKind;
     using R = RegistryRoot;
-    StartPlaces places{
-        ItemPlace{K::Folder, startupFolder, R::LocalMachine, "Startup", "", false, "User"},
-        ItemPlace{K::RegistryKey, settings::kRunKey, R::LocalMachine, "Run", "Run", true, "Machine"},
-        ItemPlace{K::RegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices", R::LocalMachine,
-                  "Services", "RunServices", false, "Machine"},
-        {},
-        {ItemPlace{K::RegistryKey, settings::kRunKey, R::CurrentUser, "UserRun", "Run", false, "User"}},
-    };
+    const std::string runServices = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+    StartPlaces places;
+    places.startup = ItemPlace::Folder(startupFolder).Tagged("Startup").Marked("User");
+    places.run = ItemPlace::Key(R::LocalMachine, settings::kRunKey).Tagged("Run").Named("Run").Marked("Machine").HoldingRunner();
+    places.runServices = ItemPlace::Key(R::LocalMachine, runServices).Tagged("Services").Named("RunServices").Marked("Machine");
+    places.moreRun.push_back(ItemPlace::Key(R::CurrentUser, settings::kRunKey).Tagged("UserRun").Named("Run").Marked("User"));
     const std::string common = CommonStartupFolder(registry, files, startupFolder);
-    if (!common.empty())
-        places.moreStartup.push_back(ItemPlace{K::Folder, common, R::LocalMachine, "AllStartup", "", false, "All users"});
+    if (!common.empty()) places.moreStartup.push_back(ItemPlace::Folder(common).Tagged("AllStartup").Marked("All users"));
     if (registry.HasSeparate32BitView())
-        places.moreRun.push_back(ItemPlace{K::RegistryKey, settings::kRunKey, R::LocalMachine32, "Run32", "Run", false, "32-bit"});
+        places.moreRun.push_back(ItemPlace::Key(R::LocalMachine32, settings::kRunKey).Tagged("Run32").Named("Run").Marked("32-bit"));
     return places;
 }
 

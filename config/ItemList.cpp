@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
+#include "config/WaitColumn.h"
 
 namespace {
 
@@ -12,16 +14,60 @@ const char* NoteText(RowNote note) {
     return note == RowNote::New ? ", new" : note == RowNote::AlsoManaged ? ", also managed" : "";
 }
 
+// What identifies the row in its place, in any case.
+std::string RowKey(const ItemRow& row) { return UpperCopy(row.path.empty() ? row.name : row.path); }
+
 }  // namespace
 
-int InsertRow(ItemList& list, int index, std::vector<std::string> texts, ItemRow row) {
-    if (!list.CarriesSource()) texts = {texts.empty() ? std::string() : texts[0], list.places[row.place].mark + NoteText(row.note)};
-    const int at = list.view->InsertItem(index, texts.empty() ? std::string() : texts[0]);
+ItemRow ItemRow::File(std::string path, std::size_t place) {
+    ItemRow row;
+    row.name = TitleOf(path);
+    row.path = std::move(path);
+    row.place = place;
+    return row;
+}
+
+ItemRow ItemRow::Value(std::string name, std::string command, std::size_t place) {
+    ItemRow row;
+    row.name = std::move(name);
+    row.command = std::move(command);
+    row.place = place;
+    return row;
+}
+
+ItemRow ItemRow::At(const ItemList& list, std::size_t place, const std::string& name, const std::string& where) {
+    return list.places[place].IsRegistry() ? Value(name, where, place) : File(where, place);
+}
+
+std::string ItemRow::EntryName() const { return path.empty() ? name : FileNameOf(path); }
+
+std::string ItemRow::Shown() const { return byFileName ? FileNameOf(path) : name; }
+
+bool ItemRow::Idle() const {
+    ManagerLine fields;
+    fields.extras = extras;
+    return HasExtraField(fields, IdleField);
+}
+
+std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row) {
+    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.Idle())};
+    return {row.Shown(), list.places[row.place].mark + NoteText(row.note)};
+}
+
+int InsertRow(ItemList& list, int index, ItemRow row) {
+    const std::vector<std::string> texts = RowTexts(list, row);
+    const int at = list.view->InsertItem(index < 0 ? list.Count() : index, texts[0]);
     if (at < 0) return at;
     for (std::size_t column = 1; column < texts.size(); ++column)
-        list.view->SetItemText(at, static_cast<int>(column), texts[column]);
+        if (!texts[column].empty()) list.view->SetItemText(at, static_cast<int>(column), texts[column]);
     list.rows.insert(list.rows.begin() + at, std::move(row));
     return at;
+}
+
+void UpdateRow(ItemList& list, int row) {
+    const std::vector<std::string> texts = RowTexts(list, list.rows[row]);
+    for (std::size_t column = 0; column < texts.size(); ++column)
+        list.view->SetItemText(row, static_cast<int>(column), texts[column]);
 }
 
 void DeleteRow(ItemList& list, int row) {
@@ -31,11 +77,8 @@ void DeleteRow(ItemList& list, int row) {
 
 void DeleteRowsOf(ItemList& list, std::size_t place, const std::string& pathOrName) {
     const std::string wanted = UpperCopy(pathOrName);
-    for (int row = list.view->Count() - 1; row >= 0; --row) {
-        if (list.rows[row].place != place) continue;
-        const std::string key = list.IsRegistry() ? list.view->ItemText(row, 0) : list.rows[row].path;
-        if (UpperCopy(key) == wanted) DeleteRow(list, row);
-    }
+    for (int row = list.Count() - 1; row >= 0; --row)
+        if (list.rows[row].place == place && RowKey(list.rows[row]) == wanted) DeleteRow(list, row);
 }
 
 void ResetRows(ItemList& list) {
@@ -44,21 +87,25 @@ void ResetRows(ItemList& list) {
     list.unread.clear();
 }
 
-std::vector<std::string> RowTexts(const ItemList& list, int row) {
-    std::vector<std::string> texts;
-    for (int column = 0; column < list.Columns(); ++column) texts.push_back(list.view->ItemText(row, column));
-    return texts;
-}
-
 bool MoveRow(ItemList& list, int from, int to) {
     const int insertAt = to < from ? to : to + 1;
-    if (InsertRow(list, insertAt, RowTexts(list, from), list.rows[from]) < 0) return false;
+    if (InsertRow(list, insertAt, list.rows[from]) < 0) return false;
     DeleteRow(list, to < from ? from + 1 : from);
     return true;
 }
 
-std::string RowTitle(const ItemList& list, int row) {
-    return list.IsRegistry() ? list.view->ItemText(row, 0) : TitleOf(list.rows[row].path);
+void SetUpColumns(ItemList& list) {
+    IListView& view = *list.view;
+    if (!list.CarriesSource()) {
+        // Each row says where it lives, and what is new about it.
+        view.InsertColumn(0, "Name", 0);
+        view.InsertColumn(1, "Where", 0);
+        return;
+    }
+    const int w = view.ColumnSpace();
+    view.InsertColumn(0, "Name", static_cast<int>(w * 0.6));
+    view.InsertColumn(1, "Source", static_cast<int>(w * 0.22));
+    view.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
 }
 
 void FitColumns(ItemList& list) {
@@ -67,25 +114,29 @@ void FitColumns(ItemList& list) {
     const int space = view.WindowRect().Width() - 21;
     int where = space / 3;
     // Past the text, a column keeps a margin on each side.
-    for (int row = 0; row < view.Count(); ++row) where = std::max(where, view.TextWidth(view.ItemText(row, 1)) + 14);
+    for (const ItemRow& row : list.rows) where = std::max(where, view.TextWidth(RowTexts(list, row)[1]) + 14);
     where = std::min(where, space * 2 / 3);
     view.SetColumnWidth(1, where);
     view.SetColumnWidth(0, space - where);
 }
 
-std::string EntryName(const ItemList& list, int row) {
-    return list.IsRegistry() ? list.view->ItemText(row, 0) : FileNameOf(list.rows[row].path);
-}
-
 void LabelRows(ItemList& list) {
     if (list.IsRegistry()) return;
     std::unordered_map<std::string, std::size_t> rowsOfTitle;
-    for (const ItemRow& row : list.rows) ++rowsOfTitle[UpperCopy(TitleOf(row.path))];
+    for (const ItemRow& row : list.rows) ++rowsOfTitle[UpperCopy(row.name)];
     for (int row = 0; row < list.Count(); ++row) {
         ItemRow& record = list.rows[row];
-        const bool byFileName = rowsOfTitle[UpperCopy(TitleOf(record.path))] > 1;
+        const bool byFileName = rowsOfTitle[UpperCopy(record.name)] > 1;
         if (byFileName == record.byFileName) continue;
-        if (list.view->SetItemText(row, 0, byFileName ? FileNameOf(record.path) : TitleOf(record.path)))
-            record.byFileName = byFileName;
+        record.byFileName = byFileName;
+        if (!list.view->SetItemText(row, 0, record.Shown())) record.byFileName = !byFileName;
     }
+}
+
+void UpdateArrows(ItemList& list) {
+    if (list.up == nullptr) return;
+    const IListView& view = *list.view;
+    const int row = view.SelectedCount() == 1 ? view.NextSelected(-1) : -1;
+    list.up->Enable(row > 0);
+    list.down->Enable(row >= 0 && row != view.Count() - 1);
 }

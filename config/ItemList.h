@@ -20,22 +20,45 @@ enum class RowNote {
     AlsoManaged,  // a managed item's program put itself back here
 };
 
-struct ItemRow {
-    ItemRow() = default;
-    ItemRow(std::string path_, std::size_t place_, std::vector<std::string> extras_ = {}, bool byFileName_ = false)
-        : path(std::move(path_)), place(place_), extras(std::move(extras_)), byFileName(byFileName_) {}
+// Everything a row is and everything a save writes of it: the views only
+// show it.
+struct ItemList;
 
-    // The full path of the item's file, or the command line of its value.
+struct ItemRow {
+    // A file's row: its name is its title.
+    static ItemRow File(std::string path, std::size_t place);
+    // A registry value's row.
+    static ItemRow Value(std::string name, std::string command, std::size_t place);
+
+    // The item's name as the moves and Orvane.ini know it: a file's title,
+    // or a value's name.
+    std::string name;
+    // The full path of the item's file; empty for a registry value.
     std::string path;
+    // A registry value's command line; empty for a file.
+    std::string command;
     // Index into the list's places: where the item lives.
     std::size_t place = 0;
-    // The manager line's fields between the source and the wait.
+    // A managed item's Orvane.ini fields: where it came from, its wait in
+    // seconds ("" for none), and the fields between the two.
+    std::string source, wait;
     std::vector<std::string> extras;
     // Shown by its file name, since another row of the list has its title.
     bool byFileName = false;
     RowNote note = RowNote::None;
     // Also managed: the path of the managed item whose program it starts.
     std::string twin;
+
+    // The row of an item that now lives at where in a place of the list: a
+    // file's path, or a registry value's command line.
+    static ItemRow At(const ItemList& list, std::size_t place, const std::string& name, const std::string& where);
+
+    // The entry's name in its place: a value's name, or a file's with its
+    // extension.
+    std::string EntryName() const;
+    // The name the row shows in its first column.
+    std::string Shown() const;
+    bool Idle() const;
 };
 
 struct ItemList {
@@ -69,32 +92,32 @@ struct ItemList {
     int Count() const { return static_cast<int>(rows.size()); }
 };
 
-// A row and its record together: the record goes where the row went, and
-// only when the row could be inserted. texts are the columns from the
-// first; a list that marks its places gets the mark of the row's place and
-// its note. The
-// new row's index, or negative.
-int InsertRow(ItemList& list, int index, std::vector<std::string> texts, ItemRow row);
+// Shows the record at index (the end when negative); the record joins the
+// list only when the view took the row. The new row's index, or negative.
+int InsertRow(ItemList& list, int index, ItemRow row);
 void DeleteRow(ItemList& list, int row);
+// Shows the row's record again, after it changed.
+void UpdateRow(ItemList& list, int row);
 // The rows of a place's file or value that a move has just replaced:
 // registry rows are known by their value's name, folder rows by their file.
 void DeleteRowsOf(ItemList& list, std::size_t place, const std::string& pathOrName);
 // Empties the view and its records before a fill.
 void ResetRows(ItemList& list);
-// Moves one row, every column and its record with it; the copy goes in
-// before the original comes out, so a failed insertion changes nothing.
+// Moves one row and its record; the copy goes in before the original comes
+// out, so a failed insertion changes nothing.
 bool MoveRow(ItemList& list, int from, int to);
-// The texts of every column of a row.
-std::vector<std::string> RowTexts(const ItemList& list, int row);
-// The item's name as the moves and Orvane.ini know it: a file's title, or a
-// value's name.
-std::string RowTitle(const ItemList& list, int row);
+// What each column shows of a record: the manager's Name, Source and Wait;
+// a Windows list's Name and Where, the mark of the row's place with its note.
+std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row);
+// The list's columns, by its kind; a Windows list's widths follow from
+// its rows (FitColumns).
+void SetUpColumns(ItemList& list);
 // The Where column takes a third of the list, or what its longest mark and
 // note need, up to two thirds; the Name column the rest.
 void FitColumns(ItemList& list);
-// The entry's name in its place: a value's name, or a file's with its
-// extension.
-std::string EntryName(const ItemList& list, int row);
+// The arrows of an orderable list: each enabled while its one selected row
+// can go that way.
+void UpdateArrows(ItemList& list);
 // Shows each row of a folder list by its title, or by its file name where
 // rows share a title, so that the user can tell them apart.
 void LabelRows(ItemList& list);

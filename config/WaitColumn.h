@@ -1,7 +1,7 @@
 #pragma once
 // The manager list's Wait column: the wait, and "+ idle" for an item that
 // then waits for an idle computer ("10 + idle", or "idle" without a wait).
-// The column is what is saved: the two texts turn into each other exactly.
+// The two texts turn into each other exactly.
 #include <string>
 
 std::string WaitColumnText(const std::string& wait, bool idle);

@@ -43,7 +43,7 @@ const DialogTemplate& MgrPropTemplate() {
 
 CMgrPropDlg::CMgrPropDlg(IMessageBoxes& messages) : CPropertiesDlg(MgrPropTemplate()), m_messages(messages) {}
 
-void CMgrPropDlg::DoDataExchange() {
+void CMgrPropDlg::BindControls() {
     IDialogWindow& w = Window();
     m_editFileName = &w.Edit(IdcFileName);
     m_editType = &w.Edit(IdcType);
@@ -54,7 +54,7 @@ void CMgrPropDlg::DoDataExchange() {
 
 bool CMgrPropDlg::OnInitDialog() {
     CPropertiesDlg::OnInitDialog();
-    DoDataExchange();
+    BindControls();
     m_editFileName->SetText(FileNameOf(m_strPath));
     m_editSource->SetText(m_strSource);
     m_editWait->SetText(m_strWait);

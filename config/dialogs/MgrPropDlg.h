@@ -27,7 +27,7 @@ public:
     bool m_bIdle = false;
 
 private:
-    void DoDataExchange();
+    void BindControls();
 
     IMessageBoxes& m_messages;
     IEdit* m_editFileName = nullptr;

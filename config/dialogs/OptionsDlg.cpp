@@ -70,7 +70,7 @@ COptionsDlg::COptionsDlg(CProfileStore& profile, IMessageBoxes& messages)
     On(Notify::Command, IdcApply, &COptionsDlg::OnApply);
 }
 
-void COptionsDlg::DoDataExchange() {
+void COptionsDlg::BindControls() {
     IDialogWindow& w = Window();
     m_radioTopLeft = &w.Button(IdcTopLeft);
     m_radioCentered = &w.Button(IdcCentered);
@@ -82,7 +82,7 @@ void COptionsDlg::DoDataExchange() {
 }
 
 bool COptionsDlg::OnInitDialog() {
-    DoDataExchange();
+    BindControls();
     const int placement = m_profile.GetProfileInt(m_strSection, m_strPlacementEntry, settings::kDefaultPlacement);
     IButton* checked = placement == PlacementTopLeft    ? m_radioTopLeft
                        : placement == PlacementCentered ? m_radioCentered

@@ -25,7 +25,7 @@ public:
     void OnOK() override;
 
 private:
-    void DoDataExchange();
+    void BindControls();
     void OnOptionChanged();
     void OnApply();
     // False when a number is out of its range (shown, its edit emptied) or

@@ -41,7 +41,7 @@ const DialogTemplate& RegLocationTemplate() {
 
 CRegLocationDlg::CRegLocationDlg() : CDialog(RegLocationTemplate()) {}
 
-void CRegLocationDlg::DoDataExchange() {
+void CRegLocationDlg::BindControls() {
     m_staticItemName = &Window().Static(IdcItemName);
     m_radioRun = &Window().Button(IdcRadioRun);
     m_radioRunServices = &Window().Button(IdcRadioRunServices);
@@ -49,7 +49,7 @@ void CRegLocationDlg::DoDataExchange() {
 }
 
 bool CRegLocationDlg::OnInitDialog() {
-    DoDataExchange();
+    BindControls();
     m_staticItemName->SetText(m_strItemName);
     m_radioRun->SetCheck(1);
     return true;

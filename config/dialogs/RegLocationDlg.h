@@ -20,7 +20,7 @@ public:
     bool m_bUserRunChecked = false;  // the user's own Run key
 
 private:
-    void DoDataExchange();
+    void BindControls();
 
     IStaticControl* m_staticItemName = nullptr;
     IButton* m_radioRun = nullptr;

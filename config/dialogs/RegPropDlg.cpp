@@ -24,14 +24,14 @@ const DialogTemplate& RegPropTemplate() {
 
 CRegPropDlg::CRegPropDlg() : CPropertiesDlg(RegPropTemplate()) {}
 
-void CRegPropDlg::DoDataExchange() {
+void CRegPropDlg::BindControls() {
     m_editLocation = &Window().Edit(IdcLocation);
     m_editCommandLine = &Window().Edit(IdcCommandLine);
 }
 
 bool CRegPropDlg::OnInitDialog() {
     CPropertiesDlg::OnInitDialog();
-    DoDataExchange();
+    BindControls();
     m_editLocation->SetText(m_strLocation);
     m_editCommandLine->SetText(m_strCommandLine);
     return true;

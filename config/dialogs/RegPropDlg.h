@@ -15,7 +15,7 @@ public:
     std::string m_strCommandLine;
 
 private:
-    void DoDataExchange();
+    void BindControls();
 
     IEdit* m_editLocation = nullptr;
     IEdit* m_editCommandLine = nullptr;

@@ -37,12 +37,12 @@ const DialogTemplate& RegeditInfoTemplate() {
 
 CRegeditInfoDlg::CRegeditInfoDlg() : CDialog(RegeditInfoTemplate()) {}
 
-void CRegeditInfoDlg::DoDataExchange() {
+void CRegeditInfoDlg::BindControls() {
     m_editKeyPath = &Window().Edit(IdcKeyPath);
 }
 
 bool CRegeditInfoDlg::OnInitDialog() {
-    DoDataExchange();
+    BindControls();
     Window().MakeTopmost();
     m_editKeyPath->SetText(m_strKeyPath);
     Window().SetTimer(FrontTimerId, FrontTimerPeriod);

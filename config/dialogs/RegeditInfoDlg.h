@@ -21,7 +21,7 @@ public:
     std::string m_strKeyPath;
 
 private:
-    void DoDataExchange();
+    void BindControls();
 
     IEdit* m_editKeyPath = nullptr;
     int m_nFrontTicks = 0;

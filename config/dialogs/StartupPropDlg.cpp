@@ -25,7 +25,7 @@ const DialogTemplate& StartupPropTemplate() {
 
 CStartupPropDlg::CStartupPropDlg() : CPropertiesDlg(StartupPropTemplate()) {}
 
-void CStartupPropDlg::DoDataExchange() {
+void CStartupPropDlg::BindControls() {
     IDialogWindow& w = Window();
     m_editFileName = &w.Edit(IdcFileName);
     m_editType = &w.Edit(IdcType);
@@ -34,7 +34,7 @@ void CStartupPropDlg::DoDataExchange() {
 
 bool CStartupPropDlg::OnInitDialog() {
     CPropertiesDlg::OnInitDialog();
-    DoDataExchange();
+    BindControls();
     m_editFileName->SetText(FileNameOf(m_strPath));
     m_editLocation->SetText(m_strLocation);
     m_editType->SetText(TypeTextOf(m_strPath));

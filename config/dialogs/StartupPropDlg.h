@@ -15,7 +15,7 @@ public:
     std::string m_strLocation = "Windows Startup directory";
 
 private:
-    void DoDataExchange();
+    void BindControls();
 
     IEdit* m_editFileName = nullptr;
     IEdit* m_editType = nullptr;

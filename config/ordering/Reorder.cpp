@@ -20,7 +20,7 @@ bool IsDotEntry(const FileEntry& entry) { return entry.name == "." || entry.name
 
 }  // namespace
 
-void ReorderDirectories(IFileSystem& files, IMessageBoxes& messages, const RocPaths& roc,
+void ReorderDirectories(IFileSystem& files, IMessageBoxes& messages, MoveQuestions& questions, const RocPaths& roc,
                         const std::vector<ReorderJob>& jobs) {
     if (jobs.empty()) return;
     const std::string rocFolder = roc.directory.substr(0, roc.directory.size() - 1);
@@ -34,7 +34,7 @@ void ReorderDirectories(IFileSystem& files, IMessageBoxes& messages, const RocPa
         return;
     }
     for (const ReorderJob& job : jobs) {
-        if (!ReorderDirectory(files, messages, roc, job)) {
+        if (!ReorderDirectory(files, messages, questions, roc, job)) {
             // What the next job would find in the Roc directory is not its own.
             if (&job != &jobs.back()) ReportRocLeftovers(messages);
             return;
@@ -48,7 +48,7 @@ bool RocDirectoryIsEmpty(IFileSystem& files, const std::string& rocDirectory) {
     return true;
 }
 
-bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPaths& roc, const ReorderJob& job) {
+bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, MoveQuestions& questions, const RocPaths& roc, const ReorderJob& job) {
     const std::vector<std::string>& paths = job.paths;
     const std::string& directory = job.directory;
 
@@ -92,7 +92,7 @@ bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPath
             wentOut = false;
             break;
         }
-        if (!MoveCheckedFile(files, messages, path, roc.directory + FileNameOf(path))) {
+        if (!MoveCheckedFile(files, questions, path, roc.directory + FileNameOf(path))) {
             messages.Show(path + "\n" + "Access to this file is denied.\n" + "Files in the same list cannot be reordered.\n\n" +
                               InUseAdvice,
                           win::MbOk);
@@ -108,7 +108,7 @@ bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPath
     bool allBack = true;
     for (const std::string& name : placed) {
         // Each went out a normal file, and its copy in the Roc directory is one.
-        if (MoveCheckedFile(files, messages, roc.directory + name, directory + name)) continue;
+        if (MoveCheckedFile(files, questions, roc.directory + name, directory + name)) continue;
         ReportLeftInRoc(messages, roc.directory + name, directory);
         allBack = false;
     }

@@ -8,6 +8,7 @@
 
 class IFileSystem;
 class IMessageBoxes;
+class MoveQuestions;
 
 struct RocPaths {
     std::string directory;  // with its trailing backslash
@@ -25,10 +26,10 @@ struct ReorderJob {
 bool RocDirectoryIsEmpty(IFileSystem& files, const std::string& rocDirectory);
 
 // False when a file of the list was left in the Roc directory.
-bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, const RocPaths& roc, const ReorderJob& job);
+bool ReorderDirectory(IFileSystem& files, IMessageBoxes& messages, MoveQuestions& questions, const RocPaths& roc, const ReorderJob& job);
 
 // Each job in turn, through a Roc directory made when missing; a job's
 // file left in the Roc directory stops the later ones, which must neither
 // take it in nor replace it.
-void ReorderDirectories(IFileSystem& files, IMessageBoxes& messages, const RocPaths& roc,
+void ReorderDirectories(IFileSystem& files, IMessageBoxes& messages, MoveQuestions& questions, const RocPaths& roc,
                         const std::vector<ReorderJob>& jobs);

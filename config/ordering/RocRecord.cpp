@@ -41,7 +41,7 @@ void ReportLeftInRoc(IMessageBoxes& messages, const std::string& rocPath, const 
                   win::MbOk | win::MbIconExclamation);
 }
 
-void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, const std::string& recordPath,
+void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, MoveQuestions& questions, const std::string& recordPath,
                                const std::string& rocDirectory) {
     std::string directory, phase;
     if (std::unique_ptr<ITextFile> record = files.OpenText(recordPath, "r")) {
@@ -76,7 +76,7 @@ void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, cons
         const std::string home = directory + entry.name;
         FileEntry twin;
         bool back;
-        if (!files.Lookup(home, twin)) back = MoveFileConfirmed(files, messages, entry.path, home);
+        if (!files.Lookup(home, twin)) back = MoveFileConfirmed(files, questions, entry.path, home);
         else if (comingBack) back = files.Copy(entry.path, home, false) && files.Remove(entry.path);
         else back = files.Remove(entry.path);
         if (back) {

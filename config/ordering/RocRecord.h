@@ -6,6 +6,7 @@
 
 class IFileSystem;
 class IMessageBoxes;
+class MoveQuestions;
 
 // The record names the folder; false when it could not be written whole.
 bool WriteRocRecord(IFileSystem& files, const std::string& recordPath, const std::string& directory);
@@ -27,5 +28,5 @@ void ReportLeftInRoc(IMessageBoxes& messages, const std::string& rocPath, const 
 // the Roc file's while coming back). What cannot go back is named, and the record stays for the next
 // start. Files whose folder no record names are left alone, and the user is
 // told they are there.
-void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, const std::string& recordPath,
+void RecoverInterruptedReorder(IFileSystem& files, IMessageBoxes& messages, MoveQuestions& questions, const std::string& recordPath,
                                const std::string& rocDirectory);

@@ -1,13 +1,6 @@
 #pragma once
-// The questions asked before an item leaves the place it belongs in.
+// When a move must ask before an item leaves the place it belongs in.
 #include <string>
-
-class IMessageBoxes;
-
-// Before an item that came from a registry list leaves the manager; true for Yes.
-bool ConfirmSourceLoss(IMessageBoxes& messages);
-// Before a value that starts the system tray leaves the Run key; true for Yes.
-bool ConfirmSystrayMove(IMessageBoxes& messages);
 
 // A manager row's Source names a registry list: "RUN" or "SERVICES" anywhere
 // in it, in any case.

@@ -4,17 +4,18 @@
 
 class IFileSystem;
 class IMessageBoxes;
+class MoveQuestions;
 struct Platform;
 
 // Moves the file into the directory (ending with a backslash) under its own
 // name, asking before a replacement; destination is its new path. On failure
 // shows path + "This file could not be moved." with the advice.
-bool MoveItemFile(IFileSystem& files, IMessageBoxes& messages, const std::string& path, const std::string& directory,
-                  std::string& destination);
+bool MoveItemFile(IFileSystem& files, IMessageBoxes& messages, MoveQuestions& questions, const std::string& path,
+                  const std::string& directory, std::string& destination);
 // One item of ADD or REMOVE: a manager item whose Source names a registry
 // list asks first, since that origin is lost. source is empty for an item
 // that has none.
-bool MoveItemToFolder(Platform& platform, const std::string& path, const std::string& source,
+bool MoveItemToFolder(Platform& platform, MoveQuestions& questions, const std::string& path, const std::string& source,
                       const std::string& directory, std::string& destination);
 // Deletes the file; on failure shows path + "This file could not be deleted."
 // with the advice.

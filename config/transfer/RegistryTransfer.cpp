@@ -1,5 +1,6 @@
 #include "config/transfer/RegistryTransfer.h"
 
+#include "common/MoveQuestions.h"
 #include "common/PathHelpers.h"
 #include "common/RegistryValues.h"
 #include "common/RunnerSettings.h"
@@ -45,9 +46,9 @@ std::string RegistryCommandLine(const std::string& target, const std::string& ar
     return program + " " + arguments;
 }
 
-bool TakeRegistryValue(Platform& platform, const ItemPlace& from, const std::string& directory, std::string& name,
-                       const std::string& commandLine) {
-    if (NamesSystray(commandLine) && !ConfirmSystrayMove(platform.messages)) return false;
+bool TakeRegistryValue(Platform& platform, MoveQuestions& questions, const ItemPlace& from, const std::string& directory,
+                       std::string& name, const std::string& commandLine) {
+    if (NamesSystray(commandLine) && !questions.AskMoveSystray()) return false;
     const std::string valueName = name;
     if (WritingRefused(platform, from, valueName)) return false;
     if (!CreateShortcutFromCommandLine(platform.files, platform.links, platform.messages, name, commandLine, directory)) {
@@ -70,8 +71,9 @@ bool CheckIsShortcut(Platform& platform, const std::string& name, const std::str
     return false;
 }
 
-RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, const std::string& path,
-                                   const ItemPlace& to, std::string& commandLine, bool& replaced) {
+RegistryMove PutShortcutInRegistry(Platform& platform, MoveQuestions& questions, const std::string& name,
+                                   const std::string& path, const ItemPlace& to, std::string& commandLine,
+                                   bool& replaced) {
     std::string target, arguments, workingDirectory, description;
     if (!ReadShortcut(platform.links, platform.messages, path, target, arguments, workingDirectory, description)) {
         Warn(platform, name + "\n\nThis shortcut could not be opened.  It cannot be moved.");
@@ -91,10 +93,7 @@ RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, 
         return RegistryMove::NotMoved;
     }
     if (WritingRefused(platform, to, name)) return RegistryMove::NotMoved;
-    if (replaced && platform.messages.Show(name + "\n\nA registry value of this name already exists in the " + to.keyName +
-                                               " list.\nReplace it?",
-                                           win::MbYesNo | win::MbIconQuestion) != win::IdYes)
-        return RegistryMove::NotMoved;
+    if (replaced && !questions.AskReplaceValue(name, to.keyName)) return RegistryMove::NotMoved;
     commandLine = RegistryCommandLine(target, arguments);
     if (!SetRegistryString(platform.registry, to.root, to.path, name, commandLine)) {
         Warn(platform, writeFailed);

@@ -6,6 +6,7 @@
 #include "common/ItemPlace.h"
 
 struct Platform;
+class MoveQuestions;
 
 // The command line a shortcut goes back into the registry as: target, one
 // blank, arguments; a target holding a blank is quoted, so that Windows
@@ -16,7 +17,7 @@ std::string RegistryCommandLine(const std::string& target, const std::string& ar
 // the value's name in, the shortcut's title out. Asks first when the command
 // starts the system tray. False, with the value kept and its message shown,
 // on any stop.
-bool TakeRegistryValue(Platform& platform, const ItemPlace& from, const std::string& directory, std::string& name,
+bool TakeRegistryValue(Platform& platform, MoveQuestions& questions, const ItemPlace& from, const std::string& directory, std::string& name,
                        const std::string& commandLine);
 
 // The item's file is a shortcut; otherwise shows that it cannot go to the
@@ -33,7 +34,7 @@ enum class RegistryMove {
 // the shortcut. A value of that name is replaced only when the user says so
 // (replaced tells); the question calls the list by the key's own name.
 // commandLine is what was written.
-RegistryMove PutShortcutInRegistry(Platform& platform, const std::string& name, const std::string& path,
+RegistryMove PutShortcutInRegistry(Platform& platform, MoveQuestions& questions, const std::string& name, const std::string& path,
                                    const ItemPlace& to, std::string& commandLine, bool& replaced);
 
 // Deletes the value; on failure shows name + "This registry key could not be deleted."

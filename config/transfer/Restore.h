@@ -5,6 +5,7 @@
 #include "common/ItemPlace.h"
 
 struct Platform;
+class MoveQuestions;
 
 enum class Restored {
     No,            // it stays in the manager (the message was shown, or a replacement declined)
@@ -21,4 +22,4 @@ struct RestoreStep {
 // A file goes back into its folder, a shortcut into its key as a value. A
 // file already gone has nothing to carry and counts as back: its row is
 // still handed over.
-RestoreStep RestoreItem(Platform& platform, const std::string& name, const std::string& path, const ItemPlace& origin);
+RestoreStep RestoreItem(Platform& platform, MoveQuestions& questions, const std::string& name, const std::string& path, const ItemPlace& origin);

@@ -4,12 +4,13 @@
 #include "config/transfer/Restore.h"
 #include "platform/Platform.h"
 
-RestoreStep RestoreItem(Platform& platform, const std::string& name, const std::string& path, const ItemPlace& origin) {
+RestoreStep RestoreItem(Platform& platform, MoveQuestions& questions, const std::string& name, const std::string& path,
+                        const ItemPlace& origin) {
     RestoreStep step;
     if (origin.IsRegistry()) {
         if (!CheckIsShortcut(platform, name, path)) return step;
         bool replaced = false;
-        const RegistryMove moved = PutShortcutInRegistry(platform, name, path, origin, step.path, replaced);
+        const RegistryMove moved = PutShortcutInRegistry(platform, questions, name, path, origin, step.path, replaced);
         step.result = moved == RegistryMove::Moved ? Restored::Yes
                     : moved == RegistryMove::ShortcutLeft ? Restored::ShortcutLeft
                                                           : Restored::No;
@@ -17,7 +18,7 @@ RestoreStep RestoreItem(Platform& platform, const std::string& name, const std::
     }
     step.path = origin.path + FileNameOf(path);
     FileEntry file;
-    if (MoveFileConfirmed(platform.files, platform.messages, path, step.path) || !platform.files.Lookup(path, file))
+    if (MoveFileConfirmed(platform.files, questions, path, step.path) || !platform.files.Lookup(path, file))
         step.result = Restored::Yes;
     return step;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/ManagerInfo.h"
+#include "common/MoveQuestions.h"
 #include "common/PathHelpers.h"
 #include "common/RegistryValues.h"
 #include "common/RunnerSettings.h"
@@ -34,16 +35,34 @@ RestoreSwitches ReadRestoreSwitches(const std::string& commandLine) {
 
 namespace {
 
-// Nobody is there to answer: every question gets No, which leaves the item
-// where it is, and every text is kept for the report.
+// Nobody is there to read: every text is kept for the report.
 class UnattendedMessages : public IMessageBoxes {
 public:
-    int Show(const std::string& text, unsigned style) override {
+    int Show(const std::string& text, unsigned) override {
         said.push_back(text);
-        const unsigned buttons = style & 0xF;
-        return buttons == win::MbYesNo || buttons == win::MbYesNoCancel ? win::IdNo : win::IdOk;
+        return win::IdOk;
     }
     std::vector<std::string> said;
+};
+
+// Nobody is there to answer: every question gets No, which leaves the item
+// where it is, and the report says what was asked.
+class UnattendedAnswers : public MoveQuestions {
+public:
+    explicit UnattendedAnswers(std::vector<std::string>& said) : m_said(said) {}
+    bool AskReplaceFile(const std::string& path) override { return No(ReplaceFileQuestion(path)); }
+    bool AskReplaceValue(const std::string& name, const std::string& listName) override {
+        return No(ReplaceValueQuestion(name, listName));
+    }
+    bool AskLoseRegistryOrigin() override { return No(RegistryOriginQuestion()); }
+    bool AskMoveSystray() override { return No(SystrayQuestion()); }
+
+private:
+    bool No(const BoxQuestion& question) {
+        m_said.push_back(question.text);
+        return false;
+    }
+    std::vector<std::string>& m_said;
 };
 
 // What the boxes would have said, each line indented under its item.
@@ -63,6 +82,7 @@ void AddTexts(std::string& report, std::vector<std::string>& said) {
 
 int RestoreWithoutWindow(Platform& platform, bool quiet) {
     UnattendedMessages unattended;
+    UnattendedAnswers answers(unattended.said);
     Platform quietPlatform{platform.files, platform.registry, platform.links,  platform.shell,     platform.clock,
                            platform.keyboard, platform.screen, unattended, platform.processors};
     IFileSystem& files = platform.files;
@@ -77,7 +97,7 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     std::string report;
 
     // Files a killed save left in Roc are managed items too.
-    RecoverInterruptedReorder(files, unattended, rocRecord, paths.rocDir);
+    RecoverInterruptedReorder(files, unattended, answers, rocRecord, paths.rocDir);
     bool trouble = files.Lookup(rocRecord, entry);
     AddTexts(report, unattended.said);
 
@@ -103,7 +123,7 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             if (origin == nullptr) origin = &places.startup;
             // Windows may never have made the key; listing it would have.
             if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
-            if (RestoreItem(quietPlatform, names.titles[item], found[item].path, *origin).result == Restored::Yes) {
+            if (RestoreItem(quietPlatform, answers, names.titles[item], found[item].path, *origin).result == Restored::Yes) {
                 ++back;
                 unattended.said.clear();
                 continue;

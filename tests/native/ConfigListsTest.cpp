@@ -2,6 +2,7 @@
 // selection enables.
 #include <gtest/gtest.h>
 
+#include "config/dialogs/MgrPropIds.h"
 #include "tests/native/ConfigWorld.h"
 
 using namespace config;
@@ -100,7 +101,11 @@ TEST(ConfigLists, EveryRefreshRebuildsFromDiskAndKeepsWhatIsNotSaved) {
     w.host.Click(IdcManagerUp);  // unsaved order B, A
     w.host.ClickRow(IdcStartupList, 0);
     w.host.Click(IdcAdd);  // an unsaved Source
-    w.List(IdcManagerList).SetItemText(0, 2, "7");  // as Properties sets an unsaved wait
+    w.host.ScriptChild([](HeadlessDialogHost& d) {
+        d.Edit(mgrprop::IdcWait).SetText("7");
+        d.Click(win::IdOk);
+    });
+    w.host.DoubleClickRow(IdcManagerList, 0);  // an unsaved wait
     ASSERT_EQ(w.Rows(IdcManagerList), (Names{"B", "A", "Z"}));
 
     w.AddManaged({"C"});

@@ -5,6 +5,7 @@
 
 #include "common/CommandLine.h"
 #include "common/FileMove.h"
+#include "common/MoveQuestions.h"
 #include "common/PathHelpers.h"
 #include "common/RegistryValues.h"
 #include "common/Shortcuts.h"
@@ -118,9 +119,10 @@ TEST(SplitCommandLine, RulesInOrder) {
 
 TEST(MoveFileConfirmed, MovesByCopyAndDelete) {
     MemoryWorld world;
+    BoxedMoveQuestions questions{world.messages};
     world.files.AddFile(kOriginal, "link");
     world.files.AddDirectory("C:\\ORVANE\\Startup");
-    EXPECT_TRUE(MoveFileConfirmed(world.files, world.messages, kOriginal, kCopied));
+    EXPECT_TRUE(MoveFileConfirmed(world.files, questions, kOriginal, kCopied));
     EXPECT_FALSE(world.files.Exists(kOriginal));
     EXPECT_EQ("link", world.files.Contents(kCopied));
     EXPECT_TRUE(world.messages.shown.empty());
@@ -148,12 +150,13 @@ TEST(MoveFileConfirmed, EveryFailureLeavesBothFilesAsTheyWere) {
     };
     for (const Case& c : cases) {
         MemoryWorld world;
+        BoxedMoveQuestions questions{world.messages};
         world.files.AddFile(kOriginal, "new");
         if (c.destinationExists) world.files.AddFile(kCopied, "old");
         world.files.AddDirectory("C:\\ORVANE\\Startup");
         c.arrange(world);
         if (c.answer) world.messages.Answer(c.answer);
-        EXPECT_FALSE(MoveFileConfirmed(world.files, world.messages, kOriginal, kCopied)) << c.what;
+        EXPECT_FALSE(MoveFileConfirmed(world.files, questions, kOriginal, kCopied)) << c.what;
         if (c.answer) {
             ASSERT_EQ(1u, world.messages.shown.size()) << c.what;
             EXPECT_EQ(question, world.messages.shown[0].text);

@@ -1,0 +1,181 @@
+// The model's lists: their places, and filling them from there.
+#include "config/ItemLists.h"
+
+#include <memory>
+
+#include "common/FolderFiles.h"
+#include "common/ManagerInfo.h"
+#include "common/PlaceEntries.h"
+#include "common/StartPlaces.h"
+#include "common/TextHelpers.h"
+
+ItemLists::ItemLists(Platform& platform, ItemQuestions& questions) : m_platform(platform), m_questions(questions) {}
+
+void ItemLists::SetUp(const ConfigPaths& paths, const std::string& startupFolder) {
+    m_paths = paths;
+    manager.kind = ListKind::Manager;
+    manager.places = {ItemPlace::Folder(paths.managerDir)};
+    const StartPlaces start = WindowsStartPlaces(m_platform.registry, m_platform.files, startupFolder);
+    startup.kind = ListKind::Folder;
+    startup.places = {start.startup};
+    startup.places.insert(startup.places.end(), start.moreStartup.begin(), start.moreStartup.end());
+    startup.failure = "The Windows Startup folder could not be read:\n";
+    startup.reportsNameOrder = true;
+    startup.arrowsAlwaysReorder = true;
+    run.kind = ListKind::RegistryKey;
+    run.places = {start.run};
+    run.places.insert(run.places.end(), start.moreRun.begin(), start.moreRun.end());
+    run.failure = "Error reading \"Registry Run\" Values.";
+    runServices.kind = ListKind::RegistryKey;
+    runServices.places = {start.runServices};
+    runServices.failure = "Error reading \"Registry RunServices\" Values.";
+}
+
+void ItemLists::FillAll() {
+    LoadSeenRecord();
+    for (ItemList* list : Lists()) Fill(*list);
+}
+
+std::vector<ItemList*> ItemLists::Lists() { return {&manager, &startup, &run, &runServices}; }
+
+ItemList* ItemLists::ListOf(int listId) {
+    return const_cast<ItemList*>(static_cast<const ItemLists*>(this)->ListOf(listId));
+}
+
+const ItemList* ItemLists::ListOf(int listId) const {
+    for (const ItemList* list : {&manager, &startup, &run, &runServices})
+        if (list->id == listId) return list;
+    return nullptr;
+}
+
+ItemList* ItemLists::ListForSource(const std::string& source, std::size_t& place) {
+    if (source.empty()) return nullptr;
+    for (ItemList* list : Lists())
+        for (place = 0; place < list->places.size(); ++place)
+            if (list->places[place].sourceTag == source) return list;
+    return nullptr;
+}
+
+void ItemLists::HandOver(ItemList& from, int fromRow, ItemList& to, ItemRow row, int index) {
+    DeleteRowsOf(to, row.place, row.path.empty() ? row.name : row.path);
+    InsertRow(to, index, std::move(row));
+    DeleteRow(from, fromRow);
+    LabelRows(to);
+    LabelRows(from);
+}
+
+void ItemLists::RefillAll() {
+    for (ItemList* list : Lists()) Fill(*list);
+}
+
+void ItemLists::Fill(ItemList& list) {
+    ListFill fill(*list.view);
+    switch (list.kind) {
+    case ListKind::Manager: FillManager(); break;
+    case ListKind::Folder: FillFolder(list); break;
+    case ListKind::RegistryKey: FillRegistry(list); break;
+    }
+    FitColumns(list);
+    UpdateArrows(list);
+}
+
+bool ItemLists::ManagerDirChanged() const {
+    std::vector<FileEntry> files;
+    ReadFolder(m_platform.files, manager.Home().path, files);
+    return files.size() != manager.rows.size();
+}
+
+void ItemLists::FillFolder(ItemList& list) {
+    ResetRows(list);
+    const std::unordered_map<std::string, std::size_t> titles = ManagedTitles();
+    for (std::size_t place = 0; place < list.places.size(); ++place) {
+        const std::string& folder = list.places[place].path;
+        std::vector<FileEntry> files;
+        if (!ReadFolderIfThere(m_platform.files, folder, files)) {
+            m_platform.messages.Show(list.failure + folder, win::MbIconExclamation);
+            list.unread.push_back(place);
+        }
+        for (const FileEntry& entry : files) {
+            ItemRow row = ItemRow::File(entry.path, place);
+            NoteRow(list, row, titles);
+            InsertRow(list, -1, std::move(row));
+        }
+    }
+    LabelRows(list);
+}
+
+// The managed items in the order of their lines in the manager information
+// file, the order the user gave them on any file system. A refill keeps what
+// is not saved yet: rows whose files are still there keep their records,
+// new files join at the end, and rows of vanished files leave.
+void ItemLists::FillManager() {
+    ItemList& list = manager;
+    std::vector<ItemRow> shown = std::move(list.rows);
+    ResetRows(list);
+    std::vector<FileEntry> files;
+    m_managerUnread = !ReadFolder(m_platform.files, list.Home().path, files);
+    if (m_managerUnread)
+        m_platform.messages.Show("The manager directory could not be read:\n" + m_paths.managerDir + "\n\n" +
+                                     "Its items are not listed, and closing will leave Orvane.ini and the runner's "
+                                     "start-up entry as they are.",
+                                 win::MbIconExclamation);
+    const ItemNames names = NamesOf(files);
+    std::unordered_map<std::string, std::size_t> fileOf;  // by upper-case path
+    for (std::size_t file = 0; file < files.size(); ++file) fileOf.emplace(UpperCopy(files[file].path), file);
+    std::vector<PairedItem> items;
+    m_managerInfoUnread =
+        !ReadManagerInfoFor(m_platform.files, m_platform.messages, m_paths.iniPath, names.titles, items, names.files);
+    std::vector<bool> listed(files.size(), false);
+    for (ItemRow& row : shown) {
+        const auto found = fileOf.find(UpperCopy(row.path));
+        if (found == fileOf.end() || listed[found->second]) continue;
+        listed[found->second] = true;
+        row.path = files[found->second].path;
+        row.name = names.titles[found->second];
+        InsertRow(list, -1, std::move(row));
+    }
+    for (std::size_t item : ManagerOrder(items)) {
+        if (listed[item]) continue;
+        const ManagerLine& line = items[item].fields;
+        ItemRow row = ItemRow::File(files[item].path, 0);
+        row.source = line.source;
+        row.wait = line.wait;
+        row.extras = line.extras;
+        InsertRow(list, -1, std::move(row));
+    }
+    LabelRows(list);
+}
+
+void ItemLists::FillRegistry(ItemList& list) {
+    ResetRows(list);
+    // The list says once that it is not whole, however many of its keys failed.
+    bool told = false;
+    const std::unordered_map<std::string, std::size_t> titles = ManagedTitles();
+    std::size_t place = 0;
+    const auto tell = [&] {
+        if (!told) m_platform.messages.Show(list.failure, win::MbOk);
+        told = true;
+        list.unread.push_back(place);
+    };
+    for (; place < list.places.size(); ++place) {
+        const ItemPlace& where = list.places[place];
+        // Read access is all a listing needs, and all a user without
+        // administrator rights gets to the machine's keys; a missing key is
+        // made, as it always was.
+        std::unique_ptr<IRegistryKey> key = m_platform.registry.Open(where.root, where.path, RegistryAccess::Read);
+        if (!key) key = m_platform.registry.Create(where.root, where.path);
+        if (!key) {
+            tell();
+            continue;
+        }
+        // Names and data are read whole, however long: a long command line is
+        // listed as it is rather than cut or dropped.
+        std::vector<PlaceEntry> values;
+        if (!ReadStartValues(*key, where, values)) tell();
+        for (const PlaceEntry& value : values) {
+            ItemRow row = ItemRow::Value(value.name, value.command, place);
+            NoteRow(list, row, titles);
+            InsertRow(list, -1, std::move(row));
+        }
+    }
+}

@@ -1,0 +1,164 @@
+// The model's moves: the arrows, the files between the Startup list and the
+// manager, values between the registry lists and the manager, deleting and
+// restoring. Each row's record goes where its item went.
+#include "common/ManagerInfo.h"
+#include "common/TextHelpers.h"
+#include "config/InUseAdvice.h"
+#include "config/ItemLists.h"
+#include "config/SelectedRows.h"
+#include "config/transfer/Confirmations.h"
+#include "config/transfer/FileTransfer.h"
+#include "config/transfer/RegistryTransfer.h"
+#include "config/transfer/Restore.h"
+
+void ItemLists::MoveSelectedRow(ItemList& list, int by) {
+    IListView& view = *list.view;
+    if (list.arrowsAlwaysReorder) list.orderChanged = true;
+    if (view.SelectedCount() != 1) return;
+    m_modified = true;
+    const int row = view.NextSelected(-1);
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= list.Count() || !MoveRow(list, row, to)) return;
+    list.orderChanged = true;
+    view.SetSelected(to, true);
+    view.SetFocused(to);
+    view.EnsureVisible(to);
+    // The arrow clicked took the focus and may now be disabled, which leaves
+    // the keyboard nowhere: it goes on from the list.
+    view.Focus();
+}
+
+void ItemLists::AddFiles() {
+    m_modified = true;
+    MoveSelectedFiles(startup, manager);
+}
+
+void ItemLists::RemoveFiles() {
+    m_modified = true;
+    MoveSelectedFiles(manager, startup);
+}
+
+void ItemLists::MoveSelectedFiles(ItemList& from, ItemList& to) {
+    ForEachSelectedRow(*from.view, [&](int row) {
+        const TakeIn taken = TakeInAgain(from, row);
+        if (taken != TakeIn::NotATwin) return taken == TakeIn::Passed;
+        const ItemRow& item = from.rows[row];
+        // A manager item goes back to the folder it came from.
+        std::size_t place = 0;
+        if (ListForSource(item.source, place) != &to) place = 0;
+        std::string destination;
+        if (!MoveItemToFolder(m_platform, m_questions, item.path, item.source, to.places[place].path, destination)) return false;
+        ItemRow moved = ItemRow::File(destination, place);
+        // The manager records where the item came from; the manager's own
+        // folder is no origin.
+        moved.source = from.PlaceOf(row).sourceTag;
+        HandOver(from, row, to, std::move(moved));
+        return true;
+    });
+}
+
+void ItemLists::TakeRegistryValues() {
+    ItemList* from = nullptr;
+    for (ItemList* list : Lists())
+        if (from == nullptr && list->IsRegistry() && list->view->SelectedCount() > 0) from = list;
+    if (from == nullptr) return;
+    int top = 0;  // several values keep their order at the top
+    ForEachSelectedRow(*from->view, [&](int row) {
+        const TakeIn taken = TakeInAgain(*from, row);
+        if (taken != TakeIn::NotATwin) return taken == TakeIn::Passed;
+        std::string name = from->rows[row].name;
+        const ItemPlace& origin = from->PlaceOf(row);
+        if (!TakeRegistryValue(m_platform, m_questions, origin, m_paths.managerDir, name, from->rows[row].command)) return false;
+        ItemRow taken_in = ItemRow::File(m_paths.managerDir + name + ".lnk", 0);
+        taken_in.source = origin.sourceTag;
+        // Added items go to the top, where the user sees them.
+        HandOver(*from, row, manager, std::move(taken_in), top++);
+        m_modified = manager.orderChanged = true;
+        return true;
+    });
+}
+
+void ItemLists::PutBackInRegistry() {
+    ForEachSelectedRow(*manager.view, [this](int row) { return PutBackInRegistry(row); });
+}
+
+bool ItemLists::PutBackInRegistry(int row) {
+    const std::string name = manager.rows[row].name;
+    if (!CheckIsShortcut(m_platform, name, manager.rows[row].path)) return false;
+    std::size_t place = 0;
+    ItemList* to = RegistryListFor(row, place);
+    if (to == nullptr) return false;
+    const RestoreStep step = RestoreItem(m_platform, m_questions, name, manager.rows[row].path, to->places[place]);
+    if (step.result == Restored::No) return false;
+    m_modified = true;
+    HandOver(manager, row, *to, ItemRow::At(*to, place, name, step.path));
+    return step.result == Restored::Yes;
+}
+
+ItemList* ItemLists::RegistryListFor(int row, std::size_t& place) {
+    ItemList* list = ListForSource(manager.rows[row].source, place);
+    if (list != nullptr && list->IsRegistry()) return list;
+    const RegistryChoice choice = m_questions.AskRegistryList(manager.rows[row].name);
+    if (choice == RegistryChoice::Cancel) return nullptr;
+    if (choice == RegistryChoice::UserRun) return ListForSource("UserRun", place);
+    place = 0;
+    return choice == RegistryChoice::RunServices ? &runServices : &run;
+}
+
+void ItemLists::DeleteSelected(ItemList& list) {
+    const int selected = list.view->SelectedCount();
+    if (selected == 0) return;
+    IMessageBoxes& messages = m_platform.messages;
+    if (list.IsRegistry() ? !m_questions.ConfirmDeleteValues(selected) : !m_questions.ConfirmDeleteFiles(selected)) return;
+    m_modified = true;
+    ForEachSelectedRow(*list.view, [&](int row) {
+        const ItemRow& item = list.rows[row];
+        if (list.IsRegistry()) {
+            if (NamesSystray(item.command) && !m_questions.AskMoveSystray()) return false;
+            if (!DeleteRegistryItem(m_platform, list.PlaceOf(row), item.name)) return false;
+        } else {
+            if (HasRegistrySource(item.source) && !m_questions.AskLoseRegistryOrigin()) return false;
+            if (!DeleteItemFile(m_platform.files, messages, item.path)) return false;
+        }
+        DeleteRow(list, row);
+        return true;
+    });
+}
+
+void ItemLists::Restore() {
+    IMessageBoxes& messages = m_platform.messages;
+    if (manager.rows.empty()) {
+        messages.Show(std::string("There are no items in the manager directory.\n") +
+                          "Restore is used to return items in the manager to their\n" + "original locations.",
+                      win::MbIconExclamation);
+        return;
+    }
+    if (!m_questions.ConfirmRestoreAll()) return;
+    m_modified = true;
+    bool noneMarked = true;
+    bool notAllMoved = false;
+    for (int row = 0; row < manager.Count(); ++row) {
+        std::size_t place = 0;
+        ItemList* to = ListForSource(manager.rows[row].source, place);
+        if (to == nullptr) continue;
+        noneMarked = false;
+        const std::string name = manager.rows[row].name;
+        const RestoreStep step = RestoreItem(m_platform, m_questions, name, manager.rows[row].path, to->places[place]);
+        if (step.result != Restored::Yes) notAllMoved = true;
+        if (step.result == Restored::No) continue;
+        HandOver(manager, row--, *to, ItemRow::At(*to, place, name, step.path));
+    }
+    if (noneMarked) messages.Show("No files are marked with original locations.", win::MbIconExclamation);
+    else if (notAllMoved) messages.Show(std::string("Not all files were moved.\n\n") + InUseAdvice, win::MbIconExclamation);
+}
+
+void ItemLists::SetWait(int row, int wait, bool idle) {
+    m_modified = true;
+    ItemRow& item = manager.rows[row];
+    ManagerLine fields;
+    fields.extras = item.extras;
+    SetExtraField(fields, IdleField, idle);
+    item.extras = fields.extras;
+    item.wait = wait <= 0 ? "" : IntToString(wait);
+    UpdateRow(manager, row);
+}
