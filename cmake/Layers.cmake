@@ -61,16 +61,6 @@ endforeach()
 # of theirs reaches ui/, directly or through a header that does, nor the
 # dialog's header.
 set(CONTROLS_FREE "^config/(transfer|ordering)/")
-# Today's exceptions: handlers that are still CConfigDlg's. A file leaves the
-# list when it stops reaching the controls (a listed file that no longer
-# does is refused too, so that the list only shrinks).
-set(CONTROLS_ALLOWED
-    config/ordering/RowMoves.cpp
-    config/transfer/Deleting.cpp
-    config/transfer/RegistryMoves.cpp
-    config/transfer/Restore.cpp
-    config/transfer/SelectedRows.h
-    config/transfer/StartupMoves.cpp)
 # The headers that reach the controls, found until none is added.
 set(with_controls config/ConfigDlg.h)
 set(all_headers ${sources})
@@ -100,17 +90,10 @@ foreach(relative ${sources})
                 list(APPEND reaches ${included})
             endif()
         endforeach()
-        if(reaches AND NOT relative IN_LIST CONTROLS_ALLOWED)
+        if(reaches)
             list(JOIN reaches ", " text)
             list(APPEND breaches "${relative} reaches the controls through ${text}")
-        elseif(NOT reaches AND relative IN_LIST CONTROLS_ALLOWED)
-            list(APPEND breaches "${relative} no longer reaches the controls: take it out of CONTROLS_ALLOWED")
         endif()
-    endif()
-endforeach()
-foreach(allowed ${CONTROLS_ALLOWED})
-    if(NOT allowed IN_LIST sources)
-        list(APPEND breaches "${allowed} is gone: take it out of CONTROLS_ALLOWED")
     endif()
 endforeach()
 
