@@ -115,8 +115,9 @@ TEST(ItemLists, AnItemWithoutOriginGoesToTheRegistryListTheAnswerNames) {
         const ItemList& list = *m.lists.ListOf(c.listId);
         ASSERT_EQ(list.Count(), 1) << c.key;
         EXPECT_EQ(list.rows[0].name + "|" + list.rows[0].command, c.choice == RegistryChoice::Cancel ? "Pager|" : "Pager|C:\\PAGER.EXE -q");
-        if (c.choice != RegistryChoice::Cancel)
+        if (c.choice != RegistryChoice::Cancel) {
             EXPECT_EQ(m.world.registry.Value(c.root, c.key, "Pager").Text(), "C:\\PAGER.EXE -q");
+        }
         EXPECT_EQ(m.lists.Modified(), c.choice != RegistryChoice::Cancel);
     }
 }
