@@ -31,10 +31,8 @@ std::string DeleteQuestion(int selected, const char* one, const char* many) {
 }  // namespace
 
 int CConfigDlg::RunChild(CDialog& child) {
-    ++m_nModalOpen;
-    const int result = Window().RunChild(child);
-    --m_nModalOpen;
-    return result;
+    const BoxOpen open(m_nModalOpen);
+    return Window().RunChild(child);
 }
 
 void CConfigDlg::ShowPropertiesOfOne(ItemList& list) {
@@ -149,11 +147,11 @@ void CConfigDlg::OnAbout() {
     RunChild(dialog);
 }
 
-int CConfigDlg::AskTakeInAgain(const std::string& title, const ItemPlace& place) {
+bool CConfigDlg::AskTakeInAgain(const std::string& title, const ItemPlace& place) {
     return m_platform.messages.Show(
-        title + "\n\nOrvane starts this program already, and it has put itself back where Windows starts it too:\n" +
-            PlaceText(place) + "\n\nTake it in again?  Windows will then no longer start it a second time.",
-        win::MbYesNoCancel | win::MbIconQuestion);
+               title + "\n\nOrvane starts this program already, and it has put itself back where Windows starts it too:\n" +
+                   PlaceText(place) + "\n\nTake it in again?  Its entry there is then removed, and only Orvane starts it.",
+               win::MbYesNo | win::MbIconQuestion) == win::IdYes;
 }
 
 bool CConfigDlg::ConfirmDeleteFiles(int count) {

@@ -73,7 +73,7 @@ private:
     int RunChild(CDialog& child);
 
     // The model's questions, as message boxes and the Registry Location dialog.
-    int AskTakeInAgain(const std::string& title, const ItemPlace& place) override;
+    bool AskTakeInAgain(const std::string& title, const ItemPlace& place) override;
     bool ConfirmDeleteFiles(int count) override;
     bool ConfirmDeleteValues(int count) override;
     bool ConfirmRestoreAll() override;

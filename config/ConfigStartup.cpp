@@ -52,9 +52,12 @@ bool CConfigDlg::OnInitDialog() {
     for (ItemList* list : m_lists.Lists()) SetUpColumns(*list);
     m_lists.FillAll();
 
-    for (IButton* button : {m_btnAdd, m_btnRemove, m_lists.manager.up, m_lists.manager.down, m_lists.startup.up,
-                            m_lists.startup.down})
-        button->LoadBitmaps(button->Text());
+    m_btnAdd->LoadBitmaps("ADDBUTTON");
+    m_btnRemove->LoadBitmaps("REMOVEBUTTON");
+    for (const ItemList* list : {&m_lists.manager, &m_lists.startup}) {
+        list->up->LoadBitmaps("UPARROW");
+        list->down->LoadBitmaps("DOWNARROW");
+    }
 
     ComputePlacements();
     ShowAdvanced(false);

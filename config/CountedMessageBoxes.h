@@ -6,14 +6,24 @@
 
 #include "platform/MessageBoxes.h"
 
+// A box or a child dialog is open for as long as this lives.
+class BoxOpen {
+public:
+    explicit BoxOpen(int& openCount) : m_open(openCount) { ++m_open; }
+    ~BoxOpen() { --m_open; }
+    BoxOpen(const BoxOpen&) = delete;
+    BoxOpen& operator=(const BoxOpen&) = delete;
+
+private:
+    int& m_open;
+};
+
 class CountedMessageBoxes : public IMessageBoxes {
 public:
     CountedMessageBoxes(IMessageBoxes& boxes, int& openCount) : m_boxes(boxes), m_open(openCount) {}
     int Show(const std::string& text, unsigned style) override {
-        ++m_open;
-        const int answer = m_boxes.Show(text, style);
-        --m_open;
-        return answer;
+        const BoxOpen open(m_open);
+        return m_boxes.Show(text, style);
     }
 
 private:

@@ -69,7 +69,10 @@ private:
     // row of what it replaced there goes, row joins at index (the end when
     // negative), and it leaves from.
     void HandOver(ItemList& from, int fromRow, ItemList& to, ItemRow row, int index = -1);
-    void MoveSelectedFiles(ItemList& from, ItemList& to);
+    // The paths the files now have, in the order they moved.
+    std::vector<std::string> MoveSelectedFiles(ItemList& from, ItemList& to);
+    // The rows of these files are the list's selection, in view.
+    void SelectOnly(ItemList& list, const std::vector<std::string>& paths);
     bool PutBackInRegistry(int row);
     ItemList* RegistryListFor(int row, std::size_t& place);
 

@@ -1,6 +1,8 @@
 // The model's moves: the arrows, the files between the Startup list and the
 // manager, values between the registry lists and the manager, deleting and
 // restoring. Each row's record goes where its item went.
+#include <algorithm>
+
 #include "common/ManagerInfo.h"
 #include "common/TextHelpers.h"
 #include "config/InUseAdvice.h"
@@ -30,7 +32,7 @@ void ItemLists::MoveSelectedRow(ItemList& list, int by) {
 
 void ItemLists::AddFiles() {
     m_modified = true;
-    MoveSelectedFiles(startup, manager);
+    SelectOnly(manager, MoveSelectedFiles(startup, manager));
 }
 
 void ItemLists::RemoveFiles() {
@@ -38,7 +40,8 @@ void ItemLists::RemoveFiles() {
     MoveSelectedFiles(manager, startup);
 }
 
-void ItemLists::MoveSelectedFiles(ItemList& from, ItemList& to) {
+std::vector<std::string> ItemLists::MoveSelectedFiles(ItemList& from, ItemList& to) {
+    std::vector<std::string> moved;
     ForEachSelectedRow(*from.view, [&](int row) {
         const TakeIn taken = TakeInAgain(from, row);
         if (taken != TakeIn::NotATwin) return taken == TakeIn::Passed;
@@ -48,13 +51,27 @@ void ItemLists::MoveSelectedFiles(ItemList& from, ItemList& to) {
         if (ListForSource(item.source, place) != &to) place = 0;
         std::string destination;
         if (!MoveItemToFolder(m_platform, m_questions, item.path, item.source, to.places[place].path, destination)) return false;
-        ItemRow moved = ItemRow::File(destination, place);
+        ItemRow arrived = ItemRow::File(destination, place);
         // The manager records where the item came from; the manager's own
         // folder is no origin.
-        moved.source = from.PlaceOf(row).sourceTag;
-        HandOver(from, row, to, std::move(moved));
+        arrived.source = from.PlaceOf(row).sourceTag;
+        HandOver(from, row, to, std::move(arrived));
+        moved.push_back(destination);
         return true;
     });
+    return moved;
+}
+
+void ItemLists::SelectOnly(ItemList& list, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    IListView& view = *list.view;
+    int last = -1;
+    for (int row = 0; row < list.Count(); ++row) {
+        const bool wanted = std::find(paths.begin(), paths.end(), list.rows[row].path) != paths.end();
+        if (view.IsSelected(row) != wanted) view.SetSelected(row, wanted);
+        if (wanted) last = row;
+    }
+    if (last >= 0) view.EnsureVisible(last);
 }
 
 void ItemLists::TakeRegistryValues() {
@@ -63,19 +80,22 @@ void ItemLists::TakeRegistryValues() {
         if (from == nullptr && list->IsRegistry() && list->view->SelectedCount() > 0) from = list;
     if (from == nullptr) return;
     int top = 0;  // several values keep their order at the top
+    std::vector<std::string> added;
     ForEachSelectedRow(*from->view, [&](int row) {
         const TakeIn taken = TakeInAgain(*from, row);
         if (taken != TakeIn::NotATwin) return taken == TakeIn::Passed;
         std::string name = from->rows[row].name;
         const ItemPlace& origin = from->PlaceOf(row);
         if (!TakeRegistryValue(m_platform, m_questions, origin, m_paths.managerDir, name, from->rows[row].command)) return false;
-        ItemRow taken_in = ItemRow::File(m_paths.managerDir + name + ".lnk", 0);
-        taken_in.source = origin.sourceTag;
+        ItemRow arrived = ItemRow::File(m_paths.managerDir + name + ".lnk", 0);
+        arrived.source = origin.sourceTag;
+        added.push_back(arrived.path);
         // Added items go to the top, where the user sees them.
-        HandOver(*from, row, manager, std::move(taken_in), top++);
+        HandOver(*from, row, manager, std::move(arrived), top++);
         m_modified = manager.orderChanged = true;
         return true;
     });
+    SelectOnly(manager, added);
 }
 
 void ItemLists::PutBackInRegistry() {

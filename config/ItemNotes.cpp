@@ -59,9 +59,10 @@ ItemLists::TakeIn ItemLists::TakeInAgain(ItemList& from, int row) {
     if (managed < 0) return TakeIn::NotATwin;
     const ItemPlace& place = from.PlaceOf(row);
     const std::string title = from.rows[row].name;
-    const int answer = m_questions.AskTakeInAgain(title, place);
-    if (answer == win::IdNo) from.view->SetSelected(row, false);
-    if (answer != win::IdYes) return answer == win::IdNo ? TakeIn::Passed : TakeIn::Stop;
+    if (!m_questions.AskTakeInAgain(title, place)) {
+        from.view->SetSelected(row, false);
+        return TakeIn::Passed;
+    }
     const bool removed = from.IsRegistry() ? DeleteRegistryItem(m_platform, place, title)
                                            : DeleteItemFile(m_platform.files, m_platform.messages, from.rows[row].path);
     if (!removed) return TakeIn::Stop;

@@ -12,9 +12,8 @@ enum class RegistryChoice { Cancel, Run, UserRun, RunServices };
 class ItemQuestions : public MoveQuestions {
 public:
     // A program Orvane starts has put itself back where Windows starts it:
-    // win::IdYes takes it in again, win::IdNo passes it over, win::IdCancel
-    // stops what was under way.
-    virtual int AskTakeInAgain(const std::string& title, const ItemPlace& place) = 0;
+    // take it in again (its entry there goes), or pass it over?
+    virtual bool AskTakeInAgain(const std::string& title, const ItemPlace& place) = 0;
     // Before count files, or registry values, are deleted.
     virtual bool ConfirmDeleteFiles(int count) = 0;
     virtual bool ConfirmDeleteValues(int count) = 0;

@@ -27,8 +27,8 @@ const DialogTemplate& HelpChoiceTemplate() {
                  ".  If you are connected to the internet, click Online to browse to the latest documentation, "
                  "otherwise click Local.",
              win::SsLeft, 10, 8, 265, 34},
-            {IdcOnline, ui::ButtonClass, "Online", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 109, 52, 50, 14},
-            {IdcLocal, ui::ButtonClass, "Local", win::BsPushButton | win::WsTabStop, 167, 52, 50, 14},
+            {IdcOnline, ui::ButtonClass, "&Online", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 109, 52, 50, 14},
+            {IdcLocal, ui::ButtonClass, "&Local", win::BsPushButton | win::WsTabStop, 167, 52, 50, 14},
             {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 225, 52, 50, 14},
         };
         return t;

@@ -24,10 +24,10 @@ const DialogTemplate& MgrPropTemplate() {
                         props::Label("Original Location (Source):", 80),
                         props::Field(IdcSource, 80),
                         {ui::IdStatic, ui::StaticClass, "", win::SsEtchedHorz, 10, 96, 207, 1},
-                        props::Label("Wait:", 106),
+                        props::Label("&Wait:", 106),
                         {IdcWait, ui::EditClass, "", win::EsNumber | win::EsAutoHScroll | win::WsBorder | win::WsTabStop, 107,
                          104, 30, 12},
-                        {IdcIdle, ui::ButtonClass, "Then until the computer is idle", win::BsAutoCheckBox | win::WsTabStop,
+                        {IdcIdle, ui::ButtonClass, "Then until the computer is &idle", win::BsAutoCheckBox | win::WsTabStop,
                          107, 120, 110, 10},
                         // What the item starts, read from its shortcut, in full width: paths are long.
                         {ui::IdStatic, ui::StaticClass, "", win::SsEtchedHorz, 10, 136, 207, 1},

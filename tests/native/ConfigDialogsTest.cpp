@@ -328,7 +328,7 @@ TEST(ConfigDialogs, HelpOffersTheChoiceOnlyWhenTheLocalDocumentationIsThere) {
         EXPECT_EQ(d.Result(), win::IdOk);
     });
     w.host.Command(IdHelpContents);
-    EXPECT_EQ(w.Shown(), (Shown{{"Error 2 launching default browser.", win::MbOk}}));
+    EXPECT_EQ(w.Shown(), (Shown{{"Error 2 launching default browser.\n\nThe page is C:\\ORVANE\\Doc\\Contents.htm", win::MbOk}}));
 }
 
 TEST(ConfigDialogs, AboutShowsTheVersionAndStaysOpenAfterTheWebSite) {

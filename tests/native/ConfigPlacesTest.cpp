@@ -244,7 +244,10 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     w.host.ClickRow(IdcRunList, 0);
     w.world.messages.Answer(win::IdYes);
     w.host.Click(IdcRegistryAdd);
-    EXPECT_NE(w.Shown().back().text.find("Take it in again?"), std::string::npos);
+    EXPECT_EQ(w.Shown().back(), (ShownMessage{"Mail\n\nOrvane starts this program already, and it has put itself back "
+                                              "where Windows starts it too:\nHKEY_CURRENT_USER\\" + std::string(ConfigWorld::RunKey) +
+                                              "\n\nTake it in again?  Its entry there is then removed, and only Orvane starts it.",
+                                              win::MbYesNo | win::MbIconQuestion}));
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Old"}));
     EXPECT_FALSE(w.world.registry.HasValue(R::CurrentUser, ConfigWorld::RunKey, "Mail"));
     EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Named", "Chat", "Mail", "Pager"}));

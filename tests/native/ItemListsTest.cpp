@@ -15,12 +15,12 @@ namespace {
 
 // The answers a caller without a window gives, and what was asked.
 struct CodedAnswers : ItemQuestions {
-    int takeIn = win::IdNo;
+    bool takeIn = false;
     bool confirm = true;
     RegistryChoice list = RegistryChoice::Cancel;
     std::vector<std::string> asked;
 
-    int AskTakeInAgain(const std::string& title, const ItemPlace&) override { return Note("take in " + title), takeIn; }
+    bool AskTakeInAgain(const std::string& title, const ItemPlace&) override { return Note("take in " + title), takeIn; }
     bool ConfirmDeleteFiles(int count) override { return Note("delete files " + std::to_string(count)), confirm; }
     bool ConfirmDeleteValues(int count) override { return Note("delete values " + std::to_string(count)), confirm; }
     bool ConfirmRestoreAll() override { return Note("restore"), confirm; }
@@ -123,9 +123,10 @@ TEST(ItemLists, AnItemWithoutOriginGoesToTheRegistryListTheAnswerNames) {
 }
 
 // A managed program back in the Run key: Yes takes it in again and the
-// item's Source follows it; No passes it over; Cancel stops the add.
+// item's Source follows it; No passes it over. The add goes on, and what it
+// brought in is the manager's selection.
 TEST(ItemLists, TakingInAgainFollowsTheAnswer) {
-    for (int answer : {win::IdYes, win::IdNo, win::IdCancel}) {
+    for (bool answer : {true, false}) {
         ModelWorld m;
         m.world.links.InitializeCom();
         m.world.links.Save(std::string(ConfigWorld::Manager) + "Pager.lnk", ShortcutFields{"C:\\PAGER.EXE", "", "", ""});
@@ -141,10 +142,12 @@ TEST(ItemLists, TakingInAgainFollowsTheAnswer) {
         m.Select(m.lists.run, 1);
         m.lists.TakeRegistryValues();
         EXPECT_EQ(m.answers.asked, (std::vector<std::string>{"take in Pager"}));
-        EXPECT_EQ(m.world.registry.HasValue(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Pager"), answer != win::IdYes);
-        // Zip is taken in unless the add was stopped.
-        EXPECT_EQ(m.world.registry.HasValue(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Zip"), answer == win::IdCancel);
-        EXPECT_EQ(m.lists.manager.rows.back().source, answer == win::IdYes ? "UserRun" : "Startup");
+        EXPECT_EQ(m.world.registry.HasValue(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Pager"), !answer);
+        EXPECT_FALSE(m.world.registry.HasValue(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Zip"));
+        ASSERT_EQ(m.lists.manager.Count(), 2);
+        EXPECT_EQ(m.lists.manager.rows[0].name + " " + m.lists.manager.rows[1].source, answer ? "Zip UserRun" : "Zip Startup");
+        EXPECT_EQ(m.lists.manager.view->SelectedCount(), 1);
+        EXPECT_TRUE(m.lists.manager.view->IsSelected(0));
     }
 }
 

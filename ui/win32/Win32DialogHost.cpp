@@ -235,14 +235,27 @@ void Win32DialogHost::OnNotify(const NMHDR& header) {
 }
 
 void Win32DialogHost::OnContextMenu(HWND clicked, LPARAM point) {
-    const int x = static_cast<short>(LOWORD(point));
-    const int y = static_cast<short>(HIWORD(point));
+    int x = static_cast<short>(LOWORD(point));
+    int y = static_cast<short>(HIWORD(point));
+    const bool fromKeyboard = x == -1 && y == -1;  // Shift+F10 or the menu key: no point
     HWND control = clicked != m_hwnd && IsChild(m_hwnd, clicked) ? clicked : nullptr;
-    if (!control && !(x == -1 && y == -1)) {  // -1, -1: from the keyboard, no point
+    if (!control && !fromKeyboard) {
         POINT at{x, y};
         ScreenToClient(m_hwnd, &at);
         HWND found = ChildWindowFromPointEx(m_hwnd, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
         if (found && found != m_hwnd) control = found;
+    }
+    if (fromKeyboard && control) {
+        // The menu opens below the selected row, where the eye is; with no
+        // row selected, at the list's top-left corner.
+        POINT at{0, 0};
+        const int row = static_cast<int>(SendMessageA(control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        RECT item{};
+        item.left = LVIR_LABEL;
+        if (row >= 0 && SendMessageA(control, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item))) at = {item.left, item.bottom};
+        ClientToScreen(control, &at);
+        x = at.x;
+        y = at.y;
     }
     m_dialog.OnContextMenu(control ? GetDlgCtrlID(control) : 0, x, y);
 }

@@ -265,6 +265,7 @@ TEST_F(ConfigDialogs, OptionsShowTheDefaultsAndStoreWhatWasChosen) {
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(options, 3)));
     SaveScreenshot(options, "options");
     EXPECT_EQ(TextsThatDoNotFitJoined(options), "");
+    EXPECT_EQ(MnemonicTrouble(options), "");
 
     Click(options, options::IdcTopLeft);
     Click(options, options::IdcMinimized);
@@ -360,6 +361,7 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     ASSERT_NE(help, nullptr);
     SaveScreenshot(help, "help-choice");
     EXPECT_EQ(TextsThatDoNotFitJoined(help), "");
+    EXPECT_EQ(MnemonicTrouble(help), "");
     Post(help, IDCANCEL);
     ASSERT_TRUE(Gone(help));
     ASSERT_TRUE(EscapeWithoutSaving(install, dialog));

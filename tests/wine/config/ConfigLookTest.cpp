@@ -43,8 +43,14 @@ TEST(ConfigLook, PicturesSitOnTheButtonFaceAndColumnsFitBesideTheScrollBar) {
     }
 
     EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "");
+    EXPECT_EQ(MnemonicTrouble(dialog), "");
+    // What a screen reader says of the picture buttons is their action.
+    for (const auto& [id, name] : std::vector<std::pair<int, std::string>>{
+             {IdcAdd, "&Add"}, {IdcRemove, "&Remove"}, {IdcManagerUp, "Move &up"}, {IdcManagerDown, "Move dow&n"}})
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, id)), name);
     SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
     EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "") << "with the registry lists";
+    EXPECT_EQ(MnemonicTrouble(dialog), "") << "with the registry lists";
 
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(install.WaitForExit(10000));

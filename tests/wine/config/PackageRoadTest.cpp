@@ -139,6 +139,10 @@ TEST(PackageRoad, InstalledUpgradedAndRemovedSilentlyEveryItemGoesBack) {
     EXPECT_EQ(RunValue("News"), "C:\\windows\\notepad.exe news.txt");
     EXPECT_EQ(RunValue(settings::kRunValue), "(none)");
     EXPECT_EQ(InstalledEntry(), "");
+    // The settings went with the programs.
+    EXPECT_EQ(registry.Open(RegistryRoot::CurrentUser, std::string("Software\\") + settings::kCompanyKey + "\\OrvaneConfig",
+                            RegistryAccess::Read),
+              nullptr);
     // Nothing was left in the manager, so nothing of it stays.
     EXPECT_FALSE(DirectoryExists(installed));
     EXPECT_EQ(GetFileAttributesA((ShellFolder(CSIDL_PROGRAMS) + "Orvane Configuration.lnk").c_str()), INVALID_FILE_ATTRIBUTES);

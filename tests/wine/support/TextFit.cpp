@@ -196,3 +196,47 @@ std::string TextsThatDoNotFitJoined(HWND dialog, const char* face, int points) {
     for (const std::string& line : TextsThatDoNotFit(dialog, face, points)) joined += line + "\n";
     return joined;
 }
+
+namespace {
+
+// The letter after the first single ampersand, in upper case; 0 for none.
+char MnemonicOf(const std::string& text) {
+    for (std::string::size_type i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] != '&') return static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
+        ++i;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string MnemonicTrouble(HWND dialog) {
+    Found found{dialog, {}};
+    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&found));
+    std::string trouble;
+    std::string taken;  // the letters so far, each once
+    HWND label = nullptr;  // the static just before, which names an edit
+    for (HWND control : found.controls) {
+        if (!IsWindowVisible(control)) continue;
+        char className[32] = "";
+        GetClassNameA(control, className, sizeof className);
+        const LONG style = GetWindowLongA(control, GWL_STYLE);
+        const std::string text = WindowText(control);
+        std::string named;  // the text that must carry the mnemonic
+        if (lstrcmpiA(className, "Button") == 0) {
+            const LONG kind = style & BS_TYPEMASK;
+            const int id = GetDlgCtrlID(control);
+            if (kind != BS_GROUPBOX && id != IDOK && id != IDCANCEL) named = text;
+        } else if (lstrcmpiA(className, "Edit") == 0 && !(style & ES_READONLY) && label != nullptr) {
+            named = WindowText(label);
+        }
+        label = lstrcmpiA(className, "Static") == 0 ? control : nullptr;
+        if (named.empty()) continue;
+        const char letter = MnemonicOf(named);
+        if (letter == 0) trouble += "\"" + named + "\": no mnemonic\n";
+        else if (taken.find(letter) != std::string::npos) trouble += "\"" + named + "\": " + letter + " again\n";
+        else taken += letter;
+    }
+    return trouble;
+}

@@ -15,3 +15,9 @@
 std::vector<std::string> TextsThatDoNotFit(HWND dialog, const char* face = "MS Sans Serif", int points = 8);
 // The same, as one text for a test's message: empty when everything fits.
 std::string TextsThatDoNotFitJoined(HWND dialog, const char* face = "MS Sans Serif", int points = 8);
+
+// What the keyboard cannot reach by Alt and a letter, read as a screen reader
+// reads the window: each shown button, check box, radio button and labelled
+// edit without a mnemonic, and each letter two of them share, one line each
+// (OK and Cancel answer Enter and Escape). Empty when every one has its own.
+std::string MnemonicTrouble(HWND dialog);
