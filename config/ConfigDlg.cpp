@@ -164,6 +164,9 @@ void CConfigDlg::OnListItemChanged(const UiEvent& event) {
 
 void CConfigDlg::OnListKeyDown(const UiEvent& event) {
     ItemList& list = *m_lists.ListOf(event.id);
+    // Alt with an arrow moves the selected row as the arrow buttons do.
+    if (event.alt && list.up != nullptr && (event.key == win::VkUp || event.key == win::VkDown))
+        return m_lists.MoveSelectedRow(list, event.key == win::VkUp ? -1 : 1);
     if (event.key == win::VkDelete) m_lists.DeleteSelected(list);
     // Enter on a row opens its properties, as a double-click does.
     if (event.key == win::VkReturn) ShowPropertiesOfOne(list);

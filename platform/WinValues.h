@@ -40,6 +40,10 @@ constexpr int VkEscape = 0x1B;
 constexpr int VkCapital = 0x14;
 constexpr int VkScroll = 0x91;
 constexpr int VkDelete = 0x2E;
+constexpr int VkEnd = 0x23;
+constexpr int VkHome = 0x24;
+constexpr int VkUp = 0x26;
+constexpr int VkDown = 0x28;
 constexpr int VkF1 = 0x70;
 constexpr int VkF5 = 0x74;
 

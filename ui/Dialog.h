@@ -23,6 +23,7 @@ struct UiEvent {
     Notify code = Notify::Command;
     int id = 0;
     int key = 0;  // virtual key of a KeyDown
+    bool alt = false;  // held with the key
 };
 
 class CDialog {

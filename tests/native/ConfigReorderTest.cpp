@@ -255,3 +255,35 @@ TEST(ConfigReorder, AFileSystemSortedByNameIsToldOncePerSave) {
     sorted.host.Click(IdcClose);
     EXPECT_TRUE(sorted.Shown().empty());
 }
+
+// By keyboard alone: an arrow on a list with nothing selected selects an end
+// row, Enter there never presses Close, and Alt with an arrow moves the row
+// as the buttons do, the saved order following.
+TEST(ConfigReorder, TheKeyboardSelectsOpensAndMovesWithoutClosingByChance) {
+    for (const auto& [key, row] : std::vector<std::pair<int, int>>{
+             {win::VkDown, 0}, {win::VkHome, 0}, {win::VkUp, 2}, {win::VkEnd, 2}}) {
+        ConfigWorld w;
+        w.AddManaged({"A", "B", "C"});
+        ASSERT_TRUE(w.host.Open());
+        w.host.KeyDown(IdcStartupList, win::VkReturn);  // an empty list
+        w.host.KeyDown(IdcManagerList, win::VkReturn);  // nothing selected
+        EXPECT_FALSE(w.host.HasEnded());
+        w.host.KeyDown(IdcManagerList, key);
+        EXPECT_EQ(w.List(IdcManagerList).NextSelected(-1), row) << key;
+        EXPECT_EQ(w.List(IdcManagerList).FocusedRow(), row) << key;
+        w.host.ScriptChild([](HeadlessDialogHost& d) { d.Click(win::IdCancel); });
+        w.host.KeyDown(IdcManagerList, win::VkReturn);
+        EXPECT_EQ(w.host.ChildCount(), 1) << key;
+        EXPECT_FALSE(w.host.HasEnded());
+        w.host.KeyDown(IdcManagerList, row == 0 ? win::VkDown : win::VkUp, true);
+        EXPECT_EQ(w.Rows(IdcManagerList), row == 0 ? (Names{"B", "A", "C"}) : (Names{"A", "C", "B"})) << key;
+        EXPECT_EQ(w.List(IdcManagerList).NextSelected(-1), 1) << key;
+    }
+    ConfigWorld w;
+    w.AddManaged({"A", "B"});
+    ASSERT_TRUE(w.host.Open());
+    w.host.KeyDown(IdcManagerList, win::VkDown);
+    w.host.KeyDown(IdcManagerList, win::VkDown, true);
+    w.host.Click(IdcClose);
+    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), "\"B\", \"\", \"\"\r\n\"A\", \"\", \"\"\r\n");
+}

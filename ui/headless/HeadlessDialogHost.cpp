@@ -1,5 +1,7 @@
 #include "ui/headless/HeadlessDialogHost.h"
 
+#include "ui/ListKeys.h"
+
 #include <stdexcept>
 
 #include "platform/WinValues.h"
@@ -103,12 +105,13 @@ IEdit& HeadlessDialogHost::Edit(int id) { return As<HeadlessEdit>(Control(id), "
 IListBox& HeadlessDialogHost::ListBox(int id) { return As<HeadlessListBox>(Control(id), "list box"); }
 IListView& HeadlessDialogHost::ListView(int id) { return As<HeadlessListView>(Control(id), "list view"); }
 
-void HeadlessDialogHost::SendNotify(::Notify code, int id, int key) {
+void HeadlessDialogHost::SendNotify(::Notify code, int id, int key, bool alt) {
     if (m_ended) return;
     UiEvent event;
     event.code = code;
     event.id = id;
     event.key = key;
+    event.alt = alt;
     m_dialog.Dispatch(event);
 }
 
@@ -198,17 +201,18 @@ void HeadlessDialogHost::DoubleClickRow(int listViewId, int row) {
     SendNotify(::Notify::DblClk, listViewId);
 }
 
-void HeadlessDialogHost::KeyDown(int controlId, int virtualKey) {
+void HeadlessDialogHost::KeyDown(int controlId, int virtualKey, bool alt) {
     if (m_ended) return;
-    if (m_dialog.ListensToKeys()) m_dialog.PreTranslateKeyDown(virtualKey);
+    if (!alt && m_dialog.ListensToKeys()) m_dialog.PreTranslateKeyDown(virtualKey);
     if (m_ended) return;
     if (virtualKey == win::VkEscape) return Escape();
-    // Enter on a list with a selected row is the list's, as in the shell;
-    // anywhere else it presses the default button.
     auto* list = dynamic_cast<HeadlessListView*>(&Control(controlId));
+    if (list != nullptr && !alt && TakeListKey(*list, virtualKey)) return;
+    // Enter on a list with a selected row is the list's, as in the shell;
+    // anywhere else the dialog manager presses the default button.
     if (virtualKey == win::VkReturn && (list == nullptr || list->SelectedCount() == 0))
         return SendNotify(::Notify::Command, win::IdOk);
-    if (list != nullptr) SendNotify(::Notify::KeyDown, controlId, virtualKey);
+    if (list != nullptr) SendNotify(::Notify::KeyDown, controlId, virtualKey, alt);
 }
 
 void HeadlessDialogHost::RightClick(int controlId, int x, int y) {

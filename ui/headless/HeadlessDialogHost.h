@@ -37,7 +37,9 @@ public:
     // notifies each change.
     void ClickRow(int listViewId, int row, bool extend = false);
     void DoubleClickRow(int listViewId, int row);
-    void KeyDown(int controlId, int virtualKey);  // PreTranslate, then LVN_KEYDOWN on a list view
+    // PreTranslate, what the list does of the key itself, then LVN_KEYDOWN on
+    // a list view; with Alt, only the notification (WM_SYSKEYDOWN).
+    void KeyDown(int controlId, int virtualKey, bool alt = false);
     void RightClick(int controlId, int x, int y);  // WM_CONTEXTMENU
     void Close();                                  // WM_CLOSE (title bar, Alt+F4)
     void Escape();                                 // IDCANCEL
@@ -88,7 +90,7 @@ public:
     int RunChild(CDialog& child) override;
 
     // Sends a notification to the dialog, as a control does.
-    void SendNotify(::Notify code, int id, int key = 0);
+    void SendNotify(::Notify code, int id, int key = 0, bool alt = false);
     // The one control with the keyboard focus, if any.
     void SetFocusTo(const HeadlessControl& control) { m_focus = &control; }
     // The focus goes on from a control that can no longer hold it to the

@@ -47,6 +47,12 @@ bool BitmapButtonImages::Draw(const DRAWITEMSTRUCT& item) const {
     BitBlt(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
+    // A picture with no focused face of its own still shows the keyboard
+    // where it is.
+    if ((item.itemState & ODS_FOCUS) && !m_focus) {
+        RECT inside{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
+        DrawFocusRect(item.hDC, &inside);
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/ListKeys.h"
 #include "ui/win32/DialogTemplateBuilder.h"
 #include "ui/win32/Menus.h"
 #include "ui/win32/Resources.h"
@@ -65,9 +66,9 @@ void Win32DialogHost::RunModalLoop() {
             Handle(WM_TIMER, message.wParam, 0);
             continue;
         }
-        // Enter on a list with a selected row is the list's, as in the
-        // shell; the dialog manager would press the default button.
-        if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && EnterOnListRow(message.hwnd)) continue;
+        // Some keys on a list are the dialog's before the list or the dialog
+        // manager sees them: Enter would press the default button.
+        if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && ListKey(message)) continue;
         if (!IsDialogMessageA(m_hwnd, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
@@ -75,14 +76,29 @@ void Win32DialogHost::RunModalLoop() {
     }
 }
 
-bool Win32DialogHost::EnterOnListRow(HWND target) {
-    if (GetParent(target) != m_hwnd) return false;
+bool Win32DialogHost::ListKey(const MSG& message) {
+    if (GetParent(message.hwnd) != m_hwnd) return false;
     char className[32] = "";
-    GetClassNameA(target, className, sizeof className);
-    if (lstrcmpiA(className, WC_LISTVIEWA) != 0 || SendMessageA(target, LVM_GETSELECTEDCOUNT, 0, 0) == 0) return false;
-    const int id = GetDlgCtrlID(target);
-    HoldingListPaint([&] { m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, VK_RETURN}); });
-    return true;
+    GetClassNameA(message.hwnd, className, sizeof className);
+    if (lstrcmpiA(className, WC_LISTVIEWA) != 0) return false;
+    const int id = GetDlgCtrlID(message.hwnd);
+    const int key = static_cast<int>(message.wParam);
+    bool taken = false;
+    HoldingListPaint([&] {
+        if (message.message == WM_SYSKEYDOWN) {
+            // Alt with an arrow: the dialog's, as the arrow buttons are.
+            taken = key == VK_UP || key == VK_DOWN;
+            if (taken) m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, key, true});
+            return;
+        }
+        taken = TakeListKey(ListView(id), key);
+        // Enter on a list with a selected row is the list's, as in the shell.
+        if (!taken && key == VK_RETURN) {
+            m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, VK_RETURN});
+            taken = true;
+        }
+    });
+    return taken;
 }
 
 INT_PTR CALLBACK Win32DialogHost::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -59,7 +59,8 @@ private:
     void RunModalLoop();
     // A list view of this dialog with a selected row: Enter goes to it as its
     // key. False for anything else.
-    bool EnterOnListRow(HWND target);
+    // A key on one of the dialog's lists that the dialog takes first.
+    bool ListKey(const MSG& message);
     BOOL InitDialog();
     // Runs a handler with the list views' painting held, then paints them
     // once; a box or child dialog opened meanwhile paints them at once.

@@ -13,6 +13,7 @@
 #include "platform/win32/Win32ShellLinks.h"
 #include "config/ConfigResources.h"
 #include "config/dialogs/AboutIds.h"
+#include "config/dialogs/HelpChoiceIds.h"
 #include "config/dialogs/MgrPropIds.h"
 #include "config/dialogs/OptionsIds.h"
 #include "config/dialogs/PropertiesIds.h"
@@ -364,6 +365,15 @@ TEST_F(ConfigDialogs, AboutShowsTheVersionAndHelpOffersTheChoiceOnceTheDocumenta
     EXPECT_EQ(MnemonicTrouble(help), "");
     Post(help, IDCANCEL);
     ASSERT_TRUE(Gone(help));
+
+    // Local opens the page: with .htm associated as the by-hand prefix has
+    // it, no failure is told.
+    MenuCommand(dialog, IdHelpContents);
+    help = install.WaitForDialogTitled("Orvane Help");
+    ASSERT_NE(help, nullptr);
+    Post(help, helpchoice::IdcLocal);
+    ASSERT_TRUE(Gone(help));
+    EXPECT_EQ(install.WaitForMessageBox(3000), nullptr);
     ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 

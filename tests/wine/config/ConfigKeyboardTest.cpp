@@ -114,3 +114,52 @@ TEST(ConfigKeyboard, TabReachesEveryControlInReadingOrderAndEnterOnARowOpensIt) 
 }
 
 }  // namespace
+
+namespace {
+
+HWND PopupMenu() {
+    return FindWindowA("#32768", nullptr);
+}
+
+// A list with nothing selected, worked by keys alone: Enter presses nothing,
+// Down selects the first row, Alt+Down moves it and the save keeps the order,
+// and the keyboard's context menu opens beside the selected row.
+TEST(ConfigKeyboard, KeysOnAListWithNothingSelectedNeverCloseAndMoveRows) {
+    EmptyDirectory(StartupFolder());
+    ConfigInstall install;
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    for (const char* name : {"1 Alpha", "2 Bravo"}) WriteFileBytes(install.dir + "Startup\\" + name + ".txt", name);
+    ASSERT_TRUE(install.Start());
+    HWND dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND list = GetDlgItem(dialog, IdcManagerList);
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+    ASSERT_TRUE(WaitUntil([&] { return KeyboardFocus(dialog) == list; }, 2000));
+
+    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedRow(dialog, IdcManagerList) == 0; }, 5000));
+    EXPECT_TRUE(install.Running());
+
+    PostMessageA(list, WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedRow(dialog, IdcManagerList) == 1; }, 5000));
+    EXPECT_EQ(KeyboardFocus(dialog), list);
+
+    PostMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
+    ASSERT_TRUE(WaitUntil([&] { return PopupMenu() != nullptr && IsWindowVisible(PopupMenu()); }, 5000));
+    // Below the second row, inside the list: past its header and first row
+    // (a row's rectangle cannot be asked across processes).
+    RECT shown{}, menu{};
+    ASSERT_TRUE(GetWindowRect(PopupMenu(), &menu));
+    ASSERT_TRUE(GetWindowRect(list, &shown));
+    EXPECT_TRUE(menu.left > shown.left && menu.left < shown.left + 20 && menu.top > shown.top + 30 && menu.top < shown.bottom)
+        << menu.left << "," << menu.top << " in " << shown.left << "," << shown.top << "," << shown.right << "," << shown.bottom;
+    PostMessageA(PopupMenu(), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return PopupMenu() == nullptr || !IsWindowVisible(PopupMenu()); }, 5000));
+
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IdcClose, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IdcClose)));
+    ASSERT_TRUE(install.WaitForExit(10000));
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"2 Bravo\", \"\", \"\"\r\n\"1 Alpha\", \"\", \"\"\r\n");
+}
+
+}  // namespace
