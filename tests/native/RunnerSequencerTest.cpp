@@ -3,6 +3,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "common/StartupLog.h"
 #include "tests/native/RunnerWorld.h"
 #include "ui/headless/HeadlessControls.h"
 
@@ -362,7 +363,7 @@ TEST_F(RunnerSequencer, JumpAnsweredYesWhilePausedResumes) {
 namespace {
 
 // One user's steps, as a script of words: t (a tick), tN (N ticks), s (the
-// clock to the next second and a tick), P Pause, K Skip, R Run Now, W No
+// clock to the next second and a tick; q: a quiet one, h: a busy one), P Pause, K Skip, R Run Now, W No
 // Wait, X Run None, jN a click on line N answered Yes (nN: answered No), dN a double-click on
 // line N, c1/c0 Caps Lock on/off, l1/l0 Scroll Lock on/off.
 void Play(RunnerWorld& r, const std::string& script) {
@@ -373,6 +374,8 @@ void Play(RunnerWorld& r, const std::string& script) {
         switch (kind) {
         case 't': r.host.Tick(n); break;
         case 's': r.NextSecond(); break;
+        case 'q': r.NextSecondBusy(0); break;
+        case 'h': r.NextSecondBusy(100); break;
         case 'P': r.host.Click(IdcPause); break;
         case 'K': r.host.Click(IdcSkip); break;
         case 'R': r.host.Click(IdcRunNow); break;
@@ -392,6 +395,25 @@ void Play(RunnerWorld& r, const std::string& script) {
         default: ADD_FAILURE() << "unknown step " << word;
         }
     }
+}
+
+// An item of a row: its wait, after "i" for an idle item and "f" for one
+// whose launch fails.
+void AddRowItem(RunnerWorld& r, const std::string& name, const std::string& wait) {
+    if (wait[0] == 'i') return r.AddIdleItem(name, wait.substr(1));
+    if (wait[0] == 'f') {
+        r.world.faults.Add(Fault::Execute, r.Item(name));
+        return r.AddItem(name, wait.substr(1));
+    }
+    r.AddItem(name, wait);
+}
+
+std::string LaunchedTitles(const RunnerWorld& r) {
+    std::string launched;
+    for (const std::string& file : r.Launched())
+        launched += (launched.empty() ? "" : " ") +
+                    file.substr(std::strlen(RunnerWorld::Manager), file.size() - std::strlen(RunnerWorld::Manager) - 4);
+    return launched;
 }
 
 }  // namespace
@@ -434,13 +456,43 @@ TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
         for (const auto& item : row.items) r.AddItem(item.first, item.second);
         ASSERT_TRUE(r.Open());
         Play(r, row.script);
-        std::string launched;
-        for (const std::string& file : r.Launched())
-            launched += (launched.empty() ? "" : " ") + file.substr(std::strlen(RunnerWorld::Manager), file.size() -
-                                                                    std::strlen(RunnerWorld::Manager) - 4);
-        EXPECT_EQ(launched, row.launched) << row.what;
+        EXPECT_EQ(LaunchedTitles(r), row.launched) << row.what;
         EXPECT_EQ(r.Status(), row.status) << row.what;
         EXPECT_EQ(r.host.Button(IdcPause).Text(), row.pauseText) << row.what;
         EXPECT_FALSE(r.host.HasEnded()) << row.what;
+    }
+}
+
+// What each launch waited for, as Orvane.log keeps it, when the controls
+// meet the idle wait: each row a fresh run that ends with its last item.
+TEST(RunnerControls, TheRecordSaysWhatEachLaunchWaitedFor) {
+    struct Row {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> items;
+        const char* script;
+        const char* log;  // the run's launches, one a line
+    } const rows[] = {
+        {"Run Now between two items sends the next at once, with no countdown left under the one after",
+         {{"A", "20"}, {"B", "5"}, {"C", "i0"}}, "t K R t q q",
+         "\"B\", 0, wait, ok, 0, -1\n\"C\", 2000, idle, ok, -1, 1000\n"},
+        {"Run Now between two items leaves no idle wait under the one after", {{"A", "20"}, {"B", "i0"}, {"C", "0"}},
+         "t K R t s", "\"B\", 0, wait, ok, -1, 0\n\"C\", 1000, wait, ok, -1, -1\n"},
+        {"a launch that the shell answers with 32 failed; 33 is a launch", {{"A", "f0"}, {"B", "0"}}, "t2",
+         "\"A\", 0, wait, 32, -1, -1\n\"B\", 0, wait, ok, -1, -1\n"},
+    };
+    for (const Row& row : rows) {
+        RunnerWorld r;
+        r.SetOption(settings::kCloseWhenFinished, 0);
+        r.SetOption(settings::kIdleSeconds, 1);
+        r.SetOption(settings::kIdleLongest, 3);
+        r.world.shell.failure = 32;
+        for (const auto& item : row.items) AddRowItem(r, item.first, item.second);
+        ASSERT_TRUE(r.Open());
+        Play(r, row.script);
+        std::string log;
+        for (const LoggedRun& run : ReadStartupLog(r.world.files, "C:\\ORVANE\\Orvane.log"))
+            for (const LoggedLaunch& launch : run.launches) log += FormatLaunch(launch) + "\n";
+        EXPECT_EQ(log, row.log) << row.what;
+        EXPECT_EQ(r.Status(), "Stopped") << row.what;
     }
 }
