@@ -37,7 +37,6 @@ void RunnerSequencer::ShowCountdown(bool on) {
 void RunnerSequencer::Start(int after) {
     m_shown.current = m_current = after;
     m_phase = Phase::Next;
-    m_remaining = 0;
     const SystemTime now = m_platform.clock.Now();
     m_runStart = MillisecondsOf(now);
     m_run = LoggedRun{StartedText(now), {}};
@@ -82,7 +81,6 @@ void RunnerSequencer::Pause() {
 
 // Every button that moves the run on resumes it, paused or not.
 void RunnerSequencer::Resume() {
-    if (!Running()) return;
     if (Paused()) m_phase = m_pausedPhase;
     Status(RunShown::Lamp::Waiting, "");
     // The first countdown tick after a resume decrements against a stale
@@ -97,7 +95,6 @@ void RunnerSequencer::Resume() {
 void RunnerSequencer::Skip() {
     if (!Running()) return;
     m_phase = Phase::Next;
-    m_remaining = 0;
     Resume();
 }
 
@@ -106,7 +103,6 @@ void RunnerSequencer::RunNow() {
     if (!Running()) return;
     const Phase phase = Paused() ? m_pausedPhase : m_phase;
     m_phase = phase == Phase::Next || phase == Phase::NextNow ? Phase::NextNow : Phase::Launching;
-    m_remaining = 0;
     Resume();
     Status(RunShown::Lamp::Go, "");
 }
@@ -119,7 +115,6 @@ void RunnerSequencer::HoldForQuestion() {
 
 void RunnerSequencer::JumpTo(int line, bool wasPaused) {
     m_phase = Phase::Next;
-    m_remaining = 0;
     m_shown.current = m_current = line - 1;
     if (wasPaused) Resume();
 }
@@ -166,14 +161,12 @@ int RunnerSequencer::TakeFailure() {
 
 bool RunnerSequencer::Step() {
     if (m_runNone) {
-        Resume();
         Stop();
         return true;
     }
     if (m_noWait) {
         Resume();
         Status(RunShown::Lamp::Go, "");
-        m_remaining = 0;
         m_phase = m_phase == Phase::Next || m_phase == Phase::NextNow ? Phase::NextNow : Phase::Launching;
     }
     if (Paused()) return false;
@@ -220,7 +213,6 @@ void RunnerSequencer::Countdown() {
         --m_remaining;
         StatusText(IntToString(m_remaining));
         if (m_remaining < 1) {
-            m_remaining = 0;
             if (!StartIdleWait()) {
                 ShowCountdown(false);
                 m_phase = Phase::Launching;

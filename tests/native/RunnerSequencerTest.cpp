@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "common/StartupLog.h"
+#include "runner/RunnerSequencer.h"
 #include "tests/native/RunnerWorld.h"
 #include "ui/headless/HeadlessControls.h"
 
@@ -116,9 +117,32 @@ TEST_F(RunnerSequencer, RaisesTheWindowEveryTenthTickUnlessPaused) {
     EXPECT_EQ(r.host.ForegroundCount(), 0);
     r.host.Tick();
     EXPECT_EQ(r.host.ForegroundCount(), 1);
+    r.host.Tick(9);
+    EXPECT_EQ(r.host.ForegroundCount(), 1);
+    r.host.Tick();
+    EXPECT_EQ(r.host.ForegroundCount(), 2);
     r.host.Click(IdcPause);
     r.host.Tick(20);
-    EXPECT_EQ(r.host.ForegroundCount(), 1);
+    EXPECT_EQ(r.host.ForegroundCount(), 2);
+}
+
+// Each change costs the system a repaint; most ticks change nothing.
+TEST_F(RunnerSequencer, OnlyAChangedStatusOrLampIsPaintedAgain) {
+    Items({{"A", "3"}});
+    r.Open();
+    r.host.Tick();
+    auto& status = dynamic_cast<HeadlessStatic&>(r.host.Static(IdcStatus));
+    auto& lamp = dynamic_cast<HeadlessStatic&>(r.host.Static(IdcLamp));
+    const int statusPaints = status.Repaints(), lampPaints = lamp.Repaints();
+    EXPECT_GT(statusPaints, 0);
+    EXPECT_GT(lampPaints, 0);
+    r.host.Tick(30);
+    r.NextSecond();
+    EXPECT_EQ(r.Status(), "2");
+    EXPECT_EQ(status.Repaints(), statusPaints + 1);
+    EXPECT_EQ(lamp.Repaints(), lampPaints);
+    r.host.Click(IdcPause);
+    EXPECT_EQ(lamp.Repaints(), lampPaints + 1);
 }
 
 TEST_F(RunnerSequencer, SkipGoesToTheNextItemAndOnTheLastStops) {
@@ -428,9 +452,14 @@ TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
         const char* launched;  // file titles, in launch order
         const char* status;
         const char* pauseText;
+        int lamp = 0;  // unless 0
     } const rows[] = {
         {"Pause then Run Now launches and resumes", {{"A", "20"}, {"B", "20"}}, "t P R t t", "A", "20", "&Pause"},
         {"Run Now then Skip launches nothing", {{"A", "20"}, {"B", "20"}}, "t R K t", "", "20", "&Pause"},
+        {"an item without a wait goes on a green lamp after a Skip", {{"A", "20"}, {"B", "0"}, {"C", "20"}}, "t K t",
+         "B", "", "&Pause", IdbGo},
+        {"the next countdown starts whole, a second after Run Now", {{"A", "20"}, {"B", "5"}}, "t R s t", "A", "5",
+         "&Pause"},
         {"Pause then Run None stops", {{"A", "20"}, {"B", "0"}}, "t P X t t", "", "Stopped", "&Pause"},
         {"No Wait then a jump launches from the chosen line", {{"A", "30"}, {"B", "30"}, {"C", "30"}, {"D", "30"}},
          "t W j3 t t", "D", "Stopped", "&Pause"},
@@ -459,6 +488,9 @@ TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
         EXPECT_EQ(LaunchedTitles(r), row.launched) << row.what;
         EXPECT_EQ(r.Status(), row.status) << row.what;
         EXPECT_EQ(r.host.Button(IdcPause).Text(), row.pauseText) << row.what;
+        if (row.lamp != 0) {
+            EXPECT_EQ(r.Lamp(), row.lamp) << row.what;
+        }
         EXPECT_FALSE(r.host.HasEnded()) << row.what;
     }
 }
@@ -477,6 +509,8 @@ TEST(RunnerControls, TheRecordSaysWhatEachLaunchWaitedFor) {
          "\"B\", 0, wait, ok, 0, -1\n\"C\", 2000, idle, ok, -1, 1000\n"},
         {"Run Now between two items leaves no idle wait under the one after", {{"A", "20"}, {"B", "i0"}, {"C", "0"}},
          "t K R t s", "\"B\", 0, wait, ok, -1, 0\n\"C\", 1000, wait, ok, -1, -1\n"},
+        {"an idle wait counts its seconds from its own start", {{"A", "0"}, {"B", "i0"}}, "t s h h h",
+         "\"A\", 0, wait, ok, -1, -1\n\"B\", 4000, longest, ok, -1, 1000\n"},
         {"a launch that the shell answers with 32 failed; 33 is a launch", {{"A", "f0"}, {"B", "0"}}, "t2",
          "\"A\", 0, wait, 32, -1, -1\n\"B\", 0, wait, ok, -1, -1\n"},
     };
@@ -489,10 +523,60 @@ TEST(RunnerControls, TheRecordSaysWhatEachLaunchWaitedFor) {
         for (const auto& item : row.items) AddRowItem(r, item.first, item.second);
         ASSERT_TRUE(r.Open());
         Play(r, row.script);
+        EXPECT_EQ(r.Status(), "Stopped") << row.what;
+        r.host.Click(win::IdOk);  // the run's record is written once
         std::string log;
         for (const LoggedRun& run : ReadStartupLog(r.world.files, "C:\\ORVANE\\Orvane.log"))
             for (const LoggedLaunch& launch : run.launches) log += FormatLaunch(launch) + "\n";
         EXPECT_EQ(log, row.log) << row.what;
-        EXPECT_EQ(r.Status(), "Stopped") << row.what;
     }
+}
+
+// The sequencer needs no window: the clock, the keys and the processors'
+// times drive it, and it says what a window would show.
+TEST(RunnerSequencerAlone, ShowsEachStepAndKeepsEachItemsTimes) {
+    MemoryWorld world;
+    Platform platform = world.platform();
+    world.files.AddFile("C:\\A.lnk", "");
+    world.files.AddFile("C:\\B.lnk", "");
+    RunItem a, b;
+    a.name = "A", a.path = "C:\\A.lnk", a.wait = "1";
+    b.name = "B", b.path = "C:\\B.lnk", b.idle = true;
+    ::RunnerSequencer sequencer(platform);
+    sequencer.SetUp({a, b}, 20, 1, 5, "");  // no Orvane.ini: no record
+    sequencer.Start(-1);
+    const RunShown& shown = sequencer.Shown();
+    EXPECT_EQ(shown.lamp, RunShown::Lamp::Go);
+    EXPECT_FALSE(shown.statusSet);  // the window's own text stays until the first step
+    EXPECT_TRUE(shown.pauseEnabled);
+    EXPECT_FALSE(sequencer.Step());
+    EXPECT_EQ(shown.status, "1");
+    EXPECT_EQ(shown.lamp, RunShown::Lamp::Waiting);
+    EXPECT_TRUE(shown.waitButtons);
+    EXPECT_EQ(shown.current, 0);
+    world.clock.Advance(1000);
+    EXPECT_FALSE(sequencer.Step());
+    EXPECT_EQ(sequencer.Items()[0].state, RunItem::State::Launched);
+    EXPECT_EQ(sequencer.Items()[0].launchedAt, 1000);
+    EXPECT_EQ(sequencer.Items()[0].waitFrom, 0);
+    EXPECT_EQ(shown.lamp, RunShown::Lamp::Go);
+    EXPECT_FALSE(shown.waitButtons);
+    EXPECT_FALSE(sequencer.Step());
+    EXPECT_EQ(shown.status, "Idle?");
+    EXPECT_EQ(sequencer.Items()[1].idleFrom, 1000);
+    world.processors.Spend(1000, 0);
+    world.clock.Advance(1000);
+    EXPECT_TRUE(sequencer.Step());
+    EXPECT_EQ(sequencer.Items()[1].waited, "idle");
+    EXPECT_EQ(sequencer.Run().launches.size(), 2u);
+    EXPECT_FALSE(sequencer.Running());
+    EXPECT_EQ(shown.status, "Stopped");
+    EXPECT_FALSE(shown.pauseEnabled);
+    EXPECT_FALSE(world.files.Exists("Orvane.log"));
+    // A stopped run has nothing to skip, pause or hurry.
+    sequencer.Skip();
+    sequencer.RunNow();
+    sequencer.Pause();
+    EXPECT_FALSE(sequencer.Running());
+    EXPECT_FALSE(shown.paused);
 }
