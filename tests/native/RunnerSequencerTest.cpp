@@ -342,6 +342,28 @@ TEST_F(RunnerSequencer, JumpAnsweredYesRunsFromTheChosenLineWithItsOwnWait) {
     EXPECT_EQ(r.Status(), "40");
 }
 
+// The question holds the run: a No Wait clicked before it waits for the answer.
+TEST_F(RunnerSequencer, NoTickMovesTheRunWhileTheJumpQuestionIsOpen) {
+    Items({{"A", "30"}, {"B", "30"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcNoWait);
+    r.world.messages.Answer(win::IdNo, [&] { r.host.Tick(3); });
+    r.host.SelectLine(IdcRunList, 1);
+    EXPECT_EQ(Launches(), 0u);
+    r.host.Tick();
+    EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("A")});
+}
+
+TEST_F(RunnerSequencer, EachFailureAfterABoxWasAnsweredHasABoxOfItsOwn) {
+    Items({{"A", ""}, {"B", ""}});
+    r.world.faults.Add(Fault::Execute, r.Item("A"));
+    r.world.faults.Add(Fault::Execute, r.Item("B"));
+    r.Open();
+    r.host.Tick(2);
+    EXPECT_EQ(r.world.messages.shown.size(), 2u);
+}
+
 TEST_F(RunnerSequencer, JumpToTheFirstLineClearsTheSelection) {
     Items({{"A", "0"}, {"B", "30"}});
     r.Open();
