@@ -348,9 +348,10 @@ TEST_F(RunnerSequencer, NoTickMovesTheRunWhileTheJumpQuestionIsOpen) {
     r.Open();
     r.host.Tick();
     r.host.Click(IdcNoWait);
-    r.world.messages.Answer(win::IdNo, [&] { r.host.Tick(3); });
+    r.world.messages.Answer(win::IdNo, [&] { r.host.Tick(12); });
     r.host.SelectLine(IdcRunList, 1);
     EXPECT_EQ(Launches(), 0u);
+    EXPECT_EQ(r.host.ForegroundCount(), 0);  // nor is the window raised over the question
     r.host.Tick();
     EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("A")});
 }
@@ -411,7 +412,7 @@ namespace {
 // One user's steps, as a script of words: t (a tick), tN (N ticks), s (the
 // clock to the next second and a tick; q: a quiet one, h: a busy one), P Pause, K Skip, R Run Now, W No
 // Wait, X Run None, jN a click on line N answered Yes (nN: answered No), dN a double-click on
-// line N, c1/c0 Caps Lock on/off, l1/l0 Scroll Lock on/off.
+// line N (D: on the list as it is), c1/c0 Caps Lock on/off, l1/l0 Scroll Lock on/off.
 void Play(RunnerWorld& r, const std::string& script) {
     std::istringstream words(script);
     for (std::string word; words >> word;) {
@@ -436,6 +437,7 @@ void Play(RunnerWorld& r, const std::string& script) {
             r.host.SelectLine(IdcRunList, n);
             break;
         case 'd': r.host.DoubleClickLine(IdcRunList, n); break;
+        case 'D': r.host.SendNotify(Notify::DblClk, IdcRunList); break;
         case 'c': r.world.keyboard.Set(win::VkCapital, static_cast<short>(n)); break;
         case 'l': r.world.keyboard.Set(win::VkScroll, static_cast<short>(n)); break;
         default: ADD_FAILURE() << "unknown step " << word;
@@ -492,6 +494,8 @@ TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
         {"a jump answered No lets a running countdown go on", {{"A", "30"}, {"B", "0"}}, "t n1 s", "", "29", "&Pause"},
         {"a restart after a finished run runs again from the line", {{"A", "0"}, {"B", "0"}}, "t2 d0 t2", "A B A B",
          "Stopped", "&Pause"},
+        {"a double-click with no line selected runs from the first", {{"A", "0"}, {"B", "30"}}, "t t j0 X t D t",
+         "A A", "", "&Pause"},
         {"a restart reads Caps Lock afresh", {{"A", "0"}, {"B", "30"}}, "t2 X t c1 d0 t2", "A A B", "Stopped", "&Pause"},
         {"Scroll Lock turned on stops the run at the next poll", {{"A", "30"}, {"B", "0"}}, "t l1 t9", "", "Stopped",
          "&Pause"},
