@@ -39,7 +39,9 @@ inline constexpr int kDefaultCloseWhenFinished = 1;
 
 // The runner's registration under HKEY_LOCAL_MACHINE.
 inline constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr char kRunValue[] = "Orvane";
+inline constexpr char kRunValue[] = "Orvane";  // in the user's Run key; older versions: the machine's
+// The user was told that an entry in the machine's Run key stays.
+inline constexpr char kMachineEntryTold[] = "MachineEntryTold";
 inline constexpr char kRunnerFile[] = "Orvane.exe";  // appended to ConfigPath
 inline constexpr char kConfigFile[] = "OrvaneConfig.exe";  // beside the runner
 

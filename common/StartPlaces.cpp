@@ -11,7 +11,7 @@ StartPlaces WindowsStartPlaces(IRegistry& registry, IFileSystem& files, const st
     places.startup = ItemPlace::Folder(startupFolder).Tagged("Startup").Marked("User");
     places.run = ItemPlace::Key(R::LocalMachine, settings::kRunKey).Tagged("Run").Named("Run").Marked("Machine").HoldingRunner();
     places.runServices = ItemPlace::Key(R::LocalMachine, runServices).Tagged("Services").Named("RunServices").Marked("Machine");
-    places.moreRun.push_back(ItemPlace::Key(R::CurrentUser, settings::kRunKey).Tagged("UserRun").Named("Run").Marked("User"));
+    places.moreRun.push_back(ItemPlace::Key(R::CurrentUser, settings::kRunKey).Tagged("UserRun").Named("Run").Marked("User").HoldingRunner());
     const std::string common = CommonStartupFolder(registry, files, startupFolder);
     if (!common.empty()) places.moreStartup.push_back(ItemPlace::Folder(common).Tagged("AllStartup").Marked("All users"));
     if (registry.HasSeparate32BitView())

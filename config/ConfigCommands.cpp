@@ -2,6 +2,8 @@
 // Start-up, Explore, New Shortcut, Help and About, and the answers to the
 // model's questions.
 #include "common/PathHelpers.h"
+#include "common/ProfileStore.h"
+#include "common/RunnerSettings.h"
 #include "common/PlaceEntries.h"
 #include "common/Shortcuts.h"
 #include "common/TextHelpers.h"
@@ -170,6 +172,17 @@ bool CConfigDlg::ConfirmDeleteValues(int count) {
 bool CConfigDlg::ConfirmRestoreAll() {
     return m_platform.messages.Show("Are you sure you want to restore all items\nto their original locations?",
                                     win::MbYesNoCancel | win::MbIconQuestion) == win::IdYes;
+}
+
+// Said once: the user cannot change it, and the runner launches nothing twice.
+void CConfigDlg::TellMachineEntryStays() {
+    if (m_profile.GetProfileInt(settings::kSection, settings::kMachineEntryTold, 0) != 0) return;
+    m_platform.messages.Show(std::string("Orvane's start-up entry is now in HKEY_CURRENT_USER\\") + settings::kRunKey +
+                                 ".\n\nAn older one in HKEY_LOCAL_MACHINE\\" + settings::kRunKey +
+                                 " could not be removed: only an administrator can.  Windows may start Orvane twice; "
+                                 "it launches each item once.",
+                             win::MbIconInformation);
+    m_profile.WriteProfileInt(settings::kSection, settings::kMachineEntryTold, 1);
 }
 
 RegistryChoice CConfigDlg::AskRegistryList(const std::string& name) {

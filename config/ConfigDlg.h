@@ -78,6 +78,7 @@ private:
     bool ConfirmDeleteValues(int count) override;
     bool ConfirmRestoreAll() override;
     RegistryChoice AskRegistryList(const std::string& name) override;
+    void TellMachineEntryStays() override;
     bool AskReplaceFile(const std::string& path) override { return m_boxed.AskReplaceFile(path); }
     bool AskReplaceValue(const std::string& name, const std::string& listName) override {
         return m_boxed.AskReplaceValue(name, listName);

@@ -19,4 +19,8 @@ public:
     virtual bool ConfirmDeleteValues(int count) = 0;
     virtual bool ConfirmRestoreAll() = 0;
     virtual RegistryChoice AskRegistryList(const std::string& name) = 0;
+    // The runner's entry that an older version put into the machine's Run
+    // key stays there (it takes an administrator to remove it): Windows may
+    // start the runner twice.
+    virtual void TellMachineEntryStays() = 0;
 };

@@ -1,6 +1,8 @@
 // What a save writes: the runner's start-up entry, Orvane.ini from the
 // manager's records, the order of the folders whose order changed, and the
 // record of what the places hold.
+#include <memory>
+
 #include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "common/RegistryValues.h"
@@ -15,13 +17,18 @@ void ItemLists::Save() {
     NoteSeenPlaces();
 }
 
+// The entry is the user's: the manager runs at its owner's log-on only, and
+// a user without administrator rights cannot write the machine's key. An
+// entry an older version left in the machine's key goes when it can.
 void ItemLists::RegisterRunner() {
     IRegistry& registry = m_platform.registry;
     if (manager.rows.empty()) {
         // An empty list that only failed to read the directory says nothing
         // of what the manager holds.
         if (m_managerUnread) return;
-        // A value or key that is not there is no error.
+        // A value or key that is not there is no error; a machine's value
+        // that stays finds an empty manager and ends at once.
+        DeleteRegistryValue(registry, RegistryRoot::CurrentUser, settings::kRunKey, settings::kRunValue);
         DeleteRegistryValue(registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue);
         return;
     }
@@ -29,10 +36,18 @@ void ItemLists::RegisterRunner() {
     // Unquoted, a path with blanks lets Windows start another program first
     // (C:\Program.exe for C:\Program Files\...).
     if (runner.find(' ') != std::string::npos) runner = "\"" + runner + "\"";
-    if (!SetRegistryString(registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue, runner)) {
-        m_platform.messages.Show(std::string("Could not enable Orvane program.\nError accessing HKEY_LOCAL_MACHINE\\") + settings::kRunKey,
+    // A user's Run key is not there until something starts at that user's log-on.
+    registry.Create(RegistryRoot::CurrentUser, settings::kRunKey);
+    if (!SetRegistryString(registry, RegistryRoot::CurrentUser, settings::kRunKey, settings::kRunValue, runner)) {
+        m_platform.messages.Show(std::string("Could not enable Orvane program.\nError accessing HKEY_CURRENT_USER\\") + settings::kRunKey,
                                  win::MbIconExclamation);
+        return;
     }
+    const std::unique_ptr<IRegistryKey> machine = registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read);
+    RegistryValue older;
+    if (machine && machine->Query(settings::kRunValue, older) &&
+        !DeleteRegistryValue(registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue))
+        m_questions.TellMachineEntryStays();
 }
 
 void ItemLists::WriteManagerInfo() {

@@ -1,6 +1,6 @@
 #include "runner/RunnerDlg.h"
 
-#include "common/ManagerInfo.h"
+#include "common/ManagedItems.h"
 #include "common/RunnerSettings.h"
 #include "common/TextHelpers.h"
 #include "runner/RunnerDialogTemplate.h"
@@ -19,12 +19,7 @@ const char* const CRunnerDlg::JumpQuestion =
 const char* const CRunnerDlg::ScrollLockOn = "Cannot continue, Scroll Lock is on.";
 
 CRunnerDlg::CRunnerDlg(Platform& platform)
-    : CDialog(RunnerDialogTemplate()),
-      m_platform(platform),
-      m_bmpStopped(IdbStopped),
-      m_bmpWaiting(IdbWaiting),
-      m_bmpGo(IdbGo),
-      m_hIcon(IdiRunner) {
+    : CDialog(RunnerDialogTemplate()), m_platform(platform), m_sequencer(platform), m_hIcon(IdiRunner) {
     On(Notify::Command, IdcPause, &CRunnerDlg::OnPause);
     On(Notify::Command, IdcSkip, &CRunnerDlg::OnSkip);
     On(Notify::Command, IdcRunNow, &CRunnerDlg::OnRunNow);
@@ -36,7 +31,6 @@ CRunnerDlg::CRunnerDlg(Platform& platform)
 
 bool CRunnerDlg::OnInitDialog() {
     Window().SetIcon(m_hIcon);
-    m_strRunError = RunError;
 
     const RunnerSettings settings = ReadRunnerSettings(m_platform.registry);
     if (settings.keyOpened) {
@@ -46,47 +40,54 @@ bool CRunnerDlg::OnInitDialog() {
         m_bMinimized = settings.minimized;
         Window().Button(IdcCloseWhenFinished).SetCheck(settings.closeWhenFinished != 0 ? 1 : 0);
     }
-    m_nIdleBusyPercent = settings.idleBusyPercent;
-    m_nIdleSeconds = settings.idleSeconds;
-    m_nIdleLongest = settings.idleLongest;
     if (m_strConfigPath.empty() || m_strIniPath.empty()) {
         m_platform.messages.Show(FirstRunMessage, win::MbIconExclamation);
         EndDialog(win::IdCancel);
         return true;
     }
 
-    if (!BuildRunList()) {
+    std::vector<RunItem> items;
+    if (!BuildRunList(items)) {
         EndDialog(win::IdCancel);
         return true;
     }
+    m_sequencer.SetUp(std::move(items), settings.idleBusyPercent, settings.idleSeconds, settings.idleLongest,
+                      m_strIniPath);
 
     LookAtPlaces();
     PlaceWindow();
     if (m_bMinimized != 0) Window().Minimize();
-    StartRun();
+    // The window as its template shows it, until the run shows otherwise.
+    IDialogWindow& window = Window();
+    m_shown.status = window.Static(IdcStatus).Text();
+    m_shown.waitButtons = window.Button(IdcSkip).IsEnabled();
+    m_shown.pauseEnabled = window.Button(IdcPause).IsEnabled();
+    StartRun(-1);
     return true;
 }
 
 // The items run in the order of their lines in the manager information file,
 // which is the user's order on any file system; items without a line follow
 // in directory order.
-bool CRunnerDlg::BuildRunList() {
+bool CRunnerDlg::BuildRunList(std::vector<RunItem>& run) {
     std::vector<FileEntry> files;
     for (const FileEntry& entry : m_platform.files.Find(m_strConfigPath + "Startup\\*.*"))
         if (!entry.IsDirectory()) files.push_back(entry);
     if (files.empty()) return false;
 
-    const ItemNames names = NamesOf(files);
-    std::vector<PairedItem> items;
-    if (!ReadWaitTimes(m_platform.files, m_strIniPath, names.titles, items, names.files))
+    std::vector<ManagedItem> items;
+    if (!ReadManagedItems(m_platform.files, files, m_strIniPath, items))
         m_platform.messages.Show(m_strIniPath + WaitsUnreadable, win::MbIconExclamation);
     IListBox& list = Window().ListBox(IdcRunList);
-    for (std::size_t item : ManagerOrder(items)) {
-        list.AddString(names.titles[item]);
-        m_listNames.push_back(names.titles[item]);
-        m_listPaths.push_back(files[item].path);
-        m_listWaits.push_back(items[item].fields.wait);
-        m_listIdle.push_back(HasExtraField(items[item].fields, IdleField));
+    for (const ManagedItem& item : items) {
+        RunItem line;
+        line.name = item.file.Title();
+        line.path = item.file.path;
+        line.wait = item.fields.wait;
+        line.idle = HasExtraField(item.fields, IdleField);
+        list.AddString(line.name);
+        m_lines.push_back(line.name);
+        run.push_back(line);
     }
     return true;
 }

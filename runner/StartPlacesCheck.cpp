@@ -31,13 +31,15 @@ const char* const CRunnerDlg::PutBackNote = "put back by its own program: Window
 bool CRunnerDlg::StartsAManagedItem(const ItemPlace& place, const std::string& name) {
     const std::string title = UpperCopy(place.IsRegistry() ? name : TitleOf(name));
     std::string command;
-    for (const HeldPlace& held : m_held)
+    for (const HeldPlace& held : m_sequencer.Held())
         for (const PlaceEntry& entry : held.entries)
             if (held.place.sourceTag == place.sourceTag && entry.name == name) command = entry.command;
     bool same = false;
     if (command.empty() || !m_platform.links.InitializeCom()) return false;
-    for (std::size_t item = 0; item < m_listNames.size() && !same; ++item)
-        same = UpperCopy(m_listNames[item]) == title && ShortcutCommandKey(m_platform.links, m_listPaths[item]) == command;
+    for (const RunItem& item : m_sequencer.Items()) {
+        same = UpperCopy(item.name) == title && ShortcutCommandKey(m_platform.links, item.path) == command;
+        if (same) break;
+    }
     m_platform.links.UninitializeCom();
     return same;
 }
@@ -46,7 +48,7 @@ void CRunnerDlg::LookAtPlaces() {
     IRegistry& registry = m_platform.registry;
     IFileSystem& files = m_platform.files;
     const StartPlaces start = WindowsStartPlaces(registry, files, UserStartupFolder(registry, files));
-    m_held = ReadPlaces(registry, files, m_platform.links, start);
+    m_sequencer.SetHeld(ReadPlaces(registry, files, m_platform.links, start));
     const std::string path = SeenRecordPath(m_strIniPath);
     std::vector<SeenEntry> before, appeared;
     const SeenFile record = ReadSeenRecord(files, path, before);
@@ -56,7 +58,7 @@ void CRunnerDlg::LookAtPlaces() {
         m_strNewEntries = "What Orvane saw where Windows starts programs could not be read:\n" + path;
         return;
     }
-    const std::vector<SeenEntry> after = UpdateSeen(before, record == SeenFile::Read, m_held, appeared);
+    const std::vector<SeenEntry> after = UpdateSeen(before, record == SeenFile::Read, m_sequencer.Held(), appeared);
     // Most starts find what the last one did: the file is not written again.
     const bool written = (record == SeenFile::Read && after == before) || WriteSeenRecord(files, path, after);
     if (appeared.empty() && written) return;
@@ -90,17 +92,5 @@ void CRunnerDlg::ShowNewEntries() {
     if (answer != win::IdYes) return;
     const std::string config = m_strConfigPath + settings::kConfigFile;
     if (m_platform.shell.Execute("", config, "", m_strConfigPath, win::SwShowNormal) <= win::ShellExecuteFailureLimit)
-        m_platform.messages.Show(config + "\n" + m_strRunError, win::MbIconExclamation | win::MbSetForeground);
-}
-
-bool CRunnerDlg::LeftToWindows() {
-    std::string command;
-    if (m_platform.links.InitializeCom()) {
-        command = ShortcutCommandKey(m_platform.links, m_strCurrentPath);
-        m_platform.links.UninitializeCom();
-    }
-    if (PlaceStarting(m_held, command) == nullptr) return false;
-    // The line keeps its name, as the list shows it, and says why nothing started.
-    Window().ListBox(IdcRunList).SetLine(m_nCurrent, m_listNames[m_nCurrent] + " - started by Windows itself");
-    return true;
+        m_platform.messages.Show(config + "\n" + RunError, win::MbIconExclamation | win::MbSetForeground);
 }

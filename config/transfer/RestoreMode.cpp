@@ -141,7 +141,8 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             // keeping, nor what it last saw where Windows starts programs,
             // nor the record of its start-ups. The empty folders stay: the
             // package removes them.
-            DeleteRegistryValue(platform.registry, RegistryRoot::LocalMachine, settings::kRunKey, settings::kRunValue);
+            for (RegistryRoot root : {RegistryRoot::CurrentUser, RegistryRoot::LocalMachine})
+                DeleteRegistryValue(platform.registry, root, settings::kRunKey, settings::kRunValue);
             for (const std::string& path : {iniPath, SeenRecordPath(iniPath), StartupLogPath(iniPath)})
                 if (files.Lookup(path, entry)) files.Remove(path);
         }

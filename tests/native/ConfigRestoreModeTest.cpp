@@ -14,7 +14,7 @@ const std::string Startup = ConfigWorld::StartupFolder;
 const std::string Manager = ConfigWorld::Manager;
 
 void SetRunner(ConfigWorld& w) {
-    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, settings::kRunValue, "C:\\ORVANE\\Orvane.exe");
+    w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, settings::kRunValue, "C:\\ORVANE\\Orvane.exe");
 }
 
 }  // namespace

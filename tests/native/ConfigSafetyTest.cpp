@@ -13,7 +13,7 @@ using Names = std::vector<std::string>;
 const char* const Record = "C:\\ORVANE\\Orvane.roc";
 
 void SetOldRunValue(ConfigWorld& w) {
-    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane", "C:\\OLD\\Orvane.exe");
+    w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Orvane", "C:\\OLD\\Orvane.exe");
 }
 
 }  // namespace

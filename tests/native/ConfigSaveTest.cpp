@@ -24,7 +24,7 @@ struct Session {
     explicit Session(bool changed) {
         w.AddManaged({"A", "B"});
         w.WriteIni(OldIni);
-        w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane", "C:\\OLD\\Orvane.exe");
+        w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Orvane", "C:\\OLD\\Orvane.exe");
         EXPECT_TRUE(w.host.Open());
         if (changed) {
             w.host.ClickRow(IdcManagerList, 1);
@@ -158,8 +158,34 @@ TEST(ConfigSave, ARunnerPathWithBlanksIsQuoted) {
     ASSERT_TRUE(w.host.Open());
     w.host.Click(IdcClose);
     EXPECT_EQ(w.RunValue(), "\"C:\\Program Files\\Orvane\\Orvane.exe\"");
-    const RegistryValue value = w.world.registry.Value(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane");
+    const RegistryValue value = w.world.registry.Value(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Orvane");
     EXPECT_EQ(value.type, win::RegSz);
+}
+
+// The runner's entry is the user's; one an older version left in the
+// machine's key moves, and where it cannot, the user hears it once.
+TEST(ConfigSave, TheRunnersEntryMovesToTheUsersKeyOrIsToldOnceToStay) {
+    const std::string told = std::string("Orvane's start-up entry is now in HKEY_CURRENT_USER\\") + ConfigWorld::RunKey +
+                             ".\n\nAn older one in HKEY_LOCAL_MACHINE\\" + ConfigWorld::RunKey +
+                             " could not be removed: only an administrator can.  Windows may start Orvane twice; it "
+                             "launches each item once.";
+    for (bool removable : {true, false}) {
+        ConfigWorld w;
+        w.AddManaged({"A"});
+        w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane", "C:\\OLD\\Orvane.exe");
+        if (!removable) w.world.faults.Add(Fault::RegistryDelete, "Orvane");
+        for (int session = 0; session < 2; ++session) {
+            w.world.messages.shown.clear();
+            CConfigDlg dialog(w.platform, w.profile);
+            HeadlessDialogHost host(dialog);
+            ASSERT_TRUE(host.Open());
+            host.Click(IdcClose);
+            EXPECT_EQ(w.RunValue(), "C:\\ORVANE\\Orvane.exe");
+            EXPECT_EQ(w.world.registry.HasValue(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane"), !removable);
+            EXPECT_EQ(w.Shown(), session == 0 && !removable ? (std::vector<ShownMessage>{{told, win::MbIconInformation}})
+                                                            : std::vector<ShownMessage>{});
+        }
+    }
 }
 
 TEST(ConfigSave, ARunValueThatCannotBeSetIsReportedAndTheSaveGoesOn) {
@@ -168,7 +194,7 @@ TEST(ConfigSave, ARunValueThatCannotBeSetIsReportedAndTheSaveGoesOn) {
     s.End(Ending::Close);
     EXPECT_EQ(s.w.Shown(), (std::vector<ShownMessage>{
                                {"Could not enable Orvane program.\n"
-                                "Error accessing HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                "Error accessing HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
                                 win::MbIconExclamation}}));
     EXPECT_EQ(s.Ini(), MovedIni);
     EXPECT_EQ(s.w.Entries(ConfigWorld::Manager), (Names{"B.lnk", "A.lnk"}));

@@ -68,11 +68,12 @@ struct ConfigWorld {
     std::vector<std::string> Rows(int id) { return List(id).Names(); }
     // Entry names of a directory, in enumeration order.
     std::vector<std::string> Entries(const std::string& dir) { return world.files.Names(dir.substr(0, dir.size() - 1)); }
+    // The runner's entry: the user's.
     bool RunValueSet() const {
-        return world.registry.HasValue(RegistryRoot::LocalMachine, RunKey, settings::kRunValue);
+        return world.registry.HasValue(RegistryRoot::CurrentUser, RunKey, settings::kRunValue);
     }
     std::string RunValue() const {
-        return world.registry.Value(RegistryRoot::LocalMachine, RunKey, settings::kRunValue).Text();
+        return world.registry.Value(RegistryRoot::CurrentUser, RunKey, settings::kRunValue).Text();
     }
     const std::vector<ShownMessage>& Shown() const { return world.messages.shown; }
     // Closes by the title bar, answering No: whether the save question came.

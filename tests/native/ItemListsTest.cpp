@@ -29,6 +29,7 @@ struct CodedAnswers : ItemQuestions {
     bool AskReplaceValue(const std::string& name, const std::string&) override { return Note("replace " + name), confirm; }
     bool AskLoseRegistryOrigin() override { return Note("lose origin"), confirm; }
     bool AskMoveSystray() override { return Note("systray"), confirm; }
+    void TellMachineEntryStays() override { Note("machine entry stays"); }
     void Note(const std::string& question) { asked.push_back(question); }
 };
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "common/ManagedItems.h"
 #include "common/ManagerInfo.h"
 #include "platform/memory/MemoryWorld.h"
 
@@ -180,4 +181,39 @@ TEST(ReadWaitTimes, EachItemTakesTheWaitOfItsOwnLine) {
     ASSERT_EQ(1u, items.size());
     EXPECT_EQ("A||", Texts(items[0]));
     EXPECT_FALSE(world.files.Exists("C:\\ORVANE\\Missing.ini"));
+}
+
+// Both programs list the folder's files the same way: those with a line in
+// the lines' order, each with its own fields, then the others as found.
+TEST(ReadManagedItems, FilesComeInTheSavedOrderWithTheirLinesFields) {
+    MemoryWorld world;
+    world.files.AddDirectory("C:\\ORVANE\\Startup");
+    for (const char* name : {"Mail.lnk", "New.lnk", "Clock.lnk", "Mail.pif"}) world.files.AddFile(std::string("C:\\ORVANE\\Startup\\") + name, "");
+    world.files.AddFile(kIni, "\"Clock\", \"Run\", \"3\"\r\n\"Mail\", \"Startup\", \"file:Mail.pif\", \"idle\", \"7\"\r\n"
+                              "\"Mail\", \"UserRun\", \"1\"\r\n");
+    const std::vector<FileEntry> folder = world.files.Find("C:\\ORVANE\\Startup\\*.*");
+    std::vector<ManagedItem> items;
+    ASSERT_TRUE(ReadManagedItems(world.files, folder, kIni, items));
+    std::string read;
+    for (const ManagedItem& item : items)
+        read += item.file.name + "=" + FormatManagerLine(item.fields) + "@" + std::to_string(item.line) + "\n";
+    EXPECT_EQ(read,
+              "Clock.lnk=\"Clock\", \"Run\", \"3\"@0\n"
+              "Mail.pif=\"Mail\", \"Startup\", \"file:Mail.pif\", \"idle\", \"7\"@1\n"
+              "Mail.lnk=\"Mail\", \"UserRun\", \"1\"@2\n"
+              "New.lnk=\"New\", \"\", \"\"@-1\n");
+    EXPECT_EQ(items[3].file.path, "C:\\ORVANE\\Startup\\New.lnk");
+
+    // The runner's read leaves a missing file missing and says nothing; the
+    // configuration's makes it, and tells of one it cannot open.
+    EXPECT_FALSE(ReadManagedItems(world.files, folder, "C:\\ORVANE\\Missing.ini", items));
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0].line, -1);
+    EXPECT_FALSE(world.files.Exists("C:\\ORVANE\\Missing.ini"));
+    EXPECT_TRUE(ReadManagedItems(world.files, folder, "C:\\ORVANE\\Missing.ini", items, &world.messages));
+    EXPECT_TRUE(world.files.Exists("C:\\ORVANE\\Missing.ini"));
+    world.faults.Add(Fault::Open, kIni);
+    EXPECT_FALSE(ReadManagedItems(world.files, folder, kIni, items, &world.messages));
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(world.messages.shown[0].text, "Error opening C:\\ORVANE\\Orvane.ini\nManager information could not be read.");
 }

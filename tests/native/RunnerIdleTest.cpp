@@ -204,14 +204,21 @@ TEST_F(RunnerIdle, TheLogKeepsTheLastTwentyRunsAndAFailedWriteLaunchesAllTheSame
     EXPECT_EQ(r.Log(), before);
 }
 
-TEST_F(RunnerIdle, ARunClosedMidWayIsRecordedUpToItsLastLaunch) {
-    r.AddItem("A", "0");
-    r.AddIdleItem("B", "30");
-    r.Open();
-    r.host.Tick(2);
-    EXPECT_EQ(r.Log(), "");
-    r.host.Click(win::IdOk);
-    EXPECT_EQ(r.Log(), "Start-up 2026-12-07 09:00:00 UTC\r\n\"A\", 0, wait, ok, -1, -1\r\n");
+TEST(RunnerIdleClosed, ARunClosedMidWayIsRecordedUpToItsLastLaunch) {
+    for (const bool escape : {false, true}) {
+        RunnerWorld r;
+        r.AddItem("A", "0");
+        r.AddIdleItem("B", "30");
+        r.Open();
+        r.host.Tick(2);
+        EXPECT_EQ(r.Log(), "");
+        if (escape)
+            r.host.Escape();
+        else
+            r.host.Click(win::IdOk);
+        EXPECT_EQ(r.host.Result(), escape ? win::IdCancel : win::IdOk);
+        EXPECT_EQ(r.Log(), "Start-up 2026-12-07 09:00:00 UTC\r\n\"A\", 0, wait, ok, -1, -1\r\n");
+    }
 }
 
 TEST(ProcessorTimes, BusyIsTheShareOfTimeNotIdleRoundedToTheNearestPercent) {

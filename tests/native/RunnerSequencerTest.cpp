@@ -3,6 +3,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "common/StartupLog.h"
+#include "runner/RunnerSequencer.h"
 #include "tests/native/RunnerWorld.h"
 #include "ui/headless/HeadlessControls.h"
 
@@ -115,9 +117,32 @@ TEST_F(RunnerSequencer, RaisesTheWindowEveryTenthTickUnlessPaused) {
     EXPECT_EQ(r.host.ForegroundCount(), 0);
     r.host.Tick();
     EXPECT_EQ(r.host.ForegroundCount(), 1);
+    r.host.Tick(9);
+    EXPECT_EQ(r.host.ForegroundCount(), 1);
+    r.host.Tick();
+    EXPECT_EQ(r.host.ForegroundCount(), 2);
     r.host.Click(IdcPause);
     r.host.Tick(20);
-    EXPECT_EQ(r.host.ForegroundCount(), 1);
+    EXPECT_EQ(r.host.ForegroundCount(), 2);
+}
+
+// Each change costs the system a repaint; most ticks change nothing.
+TEST_F(RunnerSequencer, OnlyAChangedStatusOrLampIsPaintedAgain) {
+    Items({{"A", "3"}});
+    r.Open();
+    r.host.Tick();
+    auto& status = dynamic_cast<HeadlessStatic&>(r.host.Static(IdcStatus));
+    auto& lamp = dynamic_cast<HeadlessStatic&>(r.host.Static(IdcLamp));
+    const int statusPaints = status.Repaints(), lampPaints = lamp.Repaints();
+    EXPECT_GT(statusPaints, 0);
+    EXPECT_GT(lampPaints, 0);
+    r.host.Tick(30);
+    r.NextSecond();
+    EXPECT_EQ(r.Status(), "2");
+    EXPECT_EQ(status.Repaints(), statusPaints + 1);
+    EXPECT_EQ(lamp.Repaints(), lampPaints);
+    r.host.Click(IdcPause);
+    EXPECT_EQ(lamp.Repaints(), lampPaints + 1);
 }
 
 TEST_F(RunnerSequencer, SkipGoesToTheNextItemAndOnTheLastStops) {
@@ -317,6 +342,29 @@ TEST_F(RunnerSequencer, JumpAnsweredYesRunsFromTheChosenLineWithItsOwnWait) {
     EXPECT_EQ(r.Status(), "40");
 }
 
+// The question holds the run: a No Wait clicked before it waits for the answer.
+TEST_F(RunnerSequencer, NoTickMovesTheRunWhileTheJumpQuestionIsOpen) {
+    Items({{"A", "30"}, {"B", "30"}});
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcNoWait);
+    r.world.messages.Answer(win::IdNo, [&] { r.host.Tick(12); });
+    r.host.SelectLine(IdcRunList, 1);
+    EXPECT_EQ(Launches(), 0u);
+    EXPECT_EQ(r.host.ForegroundCount(), 0);  // nor is the window raised over the question
+    r.host.Tick();
+    EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("A")});
+}
+
+TEST_F(RunnerSequencer, EachFailureAfterABoxWasAnsweredHasABoxOfItsOwn) {
+    Items({{"A", ""}, {"B", ""}});
+    r.world.faults.Add(Fault::Execute, r.Item("A"));
+    r.world.faults.Add(Fault::Execute, r.Item("B"));
+    r.Open();
+    r.host.Tick(2);
+    EXPECT_EQ(r.world.messages.shown.size(), 2u);
+}
+
 TEST_F(RunnerSequencer, JumpToTheFirstLineClearsTheSelection) {
     Items({{"A", "0"}, {"B", "30"}});
     r.Open();
@@ -362,9 +410,9 @@ TEST_F(RunnerSequencer, JumpAnsweredYesWhilePausedResumes) {
 namespace {
 
 // One user's steps, as a script of words: t (a tick), tN (N ticks), s (the
-// clock to the next second and a tick), P Pause, K Skip, R Run Now, W No
+// clock to the next second and a tick; q: a quiet one, h: a busy one), P Pause, K Skip, R Run Now, W No
 // Wait, X Run None, jN a click on line N answered Yes (nN: answered No), dN a double-click on
-// line N, c1/c0 Caps Lock on/off, l1/l0 Scroll Lock on/off.
+// line N (D: on the list as it is), c1/c0 Caps Lock on/off, l1/l0 Scroll Lock on/off.
 void Play(RunnerWorld& r, const std::string& script) {
     std::istringstream words(script);
     for (std::string word; words >> word;) {
@@ -373,6 +421,8 @@ void Play(RunnerWorld& r, const std::string& script) {
         switch (kind) {
         case 't': r.host.Tick(n); break;
         case 's': r.NextSecond(); break;
+        case 'q': r.NextSecondBusy(0); break;
+        case 'h': r.NextSecondBusy(100); break;
         case 'P': r.host.Click(IdcPause); break;
         case 'K': r.host.Click(IdcSkip); break;
         case 'R': r.host.Click(IdcRunNow); break;
@@ -387,11 +437,31 @@ void Play(RunnerWorld& r, const std::string& script) {
             r.host.SelectLine(IdcRunList, n);
             break;
         case 'd': r.host.DoubleClickLine(IdcRunList, n); break;
+        case 'D': r.host.SendNotify(Notify::DblClk, IdcRunList); break;
         case 'c': r.world.keyboard.Set(win::VkCapital, static_cast<short>(n)); break;
         case 'l': r.world.keyboard.Set(win::VkScroll, static_cast<short>(n)); break;
         default: ADD_FAILURE() << "unknown step " << word;
         }
     }
+}
+
+// An item of a row: its wait, after "i" for an idle item and "f" for one
+// whose launch fails.
+void AddRowItem(RunnerWorld& r, const std::string& name, const std::string& wait) {
+    if (wait[0] == 'i') return r.AddIdleItem(name, wait.substr(1));
+    if (wait[0] == 'f') {
+        r.world.faults.Add(Fault::Execute, r.Item(name));
+        return r.AddItem(name, wait.substr(1));
+    }
+    r.AddItem(name, wait);
+}
+
+std::string LaunchedTitles(const RunnerWorld& r) {
+    std::string launched;
+    for (const std::string& file : r.Launched())
+        launched += (launched.empty() ? "" : " ") +
+                    file.substr(std::strlen(RunnerWorld::Manager), file.size() - std::strlen(RunnerWorld::Manager) - 4);
+    return launched;
 }
 
 }  // namespace
@@ -406,9 +476,14 @@ TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
         const char* launched;  // file titles, in launch order
         const char* status;
         const char* pauseText;
+        int lamp = 0;  // unless 0
     } const rows[] = {
         {"Pause then Run Now launches and resumes", {{"A", "20"}, {"B", "20"}}, "t P R t t", "A", "20", "&Pause"},
         {"Run Now then Skip launches nothing", {{"A", "20"}, {"B", "20"}}, "t R K t", "", "20", "&Pause"},
+        {"an item without a wait goes on a green lamp after a Skip", {{"A", "20"}, {"B", "0"}, {"C", "20"}}, "t K t",
+         "B", "", "&Pause", IdbGo},
+        {"the next countdown starts whole, a second after Run Now", {{"A", "20"}, {"B", "5"}}, "t R s t", "A", "5",
+         "&Pause"},
         {"Pause then Run None stops", {{"A", "20"}, {"B", "0"}}, "t P X t t", "", "Stopped", "&Pause"},
         {"No Wait then a jump launches from the chosen line", {{"A", "30"}, {"B", "30"}, {"C", "30"}, {"D", "30"}},
          "t W j3 t t", "D", "Stopped", "&Pause"},
@@ -419,6 +494,8 @@ TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
         {"a jump answered No lets a running countdown go on", {{"A", "30"}, {"B", "0"}}, "t n1 s", "", "29", "&Pause"},
         {"a restart after a finished run runs again from the line", {{"A", "0"}, {"B", "0"}}, "t2 d0 t2", "A B A B",
          "Stopped", "&Pause"},
+        {"a double-click with no line selected runs from the first", {{"A", "0"}, {"B", "30"}}, "t t j0 X t D t",
+         "A A", "", "&Pause"},
         {"a restart reads Caps Lock afresh", {{"A", "0"}, {"B", "30"}}, "t2 X t c1 d0 t2", "A A B", "Stopped", "&Pause"},
         {"Scroll Lock turned on stops the run at the next poll", {{"A", "30"}, {"B", "0"}}, "t l1 t9", "", "Stopped",
          "&Pause"},
@@ -434,13 +511,98 @@ TEST(RunnerControls, CombinedStepsLaunchWhatTheUserAskedFor) {
         for (const auto& item : row.items) r.AddItem(item.first, item.second);
         ASSERT_TRUE(r.Open());
         Play(r, row.script);
-        std::string launched;
-        for (const std::string& file : r.Launched())
-            launched += (launched.empty() ? "" : " ") + file.substr(std::strlen(RunnerWorld::Manager), file.size() -
-                                                                    std::strlen(RunnerWorld::Manager) - 4);
-        EXPECT_EQ(launched, row.launched) << row.what;
+        EXPECT_EQ(LaunchedTitles(r), row.launched) << row.what;
         EXPECT_EQ(r.Status(), row.status) << row.what;
         EXPECT_EQ(r.host.Button(IdcPause).Text(), row.pauseText) << row.what;
+        if (row.lamp != 0) {
+            EXPECT_EQ(r.Lamp(), row.lamp) << row.what;
+        }
         EXPECT_FALSE(r.host.HasEnded()) << row.what;
     }
+}
+
+// What each launch waited for, as Orvane.log keeps it, when the controls
+// meet the idle wait: each row a fresh run that ends with its last item.
+TEST(RunnerControls, TheRecordSaysWhatEachLaunchWaitedFor) {
+    struct Row {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> items;
+        const char* script;
+        const char* log;  // the run's launches, one a line
+    } const rows[] = {
+        {"Run Now between two items sends the next at once, with no countdown left under the one after",
+         {{"A", "20"}, {"B", "5"}, {"C", "i0"}}, "t K R t q q",
+         "\"B\", 0, wait, ok, 0, -1\n\"C\", 2000, idle, ok, -1, 1000\n"},
+        {"Run Now between two items leaves no idle wait under the one after", {{"A", "20"}, {"B", "i0"}, {"C", "0"}},
+         "t K R t s", "\"B\", 0, wait, ok, -1, 0\n\"C\", 1000, wait, ok, -1, -1\n"},
+        {"an idle wait counts its seconds from its own start", {{"A", "0"}, {"B", "i0"}}, "t s h h h",
+         "\"A\", 0, wait, ok, -1, -1\n\"B\", 4000, longest, ok, -1, 1000\n"},
+        {"a launch that the shell answers with 32 failed; 33 is a launch", {{"A", "f0"}, {"B", "0"}}, "t2",
+         "\"A\", 0, wait, 32, -1, -1\n\"B\", 0, wait, ok, -1, -1\n"},
+    };
+    for (const Row& row : rows) {
+        RunnerWorld r;
+        r.SetOption(settings::kCloseWhenFinished, 0);
+        r.SetOption(settings::kIdleSeconds, 1);
+        r.SetOption(settings::kIdleLongest, 3);
+        r.world.shell.failure = 32;
+        for (const auto& item : row.items) AddRowItem(r, item.first, item.second);
+        ASSERT_TRUE(r.Open());
+        Play(r, row.script);
+        EXPECT_EQ(r.Status(), "Stopped") << row.what;
+        r.host.Click(win::IdOk);  // the run's record is written once
+        std::string log;
+        for (const LoggedRun& run : ReadStartupLog(r.world.files, "C:\\ORVANE\\Orvane.log"))
+            for (const LoggedLaunch& launch : run.launches) log += FormatLaunch(launch) + "\n";
+        EXPECT_EQ(log, row.log) << row.what;
+    }
+}
+
+// The sequencer needs no window: the clock, the keys and the processors'
+// times drive it, and it says what a window would show.
+TEST(RunnerSequencerAlone, ShowsEachStepAndKeepsEachItemsTimes) {
+    MemoryWorld world;
+    Platform platform = world.platform();
+    world.files.AddFile("C:\\A.lnk", "");
+    world.files.AddFile("C:\\B.lnk", "");
+    RunItem a, b;
+    a.name = "A", a.path = "C:\\A.lnk", a.wait = "1";
+    b.name = "B", b.path = "C:\\B.lnk", b.idle = true;
+    ::RunnerSequencer sequencer(platform);
+    sequencer.SetUp({a, b}, 20, 1, 5, "");  // no Orvane.ini: no record
+    sequencer.Start(-1);
+    const RunShown& shown = sequencer.Shown();
+    EXPECT_EQ(shown.lamp, RunShown::Lamp::Go);
+    EXPECT_FALSE(shown.statusSet);  // the window's own text stays until the first step
+    EXPECT_TRUE(shown.pauseEnabled);
+    EXPECT_FALSE(sequencer.Step());
+    EXPECT_EQ(shown.status, "1");
+    EXPECT_EQ(shown.lamp, RunShown::Lamp::Waiting);
+    EXPECT_TRUE(shown.waitButtons);
+    EXPECT_EQ(shown.current, 0);
+    world.clock.Advance(1000);
+    EXPECT_FALSE(sequencer.Step());
+    EXPECT_EQ(sequencer.Items()[0].state, RunItem::State::Launched);
+    EXPECT_EQ(sequencer.Items()[0].launchedAt, 1000);
+    EXPECT_EQ(sequencer.Items()[0].waitFrom, 0);
+    EXPECT_EQ(shown.lamp, RunShown::Lamp::Go);
+    EXPECT_FALSE(shown.waitButtons);
+    EXPECT_FALSE(sequencer.Step());
+    EXPECT_EQ(shown.status, "Idle?");
+    EXPECT_EQ(sequencer.Items()[1].idleFrom, 1000);
+    world.processors.Spend(1000, 0);
+    world.clock.Advance(1000);
+    EXPECT_TRUE(sequencer.Step());
+    EXPECT_EQ(sequencer.Items()[1].waited, "idle");
+    EXPECT_EQ(sequencer.Run().launches.size(), 2u);
+    EXPECT_FALSE(sequencer.Running());
+    EXPECT_EQ(shown.status, "Stopped");
+    EXPECT_FALSE(shown.pauseEnabled);
+    EXPECT_FALSE(world.files.Exists("Orvane.log"));
+    // A stopped run has nothing to skip, pause or hurry.
+    sequencer.Skip();
+    sequencer.RunNow();
+    sequencer.Pause();
+    EXPECT_FALSE(sequencer.Running());
+    EXPECT_FALSE(shown.paused);
 }

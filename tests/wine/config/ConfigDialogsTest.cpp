@@ -122,7 +122,7 @@ protected:
             key->DeleteValue(settings::kRunValue);
         }
         if (auto key = registry.Open(RegistryRoot::CurrentUser, RunKey, RegistryAccess::All))
-            for (const char* name : {"Pager", "Fresh"}) key->DeleteValue(name);
+            for (const char* name : {"Pager", "Fresh", settings::kRunValue}) key->DeleteValue(name);
     }
 };
 

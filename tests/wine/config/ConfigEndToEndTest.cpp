@@ -28,10 +28,11 @@ void ClearSettings() {
         for (const char* name : {settings::kConfigPath, settings::kIniPath}) key->DeleteValue(name);
 }
 
-std::string RunValue() {
+// The runner's entry: the user's; an older version's was the machine's.
+std::string RunValue(RegistryRoot root = RegistryRoot::CurrentUser) {
     Win32Registry registry;
     RegistryValue value;
-    auto key = registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read);
+    auto key = registry.Open(root, settings::kRunKey, RegistryAccess::Read);
     return key && key->Query(settings::kRunValue, value) ? value.Text() : std::string("<missing>");
 }
 
@@ -74,6 +75,7 @@ struct Managed {
         EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), Ini);
         EXPECT_FALSE(DirectoryExists(install.dir + "Roc"));
         EXPECT_EQ(RunValue(), Runner());
+        EXPECT_EQ(RunValue(RegistryRoot::LocalMachine), "<missing>");  // an older version's entry moved
     }
 };
 

@@ -162,7 +162,7 @@ HWND ConfigInstall::WaitForMessageBox(DWORD milliseconds) {
 bool RunTheRunnerAsWindowsWould(DWORD milliseconds, const std::function<void(HWND)>& shown) {
     Win32Registry registry;
     RegistryValue run;
-    auto key = registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read);
+    auto key = registry.Open(RegistryRoot::CurrentUser, settings::kRunKey, RegistryAccess::Read);
     if (!key || !key->Query(settings::kRunValue, run)) return false;
     std::string command = run.Text();
     STARTUPINFOA startup{};

@@ -118,6 +118,8 @@ protected:
             DeleteValue(RunServicesKey, name);
         }
         DeleteValue(settings::kRunKey, settings::kRunValue);
+        if (auto key = Win32Registry().Open(RegistryRoot::CurrentUser, settings::kRunKey, RegistryAccess::All))
+            key->DeleteValue(settings::kRunValue);
     }
 };
 

@@ -68,11 +68,17 @@ std::string InstalledEntry() {
     return entry;
 }
 
-std::string RunValue(const char* name) {
+std::string RunValue(const char* name, RegistryRoot root = RegistryRoot::LocalMachine) {
     Win32Registry registry;
     RegistryValue value;
-    auto key = registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::Read);
+    auto key = registry.Open(root, settings::kRunKey, RegistryAccess::Read);
     return key && key->Query(name, value) ? value.Text() : "(none)";
+}
+
+// The runner's entry, the user's; "(none)" in the machine's key too.
+std::string RunnerValue() {
+    const std::string machine = RunValue(settings::kRunValue);
+    return machine == "(none)" ? RunValue(settings::kRunValue, RegistryRoot::CurrentUser) : "machine: " + machine;
 }
 
 TEST(PackageRoad, InstalledUpgradedAndRemovedSilentlyEveryItemGoesBack) {
@@ -120,7 +126,7 @@ TEST(PackageRoad, InstalledUpgradedAndRemovedSilentlyEveryItemGoesBack) {
     const std::string ini = ReadFileBytes(installed + "Orvane.ini");
     // "<-- Add" puts its row at the top.
     EXPECT_EQ(ini, "\"News\", \"Run\", \"\"\r\n\"Loose\", \"\", \"\"\r\n\"Clock\", \"Startup\", \"\"\r\n");
-    EXPECT_EQ(RunValue(settings::kRunValue), installed + "Orvane.exe");
+    EXPECT_EQ(RunnerValue(), installed + "Orvane.exe");
 
     // The same package again, then a newer one: the programs change, the
     // manager's items and their lines stay.
@@ -129,7 +135,7 @@ TEST(PackageRoad, InstalledUpgradedAndRemovedSilentlyEveryItemGoesBack) {
         ASSERT_EQ(Msiexec("/i \"" + again + "\" /qn"), 0);
         EXPECT_EQ(FileNames(manager), (std::vector<std::string>{"Clock.lnk", "Loose.lnk", "News.lnk"}));
         EXPECT_EQ(ReadFileBytes(installed + "Orvane.ini"), ini);
-        EXPECT_EQ(RunValue(settings::kRunValue), installed + "Orvane.exe");
+        EXPECT_EQ(RunnerValue(), installed + "Orvane.exe");
         EXPECT_NE(GetFileAttributesA((installed + "OrvaneConfig.exe").c_str()), INVALID_FILE_ATTRIBUTES);
     }
     EXPECT_EQ(InstalledEntry().substr(0, 6), "1.0.1 ");
@@ -137,7 +143,7 @@ TEST(PackageRoad, InstalledUpgradedAndRemovedSilentlyEveryItemGoesBack) {
     ASSERT_EQ(Msiexec("/x \"" + newer + "\" /qn"), 0);
     EXPECT_EQ(FileNames(startup), (std::vector<std::string>{"Clock.lnk", "Loose.lnk"}));
     EXPECT_EQ(RunValue("News"), "C:\\windows\\notepad.exe news.txt");
-    EXPECT_EQ(RunValue(settings::kRunValue), "(none)");
+    EXPECT_EQ(RunnerValue(), "(none)");
     EXPECT_EQ(InstalledEntry(), "");
     // The settings went with the programs.
     EXPECT_EQ(registry.Open(RegistryRoot::CurrentUser, std::string("Software\\") + settings::kCompanyKey + "\\OrvaneConfig",
@@ -170,7 +176,7 @@ TEST(PackageRoad, ARemovalKeepsWhatCannotGoBack) {
     EXPECT_NE(ReadFileBytes(installed + "Restore.txt").find("Mail.lnk, for " + startup), std::string::npos);
     EXPECT_EQ(FileNames(startup), (std::vector<std::string>{"Mail.lnk"}));
     EXPECT_EQ(GetFileAttributesA((installed + "OrvaneConfig.exe").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(RunValue(settings::kRunValue), "(none)");
+    EXPECT_EQ(RunnerValue(), "(none)");
     EXPECT_EQ(InstalledEntry(), "");
     EmptyDirectory(manager);
     EmptyDirectory(installed);

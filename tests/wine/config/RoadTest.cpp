@@ -105,7 +105,7 @@ TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
     for (const ProbeLaunch& launch : launched)
         std::printf("%s %.2f  ", launch.name.c_str(), (launch.time - started) / 1000.0);
     std::printf("\n");
-    registry.Open(RegistryRoot::LocalMachine, settings::kRunKey, RegistryAccess::All)->DeleteValue(settings::kRunValue);
+    registry.Open(RegistryRoot::CurrentUser, settings::kRunKey, RegistryAccess::All)->DeleteValue(settings::kRunValue);
 }
 
 }  // namespace

@@ -7,31 +7,19 @@
 
 #include <algorithm>
 #include <map>
-#include <sstream>
 
-#include "common/StartupLog.h"
-#include "common/TextHelpers.h"
+#include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
 #include "tests/wine/support/Screenshot.h"
 
-namespace {
+using namespace runner;
 
-constexpr int IdcRunList = 1000, IdcPause = 1001;
+namespace {
 
 std::map<std::string, unsigned long long> ProbeTimes(const RunnerInstall& install) {
     std::map<std::string, unsigned long long> times;
     for (const ProbeLaunch& launch : install.Log()) times[launch.name] = launch.time;
     return times;
-}
-
-std::map<std::string, LoggedLaunch> RunLogLaunches(const RunnerInstall& install) {
-    std::map<std::string, LoggedLaunch> launches;
-    std::istringstream lines(install.RunLog());
-    for (std::string line; std::getline(lines, line);) {
-        LoggedLaunch launch;
-        if (ParseLaunch(TrimEnd(line), launch)) launches[launch.name] = launch;
-    }
-    return launches;
 }
 
 TEST(RunnerIdle, BusyItemsStartOneAfterAnotherAndALoadedComputerHoldsAnItemToTheLimit) {
@@ -70,15 +58,15 @@ TEST(RunnerIdle, BusyItemsStartOneAfterAnotherAndALoadedComputerHoldsAnItemToThe
     EXPECT_GE(at["Busy2"], at["Busy1.end"]) << "the busy times overlap";
     EXPECT_GE(at["Load"], at["Busy2.end"]) << "the busy times overlap";
     // The load never settles: Held goes at its limit, before the load ends.
-    if (at.count("Load.end")) {
-        EXPECT_LT(at["Held"], at["Load.end"]);
-    }
-    // A plain wait of 2 s lasts 1 to 2 s, whatever the load.
+    ASSERT_TRUE(WaitUntil([&] { return ProbeTimes(install).count("Load.end") != 0; }, 30000));
+    at = ProbeTimes(install);
+    EXPECT_LT(at["Held"], at["Load.end"]) << "Held waited past its limit";
+    // A plain wait of 2 s lasts at least 1 s, whatever the load, and begins
+    // after the launch before it.
     const long long plain = static_cast<long long>(at["Plain"] - at["Held"]);
     EXPECT_GE(plain, 900);
-    EXPECT_LE(plain, 2900);
 
-    std::map<std::string, LoggedLaunch> logged = RunLogLaunches(install);
+    std::map<std::string, LoggedLaunch> logged = install.RunLogLaunches();
     for (const char* name : {"Busy1", "Busy2", "Load", "Held", "Plain"}) {
         ASSERT_TRUE(logged.count(name)) << name << " not in Orvane.log:\n" << install.RunLog();
         EXPECT_EQ(logged[name].result, "ok") << name;
@@ -86,9 +74,9 @@ TEST(RunnerIdle, BusyItemsStartOneAfterAnotherAndALoadedComputerHoldsAnItemToThe
     EXPECT_EQ(logged["Held"].waited, "longest");
     const long held = logged["Held"].launchedAt - logged["Held"].idleFrom;
     EXPECT_GE(held, 5000);
-    EXPECT_LE(held, 7000);
     EXPECT_EQ(logged["Plain"].waited, "wait");
     EXPECT_EQ(logged["Plain"].idleFrom, -1);
+    EXPECT_GE(logged["Plain"].waitFrom, logged["Held"].launchedAt);
     std::printf("busy limit %d%% on %lu processors; Busy1 waited %s, Busy2 %s, Load %s; Held launched %ld ms after "
                 "its idle wait began (limit 6 s); Plain %lld ms after Held (wait 2)\n",
                 busyPercent, system.dwNumberOfProcessors, logged["Busy1"].waited.c_str(),
@@ -145,7 +133,7 @@ TEST(RunnerIdle, AFailedLaunchLeavesItsBoxWithTheKeyboardAndTheRunGoesOn) {
 
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     EXPECT_TRUE(install.WaitForExit(10000));
-    const std::map<std::string, LoggedLaunch> logged = RunLogLaunches(install);
+    const std::map<std::string, LoggedLaunch> logged = install.RunLogLaunches();
     ASSERT_EQ(logged.size(), 2u) << install.RunLog();
     EXPECT_TRUE(logged.at("Kilo").Failed());
     EXPECT_EQ(logged.at(longName).result, "ok");

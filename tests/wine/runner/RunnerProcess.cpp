@@ -2,8 +2,10 @@
 #include "tests/wine/runner/RunnerProcess.h"
 
 #include <fstream>
+#include <sstream>
 
 #include "common/RunnerSettings.h"
+#include "common/TextHelpers.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
 
@@ -55,6 +57,16 @@ void RunnerInstall::AddLine(const std::string& name, const std::string& wait, bo
 
 std::string RunnerInstall::RunLog() const {
     return ReadFileBytes(dir + "Orvane.log");
+}
+
+std::map<std::string, LoggedLaunch> RunnerInstall::RunLogLaunches() const {
+    std::map<std::string, LoggedLaunch> launches;
+    std::istringstream lines(RunLog());
+    for (std::string line; std::getline(lines, line);) {
+        LoggedLaunch launch;
+        if (ParseLaunch(TrimEnd(line), launch)) launches[launch.name] = launch;
+    }
+    return launches;
 }
 
 void RunnerInstall::WriteIni() {

@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "common/StartupLog.h"
 #include "tests/wine/support/Driving.h"
 
 class RunnerInstall {
@@ -27,8 +29,9 @@ public:
     // The settings key as the configuration program leaves it.
     void WriteSettings(int placement = 1, int minimized = 0, int closeWhenFinished = 1);
     void WriteIdleSettings(int busyPercent, int seconds, int longest);
-    // Orvane.log beside Orvane.ini.
+    // Orvane.log beside Orvane.ini, and its launches by name (the last of each).
     std::string RunLog() const;
+    std::map<std::string, LoggedLaunch> RunLogLaunches() const;
     static void RemoveSettings();
 
     bool Start();
