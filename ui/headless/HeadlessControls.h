@@ -39,16 +39,18 @@ public:
     bool IsVisible() const override { return m_visible; }
     void SetText(const std::string& text) override { m_text = text; }
     std::string Text() const override { return m_text; }
-    void Repaint() override {}
+    void Repaint() override { ++m_repaints; }
     // Only an enabled, shown control takes the focus.
     void Focus() override;
     bool Focused() const;
     Rect WindowRect() const override { return m_rect; }
+    int Repaints() const { return m_repaints; }
 
 private:
     std::string m_text;
     bool m_enabled;
     bool m_visible = true;
+    int m_repaints = 0;
 };
 
 class HeadlessButton : public HeadlessWindow<IButton> {
