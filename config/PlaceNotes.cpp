@@ -91,18 +91,21 @@ void CConfigDlg::OfferToTakeInAgain() {
 // Every entry the lists show is seen now: the record is what they show.
 // An entry that appeared while the dialog was open, and so is not shown,
 // stays out of it, and the runner names it at its next start. A place the
-// lists could not read keeps what the record had for it.
+// lists could not read, or did not find, keeps what the record had for it.
 void CConfigDlg::NoteSeenPlaces() {
     const std::string path = SeenRecordPath(m_strIniPath);
     std::vector<SeenEntry> before, seen;
+    std::vector<std::string> listed;
     ReadSeenRecord(m_platform.files, path, before);
     for (const ItemList* list : {&m_listStartup, &m_listRun, &m_listRunServices}) {
+        for (const ItemPlace& place : list->places) listed.push_back(place.sourceTag);
         for (int row = 0; row < list->Count(); ++row)
             seen.push_back(SeenEntry{list->PlaceOf(row).sourceTag, EntryName(*list, row), false});
         for (std::size_t place : list->unread)
             for (const SeenEntry& entry : before)
                 if (entry.source == list->places[place].sourceTag) seen.push_back(entry);
     }
+    KeepOtherPlaces(before, listed, seen);
     if (WriteSeenRecord(m_platform.files, path, seen)) return;
     m_platform.messages.Show("Error writing " + path + "\nThe runner will name the entries listed here as new again.",
                              win::MbIconExclamation);
