@@ -68,8 +68,7 @@ void CConfigDlg::ShowRegistryProperties(ItemList& list) {
     const int row = list.view->NextSelected(-1);
     CRegPropDlg dialog;
     dialog.m_strName = RowTitle(list, row);
-    // "Registry's Run Items", "Registry's Services Items".
-    dialog.m_strLocation = "Registry's " + list.PlaceOf(row).sourceTag + " Items";
+    dialog.m_strLocation = RegistryItemsText(list.PlaceOf(row));
     dialog.m_strCommandLine = GetItemPath(list.id, row);
     RunChild(dialog);
 }
