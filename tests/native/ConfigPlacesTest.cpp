@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "config/dialogs/RegLocationIds.h"
-#include "config/dialogs/RegPropIds.h"
 #include "config/transfer/RestoreMode.h"
 #include "runner/RunnerDlg.h"
 #include "tests/native/Conservation.h"
@@ -69,23 +68,6 @@ TEST(ConfigPlaces, WithoutASeparateViewOrAnAllUsersFolderTheListsAreAsTheyWere) 
     // The 32-bit view is the machine's own: its values are listed once, as the machine's.
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Machine"}));
     EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"Machine"}));
-}
-
-TEST(ConfigPlaces, TheRegistryPropertiesNameEachPlaceInWords) {
-    ConfigWorld w;
-    EveryPlace(w);
-    w.world.registry.SetString(R::LocalMachine, ConfigWorld::RunServicesKey, "Svc", "C:\\SVC.EXE");
-    ASSERT_TRUE(w.host.Open());
-    w.host.Click(IdcAdvanced);
-    Names shown;
-    const auto location = [&](int list, int row) {
-        w.host.ScriptChild([&](HeadlessDialogHost& d) { shown.push_back(d.Edit(regprop::IdcLocation).Text()); });
-        w.host.DoubleClickRow(list, row);
-    };
-    for (int row = 0; row < 3; ++row) location(IdcRunList, row);
-    location(IdcRunServicesList, 0);
-    EXPECT_EQ(shown, (Names{"Registry's Run Items", "Registry's Run Items (this user)", "Registry's Run Items (32-bit)",
-                            "Registry's Services Items"}));
 }
 
 TEST(ConfigPlaces, TakenInFromEachPlaceAndRestoredEachGoesBackWhereItCameFrom) {
