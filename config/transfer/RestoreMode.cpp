@@ -107,7 +107,10 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     bool read = ReadFolder(files, managerDir, found) || !files.Lookup(managerPath, entry);
     const ItemNames names = NamesOf(found);
     std::vector<PairedItem> items;
-    if (read && !found.empty()) read = ReadManagerInfoFor(files, unattended, iniPath, names.titles, items, names.files);
+    // Only read: a read-only Orvane.ini holds the origins all the same, and a
+    // missing one means none are on record.
+    if (read && !found.empty())
+        read = ReadManagerInfoFor(files, unattended, iniPath, names.titles, items, names.files, InfoOpen::ReadOnly);
     if (!read && unattended.said.empty())
         unattended.Show("The manager directory could not be read:\n" + managerDir, win::MbOk);
     AddTexts(report, unattended.said);
@@ -135,7 +138,8 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             report.append(origin->IsRegistry() ? ShownKeyPath(*origin) : origin->path).append("\n");
             AddTexts(report, unattended.said);
         }
-        if (back > 0 && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
+        // Without Orvane.ini no item had a line: there is none to keep.
+        if (back > 0 && files.Lookup(iniPath, entry) && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
         if (leftNames.empty() && !trouble) {
             // The runner has nothing left to start, and no line needs
             // keeping, nor what it last saw where Windows starts programs,
