@@ -1,7 +1,5 @@
 #include "common/HeldPlaces.h"
 
-#include <functional>
-
 #include "common/ComScope.h"
 #include "common/FolderFiles.h"
 #include "common/StartPlaces.h"
@@ -43,14 +41,13 @@ std::vector<SeenEntry> UpdateSeen(const std::vector<SeenEntry>& before, bool had
                                   const std::vector<HeldPlace>& now, std::vector<SeenEntry>& appeared) {
     const SeenIndex record(before, hadRecord);
     std::vector<SeenEntry> after;
-    const auto keepRecorded = [&](const std::function<bool(const std::string&)>& ofSource) {
-        for (const SeenEntry& entry : before)
-            if (ofSource(entry.source)) after.push_back(entry);
-    };
+    std::vector<std::string> lookedAt;
     for (const HeldPlace& held : now) {
         const std::string& source = held.place.sourceTag;
+        lookedAt.push_back(source);
         if (!held.read) {
-            keepRecorded([&](const std::string& of) { return of == source; });
+            for (const SeenEntry& entry : before)
+                if (entry.source == source) after.push_back(entry);
             continue;
         }
         for (const PlaceEntry& entry : held.entries) {
@@ -58,12 +55,6 @@ std::vector<SeenEntry> UpdateSeen(const std::vector<SeenEntry>& before, bool had
             if (hadRecord && !record.Holds(source, entry.name)) appeared.push_back(after.back());
         }
     }
-    // A place that could not even be found this time (its folder not named
-    // or not there) keeps its entries too.
-    keepRecorded([&](const std::string& of) {
-        for (const HeldPlace& held : now)
-            if (held.place.sourceTag == of) return false;
-        return true;
-    });
+    KeepOtherPlaces(before, lookedAt, after);
     return after;
 }

@@ -59,3 +59,10 @@ inline std::string ShownKeyPath(const ItemPlace& place) {
         path.insert(software.size(), "Wow6432Node\\");
     return std::string(RootName(place.root)) + "\\" + path;
 }
+
+// A registry place as the properties' Location names it: the machine's keys
+// in the words they always had, the other views of a key by whose they are.
+inline std::string RegistryItemsText(const ItemPlace& place) {
+    if (place.root == RegistryRoot::LocalMachine) return "Registry's " + place.sourceTag + " Items";
+    return "Registry's " + place.keyName + " Items (" + (place.root == RegistryRoot::CurrentUser ? "this user" : "32-bit") + ")";
+}

@@ -16,8 +16,10 @@ struct ManagedItem {
 
 // Items of the files given (the folder as its reader found them): those with
 // a line in the order of their lines, then the others in the folder's order.
-// Read as the runner does ("r"), or, given the configuration's boxes, as the
-// configuration does ("a+": a missing file is made; a failure is shown).
+// Read as the runner does ("r", silently), or, given boxes, as the
+// configuration does: a failure is shown, and open says whether a missing
+// file is made ("a+", the dialog) or means no lines (the restore).
 // False when Orvane.ini could not be opened: no item then has a line.
 bool ReadManagedItems(IFileSystem& files, const std::vector<FileEntry>& folder, const std::string& iniPath,
-                      std::vector<ManagedItem>& items, IMessageBoxes* configuration = nullptr);
+                      std::vector<ManagedItem>& items, IMessageBoxes* configuration = nullptr,
+                      InfoOpen open = InfoOpen::Append);

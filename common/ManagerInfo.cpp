@@ -193,9 +193,10 @@ std::vector<std::size_t> ManagerOrder(const std::vector<PairedItem>& items) {
 
 bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
                         const std::vector<std::string>& itemNames, std::vector<PairedItem>& items,
-                        const std::vector<std::string>& fileNames) {
+                        const std::vector<std::string>& fileNames, InfoOpen open) {
     std::vector<std::string> lines;
-    const bool read = ReadManagerLines(files, path, "a+", lines);
+    const bool read = open == InfoOpen::Append ? ReadManagerLines(files, path, "a+", lines)
+                                               : ReadLines(files, path, lines) != LinesRead::Unreadable;
     if (!read) messages.Show("Error opening " + path + "\nManager information could not be read.", win::MbIconExclamation);
     items = PairItemsWithLines(itemNames, lines, fileNames);
     return read;

@@ -77,11 +77,13 @@ std::vector<PairedItem> PairItemsWithLines(const std::vector<std::string>& itemN
 std::vector<std::size_t> ManagerOrder(const std::vector<PairedItem>& items);
 
 // The configuration program's read, the file opened in mode "a+" (a missing
-// one is created empty). When that fails the error is shown, every item gets
-// empty texts and no line, and the result is false.
+// one is created empty), or in mode "r" for a read that must change nothing
+// (a missing one then holds no lines). When that fails the error is shown,
+// every item gets empty texts and no line, and the result is false.
+enum class InfoOpen { Append, ReadOnly };
 bool ReadManagerInfoFor(IFileSystem& files, IMessageBoxes& messages, const std::string& path,
                         const std::vector<std::string>& itemNames, std::vector<PairedItem>& items,
-                        const std::vector<std::string>& fileNames = {});
+                        const std::vector<std::string>& fileNames = {}, InfoOpen open = InfoOpen::Append);
 
 // Writes the rows to path + ".new" and puts that in place of the file only
 // when every line was written; otherwise the scratch file is removed, the

@@ -1,5 +1,7 @@
 #include "common/SeenRecord.h"
 
+#include <algorithm>
+
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 #include "common/WholeFile.h"
@@ -62,6 +64,12 @@ bool WriteSeenRecord(IFileSystem& files, const std::string& path, const std::vec
     for (const SeenEntry& entry : entries)
         lines.push_back(entry.source + '\t' + (entry.isNew ? kNew : kSeen) + '\t' + Escaped(entry.name));
     return WriteWholeFile(files, path, lines) == WholeFile::Written;
+}
+
+void KeepOtherPlaces(const std::vector<SeenEntry>& before, const std::vector<std::string>& lookedAt,
+                     std::vector<SeenEntry>& after) {
+    for (const SeenEntry& entry : before)
+        if (std::find(lookedAt.begin(), lookedAt.end(), entry.source) == lookedAt.end()) after.push_back(entry);
 }
 
 SeenIndex::SeenIndex(const std::vector<SeenEntry>& record, bool hadRecord) : m_hadRecord(hadRecord) {

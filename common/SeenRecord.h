@@ -30,6 +30,13 @@ std::string SeenRecordPath(const std::string& iniPath);
 SeenFile ReadSeenRecord(IFileSystem& files, const std::string& path, std::vector<SeenEntry>& entries);
 bool WriteSeenRecord(IFileSystem& files, const std::string& path, const std::vector<SeenEntry>& entries);
 
+// Appends to after what the record had for the places other than those
+// looked at: a place not found this time (a folder the shell no longer
+// names, a view this Windows lacks) keeps its entries, so that they are not
+// named as new when it is back.
+void KeepOtherPlaces(const std::vector<SeenEntry>& before, const std::vector<std::string>& lookedAt,
+                     std::vector<SeenEntry>& after);
+
 // The record looked up by place and name.
 class SeenIndex {
 public:

@@ -82,8 +82,7 @@ void CConfigDlg::ShowRegistryProperties(ItemList& list) {
     const ItemRow& item = list.rows[row];
     CRegPropDlg dialog;
     dialog.m_strName = item.name;
-    // "Registry's Run Items", "Registry's Services Items".
-    dialog.m_strLocation = "Registry's " + list.PlaceOf(row).sourceTag + " Items";
+    dialog.m_strLocation = RegistryItemsText(list.PlaceOf(row));
     dialog.m_strCommandLine = item.command;
     RunChild(dialog);
 }

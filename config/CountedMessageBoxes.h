@@ -4,19 +4,8 @@
 // must not rebuild a list under a question about it.
 #include <string>
 
+#include "common/BoxOpen.h"
 #include "platform/MessageBoxes.h"
-
-// A box or a child dialog is open for as long as this lives.
-class BoxOpen {
-public:
-    explicit BoxOpen(int& openCount) : m_open(openCount) { ++m_open; }
-    ~BoxOpen() { --m_open; }
-    BoxOpen(const BoxOpen&) = delete;
-    BoxOpen& operator=(const BoxOpen&) = delete;
-
-private:
-    int& m_open;
-};
 
 class CountedMessageBoxes : public IMessageBoxes {
 public:

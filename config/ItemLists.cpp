@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/FolderFiles.h"
+#include "common/ManagedItems.h"
 #include "common/ManagerInfo.h"
 #include "common/PlaceEntries.h"
 #include "common/StartPlaces.h"
@@ -119,25 +120,23 @@ void ItemLists::FillManager() {
                                      "Its items are not listed, and closing will leave Orvane.ini and the runner's "
                                      "start-up entry as they are.",
                                  win::MbIconExclamation);
-    const ItemNames names = NamesOf(files);
-    std::unordered_map<std::string, std::size_t> fileOf;  // by upper-case path
-    for (std::size_t file = 0; file < files.size(); ++file) fileOf.emplace(UpperCopy(files[file].path), file);
-    std::vector<PairedItem> items;
-    m_managerInfoUnread =
-        !ReadManagerInfoFor(m_platform.files, m_platform.messages, m_paths.iniPath, names.titles, items, names.files);
-    std::vector<bool> listed(files.size(), false);
+    std::vector<ManagedItem> items;
+    m_managerInfoUnread = !ReadManagedItems(m_platform.files, files, m_paths.iniPath, items, &m_platform.messages);
+    std::unordered_map<std::string, std::size_t> itemOf;  // by upper-case path
+    for (std::size_t item = 0; item < items.size(); ++item) itemOf.emplace(UpperCopy(items[item].file.path), item);
+    std::vector<bool> listed(items.size(), false);
     for (ItemRow& row : shown) {
-        const auto found = fileOf.find(UpperCopy(row.path));
-        if (found == fileOf.end() || listed[found->second]) continue;
+        const auto found = itemOf.find(UpperCopy(row.path));
+        if (found == itemOf.end() || listed[found->second]) continue;
         listed[found->second] = true;
-        row.path = files[found->second].path;
-        row.name = names.titles[found->second];
+        row.path = items[found->second].file.path;
+        row.name = items[found->second].file.Title();
         InsertRow(list, -1, std::move(row));
     }
-    for (std::size_t item : ManagerOrder(items)) {
+    for (std::size_t item = 0; item < items.size(); ++item) {
         if (listed[item]) continue;
         const ManagerLine& line = items[item].fields;
-        ItemRow row = ItemRow::File(files[item].path, 0);
+        ItemRow row = ItemRow::File(items[item].file.path, 0);
         row.source = line.source;
         row.wait = line.wait;
         row.extras = line.extras;

@@ -87,17 +87,20 @@ void ItemLists::OfferToTakeInAgain() {
 // Every entry the lists show is seen now: the record is what they show.
 // An entry that appeared while the dialog was open, and so is not shown,
 // stays out of it, and the runner names it at its next start. A place the
-// lists could not read keeps what the record had for it.
+// lists could not read, or did not find, keeps what the record had for it.
 void ItemLists::NoteSeenPlaces() {
     const std::string path = SeenRecordPath(m_paths.iniPath);
     std::vector<SeenEntry> before, seen;
+    std::vector<std::string> listed;
     ReadSeenRecord(m_platform.files, path, before);
     for (const ItemList* list : {&startup, &run, &runServices}) {
+        for (const ItemPlace& place : list->places) listed.push_back(place.sourceTag);
         for (const ItemRow& row : list->rows) seen.push_back(SeenEntry{list->places[row.place].sourceTag, row.EntryName(), false});
         for (std::size_t place : list->unread)
             for (const SeenEntry& entry : before)
                 if (entry.source == list->places[place].sourceTag) seen.push_back(entry);
     }
+    KeepOtherPlaces(before, listed, seen);
     if (WriteSeenRecord(m_platform.files, path, seen)) return;
     m_platform.messages.Show("Error writing " + path + "\nThe runner will name the entries listed here as new again.",
                              win::MbIconExclamation);

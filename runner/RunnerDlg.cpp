@@ -19,7 +19,7 @@ const char* const CRunnerDlg::JumpQuestion =
 const char* const CRunnerDlg::ScrollLockOn = "Cannot continue, Scroll Lock is on.";
 
 CRunnerDlg::CRunnerDlg(Platform& platform)
-    : CDialog(RunnerDialogTemplate()), m_platform(platform), m_sequencer(platform), m_hIcon(IdiRunner) {
+    : CDialog(RunnerDialogTemplate()), m_platform(platform), m_sequencer(platform), m_iconId(IdiRunner) {
     On(Notify::Command, IdcPause, &CRunnerDlg::OnPause);
     On(Notify::Command, IdcSkip, &CRunnerDlg::OnSkip);
     On(Notify::Command, IdcRunNow, &CRunnerDlg::OnRunNow);
@@ -30,7 +30,7 @@ CRunnerDlg::CRunnerDlg(Platform& platform)
 }
 
 bool CRunnerDlg::OnInitDialog() {
-    Window().SetIcon(m_hIcon);
+    Window().SetIcon(m_iconId);
 
     const RunnerSettings settings = ReadRunnerSettings(m_platform.registry);
     if (settings.keyOpened) {

@@ -17,7 +17,7 @@ public:
     void OnOK() override;
     void OnCancel() override;
     void OnTimer(unsigned timerId) override;
-    int MinimizedIcon() const override { return m_hIcon; }
+    int MinimizedIcon() const override { return m_iconId; }
 
     // The first-run message and the other texts the runner shows.
     static const char* const FirstRunMessage;
@@ -72,12 +72,13 @@ private:
     // What the window shows: the controls as last set, and each line's text.
     RunShown m_shown;
     std::vector<std::string> m_lines;
-    // One of the window's own questions is open: ticks do nothing.
-    bool m_bBoxOpen = false;
-    // A failure's box, or the one naming new entries, is open: the run goes
+    // The window's own questions open now: ticks do nothing meanwhile.
+    int m_nQuestionsHoldingRun = 0;
+    // A failure's box, or the one naming new entries, open now: the run goes
     // on in the box's own message loop, and a failure meanwhile is only marked.
-    bool m_bBoxShown = false;
+    int m_nBoxesBesideRun = 0;
     // The words on entries new where Windows starts programs, until shown.
     std::string m_strNewEntries;
-    const int m_hIcon;
+    // The resource id of the program's icon.
+    const int m_iconId;
 };

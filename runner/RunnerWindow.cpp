@@ -1,5 +1,6 @@
 // The window of a run: the dialog forwards its buttons to the sequencer and
 // shows what it says; the questions and boxes are the window's.
+#include "common/BoxOpen.h"
 #include "common/TextHelpers.h"
 #include "runner/RunnerDlg.h"
 #include "runner/RunnerIds.h"
@@ -104,8 +105,8 @@ void CRunnerDlg::OnCancel() {
 
 void CRunnerDlg::OnTimer(unsigned /*timerId*/) {
     // A failure's box keeps the front while it is open.
-    if (m_sequencer.PollDue() && !m_sequencer.Paused() && !m_bBoxShown) Window().BringToForeground();
-    if (m_bBoxOpen) return;
+    if (m_sequencer.PollDue() && !m_sequencer.Paused() && m_nBoxesBesideRun == 0) Window().BringToForeground();
+    if (m_nQuestionsHoldingRun > 0) return;
     // The first tick, once the window is up; the run goes on in the box's loop.
     if (!m_strNewEntries.empty()) return ShowNewEntries();
     const bool stopped = m_sequencer.Step();
@@ -118,18 +119,15 @@ void CRunnerDlg::OnTimer(unsigned /*timerId*/) {
 // box's own loop. One box at a time; a failure meanwhile is only marked.
 void CRunnerDlg::ShowFailure() {
     const int failed = m_sequencer.TakeFailure();
-    if (failed < 0 || m_bBoxShown) return;
-    m_bBoxShown = true;
+    if (failed < 0 || m_nBoxesBesideRun > 0) return;
+    const BoxOpen open(m_nBoxesBesideRun);
     m_platform.messages.Show(m_sequencer.Items()[failed].path + "\n" + RunError,
                              win::MbIconExclamation | win::MbSetForeground);
-    m_bBoxShown = false;
 }
 
 int CRunnerDlg::AskHeld(const std::string& text, unsigned style) {
-    m_bBoxOpen = true;
-    const int answer = m_platform.messages.Show(text, style);
-    m_bBoxOpen = false;
-    return answer;
+    const BoxOpen open(m_nQuestionsHoldingRun);
+    return m_platform.messages.Show(text, style);
 }
 
 void CRunnerDlg::OnPause() {

@@ -2,6 +2,7 @@
 // entries that appeared since Orvane last looked are named, and a managed
 // program that put itself back there is left to Windows, which starts it
 // already: a second start would run it twice.
+#include "common/BoxOpen.h"
 #include "common/PathHelpers.h"
 #include "common/RunnerSettings.h"
 #include "common/HeldPlaces.h"
@@ -83,12 +84,14 @@ void CRunnerDlg::LookAtPlaces() {
 
 // Shown as a failure's box is: the run goes on in its loop.
 void CRunnerDlg::ShowNewEntries() {
-    if (m_strNewEntries.empty() || m_bBoxShown) return;
+    if (m_strNewEntries.empty() || m_nBoxesBesideRun > 0) return;
     const std::string text = std::move(m_strNewEntries);
     m_strNewEntries.clear();
-    m_bBoxShown = true;
-    const int answer = m_platform.messages.Show(text, win::MbYesNo | win::MbIconInformation | win::MbSetForeground);
-    m_bBoxShown = false;
+    int answer = win::IdNo;
+    {
+        const BoxOpen open(m_nBoxesBesideRun);
+        answer = m_platform.messages.Show(text, win::MbYesNo | win::MbIconInformation | win::MbSetForeground);
+    }
     if (answer != win::IdYes) return;
     const std::string config = m_strConfigPath + settings::kConfigFile;
     if (m_platform.shell.Execute("", config, "", m_strConfigPath, win::SwShowNormal) <= win::ShellExecuteFailureLimit)

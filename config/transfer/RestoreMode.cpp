@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/ManagedItems.h"
 #include "common/ManagerInfo.h"
 #include "common/MoveQuestions.h"
 #include "common/PathHelpers.h"
@@ -105,9 +106,10 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     // there but cannot be read must not pass for empty.
     std::vector<FileEntry> found;
     bool read = ReadFolder(files, managerDir, found) || !files.Lookup(managerPath, entry);
-    const ItemNames names = NamesOf(found);
-    std::vector<PairedItem> items;
-    if (read && !found.empty()) read = ReadManagerInfoFor(files, unattended, iniPath, names.titles, items, names.files);
+    std::vector<ManagedItem> items;
+    // Only read: a read-only Orvane.ini holds the origins all the same, and a
+    // missing one means none are on record.
+    if (read && !found.empty()) read = ReadManagedItems(files, found, iniPath, items, &unattended, InfoOpen::ReadOnly);
     if (!read && unattended.said.empty())
         unattended.Show("The manager directory could not be read:\n" + managerDir, win::MbOk);
     AddTexts(report, unattended.said);
@@ -116,26 +118,27 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     std::string leftNames;  // one a line
     int back = 0;
     if (read) {
-        for (std::size_t item : ManagerOrder(items)) {
-            const ManagerLine& line = items[item].fields;
+        for (const ManagedItem& item : items) {
+            const ManagerLine& line = item.fields;
             const ItemPlace* origin = places.ForSource(line.source);
             // With no origin on record, the Windows Startup folder still starts it.
             if (origin == nullptr) origin = &places.startup;
             // Windows may never have made the key; listing it would have.
             if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
-            if (RestoreItem(quietPlatform, answers, names.titles[item], found[item].path, *origin).result == Restored::Yes) {
+            if (RestoreItem(quietPlatform, answers, item.file.Title(), item.file.path, *origin).result == Restored::Yes) {
                 ++back;
                 unattended.said.clear();
                 continue;
             }
-            leftNames += "\n" + found[item].name;
+            leftNames += "\n" + item.file.name;
             // An item without a line keeps having none.
-            if (items[item].line >= 0) left.push_back(line);
-            report.append(found[item].name).append(", for ");
+            if (item.line >= 0) left.push_back(line);
+            report.append(item.file.name).append(", for ");
             report.append(origin->IsRegistry() ? ShownKeyPath(*origin) : origin->path).append("\n");
             AddTexts(report, unattended.said);
         }
-        if (back > 0 && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
+        // Without Orvane.ini no item had a line: there is none to keep.
+        if (back > 0 && files.Lookup(iniPath, entry) && !WriteManagerInfo(files, unattended, iniPath, left)) trouble = true;
         if (leftNames.empty() && !trouble) {
             // The runner has nothing left to start, and no line needs
             // keeping, nor what it last saw where Windows starts programs,

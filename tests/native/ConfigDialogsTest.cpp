@@ -139,6 +139,9 @@ TEST(ConfigDialogs, StartupAndRegistryPropertiesShowWhereTheItemLies) {
     w.AddStartup({"Clock"});
     w.world.registry.Create(RegistryRoot::LocalMachine, ConfigWorld::RunKey)->SetString("Mail", "C:\\MAIL.EXE -q");
     w.world.registry.Create(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey)->SetString("Svc", "C:\\SVC.EXE");
+    w.UseEveryPlace();
+    w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Own", "C:\\OWN.EXE");
+    w.world.registry.SetString(RegistryRoot::LocalMachine32, ConfigWorld::RunKey, "Old", "C:\\OLD.EXE");
     ASSERT_TRUE(w.host.Open());
     w.host.Click(IdcAdvanced);
 
@@ -152,15 +155,17 @@ TEST(ConfigDialogs, StartupAndRegistryPropertiesShowWhereTheItemLies) {
     Choose(w, IdcStartupList, IdPopupProperties);
 
     std::vector<std::pair<std::string, std::string>> shown;
-    for (int list : {IdcRunList, IdcRunServicesList}) {
+    for (const auto& [list, row] : {std::pair{IdcRunList, 0}, {IdcRunList, 1}, {IdcRunList, 2}, {IdcRunServicesList, 0}}) {
         w.host.ScriptChild([&](HeadlessDialogHost& d) {
             shown.push_back({d.Caption(), TextOf(d, regprop::IdcLocation) + " | " + TextOf(d, regprop::IdcCommandLine)});
             EXPECT_EQ(TextOf(d, props::IdcTitle) + " Properties", d.Caption());
         });
-        w.host.DoubleClickRow(list, 0);
+        w.host.DoubleClickRow(list, row);
     }
     EXPECT_EQ(shown, (std::vector<std::pair<std::string, std::string>>{
                          {"Mail Properties", "Registry's Run Items | C:\\MAIL.EXE -q"},
+                         {"Own Properties", "Registry's Run Items (this user) | C:\\OWN.EXE"},
+                         {"Old Properties", "Registry's Run Items (32-bit) | C:\\OLD.EXE"},
                          {"Svc Properties", "Registry's Services Items | C:\\SVC.EXE"}}));
     EXPECT_FALSE(w.CloseAsksToSave());
 }

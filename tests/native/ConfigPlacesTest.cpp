@@ -5,6 +5,7 @@
 
 #include "config/dialogs/RegLocationIds.h"
 #include "config/transfer/RestoreMode.h"
+#include "runner/RunnerDlg.h"
 #include "tests/native/Conservation.h"
 
 using namespace config;
@@ -260,4 +261,26 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
               "\"Named\", \"UserRun\", \"\"\r\n\"Chat\", \"Startup\", \"\"\r\n\"Mail\", \"UserRun\", \"4\"\r\n\"Pager\", \"Startup\", \"\"\r\n");
     EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.seen"),
               "Startup\tseen\tChat.lnk\r\nStartup\tseen\tPager.lnk\r\nAllStartup\tnew\tShared.lnk\r\nUserRun\tseen\tOld\r\n");
+}
+
+// A place not there at a save (the all-users folder gone, no separate 32-bit
+// view) keeps its record: back at the runner's next start, nothing in it is
+// named.
+TEST(ConfigPlaces, APlaceMissingAtASaveKeepsItsRecordUntilItIsBack) {
+    ConfigWorld w;
+    const std::string record = "AllStartup\tseen\tShared.lnk\r\nRun32\tnew\tOld\r\n";
+    w.world.files.AddFile("C:\\ORVANE\\Orvane.seen", record);
+    ASSERT_TRUE(w.host.Open());
+    w.host.Click(IdcCloseAdvanced);
+    EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.seen"), record);
+
+    w.UseEveryPlace();
+    AddShortcut(w, std::string(ConfigWorld::CommonStartup) + "Shared.lnk", "C:\\S.EXE", "-s");
+    w.world.registry.SetString(R::LocalMachine32, ConfigWorld::RunKey, "Old", "C:\\W.EXE -w");
+    w.world.messages.shown.clear();
+    CRunnerDlg runner(w.platform);
+    HeadlessDialogHost runnerHost(runner);
+    ASSERT_TRUE(runnerHost.Open());
+    for (int tick = 0; tick < 4; ++tick) runnerHost.Tick();
+    EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{}));
 }

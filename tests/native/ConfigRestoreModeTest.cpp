@@ -100,6 +100,33 @@ TEST(RestoreMode, AManagerItCannotReadMovesNothing) {
     }
 }
 
+// The restore only reads Orvane.ini: a read-only one still gives each item
+// its origin, and a missing one sends each into the Startup folder and is
+// not made.
+TEST(RestoreMode, AReadOnlyOrvaneIniStillGivesTheOriginsAndAMissingOneIsNotMade) {
+    ConfigWorld readOnly;
+    AddShortcut(readOnly, Manager + "Tray.lnk", "C:\\TRAY.EXE", "-t");
+    readOnly.AddManaged({"Clock"});
+    const std::string lines = "\"Tray\", \"Run\", \"2\"\r\n\"Clock\", \"Startup\", \"1\"\r\n";
+    readOnly.WriteIni(lines);
+    readOnly.world.files.SetAttributes(ConfigWorld::Ini, win::FileAttributeReadOnly);
+    EXPECT_EQ(RestoreWithoutWindow(readOnly.platform, true), RestoreItemsLeft);
+    EXPECT_EQ(readOnly.world.registry.Value(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray").Text(), "C:\\TRAY.EXE -t");
+    EXPECT_EQ(readOnly.Entries(Startup), (std::vector<std::string>{"Clock.lnk"}));
+    // Only the file could not be rewritten, and says so.
+    EXPECT_EQ(readOnly.world.files.Contents(ConfigWorld::Ini), lines);
+    EXPECT_EQ(readOnly.world.files.Contents(Report).substr(0, 39), "Every item was restored, with errors.\r\n");
+
+    ConfigWorld missing;
+    AddShortcut(missing, Manager + "Tray.lnk", "C:\\TRAY.EXE", "-t");
+    missing.AddManaged({"Taken"});
+    missing.AddStartup({"Taken"});
+    EXPECT_EQ(RestoreWithoutWindow(missing.platform, true), RestoreItemsLeft);
+    EXPECT_EQ(missing.Entries(Startup), (std::vector<std::string>{"Taken.lnk", "Tray.lnk"}));
+    EXPECT_EQ(missing.Entries(Manager), (std::vector<std::string>{"Taken.lnk"}));
+    EXPECT_FALSE(missing.world.files.Exists(ConfigWorld::Ini));
+}
+
 TEST(RestoreMode, AnInterruptedSaveIsPutBackFirstAndEveryFailureIsReported) {
     // The files a killed save left in Roc are restored with the others.
     ConfigWorld killed;

@@ -186,6 +186,7 @@ TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
 TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     MakeShortcut(StartupFolder() + "Clock.lnk");
     Win32Registry().Create(RegistryRoot::LocalMachine, RunKey)->SetString("Mail Check", "C:\\mail.exe -check");
+    Win32Registry().Create(RegistryRoot::CurrentUser, RunKey)->SetString("Pager", "C:\\pager.exe");
     ConfigInstall install;
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForDialog();
@@ -209,6 +210,17 @@ TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {
     EXPECT_EQ(Text(props, regprop::IdcLocation), "Registry's Run Items");
     EXPECT_EQ(Text(props, regprop::IdcCommandLine), "C:\\mail.exe -check");
     SaveScreenshot(props, "registry-properties");
+    EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
+    Post(props, IDOK);
+    ASSERT_TRUE(Gone(props));
+
+    // The user's key says whose it is, in the room the machine's has.
+    int own = Rows(dialog, IdcRunList) - 1;
+    while (own > 0 && Remote(install.ProcessId()).ItemText(GetDlgItem(dialog, IdcRunList), own, 0) != "Pager") --own;
+    DoubleClickRow(install, dialog, IdcRunList, own);
+    props = install.WaitForDialogTitled("Pager Properties");
+    ASSERT_NE(props, nullptr);
+    EXPECT_EQ(Text(props, regprop::IdcLocation), "Registry's Run Items (this user)");
     EXPECT_EQ(TextsThatDoNotFitJoined(props), "");
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
