@@ -8,6 +8,7 @@
 #include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 using namespace runner;
 
@@ -183,6 +184,12 @@ TEST(RunnerEndToEnd, ButtonsSteerTheRunAndCloseEndsIt) {
     SendMessageA(GetDlgItem(dialog, IdcRunNone), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return RunnerStatus(dialog) == "Stopped"; }, 5000));
     EXPECT_FALSE(install.WaitForExit(500)) << "the close box is clear: the window stays";
+    // Ended: the run's own buttons grey; Close stays.
+    for (int id : {IdcPause, IdcNoWait, IdcRunNone}) EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, id))) << id;
+    // The longest status the run shows reads whole, and every other text.
+    SendMessageA(GetDlgItem(dialog, IdcStatus), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Idle? 100%"));
+    EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "");
+    EXPECT_EQ(MnemonicTrouble(dialog), "");
 
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     EXPECT_TRUE(install.WaitForExit(10000));
