@@ -26,7 +26,14 @@ int Win32DialogHost::Run() {
     // The owner is enabled again before the dialog goes, so that it is the
     // window that becomes active.
     if (ownerWasEnabled) EnableWindow(m_owner, TRUE);
-    if (hwnd) DestroyWindow(hwnd);
+    // A program's main dialog is its last window, and the program ends with
+    // it: the system takes the window then. Hiding it cost the end 2 s under
+    // Wine without a window manager, where the hide waits for one.
+    if (hwnd && m_owner) DestroyWindow(hwnd);
+    if (hwnd && !m_owner) {
+        LetGoOfWindow();
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);  // no handler of this host runs again
+    }
     m_dialog.Attach(nullptr);
     return hwnd ? m_result : -1;
 }
@@ -121,8 +128,7 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
         return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DESTROY:
-        if (m_windowListener) m_windowListener(nullptr);
-        ui32::StopWatchingKeysOf(m_hwnd);
+        LetGoOfWindow();
         if (m_menuBar) {
             SetMenu(m_hwnd, nullptr);
             DestroyMenu(m_menuBar);
@@ -132,6 +138,11 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return FALSE;
     }
+}
+
+void Win32DialogHost::LetGoOfWindow() {
+    if (m_windowListener) m_windowListener(nullptr);
+    ui32::StopWatchingKeysOf(m_hwnd);
 }
 
 BOOL Win32DialogHost::InitDialog() {

@@ -61,6 +61,9 @@ private:
     // key. False for anything else.
     bool EnterOnListRow(HWND target);
     BOOL InitDialog();
+    // The window goes, or is left to the program's end: the listener and the
+    // key watch let go of it.
+    void LetGoOfWindow();
     // Runs a handler with the list views' painting held, then paints them
     // once; a box or child dialog opened meanwhile paints them at once.
     template <class Work>
@@ -94,5 +97,6 @@ private:
 
 // Runs a program's main dialog; onWindow is told its window as soon as it
 // exists, so that the program's message boxes are owned by it, also while
-// another program is in front.
+// another program is in front. The program ends after it: its window is
+// left for the system to take then.
 int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow);
