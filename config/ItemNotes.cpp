@@ -90,7 +90,10 @@ void ItemLists::OfferToTakeInAgain() {
 void ItemLists::NoteSeenPlaces() {
     const std::string path = SeenRecordPath(m_paths.iniPath);
     std::vector<SeenEntry> before, seen;
-    ReadSeenRecord(m_platform.files, path, before);
+    // Read again only for what it keeps: the runner may have noted a place
+    // since the fill.
+    if (!startup.unread.empty() || !run.unread.empty() || !runServices.unread.empty())
+        ReadSeenRecord(m_platform.files, path, before);
     for (const ItemList* list : {&startup, &run, &runServices}) {
         for (const ItemRow& row : list->rows) seen.push_back(SeenEntry{list->places[row.place].sourceTag, row.EntryName(), false});
         for (std::size_t place : list->unread)
