@@ -26,11 +26,10 @@ int Win32DialogHost::Run() {
     // The owner is enabled again before the dialog goes, so that it is the
     // window that becomes active.
     if (ownerWasEnabled) EnableWindow(m_owner, TRUE);
-    // A program's main dialog is its last window, and the program ends with
-    // it: the system takes the window then. Hiding it cost the end 2 s under
-    // Wine without a window manager, where the hide waits for one.
-    if (hwnd && m_owner) DestroyWindow(hwnd);
-    if (hwnd && !m_owner) {
+    // Hiding the window cost the end 2 s under Wine without a window
+    // manager, where the hide waits for one.
+    if (hwnd && !m_leftToExit) DestroyWindow(hwnd);
+    if (hwnd && m_leftToExit) {
         LetGoOfWindow();
         SetWindowLongPtrA(hwnd, DWLP_USER, 0);  // no handler of this host runs again
     }
@@ -373,8 +372,9 @@ int Win32DialogHost::RunChild(CDialog& child) {
     return host.Run();
 }
 
-int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow) {
+int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow, bool programEnds) {
     Win32DialogHost host(dialog);
     host.OnWindow(onWindow);
+    if (programEnds) host.LeaveWindowToExit();
     return host.Run();
 }

@@ -31,6 +31,9 @@ public:
     // when the window is destroyed.
     void OnWindow(std::function<void(HWND)> listener) { m_windowListener = std::move(listener); }
     HWND Handle() const { return m_hwnd; }
+    // The program ends with the dialog: its window is left for the system
+    // to take then, not hidden and destroyed first.
+    void LeaveWindowToExit() { m_leftToExit = true; }
 
     // IDialogWindow
     IButton& Button(int id) override;
@@ -83,6 +86,7 @@ private:
     HWND m_hwnd = nullptr;
     HMENU m_menuBar = nullptr;
     bool m_ended = false;
+    bool m_leftToExit = false;
     bool m_listPaintHeld = false;
     std::vector<int> m_listViewIds;
     int m_result = 0;
@@ -97,6 +101,6 @@ private:
 
 // Runs a program's main dialog; onWindow is told its window as soon as it
 // exists, so that the program's message boxes are owned by it, also while
-// another program is in front. The program ends after it: its window is
-// left for the system to take then.
-int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow);
+// another program is in front. programEnds: nothing follows the dialog but
+// the program's end (see LeaveWindowToExit).
+int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow, bool programEnds = false);
