@@ -72,10 +72,10 @@ DWORD BareMovesOutAndBack(const std::string& directory, const std::string& scrat
     return took;
 }
 
-// Files just written by another process took three times as long to move
-// as files moved once (500 out and back: 2.4 s against 0.9 s under Wine
-// here). A user's items came in by a move: so do the bench's, before any
-// figure that moves them.
+// Files the bench has just written took three times as long to move under
+// Wine as the same files once moved (500 out and back: 2.4 s against 0.9 s).
+// A user's items came in by a move: so do the bench's, before any figure
+// that moves them.
 void SettleFiles(const std::string& directory, int count, const char* extension) {
     BareMovesOutAndBack(directory, directory + "..\\Settle", count, extension);
 }
