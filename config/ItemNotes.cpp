@@ -90,15 +90,17 @@ void ItemLists::OfferToTakeInAgain() {
 void ItemLists::NoteSeenPlaces() {
     const std::string path = SeenRecordPath(m_paths.iniPath);
     std::vector<SeenEntry> before, seen;
-    // Read again only for what it keeps: the runner may have noted a place
-    // since the fill.
-    if (!startup.unread.empty() || !run.unread.empty() || !runServices.unread.empty())
-        ReadSeenRecord(m_platform.files, path, before);
+    bool readAgain = false;
     for (const ItemList* list : {&startup, &run, &runServices}) {
         for (const ItemRow& row : list->rows) seen.push_back(SeenEntry{list->places[row.place].sourceTag, row.EntryName(), false});
-        for (std::size_t place : list->unread)
+        for (std::size_t place : list->unread) {
+            // Read again, and only for this: the runner may have noted the
+            // place since the fill.
+            if (!readAgain) ReadSeenRecord(m_platform.files, path, before);
+            readAgain = true;
             for (const SeenEntry& entry : before)
                 if (entry.source == list->places[place].sourceTag) seen.push_back(entry);
+        }
     }
     if (WriteSeenRecord(m_platform.files, path, seen)) return;
     m_platform.messages.Show("Error writing " + path + "\nThe runner will name the entries listed here as new again.",
