@@ -311,3 +311,27 @@ TEST(RunnerEndToEnd, EmptyManagerEndsSilently) {
 }
 
 }  // namespace
+
+// Windows starts the runner twice when its entry is in both Run keys (an
+// older version's in the machine's): together, they launch each item once.
+TEST(RunnerEndToEnd, TwoRunnersStartedTogetherLaunchEachItemOnce) {
+    RunnerInstall install;
+    install.AddItem("Golf", "");
+    install.AddItem("Hotel", "1");
+    install.WriteIni();
+    install.WriteSettings();
+    std::string command = "\"" + install.dir + "Orvane.exe\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other{};
+    ASSERT_TRUE(install.Start());
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &other));
+    const DWORD otherEnded = WaitForSingleObject(other.hProcess, 20000);
+    CloseHandle(other.hProcess);
+    CloseHandle(other.hThread);
+    ASSERT_EQ(otherEnded, WAIT_OBJECT_0);
+    ASSERT_TRUE(install.WaitForExit(20000));
+    std::vector<std::string> launched;
+    for (const ProbeLaunch& launch : install.Log()) launched.push_back(launch.name);
+    EXPECT_EQ(launched, (std::vector<std::string>{"Golf", "Hotel"}));
+}
