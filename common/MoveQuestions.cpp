@@ -26,6 +26,6 @@ BoxQuestion SystrayQuestion() {
             win::MbYesNoCancel | win::MbIconQuestion};
 }
 
-bool BoxedMoveQuestions::Yes(const BoxQuestion& question) {
+bool BoxedMoveQuestions::Answer(const BoxQuestion& question) {
     return m_boxes.Show(question.text, question.style) == win::IdYes;
 }

@@ -30,18 +30,28 @@ BoxQuestion ReplaceValueQuestion(const std::string& name, const std::string& lis
 BoxQuestion RegistryOriginQuestion();
 BoxQuestion SystrayQuestion();
 
+// Each question put as its box puts it, to one answer.
+class WordedMoveQuestions : public MoveQuestions {
+public:
+    bool AskReplaceFile(const std::string& path) override { return Answer(ReplaceFileQuestion(path)); }
+    bool AskReplaceValue(const std::string& name, const std::string& listName) override {
+        return Answer(ReplaceValueQuestion(name, listName));
+    }
+    bool AskLoseRegistryOrigin() override { return Answer(RegistryOriginQuestion()); }
+    bool AskMoveSystray() override { return Answer(SystrayQuestion()); }
+
+protected:
+    virtual bool Answer(const BoxQuestion& question) = 0;
+};
+
 // The questions in message boxes: Yes is yes.
-class BoxedMoveQuestions : public MoveQuestions {
+class BoxedMoveQuestions : public WordedMoveQuestions {
 public:
     explicit BoxedMoveQuestions(IMessageBoxes& boxes) : m_boxes(boxes) {}
-    bool AskReplaceFile(const std::string& path) override { return Yes(ReplaceFileQuestion(path)); }
-    bool AskReplaceValue(const std::string& name, const std::string& listName) override {
-        return Yes(ReplaceValueQuestion(name, listName));
-    }
-    bool AskLoseRegistryOrigin() override { return Yes(RegistryOriginQuestion()); }
-    bool AskMoveSystray() override { return Yes(SystrayQuestion()); }
+
+protected:
+    bool Answer(const BoxQuestion& question) override;
 
 private:
-    bool Yes(const BoxQuestion& question);
     IMessageBoxes& m_boxes;
 };

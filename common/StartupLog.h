@@ -5,8 +5,9 @@
 //   "Mail", 12034, idle, ok, 2000, 7010
 // the name, the milliseconds from the run's start to the launch, what the
 // item waited for (wait, idle, longest: the limit ended the idle wait), the
-// result (ok or the error number), then when its plain wait and its idle
-// wait began (-1: it had none).
+// result (ok, the error number, or windows: its program had put itself back
+// where Windows starts it, and Orvane left it to Windows), then when its
+// plain wait and its idle wait began (-1: it had none).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,7 +22,9 @@ struct LoggedLaunch {
     std::string waited = "wait";
     std::string result = "ok";
     long waitFrom = -1, idleFrom = -1;
-    bool Failed() const { return result != "ok"; }
+    static constexpr const char* LeftToWindows = "windows";
+    bool Left() const { return result == LeftToWindows; }
+    bool Failed() const { return result != "ok" && !Left(); }
 };
 
 struct LoggedRun {

@@ -7,6 +7,7 @@
 #include "platform/ProcessorTimes.h"
 #include "platform/Registry.h"
 #include "platform/Screen.h"
+#include "platform/Session.h"
 #include "platform/Shell.h"
 #include "platform/ShellLinks.h"
 
@@ -20,4 +21,5 @@ struct Platform {
     IScreen& screen;
     IMessageBoxes& messages;
     IProcessorTimes& processors;
+    ISession& session;
 };

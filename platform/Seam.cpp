@@ -3,7 +3,19 @@
 #include "platform/FileSystem.h"
 #include "platform/ProcessorTimes.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/WinValues.h"
+
+unsigned ErrorOfShellResult(intptr_t result) {
+    switch (result) {
+    case 0: return 8;                // out of memory or resources: ERROR_NOT_ENOUGH_MEMORY
+    case 26: return 32;              // SE_ERR_SHARE: ERROR_SHARING_VIOLATION
+    case 27: case 31: return 1155;   // SE_ERR_ASSOCINCOMPLETE, SE_ERR_NOASSOC: ERROR_NO_ASSOCIATION
+    case 28: case 29: case 30: return 1156;  // the DDE ones: ERROR_DDE_FAIL
+    case 32: return 1157;            // SE_ERR_DLLNOTFOUND: ERROR_DLL_NOT_FOUND
+    default: return static_cast<unsigned>(result);
+    }
+}
 
 std::string FileEntry::Title() const {
     const std::string::size_type dot = name.rfind('.');

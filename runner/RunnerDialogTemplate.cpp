@@ -26,11 +26,12 @@ const DialogTemplate& RunnerDialogTemplate() {
             {IdcRunNone, ui::ButtonClass, "Run &None", push, 5, 205, 50, 15},
             {ui::IdStatic, ui::StaticClass, "Caps Lock", win::SsLeft, 60, 188, 36, 10},
             {ui::IdStatic, ui::StaticClass, "Scroll Lock", win::SsLeft, 60, 208, 36, 10},
-            {ui::IdStatic, ui::ButtonClass, "", win::BsGroupBox, 110, 140, 75, 21},
-            {ui::IdStatic, ui::StaticClass, "Status:", win::SsLeft, 112, 148, 23, 10},
-            // Wide enough for "Idle? 100%" on one line.
-            {IdcStatus, ui::StaticClass, "Static", win::SsLeft, 136, 148, 34, 9},
-            {IdcLamp, ui::StaticClass, "", win::SsBitmap, 171, 149, 15, 13},
+            {ui::IdStatic, ui::ButtonClass, "", win::BsGroupBox, 110, 140, 75, 38},
+            {ui::IdStatic, ui::StaticClass, "Status:", win::SsLeft, 113, 148, 40, 10},
+            {IdcLamp, ui::StaticClass, "", win::SsBitmap, 168, 147, 15, 13},
+            // A line of its own, the group's width: "Idle? 100%", the longest
+            // the run says, with room to spare in a wider font.
+            {IdcStatus, ui::StaticClass, "Static", win::SsLeft, 113, 163, 69, 10},
             {IdcPause, ui::ButtonClass, "&Pause", push, 135, 185, 50, 15},
             {IdcCloseWhenFinished, ui::ButtonClass, "", win::BsAutoCheckBox | win::WsTabStop, 122, 208, 10, 10},
             {win::IdOk, ui::ButtonClass, "&Close", win::BsDefPushButton | win::WsTabStop, 135, 205, 50, 14},

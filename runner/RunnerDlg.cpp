@@ -61,7 +61,7 @@ bool CRunnerDlg::OnInitDialog() {
     IDialogWindow& window = Window();
     m_shown.status = window.Static(IdcStatus).Text();
     m_shown.waitButtons = window.Button(IdcSkip).IsEnabled();
-    m_shown.pauseEnabled = window.Button(IdcPause).IsEnabled();
+    m_shown.runButtons = window.Button(IdcPause).IsEnabled();
     StartRun(-1);
     return true;
 }

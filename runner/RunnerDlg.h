@@ -22,6 +22,8 @@ public:
     // The first-run message and the other texts the runner shows.
     static const char* const FirstRunMessage;
     static const char* const RunError;
+    // A failed launch's number with the system's words for it.
+    std::string ErrorWords(int result);
     static const char* const WaitsUnreadable;  // after the file's path
     static const char* const JumpQuestion;
     static const char* const ScrollLockOn;

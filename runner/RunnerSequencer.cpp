@@ -43,7 +43,7 @@ void RunnerSequencer::Start(int after) {
     m_runLogged = false;
     ReadLockKeys();
     m_shown.waitButtons = false;
-    m_shown.pauseEnabled = true;
+    m_shown.runButtons = true;
     m_shown.paused = false;
     m_shown.lamp = RunShown::Lamp::Go;
 }
@@ -51,9 +51,9 @@ void RunnerSequencer::Start(int after) {
 void RunnerSequencer::Stop() {
     m_phase = Phase::Stopped;
     m_shown.waitButtons = false;
-    // Nothing is left to pause.
+    // Nothing is left to pause, to hurry or to call off.
     m_shown.paused = false;
-    m_shown.pauseEnabled = false;
+    m_shown.runButtons = false;
     Status(RunShown::Lamp::Stopped, "Stopped");
     WriteRunLog();
 }
@@ -293,5 +293,14 @@ bool RunnerSequencer::LeftToWindows(RunItem& item) {
     if (PlaceStarting(m_held, command) == nullptr) return false;
     item.state = RunItem::State::LeftToWindows;
     ++m_shown.marks;
+    // Its turn is in the record too, as Windows' launch.
+    LoggedLaunch record;
+    record.name = item.name;
+    record.launchedAt = SinceRunStart();
+    record.waited = item.waited;
+    record.result = LoggedLaunch::LeftToWindows;
+    record.waitFrom = item.waitFrom;
+    record.idleFrom = item.idleFrom;
+    m_run.launches.push_back(record);
     return true;
 }

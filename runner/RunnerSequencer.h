@@ -32,7 +32,7 @@ struct RunShown {
     bool statusSet = false;
     std::string status;
     bool waitButtons = false;  // Skip and Run Now
-    bool pauseEnabled = false;
+    bool runButtons = false;  // Pause, No Wait and Run None: while a run goes on
     bool paused = false;  // the Pause button reads Resume
     int current = -1;     // the selected line
     unsigned marks = 0;   // counts the lines marked, so a dialog renders them only then

@@ -58,10 +58,17 @@ void CRunnerDlg::Render() {
         window.Button(IdcPause).SetText(now.paused ? "Resume" : "&Pause");
     }
     // The framework passes the focus on from a button that greys.
-    if (now.pauseEnabled != m_shown.pauseEnabled) {
-        m_shown.pauseEnabled = now.pauseEnabled;
-        window.Button(IdcPause).Enable(now.pauseEnabled);
+    if (now.runButtons != m_shown.runButtons) {
+        m_shown.runButtons = now.runButtons;
+        for (int id : {IdcPause, IdcNoWait, IdcRunNone}) window.Button(id).Enable(now.runButtons);
     }
+}
+
+// "31: No application is associated ...": the number, and what the system
+// says it means where it says anything.
+std::string CRunnerDlg::ErrorWords(int result) {
+    const std::string words = m_platform.shell.FailureText(result);
+    return IntToString(result) + (words.empty() ? "" : ": " + words);
 }
 
 // A line keeps its name, as the list shows it, and says why nothing started.
@@ -71,7 +78,7 @@ void CRunnerDlg::RenderLines() {
         const RunItem& run = items[item];
         std::string line;
         if (run.state == RunItem::State::Failed)
-            line = run.name + "  (error " + IntToString(run.result) + ")";
+            line = run.name + "  (error " + ErrorWords(run.result) + ")";
         else if (run.state == RunItem::State::LeftToWindows)
             line = run.name + " - started by Windows itself";
         if (line.empty() || line == m_lines[item]) continue;
@@ -121,7 +128,8 @@ void CRunnerDlg::ShowFailure() {
     const int failed = m_sequencer.TakeFailure();
     if (failed < 0 || m_nBoxesBesideRun > 0) return;
     const BoxOpen open(m_nBoxesBesideRun);
-    m_platform.messages.Show(m_sequencer.Items()[failed].path + "\n" + RunError,
+    const RunItem& item = m_sequencer.Items()[failed];
+    m_platform.messages.Show(item.path + "\n" + RunError + "\n\nError " + ErrorWords(item.result),
                              win::MbIconExclamation | win::MbSetForeground);
 }
 

@@ -75,6 +75,7 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
         std::string label = SecondsText(launch.launchedAt);
         if (launch.waited != "wait") label += " (" + launch.waited + ")";
         if (launch.Failed()) label += " error " + launch.result;
+        if (launch.Left()) label += " left to Windows";
         labelWidth = std::max(labelWidth, canvas.TextWidth(label));
         labels.push_back(label);
     }

@@ -48,21 +48,17 @@ public:
 
 // Nobody is there to answer: every question gets No, which leaves the item
 // where it is, and the report says what was asked.
-class UnattendedAnswers : public MoveQuestions {
+class UnattendedAnswers : public WordedMoveQuestions {
 public:
     explicit UnattendedAnswers(std::vector<std::string>& said) : m_said(said) {}
-    bool AskReplaceFile(const std::string& path) override { return No(ReplaceFileQuestion(path)); }
-    bool AskReplaceValue(const std::string& name, const std::string& listName) override {
-        return No(ReplaceValueQuestion(name, listName));
-    }
-    bool AskLoseRegistryOrigin() override { return No(RegistryOriginQuestion()); }
-    bool AskMoveSystray() override { return No(SystrayQuestion()); }
 
-private:
-    bool No(const BoxQuestion& question) {
+protected:
+    bool Answer(const BoxQuestion& question) override {
         m_said.push_back(question.text);
         return false;
     }
+
+private:
     std::vector<std::string>& m_said;
 };
 
@@ -85,7 +81,7 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     UnattendedMessages unattended;
     UnattendedAnswers answers(unattended.said);
     Platform quietPlatform{platform.files, platform.registry, platform.links,  platform.shell,     platform.clock,
-                           platform.keyboard, platform.screen, unattended, platform.processors};
+                           platform.keyboard, platform.screen, unattended, platform.processors, platform.session};
     IFileSystem& files = platform.files;
     const ConfigPaths paths = ConfigPathsOf(files);
     const std::string& managerDir = paths.managerDir;

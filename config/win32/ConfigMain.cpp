@@ -15,7 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     if (switches.restore) return RestoreWithoutWindow(platform, switches.quiet);
     CConfigApp app(platform);
     app.InitInstance([&machine](CDialog& dialog) {
-        return RunMainDialog(dialog, [&machine](HWND window) { machine.messages.SetMainWindow(window); });
+        // Its Close ends the program: the user waits for the window to go.
+        return RunMainDialog(dialog, [&machine](HWND window) { machine.messages.SetMainWindow(window); }, true);
     });
     return 0;
 }

@@ -55,3 +55,10 @@ void ScriptedProcessorTimes::Spend(int milliseconds, int busyPercent) {
     times.kernel += total - busy;  // the idle time counts as kernel time
     times.user += busy;
 }
+
+bool MemorySession::ClaimOnce(const std::string& name) {
+    for (const std::string& held : claimed)
+        if (held == name) return false;
+    claimed.push_back(name);
+    return true;
+}

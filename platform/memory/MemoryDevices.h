@@ -1,11 +1,14 @@
 #pragma once
 // Clock, keyboard, screen and processor times that tests set by hand.
 #include <map>
+#include <string>
+#include <vector>
 
 #include "platform/Clock.h"
 #include "platform/Keyboard.h"
 #include "platform/ProcessorTimes.h"
 #include "platform/Screen.h"
+#include "platform/Session.h"
 
 class FakeClock : public IClock {
 public:
@@ -33,6 +36,13 @@ public:
 };
 
 // A machine's processor times as a test scripts them: Spend moves them on.
+// Programs of one session share the world: each claim holds until the test ends.
+class MemorySession : public ISession {
+public:
+    bool ClaimOnce(const std::string& name) override;
+    std::vector<std::string> claimed;
+};
+
 class ScriptedProcessorTimes : public IProcessorTimes {
 public:
     bool Read(ProcessorTimes& read) override {

@@ -31,3 +31,19 @@ bool MemoryShell::ExecuteEx(const std::string& verb, const std::string& file, co
     launches.push_back({verb, file, parameters, directory, showCommand, true});
     return !m_faults.Hit(Fault::Execute, file) && Finds(file);
 }
+
+// The words of an English Windows for the errors a launch meets.
+std::string MemoryShell::FailureText(intptr_t result) {
+    switch (ErrorOfShellResult(result)) {
+    case 2: return "The system cannot find the file specified.";
+    case 3: return "The system cannot find the path specified.";
+    case 5: return "Access is denied.";
+    case 8: return "Not enough memory resources are available to process this command.";
+    case 11: return "An attempt was made to load a program with an incorrect format.";
+    case 32: return "The process cannot access the file because it is being used by another process.";
+    case 1155: return "No application is associated with the specified file for this operation.";
+    case 1156: return "An error occurred in sending the command to the application.";
+    case 1157: return "One of the library files needed to run this application cannot be found.";
+    default: return "";
+    }
+}

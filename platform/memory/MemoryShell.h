@@ -22,6 +22,7 @@ public:
     MemoryShell(Faults& faults, MemoryFileSystem& files);
     intptr_t Execute(const std::string& verb, const std::string& file, const std::string& parameters,
                      const std::string& directory, int showCommand) override;
+    std::string FailureText(intptr_t result) override;
     bool ExecuteEx(const std::string& verb, const std::string& file, const std::string& parameters,
                    const std::string& directory, int showCommand) override;
 

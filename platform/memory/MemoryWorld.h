@@ -25,6 +25,7 @@ public:
     FakeScreen screen;
     ScriptedMessageBoxes messages;
     ScriptedProcessorTimes processors;
+    MemorySession session;
 
     Platform platform();
 };

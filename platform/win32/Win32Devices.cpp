@@ -57,3 +57,13 @@ bool Win32ProcessorTimes::Read(ProcessorTimes& times) {
     times = ProcessorTimes{FromFileTime(idle), FromFileTime(kernel), FromFileTime(user)};
     return true;
 }
+
+// The mutex stays open until the process ends, and the system closes it
+// then: the claim lasts exactly as long as the program.
+bool Win32Session::ClaimOnce(const std::string& name) {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, ("Local\\" + name).c_str());
+    if (mutex == nullptr) return true;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return true;
+    CloseHandle(mutex);
+    return false;
+}

@@ -5,6 +5,7 @@
 #include "platform/Keyboard.h"
 #include "platform/ProcessorTimes.h"
 #include "platform/Screen.h"
+#include "platform/Session.h"
 
 class Win32Clock : public IClock {
 public:
@@ -25,6 +26,11 @@ public:
 
 // GetSystemTimes, looked up in kernel32 at the first reading: the systems
 // before it lack it, and a runner with no item that asks pays nothing.
+class Win32Session : public ISession {
+public:
+    bool ClaimOnce(const std::string& name) override;
+};
+
 class Win32ProcessorTimes : public IProcessorTimes {
 public:
     bool Read(ProcessorTimes& times) override;

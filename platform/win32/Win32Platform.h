@@ -24,6 +24,7 @@ public:
     Win32Screen screen;
     Win32MessageBoxes messages;
     Win32ProcessorTimes processors;
+    Win32Session session;
 
-    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors}; }
+    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session}; }
 };

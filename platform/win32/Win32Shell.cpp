@@ -33,3 +33,12 @@ bool Win32Shell::ExecuteEx(const std::string& verb, const std::string& file, con
     info.nShow = showCommand;
     return ShellExecuteExA(&info) != FALSE;
 }
+
+std::string Win32Shell::FailureText(intptr_t result) {
+    char text[512] = "";
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        ErrorOfShellResult(result), 0, text, sizeof text, nullptr);
+    std::string words(text, length);
+    while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' ')) words.pop_back();
+    return words;
+}

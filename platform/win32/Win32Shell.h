@@ -9,4 +9,5 @@ public:
     // Owned by the thread's active window, the program's main dialog.
     bool ExecuteEx(const std::string& verb, const std::string& file, const std::string& parameters,
                    const std::string& directory, int showCommand) override;
+    std::string FailureText(intptr_t result) override;
 };

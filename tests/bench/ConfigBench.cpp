@@ -3,8 +3,9 @@
 // moment of the machine falls on both: a start with many items against an
 // empty start, a refresh against that start, the rewrite of the manager's
 // order at a save against the bare moves of the same files out and back,
-// and ADD against the bare moves of the same files. Printed, never asserted: the
-// machine's load decides the times.
+// the whole Close with that rewrite (from the click until the process has
+// ended) against the same bare moves, and ADD against the bare moves of the
+// same files. Printed, never asserted: the machine's load decides the times.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -53,17 +54,6 @@ void CloseAndWait(ConfigInstall& install) {
     EXPECT_TRUE(install.WaitForExit(120000));
 }
 
-// A manager of many items, each with its line, in a fresh installation.
-void FillManager(ConfigInstall& install) {
-    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
-    std::string ini;
-    for (int i = 0; i < Items; ++i) {
-        WriteFileBytes(install.dir + "Startup\\" + NumberedItem(i, "txt"), "x");
-        ini += "\"" + NumberedItem(i, "txt").substr(0, 8) + "\", \"Startup\", \"" + std::to_string(i % 100) + "\"\r\n";
-    }
-    WriteFileBytes(install.dir + "Orvane.ini", ini);
-}
-
 // Each file out to a folder and back, by copy and delete, as a rewrite of
 // the folder's order at its barest.
 DWORD BareMovesOutAndBack(const std::string& directory, const std::string& scratch, int count, const char* extension) {
@@ -82,6 +72,26 @@ DWORD BareMovesOutAndBack(const std::string& directory, const std::string& scrat
     return took;
 }
 
+// Files the bench has just written took three times as long to move under
+// Wine as the same files once moved (500 out and back: 2.4 s against 0.9 s).
+// A user's items came in by a move: so do the bench's, before any figure
+// that moves them.
+void SettleFiles(const std::string& directory, int count, const char* extension) {
+    BareMovesOutAndBack(directory, directory + "..\\Settle", count, extension);
+}
+
+// A manager of many items, each with its line, in a fresh installation.
+void FillManager(ConfigInstall& install) {
+    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
+    std::string ini;
+    for (int i = 0; i < Items; ++i) {
+        WriteFileBytes(install.dir + "Startup\\" + NumberedItem(i, "txt"), "x");
+        ini += "\"" + NumberedItem(i, "txt").substr(0, 8) + "\", \"Startup\", \"" + std::to_string(i % 100) + "\"\r\n";
+    }
+    WriteFileBytes(install.dir + "Orvane.ini", ini);
+    SettleFiles(install.dir + "Startup\\", Items, "txt");
+}
+
 TEST(Bench, StartUpRefreshAndSaveWithManyItems) {
     const std::string startup = StartupFolder();
     EmptyDirectory(startup);
@@ -93,7 +103,7 @@ TEST(Bench, StartUpRefreshAndSaveWithManyItems) {
         StartUp(warm, 0, Items);
         CloseAndWait(warm);
     }
-    std::vector<double> empty, full, refresh, save, bare;
+    std::vector<double> empty, full, refresh, close, save, bare;
     for (int round = 0; round < Rounds; ++round) {
         EmptyDirectory(startup);
         ConfigInstall none;
@@ -121,7 +131,7 @@ TEST(Bench, StartUpRefreshAndSaveWithManyItems) {
         const DWORD saveStart = GetTickCount();
         SendMessageA(GetDlgItem(dialog, IdcClose), BM_CLICK, 0, 0);
         EXPECT_TRUE(many.WaitForExit(120000));
-        save.push_back(GetTickCount() - saveStart);
+        close.push_back(GetTickCount() - saveStart);
         EXPECT_EQ(FileNames(many.dir + "Startup\\").size(), static_cast<size_t>(Items));
         // The same save without a change of order, so that what the save
         // costs besides the rewrite (its file, the Run value, the exit) is
@@ -131,13 +141,14 @@ TEST(Bench, StartUpRefreshAndSaveWithManyItems) {
         SendMessageA(GetDlgItem(many.WaitForDialog(), IdcClose), BM_CLICK, 0, 0);
         EXPECT_TRUE(many.WaitForExit(120000));
         const double plain = GetTickCount() - plainStart;
-        save.back() = std::max(save.back() - plain, 1.0);
+        save.push_back(std::max(close.back() - plain, 1.0));
         bare.push_back(BareMovesOutAndBack(many.dir + "Startup\\", many.dir + "Bare", Items, "txt"));
     }
     EmptyDirectory(startup);
     Report("start-up, 500 + 500 items against none", full, empty, "ms");
     Report("refresh against the whole start-up with the items", refresh, full, "ms");
     Report("rewrite of the order at a save against the bare moves", save, bare, "ms");
+    Report("whole Close with a full reorder against the bare moves", close, bare, "ms");
 }
 
 TEST(Bench, AddOfManyItemsAgainstTheBareMoves) {
@@ -145,6 +156,7 @@ TEST(Bench, AddOfManyItemsAgainstTheBareMoves) {
     EmptyDirectory(startup);
     const std::string bytes(1500, 'L');  // about a shortcut's size
     for (int i = 0; i < AddItems; ++i) WriteFileBytes(startup + NumberedItem(i, "lnk"), bytes);
+    SettleFiles(startup, AddItems, "lnk");
     ConfigInstall install;
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForDialog(60000);

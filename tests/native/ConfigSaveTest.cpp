@@ -152,6 +152,20 @@ TEST(ConfigSave, AnEmptyManagerEmptiesTheFileAndRemovesTheRunValue) {
     EXPECT_TRUE(bare.Shown().empty());
 }
 
+// The record is read again at a save only for the places the lists could
+// not read, each of which keeps its entries once.
+TEST(ConfigSave, PlacesThatCouldNotBeReadKeepTheirRecordOnce) {
+    ConfigWorld w;
+    w.UseEveryPlace();
+    w.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "AllStartup\tseen\tA.lnk\r\nServices\tnew\tB\r\nRun\tseen\tGone\r\n");
+    w.world.faults.Add(Fault::Find, std::string(ConfigWorld::CommonStartup) + "*.*");
+    w.world.faults.Add(Fault::RegistryOpen, ConfigWorld::RunServicesKey);
+    w.world.faults.Add(Fault::RegistryCreate, ConfigWorld::RunServicesKey);
+    ASSERT_TRUE(w.host.Open());
+    w.host.Click(IdcClose);
+    EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.seen"), "AllStartup\tseen\tA.lnk\r\nServices\tnew\tB\r\n");
+}
+
 TEST(ConfigSave, ARunnerPathWithBlanksIsQuoted) {
     ConfigWorld w("C:\\Program Files\\Orvane\\OrvaneConfig.exe");
     w.world.files.AddFile("C:\\Program Files\\Orvane\\Startup\\A.lnk");

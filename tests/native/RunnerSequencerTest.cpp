@@ -310,11 +310,11 @@ TEST_F(RunnerSequencer, ALaunchErrorShowsItsBoxWhileTheRunGoesOn) {
     r.host.Tick(10);
     EXPECT_EQ(statusInBox, "Error");
     ASSERT_EQ(r.world.messages.shown.size(), 1u);
-    EXPECT_EQ(r.world.messages.shown[0].text, r.Item("A") + "\nThere was an error running this program.");
+    EXPECT_EQ(r.world.messages.shown[0].text, r.Item("A") + "\nThere was an error running this program.\n\nError 2: The system cannot find the file specified.");
     EXPECT_EQ(r.world.messages.shown[0].style, win::MbIconExclamation | win::MbSetForeground);
     auto& list = dynamic_cast<HeadlessListBox&>(r.host.ListBox(IdcRunList));
-    EXPECT_EQ(list.Line(0), "A  (error 2)");
-    EXPECT_EQ(list.Line(1), "B  (error 2)");
+    EXPECT_EQ(list.Line(0), "A  (error 2: The system cannot find the file specified.)");
+    EXPECT_EQ(list.Line(1), "B  (error 2: The system cannot find the file specified.)");
     EXPECT_EQ(list.Line(2), "C");
     EXPECT_EQ(r.host.ListBox(IdcRunList).CurSel(), 3);
     EXPECT_EQ(r.Lamp(), IdbWaiting);
@@ -322,6 +322,8 @@ TEST_F(RunnerSequencer, ALaunchErrorShowsItsBoxWhileTheRunGoesOn) {
     for (int i = 0; i < 3; ++i) r.NextSecond();
     EXPECT_EQ(r.Launched().back(), r.Item("D"));
     EXPECT_EQ(r.world.messages.shown.size(), 1u);  // a launch after the box shows none
+    // Ended: nothing is left to pause, hurry or call off.
+    for (int id : {IdcPause, IdcNoWait, IdcRunNone}) EXPECT_FALSE(r.host.Button(id).IsEnabled()) << id;
 }
 
 TEST_F(RunnerSequencer, JumpAnsweredYesRunsFromTheChosenLineWithItsOwnWait) {
@@ -574,7 +576,7 @@ TEST(RunnerSequencerAlone, ShowsEachStepAndKeepsEachItemsTimes) {
     const RunShown& shown = sequencer.Shown();
     EXPECT_EQ(shown.lamp, RunShown::Lamp::Go);
     EXPECT_FALSE(shown.statusSet);  // the window's own text stays until the first step
-    EXPECT_TRUE(shown.pauseEnabled);
+    EXPECT_TRUE(shown.runButtons);
     EXPECT_FALSE(sequencer.Step());
     EXPECT_EQ(shown.status, "1");
     EXPECT_EQ(shown.lamp, RunShown::Lamp::Waiting);
@@ -597,7 +599,7 @@ TEST(RunnerSequencerAlone, ShowsEachStepAndKeepsEachItemsTimes) {
     EXPECT_EQ(sequencer.Run().launches.size(), 2u);
     EXPECT_FALSE(sequencer.Running());
     EXPECT_EQ(shown.status, "Stopped");
-    EXPECT_FALSE(shown.pauseEnabled);
+    EXPECT_FALSE(shown.runButtons);
     EXPECT_FALSE(world.files.Exists("Orvane.log"));
     // A stopped run has nothing to skip, pause or hurry.
     sequencer.Skip();

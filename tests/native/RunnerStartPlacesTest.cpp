@@ -56,6 +56,12 @@ TEST(RunnerStartPlaces, AProgramBackInARunKeyIsLeftToWindowsAndItsLineSaysSo) {
     EXPECT_EQ(Line(r, 1), "Old - started by Windows itself");
     EXPECT_EQ(Line(r, 2), "Kept");
     EXPECT_EQ(Line(r, 4), "Tray - started by Windows itself");
+    // The record has every turn, each left to Windows said as such.
+    const std::vector<LoggedRun> runs = ReadStartupLog(r.world.files, "C:\\ORVANE\\Orvane.log");
+    ASSERT_EQ(runs.size(), 1u);
+    std::string results;
+    for (const LoggedLaunch& launch : runs[0].launches) results += launch.name + ":" + launch.result + " ";
+    EXPECT_EQ(results, "Own:windows Old:windows Kept:ok Other:ok Tray:windows ");
 }
 
 TEST(RunnerStartPlaces, WithoutASeparateViewThe32BitKeyIsNotAskedAndAnUnreadableShortcutStillRuns) {
@@ -101,7 +107,7 @@ TEST(RunnerStartPlaces, EntriesNewSinceTheLastLookAreNamedOnceWhileTheRunGoesOn)
     EXPECT_EQ(r.world.files.Contents("C:\\ORVANE\\Orvane.seen"), "Startup\tnew\tChat.lnk\r\nUserRun\tseen\tOld\r\nUserRun\tnew\tFresh\r\n");
     for (int tick = 0; tick < 3; ++tick) r.host.Tick();
     ASSERT_EQ(r.world.messages.shown.size(), 2u);
-    EXPECT_EQ(r.world.messages.shown[1].text, r.Item("Late") + "\n" + CRunnerDlg::RunError);
+    EXPECT_EQ(r.world.messages.shown[1].text, r.Item("Late") + "\n" + CRunnerDlg::RunError + "\n\nError 2: The system cannot find the file specified.");
 }
 
 TEST(RunnerStartPlaces, WithoutARecordNothingIsNamedAndAnUnreadableOneIsToldAndKept) {

@@ -172,6 +172,10 @@ TEST(RunnerApp, RunsTheDialogOnceAndEnds) {
     });
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(runs, 1);
+    // A second runner of the same session ends at once, showing nothing.
+    CRunnerApp second(platform, [&](CDialog&) { return ++runs; });
+    EXPECT_FALSE(second.InitInstance());
+    EXPECT_EQ(runs, 1);
 }
 
 }  // namespace

@@ -18,9 +18,11 @@ class Win32Control : public Interface {
 public:
     explicit Win32Control(HWND hwnd) : m_hwnd(hwnd) {}
     // A focused control that goes grey or hides would leave the keyboard
-    // nowhere: the focus goes on to the next tab stop first.
+    // nowhere: the focus goes on to the next tab stop first. Only one that
+    // greys now asks where the focus is, a call to the server under Wine:
+    // a list's arrows are set at each change of its selection.
     void Enable(bool enabled) override {
-        if (!enabled) PassFocusOn();
+        if (!enabled && IsEnabled()) PassFocusOn();
         EnableWindow(m_hwnd, enabled);
     }
     bool IsEnabled() const override { return IsWindowEnabled(m_hwnd) != FALSE; }

@@ -31,7 +31,13 @@ int Win32DialogHost::Run() {
     // The owner is enabled again before the dialog goes, so that it is the
     // window that becomes active.
     if (ownerWasEnabled) EnableWindow(m_owner, TRUE);
-    if (hwnd) DestroyWindow(hwnd);
+    // Hiding the window cost the end 2 s under Wine without a window
+    // manager, where the hide waits for one.
+    if (hwnd && !m_leftToExit) DestroyWindow(hwnd);
+    if (hwnd && m_leftToExit) {
+        LetGoOfWindow();
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);  // no handler of this host runs again
+    }
     m_dialog.Attach(nullptr);
     return hwnd ? m_result : -1;
 }
@@ -148,7 +154,7 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
         return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DESTROY:
-        if (m_windowListener) m_windowListener(nullptr);
+        LetGoOfWindow();
         if (m_menuBar) {
             SetMenu(m_hwnd, nullptr);
             DestroyMenu(m_menuBar);
@@ -158,6 +164,10 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return FALSE;
     }
+}
+
+void Win32DialogHost::LetGoOfWindow() {
+    if (m_windowListener) m_windowListener(nullptr);
 }
 
 BOOL Win32DialogHost::InitDialog() {
@@ -400,8 +410,9 @@ int Win32DialogHost::RunChild(CDialog& child) {
     return host.Run();
 }
 
-int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow) {
+int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow, bool programEnds) {
     Win32DialogHost host(dialog);
     host.OnWindow(onWindow);
+    if (programEnds) host.LeaveWindowToExit();
     return host.Run();
 }

@@ -31,6 +31,9 @@ public:
     // when the window is destroyed.
     void OnWindow(std::function<void(HWND)> listener) { m_windowListener = std::move(listener); }
     HWND Handle() const { return m_hwnd; }
+    // The program ends with the dialog: its window is left for the system
+    // to take then, not hidden and destroyed first.
+    void LeaveWindowToExit() { m_leftToExit = true; }
 
     // IDialogWindow
     IButton& Button(int id) override;
@@ -62,6 +65,9 @@ private:
     // A key on one of the dialog's lists that the dialog takes first.
     bool ListKey(const MSG& message);
     BOOL InitDialog();
+    // The window goes, or is left to the program's end: the listener and the
+    // key watch let go of it.
+    void LetGoOfWindow();
     // Runs a handler with the list views' painting held, then paints them
     // once; a box or child dialog opened meanwhile paints them at once.
     template <class Work>
@@ -81,6 +87,7 @@ private:
     HWND m_hwnd = nullptr;
     HMENU m_menuBar = nullptr;
     bool m_ended = false;
+    bool m_leftToExit = false;
     bool m_listPaintHeld = false;
     std::vector<int> m_listViewIds;
     int m_result = 0;
@@ -95,5 +102,6 @@ private:
 
 // Runs a program's main dialog; onWindow is told its window as soon as it
 // exists, so that the program's message boxes are owned by it, also while
-// another program is in front.
-int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow);
+// another program is in front. programEnds: nothing follows the dialog but
+// the program's end (see LeaveWindowToExit).
+int RunMainDialog(CDialog& dialog, const std::function<void(HWND)>& onWindow, bool programEnds = false);

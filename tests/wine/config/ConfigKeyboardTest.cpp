@@ -84,18 +84,29 @@ std::vector<int> TabRound(HWND dialog) {
     return reached;
 }
 
-TEST(ConfigKeyboard, TabReachesEveryControlInReadingOrderAndEnterOnARowOpensIt) {
+// The dialog open over a manager of two items, nothing selected; null when
+// it did not open.
+HWND OpenOverTwoItems(ConfigInstall& install) {
     EmptyDirectory(StartupFolder());
-    ConfigInstall install;
     CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
     for (const char* name : {"1 Alpha", "2 Bravo"}) WriteFileBytes(install.dir + "Startup\\" + name + ".txt", name);
-    ASSERT_TRUE(install.Start());
-    HWND dialog = install.WaitForDialog();
+    return install.Start() ? install.WaitForDialog() : nullptr;
+}
+
+// The keyboard's focus to the manager list, as Tab would take it there.
+bool FocusManagerList(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IdcManagerList);
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+    return WaitUntil([&] { return KeyboardFocus(dialog) == list; }, 2000);
+}
+
+TEST(ConfigKeyboard, TabReachesEveryControlInReadingOrderAndEnterOnARowOpensIt) {
+    ConfigInstall install;
+    HWND dialog = OpenOverTwoItems(install);
     ASSERT_NE(dialog, nullptr);
     SendMessageA(GetDlgItem(dialog, IdcAdvanced), BM_CLICK, 0, 0);
     HWND list = GetDlgItem(dialog, IdcManagerList);
-    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
-    ASSERT_TRUE(WaitUntil([&] { return KeyboardFocus(dialog) == list; }, 2000));
+    ASSERT_TRUE(FocusManagerList(dialog));
     SelectLastRow(dialog, IdcManagerList);  // Up is enabled, Down is not; the Windows Startup list is empty
 
     EXPECT_EQ(TabRound(dialog), (std::vector<int>{IdcAdd, IdcRemove, IdcStartupList, IdcRegistryAdd, IdcRegistryRemove,
@@ -113,10 +124,6 @@ TEST(ConfigKeyboard, TabReachesEveryControlInReadingOrderAndEnterOnARowOpensIt) 
     ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }
 
-}  // namespace
-
-namespace {
-
 HWND PopupMenu() {
     return FindWindowA("#32768", nullptr);
 }
@@ -125,16 +132,11 @@ HWND PopupMenu() {
 // Down selects the first row, Alt+Down moves it and the save keeps the order,
 // and the keyboard's context menu opens beside the selected row.
 TEST(ConfigKeyboard, KeysOnAListWithNothingSelectedNeverCloseAndMoveRows) {
-    EmptyDirectory(StartupFolder());
     ConfigInstall install;
-    CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
-    for (const char* name : {"1 Alpha", "2 Bravo"}) WriteFileBytes(install.dir + "Startup\\" + name + ".txt", name);
-    ASSERT_TRUE(install.Start());
-    HWND dialog = install.WaitForDialog();
+    HWND dialog = OpenOverTwoItems(install);
     ASSERT_NE(dialog, nullptr);
     HWND list = GetDlgItem(dialog, IdcManagerList);
-    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
-    ASSERT_TRUE(WaitUntil([&] { return KeyboardFocus(dialog) == list; }, 2000));
+    ASSERT_TRUE(FocusManagerList(dialog));
 
     PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
     PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);

@@ -8,6 +8,7 @@
 #include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/TextFit.h"
 
 using namespace runner;
 
@@ -183,6 +184,12 @@ TEST(RunnerEndToEnd, ButtonsSteerTheRunAndCloseEndsIt) {
     SendMessageA(GetDlgItem(dialog, IdcRunNone), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return RunnerStatus(dialog) == "Stopped"; }, 5000));
     EXPECT_FALSE(install.WaitForExit(500)) << "the close box is clear: the window stays";
+    // Ended: the run's own buttons grey; Close stays.
+    for (int id : {IdcPause, IdcNoWait, IdcRunNone}) EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, id))) << id;
+    // The longest status the run shows reads whole, and every other text.
+    SendMessageA(GetDlgItem(dialog, IdcStatus), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Idle? 100%"));
+    EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "");
+    EXPECT_EQ(MnemonicTrouble(dialog), "");
 
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     EXPECT_TRUE(install.WaitForExit(10000));
@@ -304,3 +311,27 @@ TEST(RunnerEndToEnd, EmptyManagerEndsSilently) {
 }
 
 }  // namespace
+
+// Windows starts the runner twice when its entry is in both Run keys (an
+// older version's in the machine's): together, they launch each item once.
+TEST(RunnerEndToEnd, TwoRunnersStartedTogetherLaunchEachItemOnce) {
+    RunnerInstall install;
+    install.AddItem("Golf", "");
+    install.AddItem("Hotel", "1");
+    install.WriteIni();
+    install.WriteSettings();
+    std::string command = "\"" + install.dir + "Orvane.exe\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other{};
+    ASSERT_TRUE(install.Start());
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &other));
+    const DWORD otherEnded = WaitForSingleObject(other.hProcess, 20000);
+    CloseHandle(other.hProcess);
+    CloseHandle(other.hThread);
+    ASSERT_EQ(otherEnded, WAIT_OBJECT_0);
+    ASSERT_TRUE(install.WaitForExit(20000));
+    std::vector<std::string> launched;
+    for (const ProbeLaunch& launch : install.Log()) launched.push_back(launch.name);
+    EXPECT_EQ(launched, (std::vector<std::string>{"Golf", "Hotel"}));
+}
