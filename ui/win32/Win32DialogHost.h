@@ -65,8 +65,8 @@ private:
     // A key on one of the dialog's lists that the dialog takes first.
     bool ListKey(const MSG& message);
     BOOL InitDialog();
-    // The window goes, or is left to the program's end: the listener and the
-    // key watch let go of it.
+    // The window goes, or is left to the program's end: the listener lets go
+    // of it.
     void LetGoOfWindow();
     // Runs a handler with the list views' painting held, then paints them
     // once; a box or child dialog opened meanwhile paints them at once.
