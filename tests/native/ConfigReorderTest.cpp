@@ -199,19 +199,24 @@ TEST(ConfigReorder, AHiddenOrReadOnlyFileCannotBeReordered) {
     }
 }
 
-TEST(ConfigReorder, AFileInUseCannotBeMovedOut) {
-    ConfigWorld w;
-    w.AddManaged({"A", "B"});
-    w.world.faults.Add(Fault::Remove, "C:\\ORVANE\\Startup\\A.lnk");
-    ASSERT_TRUE(w.host.Open());
-    Move(w, IdcManagerList, 1, IdcManagerUp);
-    w.host.Click(IdcClose);
-    EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{"C:\\ORVANE\\Startup\\A.lnk\nAccess to this file is denied.\n"
-                                                     "Files in the same list cannot be reordered.\n\n" + ConfigWorld::Advice,
-                                                     win::MbOk}}));
-    // B went out and came back; A, in use, never left.
-    EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
-    EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
+TEST(ConfigReorder, AFileInUseCannotBeMovedOutAndStopsItsList) {
+    for (bool sortedByName : {false, true}) {
+        ConfigWorld w;
+        w.AddManaged({"A", "B", "C", "D"});
+        w.world.files.SetSortedByName(sortedByName);
+        w.world.faults.Add(Fault::Remove, "C:\\ORVANE\\Startup\\C.lnk");
+        ASSERT_TRUE(w.host.Open());
+        Move(w, IdcManagerList, 1, IdcManagerUp);  // B, A, C, D
+        w.host.Click(IdcClose);
+        // Nor is the order left half-done told as the file system's own.
+        EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{"C:\\ORVANE\\Startup\\C.lnk\nAccess to this file is denied.\n"
+                                                         "Files in the same list cannot be reordered.\n\n" + ConfigWorld::Advice,
+                                                         win::MbOk}}));
+        // B and A went out and came back; C, in use, never left, nor did D after it.
+        EXPECT_EQ(w.Entries(ConfigWorld::Manager),
+                  sortedByName ? (Names{"A.lnk", "B.lnk", "C.lnk", "D.lnk"}) : (Names{"C.lnk", "D.lnk", "B.lnk", "A.lnk"}));
+        EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
+    }
 }
 
 TEST(ConfigReorder, AFileThatCannotComeBackIsReportedAndTheOtherListWaits) {
@@ -228,6 +233,8 @@ TEST(ConfigReorder, AFileThatCannotComeBackIsReportedAndTheOtherListWaits) {
                                                     {Leftover, Warning}}));
     EXPECT_EQ(w.Entries(ConfigWorld::Roc), (Names{"A.lnk"}));
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"B.lnk"}));
+    // The record tells the next start that the Roc file is the whole one.
+    EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.roc"), "C:\\ORVANE\\Startup\\\r\nback\r\n");
     // The Windows Startup folder was left alone rather than mixed with it.
     EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder), (Names{"S.lnk", "T.lnk"}));
 }
