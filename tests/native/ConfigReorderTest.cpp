@@ -200,20 +200,21 @@ TEST(ConfigReorder, AHiddenOrReadOnlyFileCannotBeReordered) {
 }
 
 TEST(ConfigReorder, AFileInUseCannotBeMovedOutAndStopsItsList) {
+    const std::string inUse = std::string(ConfigWorld::StartupFolder) + "C.lnk";
     for (bool sortedByName : {false, true}) {
         ConfigWorld w;
-        w.AddManaged({"A", "B", "C", "D"});
+        w.AddStartup({"A", "B", "C", "D"});
         w.world.files.SetSortedByName(sortedByName);
-        w.world.faults.Add(Fault::Remove, "C:\\ORVANE\\Startup\\C.lnk");
+        w.world.faults.Add(Fault::Remove, inUse);
         ASSERT_TRUE(w.host.Open());
-        Move(w, IdcManagerList, 1, IdcManagerUp);  // B, A, C, D
+        Move(w, IdcStartupList, 1, IdcStartupUp);  // B, A, C, D
         w.host.Click(IdcClose);
         // Nor is the order left half-done told as the file system's own.
-        EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{"C:\\ORVANE\\Startup\\C.lnk\nAccess to this file is denied.\n"
+        EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{inUse + "\nAccess to this file is denied.\n"
                                                          "Files in the same list cannot be reordered.\n\n" + ConfigWorld::Advice,
                                                          win::MbOk}}));
         // B and A went out and came back; C, in use, never left, nor did D after it.
-        EXPECT_EQ(w.Entries(ConfigWorld::Manager),
+        EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder),
                   sortedByName ? (Names{"A.lnk", "B.lnk", "C.lnk", "D.lnk"}) : (Names{"C.lnk", "D.lnk", "B.lnk", "A.lnk"}));
         EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
     }
