@@ -60,6 +60,7 @@ TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelectedAndFocused) 
     EXPECT_TRUE(list.Focused());
     w.host.Command(IdcManagerDown);  // past the last row, as a click the arrow no longer takes
     EXPECT_EQ(list.Names(), (Names{"A", "B", "C"}));
+    EXPECT_TRUE(list.IsSelected(2));
 
     // The Windows Startup list's arrows alike.
     w.AddStartup({"X", "Y"});
