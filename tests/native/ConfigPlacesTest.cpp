@@ -43,11 +43,13 @@ void SelectAll(ConfigWorld& w, int list) {
 TEST(ConfigPlaces, EachListShowsEveryPlaceAndMarksWhereEachRowLives) {
     ConfigWorld w;
     EveryPlace(w);
+    // The runner's entry is the machine's: a user's value of its name is his own item.
+    w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Orvane", "C:\\MINE\\ORVANE.EXE");
     ASSERT_TRUE(w.host.Open());
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Mine", "Shared"}));
     EXPECT_EQ(Column(w, IdcStartupList, 1), (Names{"User", "All users"}));
-    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Machine", "Own", "Old"}));
-    EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"Machine", "User", "32-bit"}));
+    EXPECT_EQ(w.Rows(IdcRunList), (Names{"Machine", "Own", "Orvane", "Old"}));
+    EXPECT_EQ(Column(w, IdcRunList, 1), (Names{"Machine", "User", "User", "32-bit"}));
     EXPECT_EQ(w.List(IdcRunList).ColumnHeading(1), "Where");
     // The 32-bit view is the machine's Wow6432Node, as the registry editor shows it.
     EXPECT_TRUE(w.world.registry.HasValue(R::LocalMachine, "Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run", "Old"));
