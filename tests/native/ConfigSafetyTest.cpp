@@ -134,20 +134,22 @@ TEST(ConfigSafety, TheReorderBringsBackEveryFileItPlacedEvenWhenTheRocCannotBeSe
 
     // Without a whole record no file leaves its folder; the next list, which
     // left nothing in the Roc directory, still goes.
-    ConfigWorld unrecorded;
-    unrecorded.AddManaged({"A", "B"});
-    unrecorded.AddStartup({"S", "T"});
-    ASSERT_TRUE(unrecorded.host.Open());
-    unrecorded.host.ClickRow(IdcManagerList, 1);
-    unrecorded.host.Click(IdcManagerUp);
-    unrecorded.host.ClickRow(IdcStartupList, 1);
-    unrecorded.host.Click(IdcStartupUp);
-    unrecorded.world.faults.Add(Fault::Write, Record, 1);
-    unrecorded.host.Click(IdcCloseAdvanced);
-    EXPECT_EQ(unrecorded.Shown(), (std::vector<ShownMessage>{{"File reordering failed.  Refer to Help for solutions.",
-                                                             win::MbOk | win::MbIconExclamation}}));
-    EXPECT_EQ(unrecorded.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
-    EXPECT_EQ(unrecorded.Entries(ConfigWorld::StartupFolder), (Names{"T.lnk", "S.lnk"}));
+    for (const Fault fault : {Fault::Open, Fault::Write}) {
+        ConfigWorld unrecorded;
+        unrecorded.AddManaged({"A", "B"});
+        unrecorded.AddStartup({"S", "T"});
+        ASSERT_TRUE(unrecorded.host.Open());
+        unrecorded.host.ClickRow(IdcManagerList, 1);
+        unrecorded.host.Click(IdcManagerUp);
+        unrecorded.host.ClickRow(IdcStartupList, 1);
+        unrecorded.host.Click(IdcStartupUp);
+        unrecorded.world.faults.Add(fault, Record, 1);
+        unrecorded.host.Click(IdcCloseAdvanced);
+        EXPECT_EQ(unrecorded.Shown(), (std::vector<ShownMessage>{{"File reordering failed.  Refer to Help for solutions.",
+                                                                 win::MbOk | win::MbIconExclamation}}));
+        EXPECT_EQ(unrecorded.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
+        EXPECT_EQ(unrecorded.Entries(ConfigWorld::StartupFolder), (Names{"T.lnk", "S.lnk"}));
+    }
 }
 
 TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {
