@@ -1,6 +1,9 @@
 // Up and Down, and the rewrite of a directory's entry order on saving.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "runner/RunnerDlg.h"
 #include "tests/native/ConfigWorld.h"
 
@@ -200,24 +203,39 @@ TEST(ConfigReorder, AHiddenOrReadOnlyFileCannotBeReordered) {
     }
 }
 
-TEST(ConfigReorder, AFileInUseCannotBeMovedOutAndStopsItsList) {
-    const std::string inUse = std::string(ConfigWorld::StartupFolder) + "C.lnk";
-    for (bool sortedByName : {false, true}) {
-        ConfigWorld w;
-        w.AddStartup({"A", "B", "C", "D"});
-        w.world.files.SetSortedByName(sortedByName);
-        w.world.faults.Add(Fault::Remove, inUse);
-        ASSERT_TRUE(w.host.Open());
-        Move(w, IdcStartupList, 1, IdcStartupUp);  // B, A, C, D
-        w.host.Click(IdcClose);
-        // Nor is the order left half-done told as the file system's own.
-        EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{inUse + "\nAccess to this file is denied.\n"
-                                                         "Files in the same list cannot be reordered.\n\n" + ConfigWorld::Advice,
-                                                         win::MbOk}}));
-        // B and A went out and came back; C, in use, never left, nor did D after it.
-        EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder),
-                  sortedByName ? (Names{"A.lnk", "B.lnk", "C.lnk", "D.lnk"}) : (Names{"C.lnk", "D.lnk", "B.lnk", "A.lnk"}));
-        EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
+TEST(ConfigReorder, AFileThatCannotGoOutStopsItsListWhereItStands) {
+    const std::string c = std::string(ConfigWorld::StartupFolder) + "C.lnk";
+    struct Case {
+        std::function<void(ConfigWorld&)> arrange;
+        ShownMessage told;
+    } const cases[] = {
+        {[&](ConfigWorld& w) { w.world.faults.Add(Fault::Remove, c); },
+         {c + "\nAccess to this file is denied.\nFiles in the same list cannot be reordered.\n\n" + ConfigWorld::Advice,
+          win::MbOk}},
+        {[&](ConfigWorld& w) { w.world.files.SetAttributes(c, win::FileAttributeReadOnly); },
+         {c + "\n\nThis file is read-only or is not a normal file.\nFiles in the same list cannot be reordered.", Warning}},
+        {[&](ConfigWorld& w) { w.world.files.Remove(c); },
+         {c + "\n\nThis file was found to have been moved from outside this program.\n"
+              "Files in the same list will not be reordered. Please try again.",
+          Warning}},
+    };
+    for (const Case& stop : cases) {
+        for (bool sortedByName : {false, true}) {
+            ConfigWorld w;
+            w.AddStartup({"A", "B", "C", "D"});
+            w.world.files.SetSortedByName(sortedByName);
+            ASSERT_TRUE(w.host.Open());
+            Move(w, IdcStartupList, 1, IdcStartupUp);  // B, A, C, D
+            stop.arrange(w);
+            w.host.Click(IdcClose);
+            // Nor is the order left half-done told as the file system's own.
+            EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{stop.told}));
+            // B and A went out and came back; C never left, nor did D after it.
+            Names entries = sortedByName ? Names{"A.lnk", "B.lnk", "C.lnk", "D.lnk"} : Names{"C.lnk", "D.lnk", "B.lnk", "A.lnk"};
+            if (!w.world.files.Exists(c)) entries.erase(std::find(entries.begin(), entries.end(), "C.lnk"));
+            EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder), entries) << stop.told.text;
+            EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
+        }
     }
 }
 
@@ -254,13 +272,14 @@ TEST(ConfigReorder, AFileSystemSortedByNameIsToldOncePerSave) {
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
     EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
 
-    // An order that is name order already needs no word.
+    // An order that is name order already needs no word; a folder among the files is no item.
     ConfigWorld sorted;
-    sorted.AddManaged({"A", "B"});
+    sorted.AddStartup({"A", "B"});
+    sorted.world.files.AddDirectory(std::string(ConfigWorld::StartupFolder) + "Z");
     sorted.world.files.SetSortedByName(true);
     ASSERT_TRUE(sorted.host.Open());
-    Move(sorted, IdcManagerList, 1, IdcManagerUp);
-    sorted.host.Click(IdcManagerDown);
+    Move(sorted, IdcStartupList, 1, IdcStartupUp);
+    sorted.host.Click(IdcStartupDown);
     sorted.host.Click(IdcClose);
     EXPECT_TRUE(sorted.Shown().empty());
 }

@@ -169,6 +169,14 @@ TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {
 
     EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Startup\\A.lnk"), "link A");
 
+    // A record with nothing in the Roc directory was written before any file left.
+    ConfigWorld early;
+    early.world.files.AddDirectory("C:\\ORVANE\\Roc");
+    early.world.files.AddFile(Record, "C:\\ORVANE\\Startup\\\r\n");
+    ASSERT_TRUE(early.host.Open());
+    EXPECT_TRUE(early.Shown().empty());
+    EXPECT_FALSE(early.world.files.Exists(Record));
+
     // Stopped while copying a file back: the Roc file is the whole one.
     ConfigWorld back;
     back.world.files.AddFile("C:\\ORVANE\\Startup\\B.lnk", "");  // cut short
