@@ -44,6 +44,8 @@ void SelectAll(ConfigWorld& w, int list) {
 TEST(ConfigPlaces, EachListShowsEveryPlaceAndMarksWhereEachRowLives) {
     ConfigWorld w;
     EveryPlace(w);
+    // The runner's entry is the user's: never listed as an item.
+    w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Orvane", "C:\\ORVANE\\Orvane.exe");
     ASSERT_TRUE(w.host.Open());
     EXPECT_EQ(w.Rows(IdcStartupList), (Names{"Mine", "Shared"}));
     EXPECT_EQ(Column(w, IdcStartupList, 1), (Names{"User", "All users"}));

@@ -1,6 +1,9 @@
 // Up and Down, and the rewrite of a directory's entry order on saving.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "runner/RunnerDlg.h"
 #include "tests/native/ConfigWorld.h"
 
@@ -60,6 +63,7 @@ TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelectedAndFocused) 
     EXPECT_TRUE(list.Focused());
     w.host.Command(IdcManagerDown);  // past the last row, as a click the arrow no longer takes
     EXPECT_EQ(list.Names(), (Names{"A", "B", "C"}));
+    EXPECT_TRUE(list.IsSelected(2));
 
     // The Windows Startup list's arrows alike.
     w.AddStartup({"X", "Y"});
@@ -199,19 +203,40 @@ TEST(ConfigReorder, AHiddenOrReadOnlyFileCannotBeReordered) {
     }
 }
 
-TEST(ConfigReorder, AFileInUseCannotBeMovedOut) {
-    ConfigWorld w;
-    w.AddManaged({"A", "B"});
-    w.world.faults.Add(Fault::Remove, "C:\\ORVANE\\Startup\\A.lnk");
-    ASSERT_TRUE(w.host.Open());
-    Move(w, IdcManagerList, 1, IdcManagerUp);
-    w.host.Click(IdcClose);
-    EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{"C:\\ORVANE\\Startup\\A.lnk\nAccess to this file is denied.\n"
-                                                     "Files in the same list cannot be reordered.\n\n" + ConfigWorld::Advice,
-                                                     win::MbOk}}));
-    // B went out and came back; A, in use, never left.
-    EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
-    EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
+TEST(ConfigReorder, AFileThatCannotGoOutStopsItsListWhereItStands) {
+    const std::string c = std::string(ConfigWorld::StartupFolder) + "C.lnk";
+    struct Case {
+        std::function<void(ConfigWorld&)> arrange;
+        ShownMessage told;
+    } const cases[] = {
+        {[&](ConfigWorld& w) { w.world.faults.Add(Fault::Remove, c); },
+         {c + "\nAccess to this file is denied.\nFiles in the same list cannot be reordered.\n\n" + ConfigWorld::Advice,
+          win::MbOk}},
+        {[&](ConfigWorld& w) { w.world.files.SetAttributes(c, win::FileAttributeReadOnly); },
+         {c + "\n\nThis file is read-only or is not a normal file.\nFiles in the same list cannot be reordered.", Warning}},
+        {[&](ConfigWorld& w) { w.world.files.Remove(c); },
+         {c + "\n\nThis file was found to have been moved from outside this program.\n"
+              "Files in the same list will not be reordered. Please try again.",
+          Warning}},
+    };
+    for (const Case& stop : cases) {
+        for (bool sortedByName : {false, true}) {
+            ConfigWorld w;
+            w.AddStartup({"A", "B", "C", "D"});
+            w.world.files.SetSortedByName(sortedByName);
+            ASSERT_TRUE(w.host.Open());
+            Move(w, IdcStartupList, 1, IdcStartupUp);  // B, A, C, D
+            stop.arrange(w);
+            w.host.Click(IdcClose);
+            // Nor is the order left half-done told as the file system's own.
+            EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{stop.told}));
+            // B and A went out and came back; C never left, nor did D after it.
+            Names entries = sortedByName ? Names{"A.lnk", "B.lnk", "C.lnk", "D.lnk"} : Names{"C.lnk", "D.lnk", "B.lnk", "A.lnk"};
+            if (!w.world.files.Exists(c)) entries.erase(std::find(entries.begin(), entries.end(), "C.lnk"));
+            EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder), entries) << stop.told.text;
+            EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
+        }
+    }
 }
 
 TEST(ConfigReorder, AFileThatCannotComeBackIsReportedAndTheOtherListWaits) {
@@ -228,6 +253,8 @@ TEST(ConfigReorder, AFileThatCannotComeBackIsReportedAndTheOtherListWaits) {
                                                     {Leftover, Warning}}));
     EXPECT_EQ(w.Entries(ConfigWorld::Roc), (Names{"A.lnk"}));
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"B.lnk"}));
+    // The record tells the next start that the Roc file is the whole one.
+    EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Orvane.roc"), "C:\\ORVANE\\Startup\\\r\nback\r\n");
     // The Windows Startup folder was left alone rather than mixed with it.
     EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder), (Names{"S.lnk", "T.lnk"}));
 }
@@ -245,13 +272,14 @@ TEST(ConfigReorder, AFileSystemSortedByNameIsToldOncePerSave) {
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
     EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
 
-    // An order that is name order already needs no word.
+    // An order that is name order already needs no word; a folder among the files is no item.
     ConfigWorld sorted;
-    sorted.AddManaged({"A", "B"});
+    sorted.AddStartup({"A", "B"});
+    sorted.world.files.AddDirectory(std::string(ConfigWorld::StartupFolder) + "Z");
     sorted.world.files.SetSortedByName(true);
     ASSERT_TRUE(sorted.host.Open());
-    Move(sorted, IdcManagerList, 1, IdcManagerUp);
-    sorted.host.Click(IdcManagerDown);
+    Move(sorted, IdcStartupList, 1, IdcStartupUp);
+    sorted.host.Click(IdcStartupDown);
     sorted.host.Click(IdcClose);
     EXPECT_TRUE(sorted.Shown().empty());
 }

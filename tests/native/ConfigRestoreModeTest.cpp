@@ -88,15 +88,21 @@ TEST(RestoreMode, AManagerItCannotReadMovesNothing) {
         w.WriteIni("\"Clock\", \"Startup\", \"1\"\r\n");
         SetRunner(w);
         w.world.faults.Add(fault, fault == Fault::Find ? "C:\\ORVANE\\Startup" : ConfigWorld::Ini, 1);
+        w.world.files.AddFile("C:\\ORVANE\\Roc\\R9.lnk");  // no record names its folder
         EXPECT_EQ(RestoreWithoutWindow(w.platform, true), RestoreUnread);
         EXPECT_EQ(w.Entries(Manager), (std::vector<std::string>{"Clock.lnk"}));
         EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), "\"Clock\", \"Startup\", \"1\"\r\n");
         EXPECT_TRUE(w.RunValueSet());
+        // The Roc directory's word does not stand for the manager's.
         EXPECT_EQ(w.world.files.Contents(Report),
-                  fault == Fault::Find ? "Nothing was restored.\r\n    The manager directory could not be read:\r\n"
-                                         "    C:\\ORVANE\\Startup\\\r\n"
-                                       : "Nothing was restored.\r\n    Error opening C:\\ORVANE\\Orvane.ini\r\n"
-                                         "    Manager information could not be read.\r\n");
+                  "Nothing was restored.\r\n"
+                  "    Orvane's Roc directory contains files possibly left by a previously\r\n"
+                  "    failed session.  You must manually return these files to where they belong.\r\n"
+                  "    Files will not be reordered until this directory is emptied.\r\n" +
+                      std::string(fault == Fault::Find ? "    The manager directory could not be read:\r\n"
+                                                         "    C:\\ORVANE\\Startup\\\r\n"
+                                                       : "    Error opening C:\\ORVANE\\Orvane.ini\r\n"
+                                                         "    Manager information could not be read.\r\n"));
     }
 }
 
@@ -162,7 +168,10 @@ TEST(RestoreMode, AnInterruptedSaveIsPutBackFirstAndEveryFailureIsReported) {
 }
 
 TEST(RestoreMode, AnEmptyManagerSaysSoAndTheSwitchesAreReadInAnyCase) {
+    // Exit code 0 is success to whatever runs the program.
+    EXPECT_EQ((std::vector<int>{0, 1, 2}), (std::vector<int>{RestoreDone, RestoreItemsLeft, RestoreUnread}));
     ConfigWorld w;
+    w.world.faults.Add(Fault::Open, ConfigWorld::Ini);  // with no item, Orvane.ini is not read
     EXPECT_EQ(RestoreWithoutWindow(w.platform, false), RestoreDone);
     EXPECT_EQ(w.Shown(), (Shown{{"There are no items in the manager directory.", win::MbOk}}));
     ConfigWorld one;

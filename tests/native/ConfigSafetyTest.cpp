@@ -126,22 +126,30 @@ TEST(ConfigSafety, TheReorderBringsBackEveryFileItPlacedEvenWhenTheRocCannotBeSe
     w.host.ClickRow(IdcManagerList, 2);
     w.host.Click(IdcManagerUp);
     w.world.faults.Add(Fault::Find, "C:\\ORVANE\\Roc\\*.*");  // the way back must not depend on a search
+    w.world.faults.Add(Fault::Find, "C:\\ORVANE\\Startup\\*.*", 1);  // nor the way out
     w.host.Click(IdcClose);
     EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{"A.lnk", "C.lnk", "B.lnk"}));
     EXPECT_TRUE(w.Entries(ConfigWorld::Roc).empty());
     EXPECT_FALSE(w.world.files.Exists(Record));
 
-    // Without a whole record no file leaves its folder.
-    ConfigWorld unrecorded;
-    unrecorded.AddManaged({"A", "B"});
-    ASSERT_TRUE(unrecorded.host.Open());
-    unrecorded.host.ClickRow(IdcManagerList, 1);
-    unrecorded.host.Click(IdcManagerUp);
-    unrecorded.world.faults.Add(Fault::Write, Record);
-    unrecorded.host.Click(IdcClose);
-    EXPECT_EQ(unrecorded.Shown(), (std::vector<ShownMessage>{{"File reordering failed.  Refer to Help for solutions.",
-                                                             win::MbOk | win::MbIconExclamation}}));
-    EXPECT_EQ(unrecorded.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
+    // Without a whole record no file leaves its folder; the next list, which
+    // left nothing in the Roc directory, still goes.
+    for (const Fault fault : {Fault::Open, Fault::Write}) {
+        ConfigWorld unrecorded;
+        unrecorded.AddManaged({"A", "B"});
+        unrecorded.AddStartup({"S", "T"});
+        ASSERT_TRUE(unrecorded.host.Open());
+        unrecorded.host.ClickRow(IdcManagerList, 1);
+        unrecorded.host.Click(IdcManagerUp);
+        unrecorded.host.ClickRow(IdcStartupList, 1);
+        unrecorded.host.Click(IdcStartupUp);
+        unrecorded.world.faults.Add(fault, Record, 1);
+        unrecorded.host.Click(IdcCloseAdvanced);
+        EXPECT_EQ(unrecorded.Shown(), (std::vector<ShownMessage>{{"File reordering failed.  Refer to Help for solutions.",
+                                                                 win::MbOk | win::MbIconExclamation}}));
+        EXPECT_EQ(unrecorded.Entries(ConfigWorld::Manager), (Names{"A.lnk", "B.lnk"}));
+        EXPECT_EQ(unrecorded.Entries(ConfigWorld::StartupFolder), (Names{"T.lnk", "S.lnk"}));
+    }
 }
 
 TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {
@@ -161,6 +169,14 @@ TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {
 
     EXPECT_EQ(w.world.files.Contents("C:\\ORVANE\\Startup\\A.lnk"), "link A");
 
+    // A record with nothing in the Roc directory was written before any file left.
+    ConfigWorld early;
+    early.world.files.AddDirectory("C:\\ORVANE\\Roc");
+    early.world.files.AddFile(Record, "C:\\ORVANE\\Startup\\\r\n");
+    ASSERT_TRUE(early.host.Open());
+    EXPECT_TRUE(early.Shown().empty());
+    EXPECT_FALSE(early.world.files.Exists(Record));
+
     // Stopped while copying a file back: the Roc file is the whole one.
     ConfigWorld back;
     back.world.files.AddFile("C:\\ORVANE\\Startup\\B.lnk", "");  // cut short
@@ -170,13 +186,16 @@ TEST(ConfigSafety, TheNextStartPutsBackWhatAnInterruptedSaveLeftInTheRoc) {
     EXPECT_EQ(back.world.files.Contents("C:\\ORVANE\\Startup\\B.lnk"), "link B");
     EXPECT_TRUE(back.Entries(ConfigWorld::Roc).empty());
 
-    // Without a record nothing is touched, but the user hears of it.
-    ConfigWorld unknown;
-    unknown.world.files.AddFile("C:\\ORVANE\\Roc\\D.lnk", "link D");
-    ASSERT_TRUE(unknown.host.Open());
-    ASSERT_EQ(unknown.Shown().size(), 1u);
-    EXPECT_EQ(unknown.Shown()[0].text.substr(0, 48), "Orvane's Roc directory contains files possibly l");
-    EXPECT_EQ(unknown.Entries(ConfigWorld::Roc), (Names{"D.lnk"}));
+    // Without a record naming a folder nothing is touched, but the user hears of it.
+    for (const char* record : {"", "C:\\ORVANE\\Startup\r\n"}) {
+        ConfigWorld unknown;
+        unknown.world.files.AddFile("C:\\ORVANE\\Roc\\D.lnk", "link D");
+        if (*record) unknown.world.files.AddFile(Record, record);
+        ASSERT_TRUE(unknown.host.Open());
+        ASSERT_EQ(unknown.Shown().size(), 1u) << record;
+        EXPECT_EQ(unknown.Shown()[0].text.substr(0, 48), "Orvane's Roc directory contains files possibly l");
+        EXPECT_EQ(unknown.Entries(ConfigWorld::Roc), (Names{"D.lnk"})) << record;
+    }
 
     // A file that cannot go back is named, and the record stays for the next start.
     ConfigWorld stuck;

@@ -78,8 +78,8 @@ TEST(ParseManagerLine, FieldsBetweenSourceAndWaitAreKeptInOrderAndWrittenBack) {
         {"\"Mail\", \"Run\", \"file:Mail.lnk\", \"idle\", \"7\"", {"file:Mail.lnk", "idle"}},
         {"\"A, B\", \"Startup\", \"later-field\", \"\"", {"later-field"}},
     };
+    ManagerLine fields;  // each line read replaces what the last one gave
     for (const Case& c : cases) {
-        ManagerLine fields;
         ASSERT_TRUE(parser.ReadManagerLine(c.line, fields)) << c.line;
         EXPECT_EQ(c.extras, fields.extras) << c.line;
         EXPECT_EQ(c.line, FormatManagerLine(fields));
@@ -112,6 +112,9 @@ TEST(ManagerInfoFile, WrittenThenReadByRowName) {
     EXPECT_TRUE(world.messages.shown.empty());
     // Listed in the order of their lines, those without one last.
     EXPECT_EQ((std::vector<std::size_t>{0, 2, 3, 1}), ManagerOrder(items));
+    std::vector<PairedItem> lineZeroSecond(2);
+    lineZeroSecond[1].line = 0;
+    EXPECT_EQ((std::vector<std::size_t>{1, 0}), ManagerOrder(lineZeroSecond));
 }
 
 TEST(ManagerInfoFile, LongLinesAreReadWhole) {

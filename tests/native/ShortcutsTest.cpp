@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/ComScope.h"
+#include "common/PlaceEntries.h"
 #include "common/Shortcuts.h"
 #include "platform/memory/MemoryWorld.h"
 
@@ -101,4 +102,16 @@ TEST_F(ShortcutsTest, CreateFailures) {
     EXPECT_EQ(1u, world.messages.shown.size());
     EXPECT_EQ(std::vector<std::string>{"Mail.lnk"}, world.files.Names("C:\\ORVANE\\Startup"));
     EXPECT_EQ(0, world.links.ComDepth());
+}
+
+// What a shortcut starts, as the places compare it: only a .lnk, in any case,
+// with a target.
+TEST_F(ShortcutsTest, CommandKeyIsTheTargetAndArgumentsOfAShortcutThatHasATarget) {
+    world.links.InitializeCom();
+    const std::string dir = kDir;
+    for (const char* name : {"A.LNK", "A.txt"}) ASSERT_TRUE(WriteShortcut(world.links, "C:\\a.exe", "/x", "", dir + name, ""));
+    ASSERT_TRUE(WriteShortcut(world.links, "", "/x", "", dir + "None.lnk", ""));
+    EXPECT_EQ("C:\\A.EXE /X", ShortcutCommandKey(world.links, dir + "A.LNK"));
+    for (const char* name : {"A.txt", "None.lnk", "Gone.lnk"}) EXPECT_EQ("", ShortcutCommandKey(world.links, dir + name)) << name;
+    world.links.UninitializeCom();
 }
