@@ -27,22 +27,12 @@ struct ItemPlace {
 
     // A folder, and a key under a root; the other fields are named where
     // they are set.
-    static ItemPlace Folder(std::string folder) {
-        ItemPlace place;
-        place.path = std::move(folder);
-        return place;
-    }
-    static ItemPlace Key(RegistryRoot root, std::string key) {
-        ItemPlace place;
-        place.kind = PlaceKind::RegistryKey;
-        place.root = root;
-        place.path = std::move(key);
-        return place;
-    }
-    ItemPlace& Tagged(std::string source) { sourceTag = std::move(source); return *this; }
-    ItemPlace& Marked(std::string where) { mark = std::move(where); return *this; }
-    ItemPlace& Named(std::string key) { keyName = std::move(key); return *this; }
-    ItemPlace& HoldingRunner() { holdsRunner = true; return *this; }
+    static ItemPlace Folder(const std::string& folder);
+    static ItemPlace Key(RegistryRoot root, const char* key);
+    ItemPlace& Tagged(const char* source);
+    ItemPlace& Marked(const char* where);
+    ItemPlace& Named(const char* key);
+    ItemPlace& HoldingRunner();
 };
 
 // The root as the registry editor names it.

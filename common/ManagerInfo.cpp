@@ -102,10 +102,13 @@ void SetFileField(ManagerLine& line, const std::string& fileName) {
     if (!fileName.empty()) extras.insert(extras.begin(), "file:" + fileName);
 }
 
-bool HasExtraField(const ManagerLine& line, const std::string& field) {
+bool HasExtraField(const std::vector<std::string>& extras, const std::string& field) {
     const std::string wanted = UpperCopy(field);
-    return std::any_of(line.extras.begin(), line.extras.end(),
-                       [&](const std::string& extra) { return UpperCopy(extra) == wanted; });
+    return std::any_of(extras.begin(), extras.end(), [&](const std::string& extra) { return UpperCopy(extra) == wanted; });
+}
+
+bool HasExtraField(const ManagerLine& line, const std::string& field) {
+    return HasExtraField(line.extras, field);
 }
 
 void SetExtraField(ManagerLine& line, const std::string& field, bool on) {

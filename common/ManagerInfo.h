@@ -28,6 +28,7 @@ void SetFileField(ManagerLine& line, const std::string& fileName);
 // Whether the line carries the field (compared without regard to case);
 // SetExtraField adds or removes it, keeping every other field in place.
 bool HasExtraField(const ManagerLine& line, const std::string& field);
+bool HasExtraField(const std::vector<std::string>& extras, const std::string& field);
 void SetExtraField(ManagerLine& line, const std::string& field, bool on);
 
 // The one parser of a line, used by both programs. Stateless.

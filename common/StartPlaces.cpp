@@ -6,7 +6,7 @@
 
 StartPlaces WindowsStartPlaces(IRegistry& registry, IFileSystem& files, const std::string& startupFolder) {
     using R = RegistryRoot;
-    const std::string runServices = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+    const char* const runServices = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
     StartPlaces places;
     places.startup = ItemPlace::Folder(startupFolder).Tagged("Startup").Marked("User");
     places.run = ItemPlace::Key(R::LocalMachine, settings::kRunKey).Tagged("Run").Named("Run").Marked("Machine").HoldingRunner();

@@ -176,10 +176,10 @@ bool CConfigDlg::ConfirmRestoreAll() {
 // Said once: the user cannot change it, and the runner launches nothing twice.
 void CConfigDlg::TellMachineEntryStays() {
     if (m_profile.GetProfileInt(settings::kSection, settings::kMachineEntryTold, 0) != 0) return;
-    m_platform.messages.Show(std::string("Orvane's start-up entry is now in HKEY_CURRENT_USER\\") + settings::kRunKey +
-                                 ".\n\nAn older one in HKEY_LOCAL_MACHINE\\" + settings::kRunKey +
-                                 " could not be removed: only an administrator can.  Windows may start Orvane twice; "
-                                 "it launches each item once.",
+    m_platform.messages.Show("Orvane's start-up entry is now in "
+                             "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run.\n\nAn older one in "
+                             "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run could not be removed: "
+                             "only an administrator can.  Windows may start Orvane twice; it launches each item once.",
                              win::MbIconInformation);
     m_profile.WriteProfileInt(settings::kSection, settings::kMachineEntryTold, 1);
 }

@@ -19,6 +19,13 @@ std::string RowKey(const ItemRow& row) { return UpperCopy(row.path.empty() ? row
 
 }  // namespace
 
+ItemRow::ItemRow() = default;
+ItemRow::ItemRow(const ItemRow&) = default;
+ItemRow::ItemRow(ItemRow&&) noexcept = default;
+ItemRow& ItemRow::operator=(const ItemRow&) = default;
+ItemRow& ItemRow::operator=(ItemRow&&) noexcept = default;
+ItemRow::~ItemRow() = default;
+
 ItemRow ItemRow::File(std::string path, std::size_t place) {
     ItemRow row;
     row.name = TitleOf(path);
@@ -43,11 +50,7 @@ std::string ItemRow::EntryName() const { return path.empty() ? name : FileNameOf
 
 std::string ItemRow::Shown() const { return byFileName ? FileNameOf(path) : name; }
 
-bool ItemRow::Idle() const {
-    ManagerLine fields;
-    fields.extras = extras;
-    return HasExtraField(fields, IdleField);
-}
+bool ItemRow::Idle() const { return HasExtraField(extras, IdleField); }
 
 std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row) {
     if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.Idle())};

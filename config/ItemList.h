@@ -25,6 +25,15 @@ enum class RowNote {
 struct ItemList;
 
 struct ItemRow {
+    // Out of line: a record of many texts is copied and moved in many
+    // places, and each inline copy weighs in the program.
+    ItemRow();
+    ItemRow(const ItemRow&);
+    ItemRow(ItemRow&&) noexcept;
+    ItemRow& operator=(const ItemRow&);
+    ItemRow& operator=(ItemRow&&) noexcept;
+    ~ItemRow();
+
     // A file's row: its name is its title.
     static ItemRow File(std::string path, std::size_t place);
     // A registry value's row.

@@ -19,13 +19,13 @@ void ItemLists::SetUp(const ConfigPaths& paths, const std::string& startupFolder
     const StartPlaces start = WindowsStartPlaces(m_platform.registry, m_platform.files, startupFolder);
     startup.kind = ListKind::Folder;
     startup.places = {start.startup};
-    startup.places.insert(startup.places.end(), start.moreStartup.begin(), start.moreStartup.end());
+    for (const ItemPlace& place : start.moreStartup) startup.places.push_back(place);
     startup.failure = "The Windows Startup folder could not be read:\n";
     startup.reportsNameOrder = true;
     startup.arrowsAlwaysReorder = true;
     run.kind = ListKind::RegistryKey;
     run.places = {start.run};
-    run.places.insert(run.places.end(), start.moreRun.begin(), start.moreRun.end());
+    for (const ItemPlace& place : start.moreRun) run.places.push_back(place);
     run.failure = "Error reading \"Registry Run\" Values.";
     runServices.kind = ListKind::RegistryKey;
     runServices.places = {start.runServices};

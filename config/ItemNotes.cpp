@@ -1,6 +1,7 @@
 // The notes of the Windows lists' rows: entries that appeared since the user
 // last saved the configuration, and entries of managed programs that put
 // themselves back, with the way to take such an item in again.
+#include "common/ComScope.h"
 #include "common/PathHelpers.h"
 #include "common/PlaceEntries.h"
 #include "common/Shortcuts.h"
@@ -28,14 +29,14 @@ std::string ItemLists::ManagedTwin(const ItemList& list, const ItemRow& row) {
     // Each start of COM costs more than the whole row otherwise.
     if (!list.IsRegistry() && !IsShortcutFile(row.path)) return std::string();
     IShellLinks& links = m_platform.links;
-    if (!links.InitializeCom()) return std::string();
+    const ComScope com(links);
+    if (!com.Started()) return std::string();
     std::string twin;
     const std::string command = list.IsRegistry() ? CommandKey(row.command) : ShortcutCommandKey(links, row.path);
     for (const ItemRow& managed : manager.rows)
         if (twin.empty() && !command.empty() && UpperCopy(managed.name) == UpperCopy(row.name) &&
             ShortcutCommandKey(links, managed.path) == command)
             twin = managed.path;
-    links.UninitializeCom();
     return twin;
 }
 

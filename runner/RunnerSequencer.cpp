@@ -1,5 +1,6 @@
 #include "runner/RunnerSequencer.h"
 
+#include "common/ComScope.h"
 #include "common/PathHelpers.h"
 #include "common/PlaceEntries.h"
 #include "common/TextHelpers.h"
@@ -286,9 +287,9 @@ void RunnerSequencer::Launch() {
 
 bool RunnerSequencer::LeftToWindows(RunItem& item) {
     std::string command;
-    if (m_platform.links.InitializeCom()) {
-        command = ShortcutCommandKey(m_platform.links, item.path);
-        m_platform.links.UninitializeCom();
+    {
+        const ComScope com(m_platform.links);
+        if (com.Started()) command = ShortcutCommandKey(m_platform.links, item.path);
     }
     if (PlaceStarting(m_held, command) == nullptr) return false;
     item.state = RunItem::State::LeftToWindows;

@@ -2,6 +2,7 @@
 // entries that appeared since Orvane last looked are named, and a managed
 // program that put itself back there is left to Windows, which starts it
 // already: a second start would run it twice.
+#include "common/ComScope.h"
 #include "common/BoxOpen.h"
 #include "common/PathHelpers.h"
 #include "common/RunnerSettings.h"
@@ -36,12 +37,13 @@ bool CRunnerDlg::StartsAManagedItem(const ItemPlace& place, const std::string& n
         for (const PlaceEntry& entry : held.entries)
             if (held.place.sourceTag == place.sourceTag && entry.name == name) command = entry.command;
     bool same = false;
-    if (command.empty() || !m_platform.links.InitializeCom()) return false;
+    if (command.empty()) return false;
+    const ComScope com(m_platform.links);
+    if (!com.Started()) return false;
     for (const RunItem& item : m_sequencer.Items()) {
         same = UpperCopy(item.name) == title && ShortcutCommandKey(m_platform.links, item.path) == command;
         if (same) break;
     }
-    m_platform.links.UninitializeCom();
     return same;
 }
 
