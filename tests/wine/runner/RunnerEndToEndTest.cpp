@@ -231,7 +231,9 @@ TEST(RunnerEndToEnd, BoxesHoldTheRunnerWindowWhileAnotherProgramIsInFront) {
             return error != nullptr;
         },
         10000));
-    EXPECT_EQ(MessageText(error), install.dir + "Startup\\Hotel.orvanenone\nThere was an error running this program.");
+    // The system's own words for the number follow, as Wine puts them.
+    EXPECT_EQ(MessageText(error), install.dir + "Startup\\Hotel.orvanenone\nThere was an error running this program."
+                                                "\n\nError 31: No associated application.");
     EXPECT_EQ(GetWindow(error, GW_OWNER), dialog);
     EXPECT_FALSE(IsWindowEnabled(dialog));
     SendMessageA(GetDlgItem(error, IDOK), BM_CLICK, 0, 0);
