@@ -142,6 +142,14 @@ TEST(ConfigKeyboard, KeysOnAListWithNothingSelectedNeverCloseAndMoveRows) {
     PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
     ASSERT_TRUE(WaitUntil([&] { return SelectedRow(dialog, IdcManagerList) == 0; }, 5000));
     EXPECT_TRUE(install.Running());
+    // Enter now opens the row Down selected.
+    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    HWND properties = install.WaitForDialogEndingWith(" Properties", 10000);
+    ASSERT_NE(properties, nullptr);
+    EXPECT_EQ(WindowText(properties), "1 Alpha Properties");
+    PostMessageA(properties, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(properties); }, 5000));
+    ASSERT_TRUE(FocusManagerList(dialog));
 
     PostMessageA(list, WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
     ASSERT_TRUE(WaitUntil([&] { return SelectedRow(dialog, IdcManagerList) == 1; }, 5000));
