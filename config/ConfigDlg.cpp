@@ -31,8 +31,19 @@ CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
     }
 }
 
+// A command may change a list's selection row by row (Wine tells of every
+// selected row deleted, and an add selects what it brought in): the arrows
+// follow once it is done, not at each row.
 void CConfigDlg::OnCommand(const UiEvent& event) {
-    switch (event.id) {
+    ++m_nCommandsRunning;
+    RunCommand(event.id);
+    if (--m_nCommandsRunning > 0) return;
+    UpdateArrows(m_lists.manager);
+    UpdateArrows(m_lists.startup);
+}
+
+void CConfigDlg::RunCommand(int id) {
+    switch (id) {
     case IdcAdd: return m_lists.AddFiles();
     case IdcRemove: return m_lists.RemoveFiles();
     case IdcRegistryAdd: return m_lists.TakeRegistryValues();
@@ -150,7 +161,7 @@ void CConfigDlg::OnTimer(unsigned timerId) {
 
 void CConfigDlg::OnListItemChanged(const UiEvent& event) {
     ItemList& list = *m_lists.ListOf(event.id);
-    UpdateArrows(list);
+    if (m_nCommandsRunning == 0) UpdateArrows(list);
     if (!list.IsRegistry() || m_bSyncingSelection) return;
     // One selection across the registry lists. Clearing another list
     // notifies again; the guard lets that pass.

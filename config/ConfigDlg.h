@@ -48,6 +48,7 @@ private:
 
     // Every command of the buttons and menus.
     void OnCommand(const UiEvent& event);
+    void RunCommand(int id);
     void ShowAdvanced(bool advanced);
     void OnListItemChanged(const UiEvent& event);
     void OnListKeyDown(const UiEvent& event);
@@ -97,6 +98,8 @@ private:
 
     unsigned m_nRefreshTimer = 0;
     bool m_bSyncingSelection = false;
+    // Commands under way: the arrows wait for their end.
+    int m_nCommandsRunning = 0;
     ItemList* m_pContextList = nullptr;
     std::string m_strConfigDir;
     std::string m_strManagerDir;
