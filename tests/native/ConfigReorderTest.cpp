@@ -55,10 +55,12 @@ TEST(ConfigReorder, UpAndDownMoveOneRowWithItsTextsAndKeepItSelectedAndFocused) 
     EXPECT_FALSE(w.host.Button(IdcManagerUp).IsEnabled());  // now at the top
     EXPECT_TRUE(list.Focused());  // not lost with the arrow's
     w.host.Click(IdcManagerDown);
+    EXPECT_EQ(list.Names(), (Names{"A", "C", "B"}));  // one place a click
     w.host.Click(IdcManagerDown);
     EXPECT_EQ(list.Names(), (Names{"A", "B", "C"}));
     EXPECT_TRUE(list.IsSelected(2));
     EXPECT_EQ(list.FocusedRow(), 2);  // the keyboard goes on from the moved row
+    EXPECT_EQ(list.VisibleRow(), 2);  // and sees it
     EXPECT_FALSE(w.host.Button(IdcManagerDown).IsEnabled());
     EXPECT_TRUE(list.Focused());
     w.host.Command(IdcManagerDown);  // past the last row, as a click the arrow no longer takes

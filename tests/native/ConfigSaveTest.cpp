@@ -137,11 +137,13 @@ TEST(ConfigSave, AnEmptyManagerEmptiesTheFileAndRemovesTheRunValue) {
     ConfigWorld w;
     w.WriteIni(OldIni);
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane", "C:\\ORVANE\\Orvane.exe");
+    w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Orvane", "C:\\ORVANE\\Orvane.exe");
     w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray", "TRAY.EXE");
     ASSERT_TRUE(w.host.Open());
     w.host.Click(IdcClose);
     EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), "");
-    EXPECT_FALSE(w.RunValueSet());
+    EXPECT_FALSE(w.RunValueSet());  // the user's entry and an older one of the machine's alike
+    EXPECT_FALSE(w.world.registry.HasValue(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Orvane"));
     EXPECT_TRUE(w.world.registry.HasValue(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "Tray"));
 
     // No value to remove, or no key at all, is no error.

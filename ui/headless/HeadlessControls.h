@@ -121,6 +121,7 @@ public:
     void SetFocused(int row) override;
     int FocusedRow() const;  // -1: none
     void EnsureVisible(int row) override { m_visibleRow = row; }
+    int VisibleRow() const { return m_visibleRow; }  // the last row scrolled into view; -1: none
     void HoldRedraw() override { ++m_redrawHolds; }
     void ReleaseRedraw() override;
     bool IsRedrawing() const { return m_redrawHolds == 0; }
