@@ -26,8 +26,11 @@ target_link_libraries(orv_common INTERFACE orv_platform)
 # (the runtime's throws end it, see LeanRuntime.cpp), so its code carries no
 # landing pads: 20 KB of the configuration program. On i686 the DWARF unwind
 # tables serve only exceptions and go too (33 KB); x86_64 keeps its unwind
-# data, which its system's own exception dispatch walks.
-set(PROGRAM_COMPILE_OPTIONS -ffunction-sections -fdata-sections -fno-threadsafe-statics -fno-exceptions)
+# data, which its system's own exception dispatch walks. Nothing asks a
+# type at run time either: without the type information the configuration
+# program is 8.7 KB lighter, the runner 3.6 KB. -Oz takes 2 KB more off
+# programs whose time goes to the system's calls, not to their own loops.
+set(PROGRAM_COMPILE_OPTIONS -ffunction-sections -fdata-sections -fno-threadsafe-statics -fno-exceptions -fno-rtti -Oz)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     list(APPEND PROGRAM_COMPILE_OPTIONS -fno-asynchronous-unwind-tables)
 endif()

@@ -2,12 +2,20 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "ui/ListKeys.h"
 #include "ui/win32/DialogTemplateBuilder.h"
 #include "ui/win32/Menus.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/Win32Canvas.h"
 #include "ui/win32/Win32Controls.h"
+
+namespace {
+// A kind's tag: the address of its own variable.
+template <class Control>
+char kKindOf = 0;
+}  // namespace
 
 namespace {
 // A key of the dialog's, told to it once the control has had it.
@@ -308,13 +316,14 @@ bool Win32DialogHost::DrawItem(const DRAWITEMSTRUCT& item) {
         return true;
     }
     if (item.CtlType != ODT_BUTTON) return false;
-    auto* button = dynamic_cast<ui32::Win32Button*>(Known(static_cast<int>(item.CtlID)));
-    return button && button->Draw(item);
+    const KnownControl* known = Known(static_cast<int>(item.CtlID));
+    return known && known->kind == &kKindOf<ui32::Win32Button> &&
+           static_cast<const ui32::Win32Button&>(*known->control).Draw(item);
 }
 
-IControl* Win32DialogHost::Known(int id) const {
-    for (const auto& control : m_controls)
-        if (control.first == id) return control.second.get();
+const Win32DialogHost::KnownControl* Win32DialogHost::Known(int id) const {
+    for (const auto& known : m_controls)
+        if (known.id == id) return &known;
     return nullptr;
 }
 
@@ -329,12 +338,13 @@ HICON Win32DialogHost::Icon(int iconId) {
 
 template <class Control>
 Control& Win32DialogHost::Find(int id) {
-    IControl* known = Known(id);
+    const KnownControl* known = Known(id);
     if (known == nullptr) {
-        m_controls.emplace_back(id, std::make_unique<Control>(GetDlgItem(m_hwnd, id)));
-        known = m_controls.back().second.get();
+        m_controls.push_back({id, &kKindOf<Control>, std::make_unique<Control>(GetDlgItem(m_hwnd, id))});
+        known = &m_controls.back();
     }
-    return dynamic_cast<Control&>(*known);
+    if (known->kind != &kKindOf<Control>) abort();  // one id asked for as two kinds: a fault in the dialog
+    return static_cast<Control&>(*known->control);
 }
 
 IButton& Win32DialogHost::Button(int id) {

@@ -94,9 +94,17 @@ private:
     bool m_active = false;  // the active window, in front of the others
     // A dialog has a few dozen controls and icons: a list looked through
     // costs the program far less than a tree, and no more time.
-    std::vector<std::pair<int, std::unique_ptr<IControl>>> m_controls;
+    // Each control is kept with its kind, so that one id asked for as
+    // another kind is caught without the type information the programs
+    // are built without.
+    struct KnownControl {
+        int id;
+        const void* kind;
+        std::unique_ptr<IControl> control;
+    };
+    std::vector<KnownControl> m_controls;
     std::vector<std::pair<int, HICON>> m_icons;
-    IControl* Known(int id) const;
+    const KnownControl* Known(int id) const;
     std::function<void(HWND)> m_windowListener;
 };
 
