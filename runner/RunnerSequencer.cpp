@@ -265,8 +265,9 @@ void RunnerSequencer::EndWait(const char* waited) {
 void RunnerSequencer::Launch() {
     RunItem& item = m_items[m_current];
     if (LeftToWindows(item)) return;
-    const intptr_t result =
-        m_platform.shell.Execute("", item.path, "", DirectoryOf(item.path), win::SwShowNormal);
+    const LaunchResult started = m_platform.shell.Launch("", item.path, "", DirectoryOf(item.path), win::SwShowNormal);
+    m_platform.shell.Release(started.process);
+    const intptr_t result = started.result;
     const bool launched = result > win::ShellExecuteFailureLimit;
     item.launchedAt = SinceRunStart();
     item.state = launched ? RunItem::State::Launched : RunItem::State::Failed;

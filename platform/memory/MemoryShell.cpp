@@ -1,5 +1,8 @@
 #include "platform/memory/MemoryShell.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "platform/WinValues.h"
 #include "platform/memory/MemoryFileSystem.h"
 
@@ -21,14 +24,33 @@ MemoryShell::MemoryShell(Faults& faults, MemoryFileSystem& files) : m_faults(fau
 
 intptr_t MemoryShell::Execute(const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& directory, int showCommand) {
-    launches.push_back({verb, file, parameters, directory, showCommand, false});
+    launches.push_back(::Launch{verb, file, parameters, directory, showCommand, false});
     if (m_faults.Hit(Fault::Execute, file) || !Finds(file)) return failure;
     return LaunchedResult;
 }
 
+LaunchResult MemoryShell::Launch(const std::string& verb, const std::string& file, const std::string& parameters,
+                             const std::string& directory, int showCommand) {
+    LaunchResult launched{Execute(verb, file, parameters, directory, showCommand), 0};
+    const bool address = file.find("://") != std::string::npos;
+    if (launched.result > win::ShellExecuteFailureLimit && !address && !processless) {
+        launched.process = ++m_lastProcess;
+        open.push_back(launched.process);
+    }
+    launches.back().process = launched.process;
+    return launched;
+}
+
+void MemoryShell::Release(ProcessHandle process) {
+    if (process == 0) return;
+    const auto found = std::find(open.begin(), open.end(), process);
+    if (found == open.end()) abort();  // released twice, or never given: a handle the system would not know
+    open.erase(found);
+}
+
 bool MemoryShell::ExecuteEx(const std::string& verb, const std::string& file, const std::string& parameters,
                             const std::string& directory, int showCommand) {
-    launches.push_back({verb, file, parameters, directory, showCommand, true});
+    launches.push_back(::Launch{verb, file, parameters, directory, showCommand, true});
     return !m_faults.Hit(Fault::Execute, file) && Finds(file);
 }
 

@@ -15,6 +15,7 @@ struct Launch {
     std::string verb, file, parameters, directory;
     int showCommand = 0;
     bool ex = false;  // through ShellExecuteExA
+    ProcessHandle process = 0;
 };
 
 class MemoryShell : public IShell {
@@ -25,8 +26,16 @@ public:
     std::string FailureText(intptr_t result) override;
     bool ExecuteEx(const std::string& verb, const std::string& file, const std::string& parameters,
                    const std::string& directory, int showCommand) override;
+    // A file launched gives a process of its own, an address none, and
+    // none at all while processless is set (as a shortcut under Wine).
+    LaunchResult Launch(const std::string& verb, const std::string& file, const std::string& parameters,
+                    const std::string& directory, int showCommand) override;
+    void Release(ProcessHandle process) override;
+    bool processless = false;
+    // The processes launched and not yet released, in launch order.
+    std::vector<ProcessHandle> open;
 
-    std::vector<Launch> launches;
+    std::vector<::Launch> launches;
     // What ShellExecuteA gives for a file that cannot be launched (2: not
     // found; 31: no program for it; 32: a library missing).
     intptr_t failure = win::SeErrFileNotFound;
@@ -34,6 +43,7 @@ public:
 private:
     bool Finds(const std::string& file);
 
+    ProcessHandle m_lastProcess = 0x100;
     Faults& m_faults;
     MemoryFileSystem& m_files;
 };

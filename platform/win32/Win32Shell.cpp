@@ -19,6 +19,31 @@ intptr_t Win32Shell::Execute(const std::string& verb, const std::string& file, c
     return reinterpret_cast<intptr_t>(result);
 }
 
+LaunchResult Win32Shell::Launch(const std::string& verb, const std::string& file, const std::string& parameters,
+                            const std::string& directory, int showCommand) {
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    // The runner tells a failure in its own words, as ShellExecuteA leaves it to.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = GetDesktopWindow();
+    info.lpVerb = OrNull(verb);
+    info.lpFile = file.c_str();
+    info.lpParameters = OrNull(parameters);
+    info.lpDirectory = OrNull(directory);
+    info.nShow = showCommand;
+    const bool started = ShellExecuteExA(&info) != FALSE;
+    // hInstApp holds ShellExecuteA's result; a success that left it unset
+    // is still a success.
+    intptr_t result = reinterpret_cast<intptr_t>(info.hInstApp);
+    if (started && result <= HINSTANCE_ERROR) result = HINSTANCE_ERROR + 1;
+    if (!started && result > HINSTANCE_ERROR) result = SE_ERR_NOASSOC;
+    return LaunchResult{result, reinterpret_cast<ProcessHandle>(info.hProcess)};
+}
+
+void Win32Shell::Release(ProcessHandle process) {
+    if (process != 0) CloseHandle(reinterpret_cast<HANDLE>(process));
+}
+
 bool Win32Shell::ExecuteEx(const std::string& verb, const std::string& file, const std::string& parameters,
                            const std::string& directory, int showCommand) {
     SHELLEXECUTEINFOA info = {};

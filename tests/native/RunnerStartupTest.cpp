@@ -81,6 +81,8 @@ TEST(RunnerStartup, ListsManagerInDirectoryOrderAndStartsTheRun) {
     EXPECT_EQ(r.world.shell.launches[0].directory, "C:\\ORVANE\\Startup");
     EXPECT_EQ(r.world.shell.launches[0].verb, "");
     EXPECT_EQ(r.world.shell.launches[0].showCommand, win::SwShowNormal);
+    EXPECT_NE(r.world.shell.launches[0].process, 0u);
+    EXPECT_TRUE(r.world.shell.open.empty());  // no process handle kept past its use
 }
 
 TEST(RunnerStartup, UnreadableWaitFileIsReportedAndItemsRunWithoutWaits) {
