@@ -56,13 +56,15 @@ foreach(pix ${PIXMAPS})
     list(APPEND IMAGES ${out})
 endforeach()
 add_custom_target(orv_images DEPENDS ${IMAGES})
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${IMAGE_DIR}")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${IMAGE_DIR} -I${CMAKE_SOURCE_DIR}/common/resources")
+set(MANIFEST ${CMAKE_SOURCE_DIR}/common/resources/Orvane.manifest)
 
 # A program: its folder's main (folder/win32) and resources over its layer's
 # library, which holds the folder's own sources.
 function(orv_program name library folder)
     orv_glob(main_sources ${folder}/win32)
     file(GLOB rc_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/resources/*.rc)
+    set_source_files_properties(${rc_files} PROPERTIES OBJECT_DEPENDS ${MANIFEST})
     add_executable(${name} WIN32 ${main_sources} ${rc_files} ${CMAKE_SOURCE_DIR}/platform/win32/runtime/LeanRuntime.cpp)
     target_compile_options(${name} PRIVATE ${PROGRAM_COMPILE_OPTIONS})
     set(map ${CMAKE_BINARY_DIR}/maps/${name}.map)
