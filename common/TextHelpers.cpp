@@ -3,6 +3,8 @@
 #include <cctype>
 #include <climits>
 
+#include "platform/TextCodes.h"
+
 // By hand rather than with snprintf, whose floating-point formatting the
 // programs would otherwise carry.
 std::string LongToString(long number) {
@@ -35,10 +37,7 @@ std::string RemoveChar(const std::string& text, char removed) {
 }
 
 std::string UpperCopy(const std::string& text) {
-    std::string upper = text;
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
+    return UpperName(text);
 }
 
 bool IsAllDigits(const std::string& text) {

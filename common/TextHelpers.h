@@ -1,5 +1,6 @@
 #pragma once
-// Text routines shared by both programs. Texts are ANSI bytes.
+// Text routines shared by both programs. Texts are in the programs' code
+// page: UTF-8 where the system follows their manifest, ANSI before.
 #include <string>
 
 // Decimal text, as "%d" formats it.
@@ -12,7 +13,7 @@ std::string LongToString(long number);
 int IntDivide(int dividend, int divisor);
 // The text with every occurrence of the character removed.
 std::string RemoveChar(const std::string& text, char removed);
-// Upper-cased copy (ASCII letters).
+// Upper-cased copy, as Windows matches names (see UpperName).
 std::string UpperCopy(const std::string& text);
 // True when the text is not empty and holds only the digits 0 to 9.
 bool IsAllDigits(const std::string& text);

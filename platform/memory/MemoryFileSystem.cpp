@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/TextCodes.h"
 #include "platform/memory/NoCase.h"
 
 struct MemoryFileSystem::Node {
@@ -123,6 +124,20 @@ std::string ToDisk(const std::string& text) {
     return bytes;
 }
 
+// Code page 1252 in UTF-8: Latin-1 but for the 32 bytes from 0x80 (five
+// of them unassigned, read as themselves, as Windows does).
+std::string FromCodePage1252(const std::string& text) {
+    static const unsigned short high[32] = {
+        0x20AC, 0x81, 0x201A, 0x192, 0x201E, 0x2026, 0x2020, 0x2021, 0x2C6, 0x2030, 0x160, 0x2039, 0x152, 0x8D, 0x17D, 0x8F,
+        0x90, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x2DC, 0x2122, 0x161, 0x203A, 0x153, 0x9D, 0x17E, 0x178};
+    std::string utf8;
+    for (char c : text) {
+        const unsigned byte = static_cast<unsigned char>(c);
+        AppendUtf8(utf8, byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte);
+    }
+    return utf8;
+}
+
 std::string FromDisk(const std::string& bytes) {
     std::string text;
     for (std::string::size_type i = 0; i < bytes.size() && bytes[i] != '\x1A'; ++i) {
@@ -151,6 +166,7 @@ public:
         const std::string::size_type stop = end == std::string::npos ? m_input.size() : end + 1;
         line = m_input.substr(m_next, stop - m_next);
         m_next = stop;
+        if (!m_files.ansiCodePage && !IsUtf8(line)) line = FromCodePage1252(line);
         return true;
     }
 

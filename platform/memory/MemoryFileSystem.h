@@ -29,6 +29,10 @@ public:
     std::vector<std::string> Names(const std::string& directory) const;
     // NTFS-like: every directory enumerates sorted by name.
     void SetSortedByName(bool sorted);
+    // A system that ignores the manifest's UTF-8 (before Windows 10 1903):
+    // the programs run in the ANSI code page, here 1252, and read their
+    // files as they are. Otherwise a line that is not UTF-8 is read as 1252.
+    bool ansiCodePage = false;
 
     // IFileSystem
     bool Search(const std::string& pattern, std::vector<FileEntry>& found) override;

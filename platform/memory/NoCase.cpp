@@ -1,11 +1,9 @@
 #include "platform/memory/NoCase.h"
 
-#include <cctype>
+#include "platform/TextCodes.h"
 
 std::string UpperCase(const std::string& text) {
-    std::string upper = text;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
+    return UpperName(text);
 }
 
 bool SameNoCase(const std::string& a, const std::string& b) {

@@ -4,7 +4,25 @@
 
 #include <cstdio>
 
+#include "platform/TextCodes.h"
+
 namespace {
+
+// A line an older version wrote in the system's ANSI code page (the
+// system's, whatever code page the program runs in), in UTF-8.
+std::string FromSystemCodePage(const std::string& line) {
+    DWORD codePage = CP_ACP;
+    GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                   reinterpret_cast<LPSTR>(&codePage), sizeof codePage / sizeof(char));
+    const int length = static_cast<int>(line.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, line.data(), length, nullptr, 0)), L'\0');
+    MultiByteToWideChar(codePage, 0, line.data(), length, &wide[0], static_cast<int>(wide.size()));
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                                  nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
+    return utf8;
+}
 
 // A stream of fopen in text mode. Close reports a failed write as well, so
 // that a caller checking either learns of it.
@@ -25,7 +43,9 @@ public:
             if (!read.empty() && read.back() == '\n') break;
         }
         if (read.empty()) return false;
-        line = read;
+        // The programs' texts are UTF-8 where the system follows their
+        // manifest; a line that is not was written before, in ANSI.
+        line = GetACP() == CP_UTF8 && !IsUtf8(read) ? FromSystemCodePage(read) : read;
         return true;
     }
 
