@@ -2,6 +2,8 @@
 // record, and what the user is told when a move stops.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/Shortcuts.h"
 #include "config/dialogs/RegLocationDlg.h"
 #include "config/dialogs/RegLocationIds.h"
@@ -86,6 +88,7 @@ TEST(ConfigMoves, AFileThatCannotMoveStopsTheCommandWithItsPath) {
     w.world.messages.shown.clear();
     w.world.messages.Answer(win::IdNo);
     w.host.Click(IdcAdd);
+    for (auto& m : w.Shown()) std::cerr << m.text << "\n---\n";
     ASSERT_EQ(w.Shown().size(), 2u);
     EXPECT_EQ(w.Shown()[0].text, "C:\\ORVANE\\Startup\\C.lnk\nThis file already exists.\n\nReplace existing file?");
     EXPECT_EQ(w.Shown()[1].text, std::string(ConfigWorld::StartupFolder) + "C.lnk\nThis file could not be moved.\n\n" + ConfigWorld::Advice);
@@ -348,4 +351,45 @@ TEST(ConfigMoves, TheWindowsStartupFolderIsTheUsersAsTheShellNamesIt) {
     gone.world.registry.SetString(RegistryRoot::CurrentUser, ShellFolders, "Startup", "C:\\Users\\gone\\Startup\\");
     ASSERT_TRUE(gone.host.Open());
     EXPECT_EQ(gone.Rows(IdcStartupList), (Names{"Old"}));
+}
+
+TEST(ConfigMoves, NamesInAnyScriptGoAndComeBackExactlyAndMeetTheirCapitalTwins) {
+    ConfigWorld w;
+    const std::string privet = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";  // Привет
+    const std::string tokyo = "\xE6\x9D\xB1\xE4\xBA\xAC Sync";                      // 東京 Sync
+    const std::string hellas = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCF\x82";          // Ελλάς
+    const std::string command = "C:\\\xCE\xA3\\app.exe /\xC3\xBC";
+    w.AddStartup({privet, tokyo});
+    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, hellas, command);
+    OpenAdvanced(w);
+    w.host.ClickRow(IdcStartupList, 0);
+    w.host.ClickRow(IdcStartupList, 1, true);
+    w.host.Click(IdcAdd);
+    w.host.ClickRow(IdcRunList, 0);
+    w.host.Click(IdcRegistryAdd);
+    EXPECT_TRUE(w.Shown().empty());
+    EXPECT_EQ(w.Entries(ConfigWorld::Manager), (Names{privet + ".lnk", tokyo + ".lnk", hellas + ".lnk"}));
+
+    // Windows matches names without case in every script: a capital twin
+    // that appeared meanwhile is the same name.
+    const std::string capitalPrivet = "\xD0\x9F\xD0\xA0\xD0\x98\xD0\x92\xD0\x95\xD0\xA2.lnk";
+    w.world.files.AddFile(ConfigWorld::StartupFolder + capitalPrivet);
+    w.world.registry.SetString(RegistryRoot::LocalMachine, ConfigWorld::RunKey, "\xCE\x95\xCE\x9B\xCE\x9B\xCE\x86\xCE\xA3", "x");
+    w.world.messages.questionAnswer = win::IdYes;
+    const auto row = [&](const std::string& name) {
+        const Names rows = w.Rows(IdcManagerList);
+        return static_cast<int>(std::find(rows.begin(), rows.end(), name) - rows.begin());
+    };
+    w.host.ClickRow(IdcManagerList, row(privet));
+    w.host.ClickRow(IdcManagerList, row(tokyo), true);
+    w.host.Click(IdcRemove);
+    w.host.ClickRow(IdcManagerList, row(hellas));
+    w.host.Click(IdcRegistryRemove);
+    ASSERT_EQ(w.Shown().size(), 2u);
+    EXPECT_EQ(w.Shown()[0].text.substr(0, w.Shown()[0].text.find('\n')), ConfigWorld::StartupFolder + privet + ".lnk");
+    EXPECT_EQ(w.Shown()[1].text.substr(0, w.Shown()[1].text.find('\n')), hellas);
+    // Replaced in place, as Windows keeps an overwritten entry's name.
+    EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder), (Names{capitalPrivet, tokyo + ".lnk"}));
+    EXPECT_TRUE(w.Rows(IdcManagerList).empty());
+    EXPECT_EQ(RunData(w, ConfigWorld::RunKey, hellas), command);
 }

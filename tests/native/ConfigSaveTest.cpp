@@ -280,3 +280,19 @@ TEST(ConfigSave, EachMoveOfASingleItemIsSavedAfterTheQuestionInTheOrderOfTheRows
         EXPECT_EQ(lines, rows) << route.name;
     }
 }
+
+TEST(ConfigSave, AFileAnOlderVersionWroteInAnsiIsReadInItAndSavedInUtf8) {
+    const std::string ansi = "\"Na\xEFve \x80\", \"Run\", \"7\"\r\n";  // code page 1252: ï €
+    for (bool systemFollowsManifest : {true, false}) {
+        ConfigWorld w;
+        w.world.files.ansiCodePage = !systemFollowsManifest;
+        w.AddManaged({systemFollowsManifest ? "Na\xC3\xAFve \xE2\x82\xAC" : "Na\xEFve \x80", "Plain"});
+        w.WriteIni(ansi);
+        ASSERT_TRUE(w.host.Open());
+        w.host.Click(IdcClose);
+        // Where the programs run in ANSI, their file stays as it was.
+        EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini),
+                  (systemFollowsManifest ? "\"Na\xC3\xAFve \xE2\x82\xAC\", \"Run\", \"7\"\r\n" : ansi) +
+                      "\"Plain\", \"\", \"\"\r\n");
+    }
+}
