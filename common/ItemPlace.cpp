@@ -13,6 +13,7 @@ ItemPlace ItemPlace::Key(RegistryRoot root, const char* key) {
     place.kind = PlaceKind::RegistryKey;
     place.root = root;
     place.path = key;
+    place.machine = root != RegistryRoot::CurrentUser;
     return place;
 }
 
@@ -33,5 +34,10 @@ ItemPlace& ItemPlace::Named(const char* key) {
 
 ItemPlace& ItemPlace::HoldingRunner() {
     holdsRunner = true;
+    return *this;
+}
+
+ItemPlace& ItemPlace::EveryUsers() {
+    machine = true;
     return *this;
 }

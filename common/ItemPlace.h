@@ -19,6 +19,9 @@ struct ItemPlace {
     // The runner's own start-up value lives here: it is not listed, and no
     // item may take its name.
     bool holdsRunner = false;
+    // Every user's (a machine key, the all-users folder): only an
+    // administrator may change it.
+    bool machine = false;
     // Where the item lives, in a word or two, beside its row when the list
     // has more than one place.
     std::string mark;
@@ -33,6 +36,7 @@ struct ItemPlace {
     ItemPlace& Marked(const char* where);
     ItemPlace& Named(const char* key);
     ItemPlace& HoldingRunner();
+    ItemPlace& EveryUsers();
 };
 
 // The root as the registry editor names it.

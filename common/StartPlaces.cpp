@@ -13,7 +13,7 @@ StartPlaces WindowsStartPlaces(IRegistry& registry, IFileSystem& files, const st
     places.runServices = ItemPlace::Key(R::LocalMachine, runServices).Tagged("Services").Named("RunServices").Marked("Machine");
     places.moreRun.push_back(ItemPlace::Key(R::CurrentUser, settings::kRunKey).Tagged("UserRun").Named("Run").Marked("User").HoldingRunner());
     const std::string common = CommonStartupFolder(registry, files, startupFolder);
-    if (!common.empty()) places.moreStartup.push_back(ItemPlace::Folder(common).Tagged("AllStartup").Marked("All users"));
+    if (!common.empty()) places.moreStartup.push_back(ItemPlace::Folder(common).Tagged("AllStartup").Marked("All users").EveryUsers());
     if (registry.HasSeparate32BitView())
         places.moreRun.push_back(ItemPlace::Key(R::LocalMachine32, settings::kRunKey).Tagged("Run32").Named("Run").Marked("32-bit"));
     return places;

@@ -160,9 +160,11 @@ void ItemLists::FillRegistry(ItemList& list) {
         const ItemPlace& where = list.places[place];
         // Read access is all a listing needs, and all a user without
         // administrator rights gets to the machine's keys; a missing key is
-        // made, as it always was.
+        // made, as it always was. One such a user cannot make (RunServices,
+        // which Windows NT never had) holds nothing; it is no failure.
         std::unique_ptr<IRegistryKey> key = m_platform.registry.Open(where.root, where.path, RegistryAccess::Read);
         if (!key) key = m_platform.registry.Create(where.root, where.path);
+        if (!key && !m_platform.registry.Exists(where.root, where.path)) continue;
         if (!key) {
             tell();
             continue;

@@ -50,7 +50,9 @@ std::vector<std::string> ItemLists::MoveSelectedFiles(ItemList& from, ItemList& 
         std::size_t place = 0;
         if (ListForSource(item.source, place) != &to) place = 0;
         std::string destination;
-        if (!MoveItemToFolder(m_platform, m_questions, item.path, item.source, to.places[place].path, destination)) return false;
+        const bool machine = from.PlaceOf(row).machine || to.places[place].machine;
+        if (!MoveItemToFolder(m_platform, m_questions, item.path, item.source, to.places[place].path, destination, machine))
+            return false;
         ItemRow arrived = ItemRow::File(destination, place);
         // The manager records where the item came from; the manager's own
         // folder is no origin.
@@ -138,7 +140,7 @@ void ItemLists::DeleteSelected(ItemList& list) {
             if (!DeleteRegistryItem(m_platform, list.PlaceOf(row), item.name)) return false;
         } else {
             if (HasRegistrySource(item.source) && !m_questions.AskLoseRegistryOrigin()) return false;
-            if (!DeleteItemFile(m_platform.files, messages, item.path)) return false;
+            if (!DeleteItemFile(m_platform.files, messages, item.path, list.PlaceOf(row).machine)) return false;
         }
         DeleteRow(list, row);
         return true;

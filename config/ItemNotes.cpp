@@ -65,7 +65,7 @@ ItemLists::TakeIn ItemLists::TakeInAgain(ItemList& from, int row) {
         return TakeIn::Passed;
     }
     const bool removed = from.IsRegistry() ? DeleteRegistryItem(m_platform, place, title)
-                                           : DeleteItemFile(m_platform.files, m_platform.messages, from.rows[row].path);
+                                           : DeleteItemFile(m_platform.files, m_platform.messages, from.rows[row].path, place.machine);
     if (!removed) return TakeIn::Stop;
     manager.rows[managed].source = place.sourceTag;
     UpdateRow(manager, managed);

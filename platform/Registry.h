@@ -44,6 +44,9 @@ public:
     virtual ~IRegistry() = default;
     // RegOpenKeyExA: null when the key is missing or the access is refused.
     virtual std::unique_ptr<IRegistryKey> Open(RegistryRoot root, const std::string& path, RegistryAccess access) = 0;
+    // False only when the system says the key is not there (not when it
+    // refuses to open it).
+    virtual bool Exists(RegistryRoot root, const std::string& path) = 0;
     // RegCreateKeyExA with KEY_ALL_ACCESS: creates missing keys along the path.
     virtual std::unique_ptr<IRegistryKey> Create(RegistryRoot root, const std::string& path) = 0;
     // True when LocalMachine32 is another view than LocalMachine: a 64-bit

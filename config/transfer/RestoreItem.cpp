@@ -17,8 +17,10 @@ RestoreStep RestoreItem(Platform& platform, MoveQuestions& questions, const std:
         return step;
     }
     step.path = origin.path + FileNameOf(path);
-    FileEntry file;
-    if (MoveFileConfirmed(platform.files, questions, path, step.path) || !platform.files.Lookup(path, file))
+    // A file already gone has nothing to carry; one that could not even be
+    // looked for may well be there still.
+    std::vector<FileEntry> found;
+    if (MoveFileConfirmed(platform.files, questions, path, step.path) || (platform.files.Search(path, found) && found.empty()))
         step.result = Restored::Yes;
     return step;
 }

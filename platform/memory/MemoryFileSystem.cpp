@@ -311,7 +311,7 @@ bool MemoryFileSystem::Search(const std::string& pattern, std::vector<FileEntry>
 // A copy onto an existing file rewrites that file where it stands in its
 // directory; a new file goes last. The copy takes the source's attributes.
 bool MemoryFileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
-    if (m_faults.Hit(Fault::Copy, to)) return false;
+    if (m_faults.Hit(Fault::Copy, to) || Refused(to)) return false;
     const Node* source = NodeAt(from);
     if (!source || source->IsDirectory()) return false;
     if (NamesDeviceAt(to)) return true;
@@ -331,7 +331,7 @@ bool MemoryFileSystem::Copy(const std::string& from, const std::string& to, bool
 }
 
 bool MemoryFileSystem::Remove(const std::string& path) {
-    if (m_faults.Hit(Fault::Remove, path)) return false;
+    if (m_faults.Hit(Fault::Remove, path) || Refused(path)) return false;
     std::string leaf;
     Node* parent = ParentOf(path, leaf);
     const Node* file = parent ? parent->Child(leaf) : nullptr;
@@ -341,7 +341,7 @@ bool MemoryFileSystem::Remove(const std::string& path) {
 }
 
 bool MemoryFileSystem::MakeDirectory(const std::string& path) {
-    if (m_faults.Hit(Fault::MakeDirectory, path) || NamesDeviceAt(path)) return false;
+    if (m_faults.Hit(Fault::MakeDirectory, path) || NamesDeviceAt(path) || Refused(path)) return false;
     std::string leaf;
     Node* parent = ParentOf(path, leaf);
     if (!parent || parent->Child(leaf)) return false;
@@ -364,7 +364,7 @@ bool MemoryFileSystem::RemoveEmptyDirectory(const std::string& path) {
 // entry renamed, so within one directory the file takes the source's place,
 // and moved to another directory it goes last there.
 bool MemoryFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
-    if (m_faults.Hit(Fault::Replace, to) || NamesDeviceAt(to)) return false;
+    if (m_faults.Hit(Fault::Replace, to) || NamesDeviceAt(to) || Refused(from) || Refused(to)) return false;
     std::string fromLeaf, toLeaf;
     Node* fromParent = ParentOf(from, fromLeaf);
     Node* toParent = ParentOf(to, toLeaf);
@@ -405,6 +405,17 @@ std::unique_ptr<ITextFile> MemoryFileSystem::OpenText(const std::string& path, c
                                             canRead, kind != 'r');
 }
 
+void MemoryFileSystem::DenyWritesUnder(const std::string& folder) {
+    m_readOnlyFolders.push_back(UpperCase(folder.back() == '\\' ? folder : folder + "\\"));
+}
+
+bool MemoryFileSystem::Refused(const std::string& path) const {
+    const std::string upper = UpperCase(path);
+    for (const std::string& folder : m_readOnlyFolders)
+        if (upper.compare(0, folder.size(), folder) == 0) return true;
+    return false;
+}
+
 std::string MemoryFileSystem::ModulePath() {
     return m_modulePath;
 }
@@ -427,7 +438,7 @@ std::string MemoryFileSystem::FindProgram(const std::string& name) {
 bool MemoryFileSystem::WriteBytes(const std::string& path, const std::string& bytes) {
     std::string leaf;
     Node* parent = ParentOf(path, leaf);
-    if (!parent) return false;
+    if (!parent || Refused(path)) return false;
     if (NamesDevice(leaf)) return true;
     Node* file = parent->Child(leaf);
     if (file && (file->IsDirectory() || file->IsReadOnly())) return false;

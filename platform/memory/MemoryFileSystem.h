@@ -33,6 +33,10 @@ public:
     // the programs run in the ANSI code page, here 1252, and read their
     // files as they are. Otherwise a line that is not UTF-8 is read as 1252.
     bool ansiCodePage = false;
+    // A folder only administrators may change (the all-users Startup folder
+    // for a standard user): it reads, but nothing in it is written, deleted,
+    // renamed or created.
+    void DenyWritesUnder(const std::string& folder);
 
     // IFileSystem
     bool Search(const std::string& pattern, std::vector<FileEntry>& found) override;
@@ -64,5 +68,7 @@ private:
     std::string m_modulePath;
     std::string m_windowsDirectory;
     std::unique_ptr<Node> m_root;  // holds the drives
+    std::vector<std::string> m_readOnlyFolders;
+    bool Refused(const std::string& path) const;
     bool m_sortedByName = false;
 };

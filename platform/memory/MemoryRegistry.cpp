@@ -178,7 +178,7 @@ std::unique_ptr<IRegistryKey> MemoryRegistry::Open(RegistryRoot root, const std:
     if (m_faults.Hit(Fault::RegistryOpen, path)) return nullptr;
     Key* key = Find(root, path);
     const bool writable = access == RegistryAccess::All;
-    if (!key || (writable && key->denyWrite)) return nullptr;
+    if (!key || (writable && (key->denyWrite || Refuses(root)))) return nullptr;
     return std::make_unique<MemoryRegistryKey>(*key, &m_faults, writable);
 }
 
@@ -186,6 +186,6 @@ std::unique_ptr<IRegistryKey> MemoryRegistry::Open(RegistryRoot root, const std:
 std::unique_ptr<IRegistryKey> MemoryRegistry::Create(RegistryRoot root, const std::string& path) {
     if (m_faults.Hit(Fault::RegistryCreate, path)) return nullptr;
     const Key* existing = Find(root, path);
-    if (existing && existing->denyWrite) return nullptr;
+    if ((existing && existing->denyWrite) || Refuses(root)) return nullptr;
     return std::make_unique<MemoryRegistryKey>(*MakeKey(root, path), &m_faults, true);
 }

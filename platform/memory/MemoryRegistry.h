@@ -24,10 +24,14 @@ public:
     std::vector<RegistryValue> Values(RegistryRoot root, const std::string& path) const;
     // Opening this key with full access is refused (read access still works).
     void DenyWrite(RegistryRoot root, const std::string& path);
+    // A standard user's registry: every key of the machine's, in both views,
+    // reads but refuses full access and creation, as Windows does.
+    bool machineReadOnly = false;
 
     // IRegistry
     std::unique_ptr<IRegistryKey> Open(RegistryRoot root, const std::string& path, RegistryAccess access) override;
     std::unique_ptr<IRegistryKey> Create(RegistryRoot root, const std::string& path) override;
+    bool Exists(RegistryRoot root, const std::string& path) override { return KeyExists(root, path); }
     bool HasSeparate32BitView() const override { return m_separate32BitView; }
 
     // Models 64-bit Windows seen by a 64-bit program: LocalMachine32 keys
@@ -39,6 +43,7 @@ public:
 
 private:
     Key* Find(RegistryRoot root, const std::string& path) const;
+    bool Refuses(RegistryRoot root) const { return machineReadOnly && root != RegistryRoot::CurrentUser; }
     Key* MakeKey(RegistryRoot root, const std::string& path);
     Key* RootOf(RegistryRoot root) const;
     std::vector<std::string> PartsOf(RegistryRoot root, const std::string& path) const;

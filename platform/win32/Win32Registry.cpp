@@ -103,6 +103,13 @@ std::unique_ptr<IRegistryKey> Win32Registry::Open(RegistryRoot root, const std::
     return std::make_unique<Win32RegistryKey>(key);
 }
 
+bool Win32Registry::Exists(RegistryRoot root, const std::string& path) {
+    HKEY key = nullptr;
+    const LONG result = RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_READ | ViewOf(root), &key);
+    if (result == ERROR_SUCCESS) RegCloseKey(key);
+    return result != ERROR_FILE_NOT_FOUND;
+}
+
 std::unique_ptr<IRegistryKey> Win32Registry::Create(RegistryRoot root, const std::string& path) {
     HKEY key = nullptr;
     if (RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS | ViewOf(root), nullptr,

@@ -36,10 +36,15 @@ void MixedPlaces(ConfigWorld& w) {
                "\"M5\", \"AllStartup\", \"5\"\r\n\"M6\", \"UserRun\", \"6\"\r\n\"M7\", \"Run32\", \"7\"\r\n");
 }
 
-void MixedWorld(ConfigWorld& w) {
+void MixedWorldAs(ConfigWorld& w, bool standardUser) {
     MixedPlaces(w);
+    if (standardUser) w.BeStandardUser();
     ASSERT_TRUE(w.host.Open());
     w.host.Click(IdcAdvanced);
+}
+
+void MixedWorld(ConfigWorld& w) {
+    MixedWorldAs(w, false);
 }
 
 // Moves the last row of the list to the top.
@@ -86,17 +91,20 @@ TEST(CommandFaults, EveryMoveDeleteAndRestoreAtEveryFaultPointLosesNothing) {
         {"Restore", [](ConfigWorld&) {}, [](ConfigWorld& w) { w.host.Command(IdFileRestore); }},
     };
     int points = 0;
-    for (const Command& command : commands) {
-        SCOPED_TRACE(command.name);
-        const int run = RunWithEveryFault(
-            [&](ConfigWorld& w) {
-                MixedWorld(w);
-                command.select(w);
-            },
-            command.run, command.deletes);
-        EXPECT_GT(run, 0);
-        points += run;
-    }
+    // As an administrator, and as a standard user, whom Windows refuses
+    // every change of the machine's places.
+    for (bool standardUser : {false, true})
+        for (const Command& command : commands) {
+            SCOPED_TRACE(std::string(command.name) + (standardUser ? " as a standard user" : ""));
+            const int run = RunWithEveryFault(
+                [&](ConfigWorld& w) {
+                    MixedWorldAs(w, standardUser);
+                    command.select(w);
+                },
+                command.run, command.deletes);
+            EXPECT_GT(run, 0);
+            points += run;
+        }
     std::printf("fault points run: %d over %zu commands\n", points, commands.size());
 }
 
@@ -142,6 +150,12 @@ TEST(CommandFaults, TheRestoreModeAtEveryFaultPointLosesNothing) {
     const std::vector<Command> commands{
         // M1 to the Startup folder, M2 to Run, M3 to RunServices, M4 without a line to the Startup folder.
         {"every kind of origin", MixedPlaces, restoreMode},
+        {"as a standard user",
+         [](ConfigWorld& w) {
+             MixedPlaces(w);
+             w.BeStandardUser();
+         },
+         restoreMode},
         {"with an interrupted save to put back first",
          [](ConfigWorld& w) {
              MixedPlaces(w);

@@ -60,8 +60,11 @@ TEST(ConfigLists, RegistryListsShowStringValuesButNeverTheRunnersOwn) {
 
 TEST(ConfigLists, ARegistryKeyThatCannotBeOpenedIsReportedAndStartUpGoesOn) {
     ConfigWorld w;
-    w.world.faults.Add(Fault::RegistryCreate, ConfigWorld::RunKey);
-    w.world.faults.Add(Fault::RegistryCreate, ConfigWorld::RunServicesKey);
+    for (const char* key : {ConfigWorld::RunKey, ConfigWorld::RunServicesKey}) {
+        w.world.registry.CreateKey(RegistryRoot::LocalMachine, key);
+        w.world.faults.Add(Fault::RegistryOpen, key);
+        w.world.faults.Add(Fault::RegistryCreate, key);
+    }
     w.AddManaged({"A"});
     ASSERT_TRUE(w.host.Open());
     EXPECT_EQ(w.Shown(), (std::vector<ShownMessage>{{"Error reading \"Registry Run\" Values.", win::MbOk},

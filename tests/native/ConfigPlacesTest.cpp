@@ -132,11 +132,12 @@ TEST(ConfigPlaces, RemoveButtonsPutAnItemBackIntoItsOwnPlace) {
     EXPECT_EQ(w.host.ChildCount(), 0);  // a known origin asks nothing
 }
 
-TEST(ConfigPlaces, ARefusedMachineKeySaysAdministratorRightsAreNeededAndNothingMoves) {
+TEST(ConfigPlaces, AStandardUsersSessionMovesTheirOwnItemsAndIsToldWhereAnAdministratorIsNeeded) {
     ConfigWorld w;
     EveryPlace(w);
     AddShortcut(w, std::string(ConfigWorld::Manager) + "Plain.lnk", "C:\\P.EXE", "-p");
-    w.world.registry.DenyWrite(R::LocalMachine, ConfigWorld::RunKey);
+    w.BeStandardUser();
+    const auto before = TakeCensus(w);
     ASSERT_TRUE(w.host.Open());
     w.host.Click(IdcAdvanced);
 
@@ -168,6 +169,22 @@ TEST(ConfigPlaces, ARefusedMachineKeySaysAdministratorRightsAreNeededAndNothingM
     EXPECT_EQ(Data(w, R::CurrentUser, "Plain"), "C:\\P.EXE -p");
     EXPECT_EQ(w.Rows(IdcManagerList), Names{});
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Machine", "Own", "Old", "Plain"}));
+
+    // The all-users folder refuses too, and says so; the user's own folder moves.
+    w.world.messages.shown.clear();
+    SelectAll(w, IdcStartupList);
+    w.host.Click(IdcAdd);
+    ASSERT_EQ(w.Shown().size(), 1u);
+    EXPECT_EQ(w.Shown()[0].text.substr(0, w.Shown()[0].text.find("\n\nMake sure")),
+              std::string(ConfigWorld::CommonStartup) + "Shared.lnk\nThis file could not be moved.\n\n"
+              "Only an administrator can change the Startup folder of all users.  Start OrvaneConfig as an "
+              "administrator, or use the Startup folder of this user only, which needs no such rights.");
+    EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Mine"}));
+    EXPECT_EQ(w.Entries(ConfigWorld::CommonStartup), (Names{"Shared.lnk"}));
+    w.host.Click(IdcCloseAdvanced);
+    EXPECT_EQ(w.RunValue(), "C:\\ORVANE\\Orvane.exe");
+    EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini), "\"Mine\", \"Startup\", \"\"\r\n");
+    EXPECT_EQ(CheckConservation(w, before, {}), "");
 }
 
 TEST(ConfigPlaces, TheRestoreModeSendsItemsOfTheNewerPlacesBackToThem) {

@@ -161,6 +161,7 @@ TEST(ConfigSave, PlacesThatCouldNotBeReadKeepTheirRecordOnce) {
     w.UseEveryPlace();
     w.world.files.AddFile("C:\\ORVANE\\Orvane.seen", "AllStartup\tseen\tA.lnk\r\nServices\tnew\tB\r\nRun\tseen\tGone\r\n");
     w.world.faults.Add(Fault::Find, std::string(ConfigWorld::CommonStartup) + "*.*");
+    w.world.registry.CreateKey(RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey);
     w.world.faults.Add(Fault::RegistryOpen, ConfigWorld::RunServicesKey);
     w.world.faults.Add(Fault::RegistryCreate, ConfigWorld::RunServicesKey);
     ASSERT_TRUE(w.host.Open());

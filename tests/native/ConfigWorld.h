@@ -63,6 +63,12 @@ struct ConfigWorld {
         for (const std::string& name : names) world.files.AddFile(CommonStartup + name + ".lnk", "link " + name);
     }
     void WriteIni(const std::string& text) { world.files.AddFile(Ini, text); }
+    // A standard user, as Windows 10 and 11 are mostly used: the machine's
+    // keys and the all-users Startup folder read, but refuse every change.
+    void BeStandardUser() {
+        world.registry.machineReadOnly = true;
+        world.files.DenyWritesUnder(CommonStartup);
+    }
 
     HeadlessListView& List(int id) { return dynamic_cast<HeadlessListView&>(host.ListView(id)); }
     std::vector<std::string> Rows(int id) { return List(id).Names(); }
