@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "platform/TextCodes.h"
 
@@ -14,13 +15,14 @@ std::string FromSystemCodePage(const std::string& line) {
     DWORD codePage = CP_ACP;
     GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
                    reinterpret_cast<LPSTR>(&codePage), sizeof codePage / sizeof(char));
+    // A vector rather than a wide string, whose library instantiation would
+    // weigh 26 KB in each program.
     const int length = static_cast<int>(line.size());
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, line.data(), length, nullptr, 0)), L'\0');
-    MultiByteToWideChar(codePage, 0, line.data(), length, &wide[0], static_cast<int>(wide.size()));
-    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                                                  nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], static_cast<int>(utf8.size()),
-                        nullptr, nullptr);
+    std::vector<wchar_t> wide(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, line.data(), length, nullptr, 0)) + 1);
+    const int wides = MultiByteToWideChar(codePage, 0, line.data(), length, wide.data(), static_cast<int>(wide.size()));
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), wides, nullptr, 0, nullptr, nullptr)),
+                     '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wides, &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr);
     return utf8;
 }
 

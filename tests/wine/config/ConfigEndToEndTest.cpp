@@ -128,19 +128,23 @@ TEST_F(ConfigEndToEnd, CloseWithAnEmptyManagerEmptiesTheFileAndRemovesTheRunValu
     EXPECT_EQ(RunValue(), "<missing>");
 }
 
-TEST_F(ConfigEndToEnd, CloseWithItemsWritesEveryLineAndRegistersTheRunnerQuoted) {
+TEST_F(ConfigEndToEnd, CloseWithItemsWritesEveryLineInUtf8AndRegistersTheRunnerQuoted) {
     Managed m;
+    // A line an older version wrote in the ANSI code page (1252 here).
+    WriteFileBytes(m.install.dir + "Startup\\4 Café.txt", "cafe");
+    WriteFileBytes(m.install.dir + "Orvane.ini", std::string(Managed::Ini) + "\"4 Caf\xE9\", \"Run\", \"7\"\r\n");
     WriteFileBytes(StartupFolder() + "Mail.txt", "mail");
     ASSERT_TRUE(m.install.Start());
     HWND dialog = m.install.WaitForDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Rows(dialog, IdcManagerList), 3);
+    EXPECT_EQ(Rows(dialog, IdcManagerList), 4);
     EXPECT_EQ(Rows(dialog, IdcStartupList), 1);
     Click(dialog, IdcAdvanced);
     Click(dialog, IdcCloseAdvanced);
     ASSERT_TRUE(m.install.WaitForExit(10000));
     EXPECT_EQ(ReadFileBytes(m.install.dir + "Orvane.ini"),
-              "\"1 Alpha\", \"\", \"\"\r\n\"2 Bravo\", \"Run\", \"5\"\r\n\"3 Charlie\", \"\", \"\"\r\n");
+              "\"1 Alpha\", \"\", \"\"\r\n\"2 Bravo\", \"Run\", \"5\"\r\n\"4 Café\", \"Run\", \"7\"\r\n"
+              "\"3 Charlie\", \"\", \"\"\r\n");
     EXPECT_EQ(RunValue(), m.Runner());
 }
 

@@ -196,3 +196,12 @@ bool EscapeWithoutSaving(ConfigInstall& install, HWND dialog) {
     if (box != nullptr) PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
     return install.WaitForExit(10000);
 }
+
+std::string AnswerBox(ConfigInstall& install, int button) {
+    HWND box = install.WaitForMessageBox();
+    if (box == nullptr) return "<no box>";
+    const std::string text = MessageText(box);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    WaitUntil([&] { return !IsWindow(box); }, 5000);
+    return text;
+}

@@ -47,6 +47,9 @@ private:
 // program have changes to ask about; true once the program has ended.
 bool EscapeWithoutSaving(ConfigInstall& install, HWND dialog);
 
+// The program's next box's text, answered with the button.
+std::string AnswerBox(ConfigInstall& install, int button);
+
 // Selects every row of a list view of the program, as a mouse sweep would.
 bool SelectAllRows(ConfigInstall& install, HWND list);
 // Double-clicks a row of a list view of the program, posted: what it opens

@@ -94,16 +94,6 @@ bool PressIn(HWND box, int id) {
     return PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
-// The next box's text, answered with the button.
-std::string AnswerBox(ConfigInstall& install, int button) {
-    HWND box = install.WaitForMessageBox();
-    if (box == nullptr) return "<no box>";
-    const std::string text = MessageText(box);
-    PressIn(box, button);
-    WaitUntil([&] { return !IsWindow(box); }, 5000);
-    return text;
-}
-
 void CloseAndWait(ConfigInstall& install, HWND dialog) {
     ASSERT_TRUE(EscapeWithoutSaving(install, dialog));
 }

@@ -1,13 +1,16 @@
 // The road of the items, as a person takes it: two shortcuts in the user's
-// Startup folder and a Run value taken into the manager, the last put first,
-// a wait given to each, the window closed; then the runner, started as
-// Windows starts it, launches them in that order with those waits. With
-// ORVANE_SHOTS set, each step is saved as a picture (tools/run does so).
+// Startup folder and a value of the user's Run key taken into the manager,
+// the last put first, a wait given to each, the window closed; then the
+// runner, started as Windows starts it, launches them in that order with
+// those waits; and Restore sends each home. Their names and the value's
+// command are in four scripts, and come back exact. With ORVANE_SHOTS set,
+// each step is saved as a picture (tools/run does so).
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "common/RunnerSettings.h"
@@ -32,11 +35,13 @@ TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
     ConfigInstall install;
     const std::string log = install.dir + "launches.log";
     EmptyDirectory(StartupFolder());
-    for (const char* name : {"Clock", "Mail"})
-        MakeShortcut(StartupFolder() + name + ".lnk", probe, std::string(name) + " \"" + log + "\"");
+    const std::string clock = "Café Clock", mail = "Почта", news = "Ειδήσεις 東京";
+    MakeShortcut(StartupFolder() + clock + ".lnk", probe, "Café \"" + log + "\"");
+    MakeShortcut(StartupFolder() + mail + ".lnk", probe, mail + " \"" + log + "\"");
+    // Written as the value comes back: a program path without blanks unquoted.
+    const std::string newsCommand = probe + " 東京 \"" + log + "\"";
     Win32Registry registry;
-    registry.Create(RegistryRoot::LocalMachine, settings::kRunKey)
-        ->SetString("News", "\"" + probe + "\" News \"" + log + "\"");
+    registry.Create(RegistryRoot::CurrentUser, settings::kRunKey)->SetString(news, newsCommand);
     {
         auto key = registry.Create(RegistryRoot::CurrentUser, settings::kKey);
         key->SetDword(settings::kPlacement, 1);
@@ -85,7 +90,8 @@ TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
     Press(dialog, IdcCloseAdvanced);
     ASSERT_TRUE(install.WaitForExit(10000));
     EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"),
-              "\"Mail\", \"Startup\", \"2\"\r\n\"News\", \"Run\", \"1\"\r\n\"Clock\", \"Startup\", \"1\"\r\n");
+              "\"" + mail + "\", \"Startup\", \"2\"\r\n\"" + news + "\", \"UserRun\", \"1\"\r\n\"" + clock +
+                  "\", \"Startup\", \"1\"\r\n");
 
     // The runner, as Windows starts it at the next log-on.
     const unsigned long long started = NowMilliseconds();
@@ -94,9 +100,9 @@ TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
     std::vector<ProbeLaunch> launched;
     WaitUntil([&] { return (launched = ReadProbeLog(log)).size() >= 3; }, 10000);
     ASSERT_EQ(launched.size(), 3u);
-    EXPECT_EQ(launched[0].name, "Mail");
-    EXPECT_EQ(launched[1].name, "News");
-    EXPECT_EQ(launched[2].name, "Clock");
+    EXPECT_EQ(launched[0].name, mail);
+    EXPECT_EQ(launched[1].name, "東京");
+    EXPECT_EQ(launched[2].name, "Café");
     // Each wait is counted on the clock's seconds: a wait of 2 is over 1 to 2 s after it began.
     EXPECT_GE(launched[0].time - started, 1000u);
     EXPECT_GE(launched[1].time - launched[0].time, 500u);
@@ -105,7 +111,26 @@ TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
     for (const ProbeLaunch& launch : launched)
         std::printf("%s %.2f  ", launch.name.c_str(), (launch.time - started) / 1000.0);
     std::printf("\n");
-    registry.Open(RegistryRoot::CurrentUser, settings::kRunKey, RegistryAccess::All)->DeleteValue(settings::kRunValue);
+
+    // Restore: each goes home under its own name, the value with its command.
+    ASSERT_TRUE(install.Start());
+    dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    PostMessageA(dialog, WM_COMMAND, IdFileRestore, 0);
+    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you want to restore all items\nto their original locations?");
+    EXPECT_TRUE(WaitUntil([&] { return Rows(dialog, IdcManagerList) == 0; }, 5000));
+    Press(dialog, IdcClose);
+    ASSERT_TRUE(install.WaitForExit(10000));
+    std::vector<std::string> home = FileNames(StartupFolder());
+    std::sort(home.begin(), home.end());
+    EXPECT_EQ(home, (std::vector<std::string>{clock + ".lnk", mail + ".lnk"}));
+    RegistryValue value;
+    auto userRun = registry.Open(RegistryRoot::CurrentUser, settings::kRunKey, RegistryAccess::All);
+    ASSERT_TRUE(userRun && userRun->Query(news, value));
+    EXPECT_EQ(value.Text(), newsCommand);
+    userRun->DeleteValue(news);
+    userRun->DeleteValue(settings::kRunValue);
+    EmptyDirectory(StartupFolder());
 }
 
 }  // namespace
