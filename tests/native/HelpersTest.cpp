@@ -56,13 +56,14 @@ TEST(TextHelpers, NextUniqueName) {
 TEST(TextCodes, Utf8IsTakenOnlyWhenWellFormedAndNamesMatchAsWindowsMatchesThem) {
     for (const char* good : {"", "Mail", "Caf\xC3\xA9", "\xE6\x9D\xB1\xE4\xBA\xAC Sync", "\xF0\x9F\x98\x80"})
         EXPECT_TRUE(IsUtf8(good)) << good;
-    // Latin-1 bytes, a cut sequence, an overlong '/', a surrogate, past U+10FFFF.
-    for (const char* bad : {"Caf\xE9", "\xE6\x9D", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
+    // Latin-1 bytes, a cut sequence, an overlong '/', the first and last surrogates, past U+10FFFF.
+    for (const char* bad : {"Caf\xE9", "\xE6\x9D", "\xC0\xAF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80"})
         EXPECT_FALSE(IsUtf8(bad)) << bad;
     const std::pair<const char*, const char*> upper[] = {
         {"mail.lnk", "MAIL.LNK"},
         {"caf\xC3\xA9 \xC3\xBF", "CAF\xC3\x89 \xC5\xB8"},                         // é ÿ
-        {"\xC5\x82\xC4\xBA\xC5\xBE\xC4\xB1", "\xC5\x81\xC4\xB9\xC5\xBD\xC4\xB1"},  // ł ĺ ž, dotless i kept
+        {"\xC5\x82\xC4\xBA\xC5\xBE\xC4\xB1\xC5\xB9", "\xC5\x81\xC4\xB9\xC5\xBD\xC4\xB1\xC5\xB9"},  // ł ĺ ž, dotless i and Ź kept
+        {"\xF0\x90\x80\x80x", "\xF0\x90\x80\x80X"},                                     // U+10000 whole
         {"\xCE\xB1\xCF\x82\xCE\xAC\xCF\x8E", "\xCE\x91\xCE\xA3\xCE\x86\xCE\x8F"},  // α ς ά ώ
         {"\xD0\xBF\xD1\x80\xD1\x91\xD1\x9F", "\xD0\x9F\xD0\xA0\xD0\x81\xD0\x8F"},  // п р ё џ
         {"\xEF\xBD\x81 \xE6\x9D\xB1 \xC3\x9F", "\xEF\xBC\xA1 \xE6\x9D\xB1 \xC3\x9F"},  // ａ 東 ß
