@@ -2,6 +2,7 @@
 // A dialog's layout, stated once: the win32 face builds its in-memory
 // template from it, the headless face its controls.
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -31,16 +32,20 @@ struct MenuTemplate {
     std::vector<MenuItemTemplate> items;  // the bar's popups (or the popup menu's one popup)
 };
 
+// Plain data, so that a dialog's list of controls is a constant table
+// rather than code that builds each string.
 struct ControlTemplate {
     int id = ui::IdStatic;
-    std::string windowClass;
-    std::string text;
+    const char* windowClass = "";
+    const char* text = "";
     // win::Ws*, Bs*, Ss*, Lbs*, Lvs*, Es*. Every control is created as a
     // visible child (the hosts add WS_CHILD | WS_VISIBLE); WS_DISABLED starts
     // it disabled. A dialog hides controls from OnInitDialog.
     uint32_t style = 0;
     int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
     uint32_t exStyle = 0;
+
+    bool Is(const char* kind) const { return std::strcmp(windowClass, kind) == 0; }
 };
 
 struct DialogTemplate {

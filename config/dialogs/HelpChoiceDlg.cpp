@@ -21,12 +21,12 @@ const DialogTemplate& HelpChoiceTemplate() {
         // breaks a word after "http://" where Windows would move it down.
         t.cx = 285;
         t.cy = 74;
+        // Kept for the program's life, as the template that points at it.
+        static const std::string text = std::string("The latest Orvane documentation is located at ") + config::kWebSite +
+                                        ".  If you are connected to the internet, click Online to browse to the latest "
+                                        "documentation, otherwise click Local.";
         t.controls = {
-            {ui::IdStatic, ui::StaticClass,
-             std::string("The latest Orvane documentation is located at ") + config::kWebSite +
-                 ".  If you are connected to the internet, click Online to browse to the latest documentation, "
-                 "otherwise click Local.",
-             win::SsLeft, 10, 8, 265, 34},
+            {ui::IdStatic, ui::StaticClass, text.c_str(), win::SsLeft, 10, 8, 265, 34},
             {IdcOnline, ui::ButtonClass, "&Online", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 109, 52, 50, 14},
             {IdcLocal, ui::ButtonClass, "&Local", win::BsPushButton | win::WsTabStop, 167, 52, 50, 14},
             {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 225, 52, 50, 14},

@@ -63,12 +63,12 @@ bool HeadlessDialogHost::Open() {
         const Rect rect{clientLeft + HorizontalPixels(c.x), clientTop + VerticalPixels(c.y),
                         clientLeft + HorizontalPixels(c.x + c.cx), clientTop + VerticalPixels(c.y + c.cy)};
         std::unique_ptr<HeadlessControl> control;
-        if (c.windowClass == ui::ButtonClass) control = std::make_unique<HeadlessButton>(*this, c, rect);
-        else if (c.windowClass == ui::StaticClass) control = std::make_unique<HeadlessStatic>(*this, c, rect);
-        else if (c.windowClass == ui::EditClass) control = std::make_unique<HeadlessEdit>(*this, c, rect);
-        else if (c.windowClass == ui::ListBoxClass) control = std::make_unique<HeadlessListBox>(*this, c, rect);
-        else if (c.windowClass == ui::ListViewClass) control = std::make_unique<HeadlessListView>(*this, c, rect);
-        else throw std::logic_error("unknown window class " + c.windowClass);
+        if (c.Is(ui::ButtonClass)) control = std::make_unique<HeadlessButton>(*this, c, rect);
+        else if (c.Is(ui::StaticClass)) control = std::make_unique<HeadlessStatic>(*this, c, rect);
+        else if (c.Is(ui::EditClass)) control = std::make_unique<HeadlessEdit>(*this, c, rect);
+        else if (c.Is(ui::ListBoxClass)) control = std::make_unique<HeadlessListBox>(*this, c, rect);
+        else if (c.Is(ui::ListViewClass)) control = std::make_unique<HeadlessListView>(*this, c, rect);
+        else throw std::logic_error(std::string("unknown window class ") + c.windowClass);
         // Controls without an id of their own cannot be addressed, only shown.
         const int key = c.id == ui::IdStatic ? anonymous++ : c.id;
         m_controls[key] = std::move(control);
@@ -140,7 +140,7 @@ std::vector<IButton*> HeadlessDialogHost::RadioGroupOf(int id) {
             if (found) break;
             group.clear();
         }
-        if (c.windowClass == ui::ButtonClass && (c.style & 0xF) == win::BsAutoRadioButton) group.push_back(&Button(c.id));
+        if (c.Is(ui::ButtonClass) && (c.style & 0xF) == win::BsAutoRadioButton) group.push_back(&Button(c.id));
         if (c.id == id) found = true;
     }
     return found ? group : std::vector<IButton*>{};

@@ -181,7 +181,7 @@ void Win32DialogHost::LetGoOfWindow() {
 BOOL Win32DialogHost::InitDialog() {
     const DialogTemplate& layout = m_dialog.Template();
     for (const ControlTemplate& control : layout.controls) {
-        if (control.windowClass != ui::ListViewClass) continue;
+        if (!control.Is(ui::ListViewClass)) continue;
         SendDlgItemMessageA(m_hwnd, control.id, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
         m_listViewIds.push_back(control.id);
     }
@@ -231,15 +231,15 @@ void Win32DialogHost::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!control) return;
     // The second of two quick clicks on an owner-drawn button (or a radio
     // button) comes as a double-click instead of a click: each click counts.
-    if (control->windowClass == ui::ButtonClass && code == BN_DOUBLECLICKED) {
+    if (control->Is(ui::ButtonClass) && code == BN_DOUBLECLICKED) {
         m_dialog.Dispatch(UiEvent{Notify::Command, id, 0});
         return;
     }
-    if (control->windowClass == ui::EditClass && code == EN_CHANGE) {
+    if (control->Is(ui::EditClass) && code == EN_CHANGE) {
         m_dialog.Dispatch(UiEvent{Notify::EditChange, id, 0});
         return;
     }
-    if (control->windowClass != ui::ListBoxClass) return;
+    if (!control->Is(ui::ListBoxClass)) return;
     if (code == LBN_SELCHANGE) m_dialog.Dispatch(UiEvent{Notify::SelChange, id, 0});
     if (code == LBN_DBLCLK) m_dialog.Dispatch(UiEvent{Notify::DblClk, id, 0});
 }
