@@ -35,3 +35,9 @@ ItemPlace& ItemPlace::HoldingRunner() {
     holdsRunner = true;
     return *this;
 }
+
+ItemPlace& ItemPlace::Approved(RegistryRoot root, const char* key) {
+    approvedRoot = root;
+    approved = key;
+    return *this;
+}

@@ -22,6 +22,11 @@ struct ItemPlace {
     // Where the item lives, in a word or two, beside its row when the list
     // has more than one place.
     std::string mark;
+    // The key beside the place where Windows keeps its entries' enabled
+    // states ("Run", "Run32", "StartupFolder"), under its root; null where
+    // there are none.
+    const char* approved = nullptr;
+    RegistryRoot approvedRoot = RegistryRoot::CurrentUser;
 
     bool IsRegistry() const { return kind == PlaceKind::RegistryKey; }
 
@@ -33,6 +38,7 @@ struct ItemPlace {
     ItemPlace& Marked(const char* where);
     ItemPlace& Named(const char* key);
     ItemPlace& HoldingRunner();
+    ItemPlace& Approved(RegistryRoot root, const char* key);
 };
 
 // The root as the registry editor names it.

@@ -84,6 +84,7 @@ std::string FormatManagerLine(const ManagerLine& row) {
 }
 
 const char IdleField[] = "idle";
+const char OffField[] = "off";
 
 namespace {
 constexpr char FilePrefix[] = "FILE:";

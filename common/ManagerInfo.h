@@ -20,6 +20,9 @@ struct ManagerLine {
 
 // The field that marks an item to wait for an idle computer after its wait.
 extern const char IdleField[];
+// The field of an item turned off: it keeps its place and wait, and the
+// runner does not launch it.
+extern const char OffField[];
 // The field that names the item's file ("file:Mail.lnk"), written when
 // several items share a title; empty when the line has none.
 std::string FileField(const ManagerLine& line);

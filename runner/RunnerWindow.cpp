@@ -81,6 +81,12 @@ void CRunnerDlg::RenderLines() {
             line = run.name + "  (error " + ErrorWords(run.result) + ")";
         else if (run.state == RunItem::State::LeftToWindows)
             line = run.name + " - started by Windows itself";
+        else if (run.state == RunItem::State::Off)
+            line = run.name + " - off, not launched";
+        else if (run.state == RunItem::State::OffThereToo)
+            line = run.name + " - off, not launched; turned off where Windows starts it too";
+        else if (run.state == RunItem::State::OffNotThere)
+            line = run.name + " - off, but Windows starts it: its entry there could not be turned off";
         if (line.empty() || line == m_lines[item]) continue;
         Window().ListBox(IdcRunList).SetLine(static_cast<int>(item), line);
         m_lines[item] = line;

@@ -35,7 +35,7 @@ bool CRunnerDlg::StartsAManagedItem(const ItemPlace& place, const std::string& n
     std::string command;
     for (const HeldPlace& held : m_sequencer.Held())
         for (const PlaceEntry& entry : held.entries)
-            if (held.place.sourceTag == place.sourceTag && entry.name == name) command = entry.command;
+            if (held.place.sourceTag == place.sourceTag && entry.name == name && !entry.off) command = entry.command;
     bool same = false;
     if (command.empty()) return false;
     const ComScope com(m_platform.links);
@@ -75,6 +75,10 @@ void CRunnerDlg::LookAtPlaces() {
             if (shown == 0 || entry.source != appeared[shown - 1].source)
                 text += "\n\n" + (place != nullptr ? PlaceText(*place) : entry.source);
             text += "\n    " + entry.name;
+            // Windows does not start an entry turned off: it is said so.
+            for (const HeldPlace& held : m_sequencer.Held())
+                for (const PlaceEntry& found : held.entries)
+                    if (held.place.sourceTag == entry.source && found.name == entry.name && found.off) text += "  (off)";
             if (place != nullptr && StartsAManagedItem(*place, entry.name)) text += "  (" + std::string(PutBackNote) + ")";
         }
         if (appeared.size() > kNamedAtMost) text += "\n    and " + IntToString(static_cast<int>(appeared.size() - kNamedAtMost)) + " more";

@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 
 RestoreStep RestoreItem(Platform& platform, MoveQuestions& questions, const std::string& name, const std::string& path,
-                        const ItemPlace& origin) {
+                        const ItemPlace& origin, bool off) {
     RestoreStep step;
     if (origin.IsRegistry()) {
         if (!CheckIsShortcut(platform, name, path)) return step;
@@ -14,11 +14,13 @@ RestoreStep RestoreItem(Platform& platform, MoveQuestions& questions, const std:
         step.result = moved == RegistryMove::Moved ? Restored::Yes
                     : moved == RegistryMove::ShortcutLeft ? Restored::ShortcutLeft
                                                           : Restored::No;
-        return step;
+    } else {
+        step.path = origin.path + FileNameOf(path);
+        FileEntry file;
+        if (MoveFileConfirmed(platform.files, questions, path, step.path) || !platform.files.Lookup(path, file))
+            step.result = Restored::Yes;
     }
-    step.path = origin.path + FileNameOf(path);
-    FileEntry file;
-    if (MoveFileConfirmed(platform.files, questions, path, step.path) || !platform.files.Lookup(path, file))
-        step.result = Restored::Yes;
+    if (step.result != Restored::No)
+        CarryState(platform, origin, origin.IsRegistry() ? name : FileNameOf(path), ArrivingState(off));
     return step;
 }

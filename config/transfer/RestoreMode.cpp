@@ -121,7 +121,8 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             if (origin == nullptr) origin = &places.startup;
             // Windows may never have made the key; listing it would have.
             if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
-            if (RestoreItem(quietPlatform, answers, item.file.Title(), item.file.path, *origin).result == Restored::Yes) {
+            if (RestoreItem(quietPlatform, answers, item.file.Title(), item.file.path, *origin, HasExtraField(line, OffField))
+                    .result == Restored::Yes) {
                 ++back;
                 unattended.said.clear();
                 continue;
