@@ -32,7 +32,8 @@ void SetFileField(ManagerLine& line, const std::string& fileName);
 // SetExtraField adds or removes it, keeping every other field in place.
 bool HasExtraField(const ManagerLine& line, const std::string& field);
 bool HasExtraField(const std::vector<std::string>& extras, const std::string& field);
-void SetExtraField(ManagerLine& line, const std::string& field, bool on);
+void SetExtraField(std::vector<std::string>& extras, const std::string& field, bool on);
+inline void SetExtraField(ManagerLine& line, const std::string& field, bool on) { SetExtraField(line.extras, field, on); }
 
 // The one parser of a line, used by both programs. Stateless.
 class CManagerInfoParser {

@@ -13,13 +13,13 @@ class IClock;
 
 bool ApprovedOff(const RegistryValue& value);
 
-// The key of a place's values, as the registry editor shows it.
-std::string ApprovedKeyText(const ItemPlace& place);
+// The key of a place's values under its root.
+std::string ApprovedKeyPath(const ItemPlace& place);
 
 // The states of a place's entries, read once. False when the place has
 // values but they could not be read: every entry then counts as on.
 struct ApprovedStates {
-    std::vector<RegistryValue> values;
+    std::vector<std::string> off;  // the entries turned off, in capitals
     bool Off(const std::string& entryName) const;
 };
 bool ReadApproved(IRegistry& registry, const ItemPlace& place, ApprovedStates& states);

@@ -54,12 +54,7 @@ bool ItemRow::Idle() const { return HasExtraField(extras, IdleField); }
 
 bool ItemRow::Off() const { return HasExtraField(extras, OffField); }
 
-void ItemRow::SetOff(bool off) {
-    ManagerLine fields;
-    fields.extras = std::move(extras);
-    SetExtraField(fields, OffField, off);
-    extras = std::move(fields.extras);
-}
+void ItemRow::SetOff(bool off) { SetExtraField(extras, OffField, off); }
 
 std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row) {
     if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.Idle())};

@@ -10,6 +10,7 @@
 #include "common/StartPlaces.h"
 #include "common/StartupApproved.h"
 #include "common/TextHelpers.h"
+#include "config/transfer/RegistryTransfer.h"
 
 ItemLists::ItemLists(Platform& platform, ItemQuestions& questions) : m_platform(platform), m_questions(questions) {}
 

@@ -221,10 +221,7 @@ void ItemLists::TurnOverSelected(ItemList& list) {
 void ItemLists::SetWait(int row, int wait, bool idle) {
     m_modified = true;
     ItemRow& item = manager.rows[row];
-    ManagerLine fields;
-    fields.extras = item.extras;
-    SetExtraField(fields, IdleField, idle);
-    item.extras = fields.extras;
+    SetExtraField(item.extras, IdleField, idle);
     item.wait = wait <= 0 ? "" : IntToString(wait);
     UpdateRow(manager, row);
 }

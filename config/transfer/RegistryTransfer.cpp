@@ -115,6 +115,10 @@ bool DeleteRegistryItem(Platform& platform, const ItemPlace& place, const std::s
     return false;
 }
 
+std::string ApprovedKeyText(const ItemPlace& place) {
+    return std::string(RootName(place.approvedRoot)) + "\\" + ApprovedKeyPath(place);
+}
+
 bool CarryState(Platform& platform, const ItemPlace& place, const std::string& entryName, ApprovedWrite write) {
     if (WriteApproved(platform.registry, platform.clock, place, entryName, write)) return true;
     std::string text = entryName + "\n\nWhether Windows starts it, on or off, could not be written to:\n" + ApprovedKeyText(place);

@@ -261,7 +261,7 @@ void Win32DialogHost::OnNotify(const NMHDR& header) {
         const UINT changed = (change.uChanged & LVIF_STATE) ? change.uNewState ^ change.uOldState : 0;
         if (changed & LVIS_SELECTED) m_dialog.Dispatch(UiEvent{Notify::ItemChanged, id, 0});
         if ((changed & LVIS_STATEIMAGEMASK) && change.iItem >= 0)
-            HoldingListPaint([&] { m_dialog.Dispatch(UiEvent{Notify::Checked, id, 0, false, change.iItem}); });
+            m_dialog.Dispatch(UiEvent{Notify::Checked, id, 0, false, change.iItem});
         break;
     }
     case LVN_KEYDOWN:
