@@ -50,17 +50,21 @@ bool WriteApproved(IRegistry& registry, IClock& clock, const ItemPlace& place, c
     const std::string path = ApprovedKeyPath(place);
     std::string data(kValueSize, '\0');
     data[0] = write == ApprovedWrite::Off ? 3 : 2;
+    RegistryValue value;
     if (write == ApprovedWrite::Clear) {
         // Only a value that is there needs the key opened for writing, which
         // a user without administrator rights does not get to the machine's.
+        // A key that does not open may be missing or refused: the writable
+        // one tells.
         const std::unique_ptr<IRegistryKey> read = registry.Open(place.approvedRoot, path, RegistryAccess::Read);
-        RegistryValue value;
-        if (!read || !read->Query(entryName, value)) return true;
+        if (read && !read->Query(entryName, value)) return true;
     } else if (write == ApprovedWrite::Off) {
         // A FILETIME: 100-nanosecond steps since 1601, low byte first.
         uint64_t time = static_cast<uint64_t>(MillisecondsOf(clock.Now())) * 10000;
         for (std::size_t byte = 4; byte < kValueSize; ++byte, time >>= 8) data[byte] = static_cast<char>(time & 0xFF);
     }
     const std::unique_ptr<IRegistryKey> key = registry.Create(place.approvedRoot, path);
-    return key && (write == ApprovedWrite::Clear ? key->DeleteValue(entryName) : key->Set(entryName, win::RegBinary, data));
+    if (!key) return false;
+    if (write != ApprovedWrite::Clear) return key->Set(entryName, win::RegBinary, data);
+    return !key->Query(entryName, value) || key->DeleteValue(entryName);
 }
