@@ -208,6 +208,14 @@ TEST(EnabledState, TheLineKeepsTheStateBetweenSourceAndWaitAndRestoreWritesIt) {
     EXPECT_EQ(RestoreWithoutWindow(w.platform, true), RestoreDone);
     EXPECT_EQ(State(w.world, R::CurrentUser, "StartupFolder", "Mail.lnk").substr(0, 1), "\x03");
     EXPECT_EQ(State(w.world, R::CurrentUser, "Run", "News"), "none");
+    // Back, but not in its state: an error, in the report.
+    AddShortcut(w, std::string(ConfigWorld::Manager) + "Pager.lnk", "C:\\PAGER.EXE", "");
+    w.world.files.AddFile(ConfigWorld::Ini, "\"Pager\", \"Startup\", \"off\", \"\"\r\n");
+    w.world.faults.Add(Fault::RegistrySet, "Pager.lnk");
+    EXPECT_EQ(RestoreWithoutWindow(w.platform, true), RestoreItemsLeft);
+    EXPECT_EQ(w.Entries(ConfigWorld::StartupFolder).back(), "Pager.lnk");
+    EXPECT_EQ(w.world.files.Contents(std::string(ConfigWorld::Dir) + RestoreReportName).substr(0, 54),
+              "Every item was restored, with errors.\r\nPager.lnk, for ");
 }
 
 TEST(EnabledState, TheRunnerLaunchesNoItemTurnedOffAndTurnsOffWhereItsProgramPutItselfBack) {
