@@ -3,6 +3,7 @@
 #include "common/ComScope.h"
 #include "common/FolderFiles.h"
 #include "common/StartPlaces.h"
+#include "common/StartupApproved.h"
 #include "common/TextHelpers.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -15,25 +16,32 @@ std::vector<HeldPlace> ReadPlaces(IRegistry& registry, IFileSystem& files, IShel
     places.ForEach([&](const ItemPlace& place) {
         held.push_back(HeldPlace{place, true, {}});
         HeldPlace& now = held.back();
+        ApprovedStates states;
+        ReadApproved(registry, place, states);
         if (place.IsRegistry()) {
             const std::unique_ptr<IRegistryKey> key = registry.Open(place.root, place.path, RegistryAccess::Read);
             if (key) now.read = ReadStartValues(*key, place, now.entries);
             for (PlaceEntry& entry : now.entries) entry.command = CommandKey(entry.command);
-            return;
+        } else {
+            std::vector<FileEntry> found;
+            now.read = ReadFolderIfThere(files, place.path, found);
+            for (const FileEntry& file : found)
+                now.entries.push_back(PlaceEntry{file.name, com.Started() ? ShortcutCommandKey(links, file.path) : ""});
         }
-        std::vector<FileEntry> found;
-        now.read = ReadFolderIfThere(files, place.path, found);
-        for (const FileEntry& file : found)
-            now.entries.push_back(PlaceEntry{file.name, com.Started() ? ShortcutCommandKey(links, file.path) : ""});
+        for (PlaceEntry& entry : now.entries) entry.off = states.Off(entry.name);
     });
     return held;
 }
 
-const HeldPlace* PlaceStarting(const std::vector<HeldPlace>& held, const std::string& commandKey) {
+const HeldPlace* PlaceStarting(const std::vector<HeldPlace>& held, const std::string& commandKey,
+                               const PlaceEntry** entry) {
     if (commandKey.empty()) return nullptr;
     for (const HeldPlace& place : held)
-        for (const PlaceEntry& entry : place.entries)
-            if (entry.command == commandKey) return &place;
+        for (const PlaceEntry& found : place.entries)
+            if (found.command == commandKey && !found.off) {
+                if (entry != nullptr) *entry = &found;
+                return &place;
+            }
     return nullptr;
 }
 

@@ -20,13 +20,16 @@ struct HeldPlace {
     std::vector<PlaceEntry> entries;
 };
 
-// What each place holds, each entry with its command (COM is initialised
-// here for the shortcuts). A folder or key that is not there is empty.
+// What each place holds, each entry with its command and its state (COM is
+// initialised here for the shortcuts). A folder or key that is not there is
+// empty; states that cannot be read are on.
 std::vector<HeldPlace> ReadPlaces(IRegistry& registry, IFileSystem& files, IShellLinks& links,
                                   const StartPlaces& places);
 
-// The place holding an entry that starts this command; null when none does.
-const HeldPlace* PlaceStarting(const std::vector<HeldPlace>& held, const std::string& commandKey);
+// The place holding an entry that starts this command, and the entry; null
+// when none does. An entry turned off starts nothing.
+const HeldPlace* PlaceStarting(const std::vector<HeldPlace>& held, const std::string& commandKey,
+                               const PlaceEntry** entry = nullptr);
 
 // The record of what the places hold now. An entry the record had keeps its
 // mark; one it did not have is new, and listed in appeared, unless there was

@@ -41,3 +41,9 @@ ItemPlace& ItemPlace::EveryUsers() {
     machine = true;
     return *this;
 }
+
+ItemPlace& ItemPlace::Approved(RegistryRoot root, const char* key) {
+    approvedRoot = root;
+    approved = key;
+    return *this;
+}

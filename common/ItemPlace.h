@@ -25,6 +25,11 @@ struct ItemPlace {
     // Where the item lives, in a word or two, beside its row when the list
     // has more than one place.
     std::string mark;
+    // The key beside the place where Windows keeps its entries' enabled
+    // states ("Run", "Run32", "StartupFolder"), under its root; null where
+    // there are none.
+    const char* approved = nullptr;
+    RegistryRoot approvedRoot = RegistryRoot::CurrentUser;
 
     bool IsRegistry() const { return kind == PlaceKind::RegistryKey; }
 
@@ -37,6 +42,7 @@ struct ItemPlace {
     ItemPlace& Named(const char* key);
     ItemPlace& HoldingRunner();
     ItemPlace& EveryUsers();
+    ItemPlace& Approved(RegistryRoot root, const char* key);
 };
 
 // The root as the registry editor names it.

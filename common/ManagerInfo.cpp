@@ -84,6 +84,7 @@ std::string FormatManagerLine(const ManagerLine& row) {
 }
 
 const char IdleField[] = "idle";
+const char OffField[] = "off";
 
 namespace {
 constexpr char FilePrefix[] = "FILE:";
@@ -111,9 +112,8 @@ bool HasExtraField(const ManagerLine& line, const std::string& field) {
     return HasExtraField(line.extras, field);
 }
 
-void SetExtraField(ManagerLine& line, const std::string& field, bool on) {
+void SetExtraField(std::vector<std::string>& extras, const std::string& field, bool on) {
     const std::string wanted = UpperCopy(field);
-    auto& extras = line.extras;
     extras.erase(std::remove_if(extras.begin(), extras.end(),
                                 [&](const std::string& extra) { return UpperCopy(extra) == wanted; }),
                  extras.end());

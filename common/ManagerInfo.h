@@ -20,6 +20,9 @@ struct ManagerLine {
 
 // The field that marks an item to wait for an idle computer after its wait.
 extern const char IdleField[];
+// The field of an item turned off: it keeps its place and wait, and the
+// runner does not launch it.
+extern const char OffField[];
 // The field that names the item's file ("file:Mail.lnk"), written when
 // several items share a title; empty when the line has none.
 std::string FileField(const ManagerLine& line);
@@ -29,7 +32,8 @@ void SetFileField(ManagerLine& line, const std::string& fileName);
 // SetExtraField adds or removes it, keeping every other field in place.
 bool HasExtraField(const ManagerLine& line, const std::string& field);
 bool HasExtraField(const std::vector<std::string>& extras, const std::string& field);
-void SetExtraField(ManagerLine& line, const std::string& field, bool on);
+void SetExtraField(std::vector<std::string>& extras, const std::string& field, bool on);
+inline void SetExtraField(ManagerLine& line, const std::string& field, bool on) { SetExtraField(line.extras, field, on); }
 
 // The one parser of a line, used by both programs. Stateless.
 class CManagerInfoParser {

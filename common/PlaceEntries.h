@@ -13,6 +13,7 @@ class IShellLinks;
 struct PlaceEntry {
     std::string name;     // the file's name, or the value's
     std::string command;  // as CommandKey gives it; empty when not read
+    bool off = false;     // turned off in Windows: it starts nothing
 };
 
 // A command as Windows reads it: quotes only group, and case does not count.

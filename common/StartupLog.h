@@ -5,8 +5,9 @@
 //   "Mail", 12034, idle, ok, 2000, 7010
 // the name, the milliseconds from the run's start to the launch, what the
 // item waited for (wait, idle, longest: the limit ended the idle wait), the
-// result (ok, the error number, or windows: its program had put itself back
-// where Windows starts it, and Orvane left it to Windows), then when its
+// result (ok, the error number, windows: its program had put itself back
+// where Windows starts it, and Orvane left it to Windows, or off: the user
+// turned it off, and it was not launched), then when its
 // plain wait and its idle wait began (-1: it had none).
 #include <cstdint>
 #include <string>
@@ -23,8 +24,10 @@ struct LoggedLaunch {
     std::string result = "ok";
     long waitFrom = -1, idleFrom = -1;
     static constexpr const char* LeftToWindows = "windows";
+    static constexpr const char* TurnedOff = "off";
     bool Left() const { return result == LeftToWindows; }
-    bool Failed() const { return result != "ok" && !Left(); }
+    bool Off() const { return result == TurnedOff; }
+    bool Failed() const { return result != "ok" && !Left() && !Off(); }
 };
 
 struct LoggedRun {

@@ -28,6 +28,7 @@ CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
         On(Notify::ItemChanged, list, &CConfigDlg::OnListItemChanged);
         On(Notify::KeyDown, list, &CConfigDlg::OnListKeyDown);
         On(Notify::DblClk, list, &CConfigDlg::OnListDblClk);
+        On(Notify::Checked, list, &CConfigDlg::OnListChecked);
     }
 }
 
@@ -179,8 +180,19 @@ void CConfigDlg::OnListKeyDown(const UiEvent& event) {
     if (event.alt && list.up != nullptr && (event.key == win::VkUp || event.key == win::VkDown))
         return m_lists.MoveSelectedRow(list, event.key == win::VkUp ? -1 : 1);
     if (event.key == win::VkDelete) m_lists.DeleteSelected(list);
+    if (event.key == win::VkSpace) m_lists.TurnOverSelected(list);
     // Enter on a row opens its properties, as a double-click does.
     if (event.key == win::VkReturn) ShowPropertiesOfOne(list);
+}
+
+// Told of every box set, the model's own too: only a box that no longer
+// shows its row's state was turned over by the user. While a row goes in,
+// the view is a row ahead of the records.
+void CConfigDlg::OnListChecked(const UiEvent& event) {
+    ItemList& list = *m_lists.ListOf(event.id);
+    if (list.view->Count() != list.Count() || event.row < 0 || event.row >= list.Count()) return;
+    const bool off = !list.view->IsChecked(event.row);
+    if (off != list.rows[event.row].Off()) m_lists.SetOff(list, event.row, off);
 }
 
 void CConfigDlg::OnListDblClk(const UiEvent& event) { ShowPropertiesOfOne(*m_lists.ListOf(event.id)); }

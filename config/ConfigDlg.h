@@ -53,6 +53,7 @@ private:
     void OnListItemChanged(const UiEvent& event);
     void OnListKeyDown(const UiEvent& event);
     void OnListDblClk(const UiEvent& event);
+    void OnListChecked(const UiEvent& event);
 
     // Item properties: of the list's one selected row.
     void ShowPropertiesOfOne(ItemList& list);

@@ -52,6 +52,10 @@ std::string ItemRow::Shown() const { return byFileName ? FileNameOf(path) : name
 
 bool ItemRow::Idle() const { return HasExtraField(extras, IdleField); }
 
+bool ItemRow::Off() const { return HasExtraField(extras, OffField); }
+
+void ItemRow::SetOff(bool off) { SetExtraField(extras, OffField, off); }
+
 std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row) {
     if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.Idle())};
     return {row.Shown(), list.places[row.place].mark + NoteText(row.note)};
@@ -63,7 +67,9 @@ int InsertRow(ItemList& list, int index, ItemRow row) {
     if (at < 0) return at;
     for (std::size_t column = 1; column < texts.size(); ++column)
         if (!texts[column].empty()) list.view->SetItemText(at, static_cast<int>(column), texts[column]);
+    const bool on = !row.Off();
     list.rows.insert(list.rows.begin() + at, std::move(row));
+    if (list.HasStates()) list.view->SetChecked(at, on);
     return at;
 }
 
@@ -99,6 +105,7 @@ bool MoveRow(ItemList& list, int from, int to) {
 
 void SetUpColumns(ItemList& list) {
     IListView& view = *list.view;
+    if (list.HasStates()) view.ShowCheckBoxes();
     if (!list.CarriesSource()) {
         // Each row says where it lives, and what is new about it.
         view.InsertColumn(0, "Name", 0);

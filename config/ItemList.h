@@ -49,7 +49,8 @@ struct ItemRow {
     // Index into the list's places: where the item lives.
     std::size_t place = 0;
     // A managed item's Orvane.ini fields: where it came from, its wait in
-    // seconds ("" for none), and the fields between the two.
+    // seconds ("" for none), and the fields between the two. A Windows
+    // row's extras hold its state alone, so that it travels as it is.
     std::string source, wait;
     std::vector<std::string> extras;
     // Shown by its file name, since another row of the list has its title.
@@ -68,6 +69,8 @@ struct ItemRow {
     // The name the row shows in its first column.
     std::string Shown() const;
     bool Idle() const;
+    bool Off() const;
+    void SetOff(bool off);
 };
 
 struct ItemList {
@@ -92,6 +95,9 @@ struct ItemList {
     IButton* down = nullptr;
 
     bool IsRegistry() const { return kind == ListKind::RegistryKey; }
+    // Its rows are turned on and off: the manager's, and the places where
+    // Windows keeps its entries' states.
+    bool HasStates() const { return kind == ListKind::Manager || Home().approved != nullptr; }
     bool CarriesSource() const { return kind == ListKind::Manager; }
     // Name, Source and Wait; or Name and Where, the mark of each row's place
     // with its note.
@@ -102,7 +108,9 @@ struct ItemList {
 };
 
 // Shows the record at index (the end when negative); the record joins the
-// list only when the view took the row. The new row's index, or negative.
+// list only when the view took the row, and its box is ticked after, so
+// that the view and the records are in step when the box's change is told.
+// The new row's index, or negative.
 int InsertRow(ItemList& list, int index, ItemRow row);
 void DeleteRow(ItemList& list, int row);
 // Shows the row's record again, after it changed.

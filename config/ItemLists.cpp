@@ -8,7 +8,9 @@
 #include "common/ManagerInfo.h"
 #include "common/PlaceEntries.h"
 #include "common/StartPlaces.h"
+#include "common/StartupApproved.h"
 #include "common/TextHelpers.h"
+#include "config/transfer/RegistryTransfer.h"
 
 ItemLists::ItemLists(Platform& platform, ItemQuestions& questions) : m_platform(platform), m_questions(questions) {}
 
@@ -86,10 +88,24 @@ bool ItemLists::ManagerDirChanged() const {
     return files.size() != manager.rows.size();
 }
 
+// Said once a fill, however many places failed: the rows show as on.
+ApprovedStates ItemLists::StatesOf(const ItemPlace& place, bool& told) {
+    ApprovedStates states;
+    if (!ReadApproved(m_platform.registry, place, states) && !told) {
+        told = true;
+        m_platform.messages.Show("Whether Windows starts these items, on or off, could not be read:\n" + ApprovedKeyText(place) +
+                                     "\n\nThey are shown as on.",
+                                 win::MbIconExclamation);
+    }
+    return states;
+}
+
 void ItemLists::FillFolder(ItemList& list) {
     ResetRows(list);
     const std::unordered_map<std::string, std::size_t> titles = ManagedTitles();
+    bool told = false;
     for (std::size_t place = 0; place < list.places.size(); ++place) {
+        const ApprovedStates states = StatesOf(list.places[place], told);
         const std::string& folder = list.places[place].path;
         std::vector<FileEntry> files;
         if (!ReadFolderIfThere(m_platform.files, folder, files)) {
@@ -98,6 +114,7 @@ void ItemLists::FillFolder(ItemList& list) {
         }
         for (const FileEntry& entry : files) {
             ItemRow row = ItemRow::File(entry.path, place);
+            row.SetOff(states.Off(entry.name));
             NoteRow(list, row, titles);
             InsertRow(list, -1, std::move(row));
         }
@@ -148,7 +165,7 @@ void ItemLists::FillManager() {
 void ItemLists::FillRegistry(ItemList& list) {
     ResetRows(list);
     // The list says once that it is not whole, however many of its keys failed.
-    bool told = false;
+    bool told = false, statesTold = false;
     const std::unordered_map<std::string, std::size_t> titles = ManagedTitles();
     std::size_t place = 0;
     const auto tell = [&] {
@@ -173,8 +190,10 @@ void ItemLists::FillRegistry(ItemList& list) {
         // listed as it is rather than cut or dropped.
         std::vector<PlaceEntry> values;
         if (!ReadStartValues(*key, where, values)) tell();
+        const ApprovedStates states = StatesOf(where, statesTold);
         for (const PlaceEntry& value : values) {
             ItemRow row = ItemRow::Value(value.name, value.command, place);
+            row.SetOff(states.Off(value.name));
             NoteRow(list, row, titles);
             InsertRow(list, -1, std::move(row));
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/SeenRecord.h"
+#include "common/StartupApproved.h"
 #include "config/ConfigPaths.h"
 #include "config/ItemList.h"
 #include "config/ItemQuestions.h"
@@ -48,6 +49,13 @@ public:
     void OfferToTakeInAgain();
     // A managed item's wait (0 or less: none) and idle mark, from its properties.
     void SetWait(int row, int wait, bool idle);
+    // A row turned on or off, its box as it ends: a Windows row's state is
+    // written at once where Windows keeps it (a failure is told and the row
+    // stays as it was); a managed item's is saved with its line. False on
+    // a failure.
+    bool SetOff(ItemList& list, int row, bool off);
+    // Space: every selected row takes the opposite of the focused row's state.
+    void TurnOverSelected(ItemList& list);
 
     // The save: the runner's entry, Orvane.ini, the folders' order and the
     // record of what the places hold.
@@ -62,6 +70,7 @@ private:
     void FillManager();
     void FillFolder(ItemList& list);
     void FillRegistry(ItemList& list);
+    ApprovedStates StatesOf(const ItemPlace& place, bool& told);
     // The list holding the place a Source names, and that place; null when
     // the Source names none.
     ItemList* ListForSource(const std::string& source, std::size_t& place);
@@ -74,6 +83,9 @@ private:
     // The rows of these files are the list's selection, in view.
     void SelectOnly(ItemList& list, const std::vector<std::string>& paths);
     bool PutBackInRegistry(int row);
+    // The Windows row of a managed item given back, in its state.
+    static ItemRow Returned(const ItemList& to, std::size_t place, const ItemRow& managed, const std::string& where);
+    void CarryStates(const ItemPlace& left, const ItemPlace& arrived, const std::string& entryName, bool off);
     ItemList* RegistryListFor(int row, std::size_t& place);
 
     // The notes of the Windows lists' rows.

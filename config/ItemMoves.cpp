@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/ManagerInfo.h"
+#include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 #include "config/InUseAdvice.h"
 #include "config/ItemLists.h"
@@ -57,6 +58,8 @@ std::vector<std::string> ItemLists::MoveSelectedFiles(ItemList& from, ItemList& 
         // The manager records where the item came from; the manager's own
         // folder is no origin.
         arrived.source = from.PlaceOf(row).sourceTag;
+        arrived.SetOff(item.Off());
+        CarryStates(from.PlaceOf(row), to.places[place], FileNameOf(destination), item.Off());
         HandOver(from, row, to, std::move(arrived));
         moved.push_back(destination);
         return true;
@@ -91,6 +94,8 @@ void ItemLists::TakeRegistryValues() {
         if (!TakeRegistryValue(m_platform, m_questions, origin, m_paths.managerDir, name, from->rows[row].command)) return false;
         ItemRow arrived = ItemRow::File(m_paths.managerDir + name + ".lnk", 0);
         arrived.source = origin.sourceTag;
+        arrived.SetOff(from->rows[row].Off());
+        CarryState(m_platform, origin, from->rows[row].name, ApprovedWrite::Clear);
         added.push_back(arrived.path);
         // Added items go to the top, where the user sees them.
         HandOver(*from, row, manager, std::move(arrived), top++);
@@ -110,10 +115,10 @@ bool ItemLists::PutBackInRegistry(int row) {
     std::size_t place = 0;
     ItemList* to = RegistryListFor(row, place);
     if (to == nullptr) return false;
-    const RestoreStep step = RestoreItem(m_platform, m_questions, name, manager.rows[row].path, to->places[place]);
+    const RestoreStep step = RestoreItem(m_platform, m_questions, name, manager.rows[row].path, to->places[place], manager.rows[row].Off());
     if (step.result == Restored::No) return false;
     m_modified = true;
-    HandOver(manager, row, *to, ItemRow::At(*to, place, name, step.path));
+    HandOver(manager, row, *to, Returned(*to, place, manager.rows[row], step.path));
     return step.result == Restored::Yes;
 }
 
@@ -138,9 +143,11 @@ void ItemLists::DeleteSelected(ItemList& list) {
         if (list.IsRegistry()) {
             if (NamesSystray(item.command) && !m_questions.AskMoveSystray()) return false;
             if (!DeleteRegistryItem(m_platform, list.PlaceOf(row), item.name)) return false;
+            CarryState(m_platform, list.PlaceOf(row), item.name, ApprovedWrite::Clear);
         } else {
             if (HasRegistrySource(item.source) && !m_questions.AskLoseRegistryOrigin()) return false;
             if (!DeleteItemFile(m_platform.files, messages, item.path, list.PlaceOf(row).machine)) return false;
+            CarryState(m_platform, list.PlaceOf(row), item.EntryName(), ApprovedWrite::Clear);
         }
         DeleteRow(list, row);
         return true;
@@ -165,22 +172,58 @@ void ItemLists::Restore() {
         if (to == nullptr) continue;
         noneMarked = false;
         const std::string name = manager.rows[row].name;
-        const RestoreStep step = RestoreItem(m_platform, m_questions, name, manager.rows[row].path, to->places[place]);
+        const RestoreStep step = RestoreItem(m_platform, m_questions, name, manager.rows[row].path, to->places[place], manager.rows[row].Off());
         if (step.result != Restored::Yes) notAllMoved = true;
         if (step.result == Restored::No) continue;
-        HandOver(manager, row--, *to, ItemRow::At(*to, place, name, step.path));
+        ItemRow back = Returned(*to, place, manager.rows[row], step.path);
+        HandOver(manager, row--, *to, std::move(back));
     }
     if (noneMarked) messages.Show("No files are marked with original locations.", win::MbIconExclamation);
     else if (notAllMoved) messages.Show(std::string("Not all files were moved.\n\n") + InUseAdvice, win::MbIconExclamation);
 }
 
+ItemRow ItemLists::Returned(const ItemList& to, std::size_t place, const ItemRow& managed, const std::string& where) {
+    ItemRow row = ItemRow::At(to, place, managed.name, where);
+    row.SetOff(managed.Off());
+    return row;
+}
+
+// Windows' record goes with the item: none stays where it left, and where
+// it arrives says what it is. The manager keeps no such record.
+void ItemLists::CarryStates(const ItemPlace& left, const ItemPlace& arrived, const std::string& entryName, bool off) {
+    CarryState(m_platform, left, entryName, ApprovedWrite::Clear);
+    CarryState(m_platform, arrived, entryName, ArrivingState(off));
+}
+
+bool ItemLists::SetOff(ItemList& list, int row, bool off) {
+    ItemRow& item = list.rows[row];
+    if (item.Off() != off) {
+        if (list.kind != ListKind::Manager &&
+            !CarryState(m_platform, list.PlaceOf(row), item.EntryName(), off ? ApprovedWrite::Off : ApprovedWrite::On)) {
+            list.view->SetChecked(row, !item.Off());
+            return false;
+        }
+        item.SetOff(off);
+        m_modified |= list.kind == ListKind::Manager;
+    }
+    list.view->SetChecked(row, !off);
+    return true;
+}
+
+void ItemLists::TurnOverSelected(ItemList& list) {
+    const IListView& view = *list.view;
+    int focused = view.FocusedRow();
+    if (!view.IsSelected(focused)) focused = view.NextSelected(-1);
+    if (focused < 0 || !list.HasStates()) return;
+    const bool off = !list.rows[focused].Off();
+    for (int row = view.NextSelected(-1); row >= 0; row = view.NextSelected(row))
+        if (!SetOff(list, row, off)) return;
+}
+
 void ItemLists::SetWait(int row, int wait, bool idle) {
     m_modified = true;
     ItemRow& item = manager.rows[row];
-    ManagerLine fields;
-    fields.extras = item.extras;
-    SetExtraField(fields, IdleField, idle);
-    item.extras = fields.extras;
+    SetExtraField(item.extras, IdleField, idle);
     item.wait = wait <= 0 ? "" : IntToString(wait);
     UpdateRow(manager, row);
 }

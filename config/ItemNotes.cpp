@@ -67,6 +67,7 @@ ItemLists::TakeIn ItemLists::TakeInAgain(ItemList& from, int row) {
     const bool removed = from.IsRegistry() ? DeleteRegistryItem(m_platform, place, title)
                                            : DeleteItemFile(m_platform.files, m_platform.messages, from.rows[row].path, place.machine);
     if (!removed) return TakeIn::Stop;
+    CarryState(m_platform, place, from.rows[row].EntryName(), ApprovedWrite::Clear);
     manager.rows[managed].source = place.sourceTag;
     UpdateRow(manager, managed);
     DeleteRow(from, row);

@@ -44,6 +44,7 @@ constexpr int VkEnd = 0x23;
 constexpr int VkHome = 0x24;
 constexpr int VkUp = 0x26;
 constexpr int VkDown = 0x28;
+constexpr int VkSpace = 0x20;
 constexpr int VkF1 = 0x70;
 constexpr int VkF5 = 0x74;
 

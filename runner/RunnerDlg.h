@@ -53,8 +53,9 @@ private:
     // Those words, in a box that lets the run go on, with the way to the
     // configuration.
     void ShowNewEntries();
-    // The entry of the place starts the program of a managed item of its title.
-    bool StartsAManagedItem(const ItemPlace& place, const std::string& name);
+    // The entry (of this name in this place) starts the program of a managed
+    // item of its title.
+    bool StartsAManagedItem(const ItemPlace& place, const PlaceEntry& entry);
 
     // Handlers.
     void OnPause();

@@ -3,6 +3,7 @@
 #include "common/ComScope.h"
 #include "common/PathHelpers.h"
 #include "common/PlaceEntries.h"
+#include "common/StartupApproved.h"
 #include "common/TextHelpers.h"
 #include "platform/WinValues.h"
 
@@ -197,7 +198,10 @@ void RunnerSequencer::Advance() {
     m_remaining = AtoiLike(item.wait);
     item.waitFrom = item.idleFrom = -1;
     item.waited = "wait";
-    if (m_remaining > 0 && !m_noWait) {
+    // Nothing is launched: there is nothing to wait for.
+    if (item.off) {
+        m_phase = Phase::Launching;
+    } else if (m_remaining > 0 && !m_noWait) {
         m_lastSecond = m_platform.clock.Now().second;
         item.waitFrom = SinceRunStart();
         ShowCountdown(true);
@@ -264,6 +268,7 @@ void RunnerSequencer::EndWait(const char* waited) {
 
 void RunnerSequencer::Launch() {
     RunItem& item = m_items[m_current];
+    if (item.off) return SkipOff(item);
     if (LeftToWindows(item)) return;
     const LaunchResult started = m_platform.shell.Launch("", item.path, "", DirectoryOf(item.path), win::SwShowNormal);
     m_platform.shell.Release(started.process);
@@ -286,23 +291,44 @@ void RunnerSequencer::Launch() {
     m_failed = m_current;
 }
 
-bool RunnerSequencer::LeftToWindows(RunItem& item) {
+const HeldPlace* RunnerSequencer::PlaceStartingItem(const RunItem& item, const PlaceEntry** entry) {
     std::string command;
     {
         const ComScope com(m_platform.links);
         if (com.Started()) command = ShortcutCommandKey(m_platform.links, item.path);
     }
-    if (PlaceStarting(m_held, command) == nullptr) return false;
-    item.state = RunItem::State::LeftToWindows;
+    return PlaceStarting(m_held, command, entry);
+}
+
+void RunnerSequencer::RecordTurn(const RunItem& item, const char* result) {
     ++m_shown.marks;
-    // Its turn is in the record too, as Windows' launch.
     LoggedLaunch record;
     record.name = item.name;
     record.launchedAt = SinceRunStart();
     record.waited = item.waited;
-    record.result = LoggedLaunch::LeftToWindows;
+    record.result = result;
     record.waitFrom = item.waitFrom;
     record.idleFrom = item.idleFrom;
     m_run.launches.push_back(record);
+}
+
+bool RunnerSequencer::LeftToWindows(RunItem& item) {
+    if (PlaceStartingItem(item) == nullptr) return false;
+    item.state = RunItem::State::LeftToWindows;
+    // Its turn is in the record too, as Windows' launch.
+    RecordTurn(item, LoggedLaunch::LeftToWindows);
     return true;
+}
+
+// A program that puts itself back at every start would beat the user's
+// choice: its entry is turned off where Windows keeps that, as Task Manager
+// does, and Windows does not start it either.
+void RunnerSequencer::SkipOff(RunItem& item) {
+    const PlaceEntry* entry = nullptr;
+    const HeldPlace* held = PlaceStartingItem(item, &entry);
+    item.state = held == nullptr ? RunItem::State::Off
+               : WriteApproved(m_platform.registry, m_platform.clock, held->place, entry->name, ApprovedWrite::Off)
+                   ? RunItem::State::OffThereToo
+                   : RunItem::State::OffNotThere;
+    RecordTurn(item, LoggedLaunch::TurnedOff);
 }

@@ -15,8 +15,11 @@ struct RunItem {
     std::string name, path;  // as listed; the file launched
     std::string wait;        // as its line gives it
     bool idle = false;       // waits for an idle computer after its wait
-    // What its last launch did; a mark once made stays on its line.
-    enum class State : uint8_t { NotRun, Launched, Failed, LeftToWindows } state = State::NotRun;
+    bool off = false;        // turned off by the user: never launched
+    // What its last launch did; a mark once made stays on its line. An item
+    // turned off whose program put itself back where Windows starts it has
+    // that entry turned off too, or not when Windows refused.
+    enum class State : uint8_t { NotRun, Launched, Failed, LeftToWindows, Off, OffThereToo, OffNotThere } state = State::NotRun;
     int result = 0;  // the shell's number for a failed launch
     // Milliseconds from the run's start: when its plain and idle waits began
     // (-1: none), and its last launch.
@@ -111,6 +114,11 @@ private:
     // The item's program put itself back where Windows starts it: Windows
     // starts it already. True when not to launch.
     bool LeftToWindows(RunItem& item);
+    void SkipOff(RunItem& item);
+    // The entry where Windows starts the item's program again, if any.
+    const HeldPlace* PlaceStartingItem(const RunItem& item, const PlaceEntry** entry = nullptr);
+    // A turn that launched nothing, in the record.
+    void RecordTurn(const RunItem& item, const char* result);
     long SinceRunStart();
 
     Platform& m_platform;

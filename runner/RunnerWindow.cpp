@@ -9,6 +9,13 @@ using namespace runner;
 
 namespace {
 
+// In the order of the states of an item turned off.
+const char* const OffLines[] = {
+    " - off, not launched",
+    " - off, not launched; turned off where Windows starts it too",
+    " - off, but Windows starts it: its entry there could not be turned off",
+};
+
 int LampBitmap(RunShown::Lamp lamp) {
     switch (lamp) {
     case RunShown::Lamp::Stopped: return IdbStopped;
@@ -81,6 +88,8 @@ void CRunnerDlg::RenderLines() {
             line = run.name + "  (error " + ErrorWords(run.result) + ")";
         else if (run.state == RunItem::State::LeftToWindows)
             line = run.name + " - started by Windows itself";
+        else if (run.state >= RunItem::State::Off)
+            line = run.name + OffLines[static_cast<int>(run.state) - static_cast<int>(RunItem::State::Off)];
         if (line.empty() || line == m_lines[item]) continue;
         Window().ListBox(IdcRunList).SetLine(static_cast<int>(item), line);
         m_lines[item] = line;

@@ -30,12 +30,9 @@ const char* const CRunnerDlg::PutBackNote = "put back by its own program: Window
 
 // Only the managed item of the entry's title is compared: a program puts
 // itself back under its old name, and each comparison loads a shortcut.
-bool CRunnerDlg::StartsAManagedItem(const ItemPlace& place, const std::string& name) {
-    const std::string title = UpperCopy(place.IsRegistry() ? name : TitleOf(name));
-    std::string command;
-    for (const HeldPlace& held : m_sequencer.Held())
-        for (const PlaceEntry& entry : held.entries)
-            if (held.place.sourceTag == place.sourceTag && entry.name == name) command = entry.command;
+bool CRunnerDlg::StartsAManagedItem(const ItemPlace& place, const PlaceEntry& entry) {
+    const std::string title = UpperCopy(place.IsRegistry() ? entry.name : TitleOf(entry.name));
+    const std::string& command = entry.command;
     bool same = false;
     if (command.empty()) return false;
     const ComScope com(m_platform.links);
@@ -75,7 +72,14 @@ void CRunnerDlg::LookAtPlaces() {
             if (shown == 0 || entry.source != appeared[shown - 1].source)
                 text += "\n\n" + (place != nullptr ? PlaceText(*place) : entry.source);
             text += "\n    " + entry.name;
-            if (place != nullptr && StartsAManagedItem(*place, entry.name)) text += "  (" + std::string(PutBackNote) + ")";
+            const PlaceEntry* found = nullptr;
+            for (const HeldPlace& held : m_sequencer.Held())
+                for (const PlaceEntry& each : held.entries)
+                    if (held.place.sourceTag == entry.source && each.name == entry.name) found = &each;
+            // Windows does not start an entry turned off: it is said so.
+            if (found != nullptr && found->off) text += "  (off)";
+            else if (place != nullptr && found != nullptr && StartsAManagedItem(*place, *found))
+                text += "  (" + std::string(PutBackNote) + ")";
         }
         if (appeared.size() > kNamedAtMost) text += "\n    and " + IntToString(static_cast<int>(appeared.size() - kNamedAtMost)) + " more";
         text += "\n\n";

@@ -77,6 +77,12 @@ public:
     // Gives the row the focus state (one row at a time), where the keyboard
     // goes on from.
     virtual void SetFocused(int row) = 0;
+    virtual int FocusedRow() const = 0;  // -1: none
+    // A check box before each row (LVS_EX_CHECKBOXES); a change of a row's
+    // box is told to the dialog as Notify::Checked, by the user or not.
+    virtual void ShowCheckBoxes() = 0;
+    virtual void SetChecked(int row, bool checked) = 0;
+    virtual bool IsChecked(int row) const = 0;
     virtual void EnsureVisible(int row) = 0;
     // WM_SETREDRAW: while held, rows change without the list painting or
     // resizing its scroll bars for each; it is painted once on release. Holds

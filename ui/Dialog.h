@@ -17,6 +17,7 @@ enum class Notify {
     ItemChanged,  // LVN_ITEMCHANGED of a list view
     KeyDown,      // LVN_KEYDOWN of a list view
     EditChange,   // EN_CHANGE of an edit
+    Checked,      // LVN_ITEMCHANGED of a list view row's check box
 };
 
 struct UiEvent {
@@ -24,6 +25,7 @@ struct UiEvent {
     int id = 0;
     int key = 0;  // virtual key of a KeyDown
     bool alt = false;  // held with the key
+    int row = -1;  // the row of a Checked
 };
 
 class CDialog {

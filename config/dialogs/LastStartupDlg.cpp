@@ -76,6 +76,7 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
         if (launch.waited != "wait") label += " (" + launch.waited + ")";
         if (launch.Failed()) label += " error " + launch.result;
         if (launch.Left()) label += " left to Windows";
+        if (launch.Off()) label += " off, not launched";
         labelWidth = std::max(labelWidth, canvas.TextWidth(label));
         labels.push_back(label);
     }

@@ -15,6 +15,10 @@ void Warn(Platform& platform, const std::string& text) {
     platform.messages.Show(text, win::MbIconExclamation);
 }
 
+constexpr char AdministratorsOnly[] =
+    "\n\nThe keys of the whole computer can only be changed by an administrator.  Start OrvaneConfig as an "
+    "administrator";
+
 // False when the key cannot be read: what is there is then unknown.
 bool LookUpValue(IRegistry& registry, const ItemPlace& place, const std::string& name, bool& exists) {
     const std::unique_ptr<IRegistryKey> key = registry.Open(place.root, place.path, RegistryAccess::Read);
@@ -31,9 +35,7 @@ bool WritingRefused(Platform& platform, const ItemPlace& place, const std::strin
     if (!platform.registry.Open(place.root, place.path, RegistryAccess::Read)) return false;
     std::string text = name + "\n\nWindows did not allow Orvane to change this key:\n" + ShownKeyPath(place);
     if (place.root != RegistryRoot::CurrentUser)
-        text += "\n\nThe keys of the whole computer can only be changed by an administrator.  Start "
-                "OrvaneConfig as an administrator, or use the Run key of this user only, which needs no such "
-                "rights.";
+        text += std::string(AdministratorsOnly) + ", or use the Run key of this user only, which needs no such rights.";
     text += "\n\nNothing was moved.";
     Warn(platform, text);
     return true;
@@ -110,5 +112,17 @@ bool DeleteRegistryItem(Platform& platform, const ItemPlace& place, const std::s
     if (WritingRefused(platform, place, name)) return false;
     if (DeleteRegistryValue(platform.registry, place.root, place.path, name)) return true;
     Warn(platform, name + "\nThis registry key could not be deleted.");
+    return false;
+}
+
+std::string ApprovedKeyText(const ItemPlace& place) {
+    return std::string(RootName(place.approvedRoot)) + "\\" + ApprovedKeyPath(place);
+}
+
+bool CarryState(Platform& platform, const ItemPlace& place, const std::string& entryName, ApprovedWrite write) {
+    if (WriteApproved(platform.registry, platform.clock, place, entryName, write)) return true;
+    std::string text = entryName + "\n\nWhether Windows starts it, on or off, could not be written to:\n" + ApprovedKeyText(place);
+    if (place.approvedRoot != RegistryRoot::CurrentUser) text += std::string(AdministratorsOnly) + ".";
+    Warn(platform, text);
     return false;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/ItemPlace.h"
+#include "common/StartupApproved.h"
 
 struct Platform;
 class MoveQuestions;
@@ -39,3 +40,12 @@ RegistryMove PutShortcutInRegistry(Platform& platform, MoveQuestions& questions,
 
 // Deletes the value; on failure shows name + "This registry key could not be deleted."
 bool DeleteRegistryItem(Platform& platform, const ItemPlace& place, const std::string& name);
+
+// The key of a place's states, as the registry editor shows it.
+std::string ApprovedKeyText(const ItemPlace& place);
+// Writes the entry's state where Windows keeps it beside the place; a
+// failure is shown, with what only an administrator may change.
+bool CarryState(Platform& platform, const ItemPlace& place, const std::string& entryName, ApprovedWrite write);
+// What an item arriving in a place leaves there: its off value when off,
+// no stale one when on.
+inline ApprovedWrite ArrivingState(bool off) { return off ? ApprovedWrite::Off : ApprovedWrite::Clear; }

@@ -19,7 +19,8 @@ struct RestoreStep {
     std::string path;
 };
 
-// A file goes back into its folder, a shortcut into its key as a value. A
-// file already gone has nothing to carry and counts as back: its row is
-// still handed over.
-RestoreStep RestoreItem(Platform& platform, MoveQuestions& questions, const std::string& name, const std::string& path, const ItemPlace& origin);
+// A file goes back into its folder, a shortcut into its key as a value,
+// with its state where Windows keeps it. A file already gone has nothing to
+// carry and counts as back: its row is still handed over.
+RestoreStep RestoreItem(Platform& platform, MoveQuestions& questions, const std::string& name, const std::string& path,
+                        const ItemPlace& origin, bool off);

@@ -121,14 +121,17 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
             if (origin == nullptr) origin = &places.startup;
             // Windows may never have made the key; listing it would have.
             if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
-            if (RestoreItem(quietPlatform, answers, item.file.Title(), item.file.path, *origin).result == Restored::Yes) {
+            if (RestoreItem(quietPlatform, answers, item.file.Title(), item.file.path, *origin, HasExtraField(line, OffField))
+                    .result == Restored::Yes) {
                 ++back;
-                unattended.said.clear();
-                continue;
+                // Back, but in another state than it had: said, as an error.
+                if (unattended.said.empty()) continue;
+                trouble = true;
+            } else {
+                leftNames += "\n" + item.file.name;
+                // An item without a line keeps having none.
+                if (item.line >= 0) left.push_back(line);
             }
-            leftNames += "\n" + item.file.name;
-            // An item without a line keeps having none.
-            if (item.line >= 0) left.push_back(line);
             report.append(item.file.name).append(", for ");
             report.append(origin->IsRegistry() ? ShownKeyPath(*origin) : origin->path).append("\n");
             AddTexts(report, unattended.said);

@@ -30,6 +30,7 @@ static_assert(win::FileAttributeArchive == FILE_ATTRIBUTE_ARCHIVE, "FILE_ATTRIBU
 static_assert(win::FileAttributeNormal == FILE_ATTRIBUTE_NORMAL, "FILE_ATTRIBUTE_NORMAL");
 
 static_assert(win::VkReturn == VK_RETURN, "VK_RETURN");
+static_assert(win::VkSpace == VK_SPACE, "VK_SPACE");
 static_assert(win::VkEscape == VK_ESCAPE, "VK_ESCAPE");
 static_assert(win::VkCapital == VK_CAPITAL, "VK_CAPITAL");
 static_assert(win::VkScroll == VK_SCROLL, "VK_SCROLL");

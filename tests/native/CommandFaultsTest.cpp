@@ -31,9 +31,17 @@ void MixedPlaces(ConfigWorld& w) {
     AddShortcut(w, std::string(ConfigWorld::CommonStartup) + "C1.lnk", "C:\\APPS\\C1.EXE", "-c");
     w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "U1", "C:\\APPS\\U1.EXE -u");
     w.world.registry.SetString(RegistryRoot::LocalMachine32, ConfigWorld::RunKey, "W1", "C:\\APPS\\W1.EXE -w");
-    w.WriteIni("\"M1\", \"Startup\", \"1\"\r\n\"M2\", \"Run\", \"2\"\r\n\"M3\", \"Services\", \"3\"\r\n"
+    w.WriteIni("\"M1\", \"Startup\", \"off\", \"1\"\r\n\"M2\", \"Run\", \"off\", \"2\"\r\n\"M3\", \"Services\", \"3\"\r\n"
                "\"Mail\", \"Startup\", \"\"\r\n\"TRAY\", \"Run\", \"\"\r\n"
-               "\"M5\", \"AllStartup\", \"5\"\r\n\"M6\", \"UserRun\", \"6\"\r\n\"M7\", \"Run32\", \"7\"\r\n");
+               "\"M5\", \"AllStartup\", \"5\"\r\n\"M6\", \"UserRun\", \"6\"\r\n\"M7\", \"Run32\", \"off\", \"7\"\r\n");
+    // Entries turned off in Windows, each where Task Manager keeps its state.
+    const std::string approved = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
+    const std::string off("\x03\0\0\0\1\2\3\4\5\6\7\x08", 12);
+    w.world.registry.SetValue(RegistryRoot::CurrentUser, approved + "StartupFolder", "S2.lnk", win::RegBinary, off);
+    w.world.registry.SetValue(RegistryRoot::LocalMachine, approved + "StartupFolder", "C1.lnk", win::RegBinary, off);
+    w.world.registry.SetValue(RegistryRoot::LocalMachine, approved + "Run", "R1", win::RegBinary, off);
+    w.world.registry.SetValue(RegistryRoot::CurrentUser, approved + "Run", "U1", win::RegBinary, off);
+    w.world.registry.SetValue(RegistryRoot::LocalMachine, approved + "Run32", "W1", win::RegBinary, off);
 }
 
 void MixedWorldAs(ConfigWorld& w, bool standardUser) {

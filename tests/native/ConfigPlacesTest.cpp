@@ -234,6 +234,8 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
     AddShortcut(w, std::string(ConfigWorld::StartupFolder) + "Chat.lnk", "C:\\OTHER.EXE", "");
     AddShortcut(w, std::string(ConfigWorld::StartupFolder) + "Pager.lnk", "c:\\pager.exe", "-p");
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Mail", "\"c:\\apps\\MAIL.EXE\" -tray");
+    const std::string approved = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+    w.world.registry.SetValue(R::CurrentUser, approved, "Mail", win::RegBinary, std::string(12, '\2'));
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Old", "C:\\OLD.EXE");
     w.world.registry.SetString(R::CurrentUser, ConfigWorld::RunKey, "Named", "C:\\NAMED.EXE");
     w.world.files.AddFile("C:\\ORVANE\\Orvane.seen",
@@ -270,6 +272,7 @@ TEST(ConfigPlaces, NewAndAlsoManagedRowsAreMarkedAndAnAddTakesAnItemInAgain) {
                                               win::MbYesNo | win::MbIconQuestion}));
     EXPECT_EQ(w.Rows(IdcRunList), (Names{"Old"}));
     EXPECT_FALSE(w.world.registry.HasValue(R::CurrentUser, ConfigWorld::RunKey, "Mail"));
+    EXPECT_FALSE(w.world.registry.HasValue(R::CurrentUser, approved, "Mail")) << "its state goes with the entry";
     EXPECT_EQ(w.Rows(IdcManagerList), (Names{"Named", "Chat", "Mail", "Pager"}));
     EXPECT_EQ(Column(w, IdcManagerList, 1), (Names{"UserRun", "Startup", "UserRun", "Startup"}));
     const std::string kept = w.world.files.Contents(std::string(ConfigWorld::Manager) + "Mail.lnk");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/ComScope.h"
+#include "common/ManagerInfo.h"
+#include "common/StartupApproved.h"
 #include "common/TextHelpers.h"
 
 using namespace config;
@@ -20,6 +22,56 @@ const KeyPlace Keys[] = {{RegistryRoot::LocalMachine, ConfigWorld::RunKey, "HKLM
                          {RegistryRoot::CurrentUser, ConfigWorld::RunKey, "HKCU Run"},
                          {RegistryRoot::LocalMachine32, ConfigWorld::RunKey, "HKLM32 Run"},
                          {RegistryRoot::LocalMachine, ConfigWorld::RunServicesKey, "HKLM RunServices"}};
+
+// Where Windows keeps the states of each place's entries, by the census's
+// name of the place; the manager, Roc and RunServices keep none.
+struct ApprovedPlace {
+    const char* spot;
+    RegistryRoot root;
+    const char* key;
+};
+const ApprovedPlace Approved[] = {{ConfigWorld::StartupFolder, RegistryRoot::CurrentUser, "StartupFolder"},
+                                  {ConfigWorld::CommonStartup, RegistryRoot::LocalMachine, "StartupFolder"},
+                                  {"HKLM Run", RegistryRoot::LocalMachine, "Run"},
+                                  {"HKCU Run", RegistryRoot::CurrentUser, "Run"},
+                                  {"HKLM32 Run", RegistryRoot::LocalMachine, "Run32"}};
+
+std::string ApprovedKey(const ApprovedPlace& place) {
+    return std::string("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\") + place.key;
+}
+
+const ApprovedPlace* ApprovedOf(const std::string& spot) {
+    for (const ApprovedPlace& place : Approved)
+        if (spot == place.spot) return &place;
+    return nullptr;
+}
+
+// The manager's states: the boxes while the dialog shows them, else the lines.
+bool ManagedOff(ConfigWorld& w, const std::string& fileName) {
+    if (w.host.WasOpened() && !w.host.HasEnded()) {
+        HeadlessListView& view = w.List(IdcManagerList);
+        for (int row = 0; row < view.Count(); ++row)
+            if (UpperCopy(FileNameOf(w.dialog.GetItemPath(IdcManagerList, row))) == UpperCopy(fileName)) return !view.IsChecked(row);
+        return false;
+    }
+    const CManagerInfoParser parser;
+    const std::string ini = w.world.files.Contents(ConfigWorld::Ini);
+    const std::string title = FileEntry{fileName, "", 0}.Title();
+    for (std::size_t at = 0; at < ini.size();) {
+        const std::size_t end = std::min(ini.find('\n', at), ini.size());
+        ManagerLine line;
+        if (parser.ReadManagerLine(ini.substr(at, end - at), line) && line.name == title && HasExtraField(line, OffField))
+            return true;
+        at = end + 1;
+    }
+    return false;
+}
+
+bool SpotOff(ConfigWorld& w, const std::string& spot, const std::string& entryName) {
+    if (spot == ConfigWorld::Manager) return ManagedOff(w, entryName);
+    const ApprovedPlace* place = ApprovedOf(spot);
+    return place != nullptr && ApprovedOff(w.world.registry.Value(place->root, ApprovedKey(*place), entryName));
+}
 
 // The 32-bit view is a place of its own only where the world has one.
 bool Counted(const ConfigWorld& w, const KeyPlace& key) {
@@ -57,7 +109,7 @@ std::map<std::string, std::vector<ItemSpot>> TakeCensus(ConfigWorld& w) {
     for (const char* folder : Folders) {
         const std::string dir(folder);
         for (const std::string& name : w.Entries(dir))
-            census[Unquoted(FileMark(w, dir + name))].push_back({FileEntry{name, "", 0}.Title(), dir});
+            census[Unquoted(FileMark(w, dir + name))].push_back({FileEntry{name, "", 0}.Title(), dir, SpotOff(w, dir, name)});
     }
     // The runner's own command is no item: Close writes and deletes it. Any
     // other command, under whatever name, is one.
@@ -65,7 +117,8 @@ std::map<std::string, std::vector<ItemSpot>> TakeCensus(ConfigWorld& w) {
     for (const KeyPlace& key : Keys) {
         if (!Counted(w, key)) continue;
         for (const RegistryValue& value : w.world.registry.Values(key.root, key.path))
-            if (Unquoted(value.Text()) != runner) census[Unquoted(value.Text())].push_back({value.name, key.spot});
+            if (Unquoted(value.Text()) != runner)
+                census[Unquoted(value.Text())].push_back({value.name, key.spot, SpotOff(w, key.spot, value.name)});
     }
     return census;
 }
@@ -84,9 +137,28 @@ std::string CheckConservation(ConfigWorld& w, const std::map<std::string, std::v
         if (places == 0 && deletable.count(name) == 0) wrong += "lost: " + name + "\n";
         if (places == had + 1 && !NamedByAMessage(w, name)) wrong += "in one more place untold: " + name + "\n";
         if (places > had + 1) wrong += "in " + std::to_string(places) + " places: " + name + "\n";
+        const auto anyOff = [](const std::vector<ItemSpot>& spots) {
+            return std::any_of(spots.begin(), spots.end(), [](const ItemSpot& spot) { return spot.off; });
+        };
+        // With the manager unread, its rows say nothing of its states.
+        if (places > 0 && anyOff(item.second) != anyOff(found->second) && !NamedByAMessage(w, name) &&
+            !NamedByAMessage(w, "Manager information could not be read") && !NamedByAMessage(w, "manager directory could not be read"))
+            wrong += "turned " + std::string(anyOff(item.second) ? "on" : "off") + " untold: " + name + "\n";
     }
     for (const auto& item : now)
         if (before.count(item.first) == 0) wrong += "made up: " + item.first + "\n";
+    // A state left behind would turn off whatever comes there under its name.
+    for (const ApprovedPlace& place : Approved) {
+        std::set<std::string> there;
+        for (const auto& item : now)
+            for (const ItemSpot& spot : item.second)
+                if (spot.place == place.spot) there.insert(UpperCopy(spot.name));
+        for (const RegistryValue& value : w.world.registry.Values(place.root, ApprovedKey(place))) {
+            const std::string entry = place.key == std::string("StartupFolder") ? FileEntry{value.name, "", 0}.Title() : value.name;
+            if (there.count(UpperCopy(entry)) == 0 && !NamedByAMessage(w, value.name))
+                wrong += "a state without its entry: " + value.name + " in " + place.spot + "\n";
+        }
+    }
 
     // Each row stands for an item where the row says, and each item there
     // has its row, while the dialog is there to show them.
@@ -201,7 +273,7 @@ int RunWithEveryFault(const std::function<void(ConfigWorld&)>& setUp, const std:
         command(*w);
         const bool clean = w->world.faults.Operations() < k;
         w->world.faults.FailNth(0);
-        EXPECT_EQ(CheckConservation(*w, before, deletable), "") << "with operation " << k << " failing";
+        EXPECT_EQ(CheckConservation(*w, before, deletable), "") << "with operation " << k << " failing" << ShownTexts(*w);
         // A run that ends elsewhere than the clean run must have said why.
         const auto outcome = TakeCensus(*w);
         const std::string ini = w->world.files.Contents(ConfigWorld::Ini);

@@ -16,8 +16,13 @@
 struct ItemSpot {
     std::string name;   // file title or value name
     std::string place;  // the folder or key
+    // Turned off: by its Orvane.ini line (or its row's box while the dialog
+    // shows it) in the manager, by its StartupApproved value elsewhere.
+    bool off = false;
 };
-inline bool operator==(const ItemSpot& a, const ItemSpot& b) { return a.name == b.name && a.place == b.place; }
+inline bool operator==(const ItemSpot& a, const ItemSpot& b) {
+    return a.name == b.name && a.place == b.place && a.off == b.off;
+}
 
 // Every item of the world by its command line, with where it lies: the
 // manager directory, the Windows Startup folder, the Roc directory, the Run
@@ -25,7 +30,9 @@ inline bool operator==(const ItemSpot& a, const ItemSpot& b) { return a.name == 
 std::map<std::string, std::vector<ItemSpot>> TakeCensus(ConfigWorld& w);
 
 // An empty text when all is well, otherwise what is wrong, one line each.
-// The deletable items (by name) may be gone.
+// The deletable items (by name) may be gone. An item's state stays as it
+// was, and no StartupApproved value names an entry that is not there,
+// unless a message named the item.
 std::string CheckConservation(ConfigWorld& w, const std::map<std::string, std::vector<ItemSpot>>& before,
                               const std::set<std::string>& deletable);
 

@@ -147,6 +147,14 @@ void HeadlessListView::SetFocused(int row) {
     m_rows[row].focused = true;
 }
 
+// As LVM_SETITEMSTATE: a change is told, a state set again is not.
+void HeadlessListView::SetChecked(int row, bool checked) {
+    if (!m_checkBoxes || !Valid(row) || m_rows[row].checked == checked) return;
+    m_rows[row].checked = checked;
+    Changed();
+    m_host.SendNotify(Notify::Checked, m_template.id, 0, false, row);
+}
+
 int HeadlessListView::FocusedRow() const {
     for (int row = 0; row < Count(); ++row)
         if (m_rows[row].focused) return row;

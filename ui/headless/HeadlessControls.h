@@ -119,7 +119,11 @@ public:
     bool IsSelected(int row) const override;
     void SetSelected(int row, bool selected) override;
     void SetFocused(int row) override;
-    int FocusedRow() const;  // -1: none
+    int FocusedRow() const override;
+    void ShowCheckBoxes() override { m_checkBoxes = true; }
+    bool HasCheckBoxes() const { return m_checkBoxes; }
+    void SetChecked(int row, bool checked) override;
+    bool IsChecked(int row) const override { return Valid(row) && m_rows[row].checked; }
     void EnsureVisible(int row) override { m_visibleRow = row; }
     int VisibleRow() const { return m_visibleRow; }  // the last row scrolled into view; -1: none
     void HoldRedraw() override { ++m_redrawHolds; }
@@ -143,12 +147,14 @@ private:
         std::vector<std::string> texts;
         bool selected = false;
         bool focused = false;
+        bool checked = false;
     };
     bool Valid(int row) const { return row >= 0 && row < Count(); }
     void Changed() { m_paints += IsRedrawing() ? 1 : 0; }
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
     int m_visibleRow = -1;
+    bool m_checkBoxes = false;
     int m_redrawHolds = 0;
     int m_paints = 0;
 };

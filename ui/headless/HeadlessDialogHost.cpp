@@ -105,13 +105,14 @@ IEdit& HeadlessDialogHost::Edit(int id) { return As<HeadlessEdit>(Control(id), "
 IListBox& HeadlessDialogHost::ListBox(int id) { return As<HeadlessListBox>(Control(id), "list box"); }
 IListView& HeadlessDialogHost::ListView(int id) { return As<HeadlessListView>(Control(id), "list view"); }
 
-void HeadlessDialogHost::SendNotify(::Notify code, int id, int key, bool alt) {
+void HeadlessDialogHost::SendNotify(::Notify code, int id, int key, bool alt, int row) {
     if (m_ended) return;
     UiEvent event;
     event.code = code;
     event.id = id;
     event.key = key;
     event.alt = alt;
+    event.row = row;
     m_dialog.Dispatch(event);
 }
 
@@ -194,6 +195,12 @@ void HeadlessDialogHost::ClickRow(int listViewId, int row, bool extend) {
             if (other != row) list.SetSelected(other, false);
     }
     list.SetSelected(row, true);
+}
+
+void HeadlessDialogHost::ClickCheckBox(int listViewId, int row) {
+    if (m_ended) return;
+    HeadlessListView& list = As<HeadlessListView>(Control(listViewId), "list view");
+    if (list.HasCheckBoxes()) list.SetChecked(row, !list.IsChecked(row));
 }
 
 void HeadlessDialogHost::DoubleClickRow(int listViewId, int row) {

@@ -37,6 +37,8 @@ public:
     // notifies each change.
     void ClickRow(int listViewId, int row, bool extend = false);
     void DoubleClickRow(int listViewId, int row);
+    // A click on the row's check box: the list turns it over by itself.
+    void ClickCheckBox(int listViewId, int row);
     // PreTranslate, what the list does of the key itself, then LVN_KEYDOWN on
     // a list view; with Alt, only the notification (WM_SYSKEYDOWN).
     void KeyDown(int controlId, int virtualKey, bool alt = false);
@@ -90,7 +92,7 @@ public:
     int RunChild(CDialog& child) override;
 
     // Sends a notification to the dialog, as a control does.
-    void SendNotify(::Notify code, int id, int key = 0, bool alt = false);
+    void SendNotify(::Notify code, int id, int key = 0, bool alt = false, int row = -1);
     // The one control with the keyboard focus, if any.
     void SetFocusTo(const HeadlessControl& control) { m_focus = &control; }
     // The focus goes on from a control that can no longer hold it to the

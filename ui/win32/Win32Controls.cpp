@@ -154,6 +154,27 @@ void Win32ListView::SetFocused(int row) {
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
+int Win32ListView::FocusedRow() const {
+    return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+void Win32ListView::ShowCheckBoxes() {
+    Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+}
+
+// The state image: 1 is the empty box, 2 the ticked one.
+void Win32ListView::SetChecked(int row, bool checked) {
+    LVITEMA item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+bool Win32ListView::IsChecked(int row) const {
+    return (Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) ==
+           INDEXTOSTATEIMAGEMASK(2);
+}
+
 void Win32ListView::EnsureVisible(int row) {
     Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }

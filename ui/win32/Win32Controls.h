@@ -117,6 +117,10 @@ public:
     bool IsSelected(int row) const override;
     void SetSelected(int row, bool selected) override;
     void SetFocused(int row) override;
+    int FocusedRow() const override;
+    void ShowCheckBoxes() override;
+    void SetChecked(int row, bool checked) override;
+    bool IsChecked(int row) const override;
     void EnsureVisible(int row) override;
     void HoldRedraw() override;
     void ReleaseRedraw() override;

@@ -106,6 +106,13 @@ bool Win32DialogHost::ListKey(const MSG& message) {
             return;
         }
         taken = TakeListKey(ListView(id), key);
+        // Space turns over the boxes of every selected row, not only the
+        // focused one the list would: the dialog's.
+        if (!taken && key == VK_SPACE && GetKeyState(VK_CONTROL) >= 0 &&
+            (SendMessageA(message.hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES)) {
+            m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, VK_SPACE});
+            taken = true;
+        }
         // Enter on a list with a selected row is the list's, as in the shell.
         if (!taken && key == VK_RETURN) {
             m_dialog.Dispatch(UiEvent{Notify::KeyDown, id, VK_RETURN});
@@ -248,10 +255,13 @@ void Win32DialogHost::OnNotify(const NMHDR& header) {
     const int id = static_cast<int>(header.idFrom);
     switch (header.code) {
     case LVN_ITEMCHANGED: {
-        // Only changes of the selected state, as the headless face raises them.
+        // Only changes of the selected state and of the check box, as the
+        // headless face raises them.
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if ((change.uChanged & LVIF_STATE) && ((change.uNewState ^ change.uOldState) & LVIS_SELECTED))
-            m_dialog.Dispatch(UiEvent{Notify::ItemChanged, id, 0});
+        const UINT changed = (change.uChanged & LVIF_STATE) ? change.uNewState ^ change.uOldState : 0;
+        if (changed & LVIS_SELECTED) m_dialog.Dispatch(UiEvent{Notify::ItemChanged, id, 0});
+        if ((changed & LVIS_STATEIMAGEMASK) && change.iItem >= 0)
+            m_dialog.Dispatch(UiEvent{Notify::Checked, id, 0, false, change.iItem});
         break;
     }
     case LVN_KEYDOWN:

@@ -48,6 +48,17 @@ bool DoubleClickRow(ConfigInstall& install, HWND list, int row) {
     return true;
 }
 
+bool ClickCheckBox(ConfigInstall& install, HWND list, int row) {
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    if (!SendInProgram(install, list, LVM_GETITEMRECT, static_cast<WPARAM>(row), bounds)) return false;
+    // The box is the row's state image, at its left end.
+    const LPARAM at = MAKELPARAM(bounds.left + 9, (bounds.top + bounds.bottom) / 2);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+    return true;
+}
+
 void MakeShortcut(const std::string& path, const std::string& target, const std::string& arguments) {
     Win32ShellLinks links;
     links.InitializeCom();

@@ -55,6 +55,8 @@ bool SelectAllRows(ConfigInstall& install, HWND list);
 // Double-clicks a row of a list view of the program, posted: what it opens
 // stays for the caller to handle.
 bool DoubleClickRow(ConfigInstall& install, HWND list, int row);
+// Clicks the check box before a row, posted, as the mouse would.
+bool ClickCheckBox(ConfigInstall& install, HWND list, int row);
 
 // A shortcut saved through the shell-link object, as the shell makes one.
 void MakeShortcut(const std::string& path, const std::string& target = "C:\\windows\\notepad.exe",
