@@ -49,8 +49,9 @@ public:
     virtual bool Exists(RegistryRoot root, const std::string& path) = 0;
     // RegCreateKeyExA with KEY_ALL_ACCESS: creates missing keys along the path.
     virtual std::unique_ptr<IRegistryKey> Create(RegistryRoot root, const std::string& path) = 0;
-    // True when LocalMachine32 is another view than LocalMachine: a 64-bit
-    // program on 64-bit Windows. A 32-bit program sees the 32-bit view as
-    // the machine's own, and 32-bit Windows has no other view.
+    // True when LocalMachine32 is another view than LocalMachine: on 64-bit
+    // Windows, where a program of either kind reaches both views by their
+    // flags (a 32-bit one would otherwise see only the 32-bit view). 32-bit
+    // Windows has no other view.
     virtual bool HasSeparate32BitView() const = 0;
 };

@@ -10,14 +10,22 @@ HKEY RootKey(RegistryRoot root) {
     return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-#ifndef KEY_WOW64_32KEY
-#define KEY_WOW64_32KEY 0x0200
-#endif
+// A 32-bit program on 64-bit Windows (WOW64): its plain view of the
+// machine's keys is the 32-bit one, which Windows itself reads only for
+// 32-bit entries (Run32 of StartupApproved lies in the 64-bit view).
+bool UnderWow64() {
+    static const bool wow64 = [] {
+        BOOL under = FALSE;
+        return sizeof(void*) == 4 && IsWow64Process(GetCurrentProcess(), &under) && under;
+    }();
+    return wow64;
+}
 
-// The view flag is asked for only by a 64-bit program: older systems refuse
-// flags they do not know, and a 32-bit program already sees the 32-bit view.
+// Every program on 64-bit Windows sees both views, each by its flag; older
+// systems refuse flags they do not know, and 32-bit Windows has one view.
 REGSAM ViewOf(RegistryRoot root) {
-    return root == RegistryRoot::LocalMachine32 && sizeof(void*) == 8 ? KEY_WOW64_32KEY : 0;
+    if (root == RegistryRoot::CurrentUser || (sizeof(void*) == 4 && !UnderWow64())) return 0;
+    return root == RegistryRoot::LocalMachine32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
 }
 
 const BYTE* Bytes(const std::string& data) {
@@ -118,8 +126,6 @@ std::unique_ptr<IRegistryKey> Win32Registry::Create(RegistryRoot root, const std
     return std::make_unique<Win32RegistryKey>(key);
 }
 
-// Only a 64-bit program runs on 64-bit Windows for certain, and only it has
-// the other view.
 bool Win32Registry::HasSeparate32BitView() const {
-    return sizeof(void*) == 8;
+    return sizeof(void*) == 8 || UnderWow64();
 }
