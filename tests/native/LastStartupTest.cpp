@@ -101,6 +101,15 @@ TEST(LastStartup, AtTwiceTheScaleEveryLengthDoubles) {
     };
     for (uint32_t colour : {PlainWait, IdleWait, Launched, Failed})
         EXPECT_NEAR(count(large, colour), 4.0 * count(small, colour), 0.1 * 4 * count(small, colour)) << colour;
+    // The legend's first swatch, left of its label, is 10 pixels wide at 96.
+    const auto swatch = [](HeadlessCanvas& canvas) {
+        const DrawnText* label = canvas.FindText("wait");
+        int pixels = 0;
+        for (int x = 0; label && x < label->x; ++x) pixels += canvas.Pixel(x, label->y + canvas.TextHeight() / 2) == PlainWait;
+        return pixels;
+    };
+    EXPECT_EQ(swatch(small), 10);
+    EXPECT_EQ(swatch(large), 20);
 }
 
 TEST(LastStartup, TheViewMenuShowsTheLastRunOfTheLogOrSaysThereIsNone) {
