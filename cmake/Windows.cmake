@@ -140,6 +140,10 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     set(TEST_MANIFEST ${CMAKE_SOURCE_DIR}/tests/wine/support/Manifest.rc)
     set_source_files_properties(${TEST_MANIFEST} PROPERTIES OBJECT_DEPENDS ${MANIFEST})
     file(GLOB WINE_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*)
+    # The cases that open each window and check that its texts fit, run again
+    # with the whole session at 144 and 192 dots an inch.
+    set(WINE_SCALED_config "ConfigLook.*:ConfigDialogs.StartupAndRun*:ConfigDialogs.Explore*:ConfigDialogs.About*:ConfigTransfer.AnUnmarked*")
+    set(WINE_SCALED_runner "RunnerLook.*")
     foreach(dir ${WINE_TEST_DIRS})
         if(IS_DIRECTORY ${dir} AND NOT dir MATCHES "/support$")
             get_filename_component(suite ${dir} NAME)
@@ -166,6 +170,14 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
                 # else of the test run may load the processors meanwhile.
                 if(suite STREQUAL "runner")
                     set_tests_properties(wine_${suite} PROPERTIES RUN_SERIAL TRUE)
+                endif()
+                if(DEFINED WINE_SCALED_${suite})
+                    foreach(dpi 144 192)
+                        add_test(NAME wine_${suite}_${dpi}dpi COMMAND ${WINE_ENV} run ${CMAKE_BINARY_DIR}
+                                 $<TARGET_FILE:wine_${suite}_tests> --gtest_filter=${WINE_SCALED_${suite}})
+                        set_tests_properties(wine_${suite}_${dpi}dpi PROPERTIES ENVIRONMENT ORVANE_DPI=${dpi}
+                            FIXTURES_REQUIRED wine RESOURCE_LOCK wineprefix LABELS wine TIMEOUT 600)
+                    endforeach()
                 endif()
             endif()
         endif()

@@ -75,7 +75,7 @@ void CConfigDlg::ComputePlacements() {
     const Rect screen = m_platform.screen.Desktop();
     const Rect dialog = Window().WindowRect();
     const int sr = screen.right, sb = screen.bottom, dr = dialog.right, db = dialog.bottom;
-    m_basicPlacement = WindowPlacement{sr / 2 - (dr / 2) / 2, sb / 2 - db / 2, dr / 2 - 30, db};
+    m_basicPlacement = WindowPlacement{sr / 2 - (dr / 2) / 2, sb / 2 - db / 2, dr / 2 - Window().Scaled(30), db};
     m_advancedPlacement = WindowPlacement{sr / 2 - dr / 2, sb / 2 - db / 2, dr, db};
 }
 

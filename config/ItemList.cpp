@@ -121,10 +121,10 @@ void SetUpColumns(ItemList& list) {
 void FitColumns(ItemList& list) {
     if (list.CarriesSource()) return;
     IListView& view = *list.view;
-    const int space = view.WindowRect().Width() - 21;
+    const int space = view.WindowRect().Width() - view.Scaled(21);
     int where = space / 3;
     // Past the text, a column keeps a margin on each side.
-    for (const ItemRow& row : list.rows) where = std::max(where, view.TextWidth(RowTexts(list, row)[1]) + 14);
+    for (const ItemRow& row : list.rows) where = std::max(where, view.TextWidth(RowTexts(list, row)[1]) + view.Scaled(14));
     where = std::min(where, space * 2 / 3);
     view.SetColumnWidth(1, where);
     view.SetColumnWidth(0, space - where);

@@ -23,4 +23,6 @@ public:
     virtual void Text(int x, int y, const std::string& text, uint32_t colour) = 0;
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight() = 0;
+    // A length in pixels at 96 dots an inch, at the picture's scale.
+    virtual int Scaled(int pixels) const = 0;
 };

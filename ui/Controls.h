@@ -60,6 +60,8 @@ public:
     virtual void SetColumnWidth(int column, int width) = 0;
     // The width the text takes in the list's font (LVM_GETSTRINGWIDTH).
     virtual int TextWidth(const std::string& text) const = 0;
+    // A length in pixels at 96 dots an inch, at the scale the list is drawn at.
+    virtual int Scaled(int pixels) const = 0;
     // Inserts a row (an index past the end appends); the new row's index, or
     // a negative value when it failed.
     virtual int InsertItem(int row, const std::string& text) = 0;

@@ -28,7 +28,12 @@ public:
     virtual void SetIcon(int iconId) = 0;
     // The dialog's window rectangle in screen pixels.
     virtual Rect WindowRect() const = 0;
-    // SetWindowPos at the top of the Z order with SWP_SHOWWINDOW.
+    // A length in pixels at 96 dots an inch, at the scale the window is
+    // drawn at.
+    virtual int Scaled(int pixels) const = 0;
+    // SetWindowPos at the top of the Z order with SWP_SHOWWINDOW; a size
+    // measured before the window moved to a monitor of another scale is
+    // taken at the new one.
     virtual void MoveTo(int x, int y, int width, int height) = 0;
     // SetWindowPos with HWND_TOPMOST, keeping position and size.
     virtual void MakeTopmost() = 0;

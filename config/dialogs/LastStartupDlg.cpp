@@ -28,20 +28,18 @@ const DialogTemplate& LastStartupTemplate() {
     return dialog;
 }
 
-constexpr int Margin = 6;
-
 // Seconds between the axis' marks: the first of these whose labels do not
-// run into each other.
-long AxisStep(long span, int width, int labelWidth) {
+// run into each other (their room includes the gap between them).
+long AxisStep(long span, int width, int labelRoom) {
     for (long step : {1000L, 2000L, 5000L, 10000L, 15000L, 30000L, 60000L, 120000L, 300000L, 600000L})
-        if (static_cast<long long>(width) * step / span >= labelWidth + 8) return step;
+        if (static_cast<long long>(width) * step / span >= labelRoom) return step;
     return span;
 }
 
 void Swatch(ICanvas& canvas, int& x, int y, int height, uint32_t colour, const std::string& label) {
-    canvas.Fill(Rect{x, y + 2, x + 10, y + height - 2}, colour);
-    canvas.Text(x + 13, y, label, Ink);
-    x += 13 + canvas.TextWidth(label) + 12;
+    canvas.Fill(Rect{x, y + canvas.Scaled(2), x + canvas.Scaled(10), y + height - canvas.Scaled(2)}, colour);
+    canvas.Text(x + canvas.Scaled(13), y, label, Ink);
+    x += canvas.Scaled(13 + 12) + canvas.TextWidth(label);
 }
 
 }  // namespace
@@ -51,18 +49,21 @@ std::string SecondsText(long milliseconds) {
     return LongToString(milliseconds / 1000) + "." + LongToString((milliseconds % 1000) / 100) + " s";
 }
 
+// Lengths are pixels at 96 dots an inch, drawn at the picture's scale.
 void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
+    const auto px = [&canvas](int pixels) { return canvas.Scaled(pixels); };
+    const int margin = px(6);
     const Rect bounds = canvas.Bounds();
     canvas.Fill(bounds, Background);
     const int textHeight = canvas.TextHeight();
     if (!run) {
-        canvas.Text(Margin, Margin, "No start-up has been recorded yet.", Ink);
+        canvas.Text(margin, margin, "No start-up has been recorded yet.", Ink);
         return;
     }
-    canvas.Text(Margin, Margin, "Start-up " + run->started, Ink);
+    canvas.Text(margin, margin, "Start-up " + run->started, Ink);
     const std::vector<LoggedLaunch>& launches = run->launches;
     if (launches.empty()) {
-        canvas.Text(Margin, Margin + textHeight + 4, "Nothing was launched.", Ink);
+        canvas.Text(margin, margin + textHeight + px(4), "Nothing was launched.", Ink);
         return;
     }
 
@@ -81,18 +82,19 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
         labels.push_back(label);
     }
     // Each launch's time is written right of its mark, never over a wait.
-    nameWidth = std::min(nameWidth + 8, bounds.Width() / 4);
-    labelWidth = std::min(labelWidth + 8, bounds.Width() / 3);
-    const int left = Margin + nameWidth;
-    const int right = bounds.right - Margin - labelWidth;
+    nameWidth = std::min(nameWidth + px(8), bounds.Width() / 4);
+    labelWidth = std::min(labelWidth + px(8), bounds.Width() / 3);
+    const int left = margin + nameWidth;
+    const int right = bounds.right - margin - labelWidth;
     const int width = std::max(right - left, 1);
     const auto xOf = [&](long ms) { return left + static_cast<int>(static_cast<long long>(width) * std::max(ms, 0L) / span); };
 
-    const int legendTop = bounds.bottom - Margin - textHeight;
-    const int axis = legendTop - 4 - textHeight - 4;
-    const int rowsTop = Margin + textHeight + 6;
+    const int legendTop = bounds.bottom - margin - textHeight;
+    const int axis = legendTop - px(4) - textHeight - px(4);
+    const int rowsTop = margin + textHeight + px(6);
     const int count = static_cast<int>(launches.size());
-    const int rowHeight = std::max(3, std::min(textHeight + 6, (axis - 2 - rowsTop) / count));
+    const int rowHeight = std::max(3, std::min(textHeight + px(6), (axis - px(2) - rowsTop) / count));
+    const int barInset = px(3);
 
     for (int i = 0; i < count; ++i) {
         const LoggedLaunch& launch = launches[i];
@@ -101,24 +103,25 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
         const int at = xOf(launch.launchedAt);
         if (launch.waitFrom >= 0) {
             const long end = launch.idleFrom >= 0 ? launch.idleFrom : launch.launchedAt;
-            canvas.Fill(Rect{xOf(launch.waitFrom), top + 3, xOf(end), top + rowHeight - 3}, PlainWait);
+            canvas.Fill(Rect{xOf(launch.waitFrom), top + barInset, xOf(end), top + rowHeight - barInset}, PlainWait);
         }
-        if (launch.idleFrom >= 0) canvas.Fill(Rect{xOf(launch.idleFrom), top + 3, at, top + rowHeight - 3}, IdleWait);
-        canvas.Fill(Rect{at - 1, top + 1, at + 2, top + rowHeight - 1}, colour);
+        if (launch.idleFrom >= 0)
+            canvas.Fill(Rect{xOf(launch.idleFrom), top + barInset, at, top + rowHeight - barInset}, IdleWait);
+        canvas.Fill(Rect{at - px(1), top + 1, at + px(3) - px(1), top + rowHeight - 1}, colour);
         if (rowHeight < textHeight) continue;  // too many rows for their texts
         const int textTop = top + (rowHeight - textHeight) / 2;
-        canvas.Text(Margin, textTop, launch.name, launch.Failed() ? Failed : Ink);
-        canvas.Text(at + 5, textTop, labels[i], launch.Failed() ? Failed : Ink);
+        canvas.Text(margin, textTop, launch.name, launch.Failed() ? Failed : Ink);
+        canvas.Text(at + px(5), textTop, labels[i], launch.Failed() ? Failed : Ink);
     }
 
     canvas.Line(left, axis, right, axis, Ink);
-    const long step = AxisStep(span, width, canvas.TextWidth("000 s"));
+    const long step = AxisStep(span, width, canvas.TextWidth("000 s") + px(8));
     for (long ms = 0; ms <= span; ms += step) {
         const int x = xOf(ms);
-        canvas.Line(x, axis, x, axis + 3, Ink);
-        canvas.Text(x - canvas.TextWidth("0") / 2, axis + 4, LongToString(ms / 1000) + " s", Ink);
+        canvas.Line(x, axis, x, axis + px(3), Ink);
+        canvas.Text(x - canvas.TextWidth("0") / 2, axis + px(4), LongToString(ms / 1000) + " s", Ink);
     }
-    int x = Margin;
+    int x = margin;
     Swatch(canvas, x, legendTop, textHeight, PlainWait, "wait");
     Swatch(canvas, x, legendTop, textHeight, IdleWait, "idle wait");
     Swatch(canvas, x, legendTop, textHeight, Launched, "launch");

@@ -77,6 +77,41 @@ TEST(LastStartup, EachLaunchIsARowWithItsWaitsAndItsMarkOnOneTimeAxis) {
     }
 }
 
+// At twice the dots per inch, in a picture twice as large, every length
+// doubles: the texts stand where they stood, scaled, and each colour covers
+// four times the pixels (a one-pixel line stays one pixel).
+TEST(LastStartup, AtTwiceTheScaleEveryLengthDoubles) {
+    LoggedRun run;
+    run.started = "2026-12-07 08:14:03 UTC";
+    run.launches = {Launch("Alpha", 0, "wait", "ok", -1, -1), Launch("Bravo", 9000, "idle", "ok", 0, 5000),
+                    Launch("Charlie", 12000, "longest", "2", 9000, 10000)};
+    HeadlessCanvas small(460, 270, 0), large(920, 540, 0, 192);
+    DrawStartup(small, run);
+    DrawStartup(large, run);
+    ASSERT_EQ(small.Texts().size(), large.Texts().size());
+    for (std::size_t i = 0; i < small.Texts().size(); ++i) {
+        EXPECT_NEAR(large.Texts()[i].x, 2 * small.Texts()[i].x, 1) << small.Texts()[i].text;
+        EXPECT_NEAR(large.Texts()[i].y, 2 * small.Texts()[i].y, 1) << small.Texts()[i].text;
+    }
+    const auto count = [](const HeadlessCanvas& canvas, uint32_t colour) {
+        int pixels = 0;
+        for (int y = 0; y < canvas.Bounds().bottom; ++y)
+            for (int x = 0; x < canvas.Bounds().right; ++x) pixels += canvas.Pixel(x, y) == colour;
+        return pixels;
+    };
+    for (uint32_t colour : {PlainWait, IdleWait, Launched, Failed})
+        EXPECT_NEAR(count(large, colour), 4.0 * count(small, colour), 0.1 * 4 * count(small, colour)) << colour;
+    // The legend's first swatch, left of its label, is 10 pixels wide at 96.
+    const auto swatch = [](HeadlessCanvas& canvas) {
+        const DrawnText* label = canvas.FindText("wait");
+        int pixels = 0;
+        for (int x = 0; label && x < label->x; ++x) pixels += canvas.Pixel(x, label->y + canvas.TextHeight() / 2) == PlainWait;
+        return pixels;
+    };
+    EXPECT_EQ(swatch(small), 10);
+    EXPECT_EQ(swatch(large), 20);
+}
+
 TEST(LastStartup, TheViewMenuShowsTheLastRunOfTheLogOrSaysThereIsNone) {
     ConfigWorld w;
     ASSERT_TRUE(w.host.Open());

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-HeadlessCanvas::HeadlessCanvas(int width, int height, uint32_t background)
+HeadlessCanvas::HeadlessCanvas(int width, int height, uint32_t background, int dpi)
     : m_width(std::max(width, 0)),
       m_height(std::max(height, 0)),
       m_background(background),
+      m_dpi(dpi),
       m_pixels(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), background) {}
 
 void HeadlessCanvas::Fill(const Rect& area, uint32_t colour) {

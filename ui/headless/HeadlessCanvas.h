@@ -1,7 +1,8 @@
 #pragma once
 // A picture drawn in memory: one COLORREF per pixel, and each text with
 // where it went, so that a test reads what a person would see. Texts take
-// 6 pixels a character and 13 a line, near an 8-point MS Sans Serif.
+// 6 pixels a character and 13 a line, near an 8-point MS Sans Serif at 96
+// dots an inch, and grow with the picture's dots per inch.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,14 +17,15 @@ struct DrawnText {
 
 class HeadlessCanvas : public ICanvas {
 public:
-    HeadlessCanvas(int width, int height, uint32_t background);
+    HeadlessCanvas(int width, int height, uint32_t background, int dpi = 96);
 
     Rect Bounds() const override { return Rect{0, 0, m_width, m_height}; }
     void Fill(const Rect& area, uint32_t colour) override;
     void Line(int x1, int y1, int x2, int y2, uint32_t colour) override;
     void Text(int x, int y, const std::string& text, uint32_t colour) override;
-    int TextWidth(const std::string& text) override { return 6 * static_cast<int>(text.size()); }
-    int TextHeight() override { return 13; }
+    int TextWidth(const std::string& text) override { return Scaled(6 * static_cast<int>(text.size())); }
+    int TextHeight() override { return Scaled(13); }
+    int Scaled(int pixels) const override { return pixels * m_dpi / 96; }
 
     // Outside the picture: the background.
     uint32_t Pixel(int x, int y) const;
@@ -34,6 +36,7 @@ public:
 private:
     int m_width, m_height;
     uint32_t m_background;
+    int m_dpi;
     std::vector<uint32_t> m_pixels;
     std::vector<DrawnText> m_texts;
 };

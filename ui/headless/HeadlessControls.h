@@ -106,6 +106,7 @@ public:
     void SetColumnWidth(int column, int width) override;
     // Six pixels a character: about MS Sans Serif's average.
     int TextWidth(const std::string& text) const override { return 6 * static_cast<int>(text.size()); }
+    int Scaled(int pixels) const override { return pixels; }
     std::string ColumnHeading(int column) const;
     int ColumnCount() const { return static_cast<int>(m_columns.size()); }
     int InsertItem(int row, const std::string& text) override;

@@ -76,6 +76,7 @@ public:
     bool WasOpened() const { return !m_controls.empty(); }
     void SetIcon(int iconId) override { m_iconId = iconId; }
     Rect WindowRect() const override { return m_rect; }
+    int Scaled(int pixels) const override { return pixels; }
     void MoveTo(int x, int y, int width, int height) override;
     void MakeTopmost() override { m_topmost = true; }
     bool IsTopmost() const { return m_topmost; }

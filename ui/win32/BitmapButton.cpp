@@ -15,14 +15,14 @@ void BitmapButtonImages::Release() {
     }
 }
 
-bool BitmapButtonImages::Load(const std::string& base) {
-    HBITMAP up = LoadBitmapResource(base + "U");
+bool BitmapButtonImages::Load(const std::string& base, int dpi) {
+    HBITMAP up = LoadBitmapResource(base + "U", dpi);
     if (!up) return false;
     Release();
     m_up = up;
-    m_down = LoadBitmapResource(base + "D");
-    m_focus = LoadBitmapResource(base + "F");
-    m_disabled = LoadBitmapResource(base + "X");
+    m_down = LoadBitmapResource(base + "D", dpi);
+    m_focus = LoadBitmapResource(base + "F", dpi);
+    m_disabled = LoadBitmapResource(base + "X", dpi);
     return true;
 }
 
@@ -50,7 +50,8 @@ bool BitmapButtonImages::Draw(const DRAWITEMSTRUCT& item) const {
     // A picture with no focused face of its own still shows the keyboard
     // where it is.
     if ((item.itemState & ODS_FOCUS) && !m_focus) {
-        RECT inside{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
+        const int inset = Scaled(item.hwndItem, 2);
+        RECT inside{r.left + inset, r.top + inset, r.right - inset, r.bottom - inset};
         DrawFocusRect(item.hDC, &inside);
     }
     return true;

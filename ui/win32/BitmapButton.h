@@ -15,7 +15,7 @@ public:
     BitmapButtonImages& operator=(const BitmapButtonImages&) = delete;
 
     // False when the normal image is missing; then nothing is bound.
-    bool Load(const std::string& base);
+    bool Load(const std::string& base, int dpi);
     // The normal image's size, which the button takes.
     SIZE Size() const;
     // Draws the image for the button's state; false when nothing is bound.

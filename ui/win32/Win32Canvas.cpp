@@ -1,9 +1,11 @@
 #include "ui/win32/Win32Canvas.h"
 
+#include "ui/win32/Resources.h"
+
 namespace ui32 {
 
 Win32Canvas::Win32Canvas(HDC dc, HWND control, const RECT& area)
-    : m_dc(dc), m_bounds{0, 0, area.right - area.left, area.bottom - area.top}, m_saved(SaveDC(dc)) {
+    : m_dc(dc), m_control(control), m_bounds{0, 0, area.right - area.left, area.bottom - area.top}, m_saved(SaveDC(dc)) {
     SetViewportOrgEx(dc, area.left, area.top, nullptr);
     m_oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
@@ -41,6 +43,10 @@ int Win32Canvas::TextHeight() {
     TEXTMETRICA metrics{};
     GetTextMetricsA(m_dc, &metrics);
     return metrics.tmHeight;
+}
+
+int Win32Canvas::Scaled(int pixels) const {
+    return ui32::Scaled(m_control, pixels);
 }
 
 }  // namespace ui32

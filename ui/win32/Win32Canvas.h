@@ -19,9 +19,11 @@ public:
     void Text(int x, int y, const std::string& text, uint32_t colour) override;
     int TextWidth(const std::string& text) override;
     int TextHeight() override;
+    int Scaled(int pixels) const override;
 
 private:
     HDC m_dc;
+    HWND m_control;
     Rect m_bounds;
     HGDIOBJ m_oldFont;
     int m_saved;

@@ -13,7 +13,8 @@ std::string WindowTextOf(HWND hwnd) {
 }
 
 void Win32Button::LoadBitmaps(const std::string& base) {
-    if (!m_images.Load(base)) return;
+    if (!m_images.Load(base, PictureDpi(m_hwnd))) return;
+    m_base = base;
     const SIZE size = m_images.Size();
     SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -23,7 +24,7 @@ Win32Static::~Win32Static() {
 }
 
 void Win32Static::SetBitmap(int bitmapId) {
-    HBITMAP bitmap = LoadBitmapResource(bitmapId);
+    HBITMAP bitmap = LoadBitmapResource(bitmapId, PictureDpi(m_hwnd));
     if (!bitmap) return;
     Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     if (m_bitmap) DeleteObject(m_bitmap);
@@ -57,7 +58,7 @@ void Win32ListBox::Fit(const std::string& text) {
     SelectObject(dc, font);
     ReleaseDC(m_hwnd, dc);
     // The line's text starts a few pixels in from the list's edge.
-    const LRESULT wanted = size.cx + 8;
+    const LRESULT wanted = size.cx + ui32::Scaled(m_hwnd, 8);
     if (wanted > Send(LB_GETHORIZONTALEXTENT)) Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(wanted));
 }
 

@@ -6,6 +6,7 @@
 
 #include "ui/Controls.h"
 #include "ui/win32/BitmapButton.h"
+#include "ui/win32/Resources.h"
 
 namespace ui32 {
 
@@ -62,9 +63,14 @@ public:
     void LoadBitmaps(const std::string& base) override;
     // WM_DRAWITEM of an owner-drawn bitmap button; false when it has no images.
     bool Draw(const DRAWITEMSTRUCT& item) const { return m_images.Draw(item); }
+    // The window's scale changed: the images are made again at the new one.
+    void FollowDpi() {
+        if (!m_base.empty()) LoadBitmaps(m_base);
+    }
 
 private:
     BitmapButtonImages m_images;
+    std::string m_base;
 };
 
 class Win32Static : public Win32Control<IStaticControl> {
@@ -73,6 +79,9 @@ public:
     ~Win32Static() override;
     void SetBitmap(int bitmapId) override;
     int Bitmap() const override { return m_bitmapId; }
+    void FollowDpi() {
+        if (m_bitmapId) SetBitmap(m_bitmapId);
+    }
 
 private:
     int m_bitmapId = 0;
@@ -106,6 +115,7 @@ public:
     int ColumnSpace() const override;
     void SetColumnWidth(int column, int width) override;
     int TextWidth(const std::string& text) const override;
+    int Scaled(int pixels) const override { return ui32::Scaled(m_hwnd, pixels); }
     int InsertItem(int row, const std::string& text) override;
     bool SetItemText(int row, int column, const std::string& text) override;
     std::string ItemText(int row, int column) const override;

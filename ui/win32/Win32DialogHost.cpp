@@ -20,6 +20,8 @@ char kKindOf = 0;
 namespace {
 // A key of the dialog's, told to it once the control has had it.
 constexpr UINT WmKeyDownSeen = WM_APP + 1;
+// Windows 8.1 on: the window went to a monitor of another scale.
+constexpr UINT WmDpiChanged = 0x02E0;
 }  // namespace
 
 Win32DialogHost::Win32DialogHost(CDialog& dialog, HWND owner) : m_dialog(dialog), m_owner(owner) {}
@@ -168,6 +170,9 @@ INT_PTR Win32DialogHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<INT_PTR>(Icon(m_dialog.MinimizedIcon()));
     case WM_DRAWITEM:
         return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WmDpiChanged:
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return TRUE;
     case WM_DESTROY:
         LetGoOfWindow();
         if (m_menuBar) {
@@ -186,6 +191,7 @@ void Win32DialogHost::LetGoOfWindow() {
 }
 
 BOOL Win32DialogHost::InitDialog() {
+    m_firstDpi = m_dpi = ui32::DpiOf(m_hwnd);
     const DialogTemplate& layout = m_dialog.Template();
     for (const ControlTemplate& control : layout.controls) {
         if (!control.Is(ui::ListViewClass)) continue;
@@ -331,6 +337,26 @@ bool Win32DialogHost::DrawItem(const DRAWITEMSTRUCT& item) {
            static_cast<const ui32::Win32Button&>(*known->control).Draw(item);
 }
 
+// The system scales a dialog's controls and font itself; what was sized in
+// pixels here follows: the window, the pictures and the lists' columns.
+void Win32DialogHost::OnDpiChanged(int dpi, const RECT& suggested) {
+    for (int id : m_listViewIds) {
+        HWND list = GetDlgItem(m_hwnd, id);
+        const int columns = static_cast<int>(
+            SendMessageA(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
+        for (int column = 0; column < columns; ++column)
+            SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                         MAKELPARAM(MulDiv(static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0)), dpi, m_dpi), 0));
+    }
+    m_dpi = dpi;
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& known : m_controls) {
+        if (known.kind == &kKindOf<ui32::Win32Button>) static_cast<ui32::Win32Button&>(*known.control).FollowDpi();
+        if (known.kind == &kKindOf<ui32::Win32Static>) static_cast<ui32::Win32Static&>(*known.control).FollowDpi();
+    }
+}
+
 const Win32DialogHost::KnownControl* Win32DialogHost::Known(int id) const {
     for (const auto& known : m_controls)
         if (known.id == id) return &known;
@@ -397,7 +423,7 @@ Rect Win32DialogHost::WindowRect() const {
 }
 
 void Win32DialogHost::MoveTo(int x, int y, int width, int height) {
-    SetWindowPos(m_hwnd, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+    SetWindowPos(m_hwnd, HWND_TOP, x, y, MulDiv(width, m_dpi, m_firstDpi), MulDiv(height, m_dpi, m_firstDpi), SWP_SHOWWINDOW);
 }
 
 void Win32DialogHost::BringToForeground() {

@@ -12,6 +12,7 @@
 
 #include "ui/Dialog.h"
 #include "ui/DialogWindow.h"
+#include "ui/win32/Resources.h"
 
 namespace ui32 {
 class Win32Button;
@@ -44,6 +45,7 @@ public:
     void EndDialog(int result) override;
     void SetIcon(int iconId) override;
     Rect WindowRect() const override;
+    int Scaled(int pixels) const override { return MulDiv(pixels, m_dpi, ui32::BaseDpi); }
     void MoveTo(int x, int y, int width, int height) override;
     void MakeTopmost() override { SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
     void Minimize() override { ShowWindow(m_hwnd, SW_MINIMIZE); }
@@ -78,6 +80,7 @@ private:
     void OnContextMenu(HWND clicked, LPARAM point);
     bool PaintMinimized();
     bool DrawItem(const DRAWITEMSTRUCT& item);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     HICON Icon(int iconId);
     template <class Control>
     Control& Find(int id);
@@ -90,6 +93,8 @@ private:
     bool m_leftToExit = false;
     bool m_listPaintHeld = false;
     std::vector<int> m_listViewIds;
+    // The scale the window was made at, and the one it is drawn at now.
+    int m_firstDpi = ui32::BaseDpi, m_dpi = ui32::BaseDpi;
     int m_result = 0;
     bool m_active = false;  // the active window, in front of the others
     // A dialog has a few dozen controls and icons: a list looked through

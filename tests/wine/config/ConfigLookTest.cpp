@@ -1,7 +1,8 @@
-// OrvaneConfig.exe under Wine as it looks: its pictures on the system's own
-// button face, lists whose columns fit beside their vertical scroll bar, and
-// texts that fit their controls at Wine's font widths (its child dialogs are
-// measured where their tests open them).
+// OrvaneConfig.exe under Wine as it looks (at 96 dots an inch, and at 144
+// and 192 in the scaled runs): its pictures on the system's own button face
+// and at the layout's scale, lists whose columns fit beside their vertical
+// scroll bar, and texts that fit their controls at Wine's font widths (its
+// child dialogs are measured where their tests open them).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -34,6 +35,21 @@ TEST(ConfigLook, PicturesSitOnTheButtonFaceAndColumnsFitBesideTheScrollBar) {
     EXPECT_NE(face, RGB(192, 192, 192));
     // Just inside a button's drawn frame.
     for (int id : {IdcAdd, IdcRemove, IdcManagerUp}) EXPECT_EQ(ColourShown(GetDlgItem(dialog, id), 3, 3, face), face) << id;
+    // At any scale the pictures grow as the layout does: as tall as a push
+    // button of the same height in dialog units, clear of each other and of
+    // the list beside them.
+    const auto rectOf = [&](int id) {
+        RECT r{};
+        GetWindowRect(GetDlgItem(dialog, id), &r);
+        return r;
+    };
+    const RECT add = rectOf(IdcAdd), remove = rectOf(IdcRemove), advanced = rectOf(IdcAdvanced);
+    const RECT up = rectOf(IdcManagerUp), down = rectOf(IdcManagerDown), close = rectOf(IdcClose), list = rectOf(IdcManagerList);
+    EXPECT_NEAR(add.bottom - add.top, advanced.bottom - advanced.top, 0.1 * (advanced.bottom - advanced.top));
+    EXPECT_NEAR(up.bottom - up.top, close.bottom - close.top, 0.12 * (close.bottom - close.top));
+    EXPECT_LT(add.right, remove.left);
+    EXPECT_LE(up.bottom, down.top);
+    EXPECT_LE(up.right, list.left);
 
     for (int id : {IdcManagerList, IdcStartupList}) {
         HWND list = GetDlgItem(dialog, id);

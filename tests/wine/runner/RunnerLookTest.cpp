@@ -5,6 +5,7 @@
 
 #include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
+#include "tests/wine/support/Screenshot.h"
 #include "tests/wine/support/TextFit.h"
 
 using namespace runner;
@@ -22,6 +23,7 @@ TEST(RunnerLook, TheLampSitsOnTheButtonFace) {
     // The lamp's corner, outside its round glass, waiting on the yellow lamp.
     EXPECT_EQ(ColourShown(GetDlgItem(dialog, IdcLamp), 1, 1, face), face);
     EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "");
+    SaveScreenshot(dialog, "runner-counting-down");
     // The longest status it shows fits as well.
     SetWindowTextA(GetDlgItem(dialog, IdcStatus), "Stopped");
     EXPECT_EQ(TextsThatDoNotFitJoined(dialog), "");

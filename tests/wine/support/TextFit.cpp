@@ -9,14 +9,16 @@ namespace {
 
 // Where Wine's controls draw a label inside their client area: a check box's
 // or radio button's box and the gap after it, a push button's 3D edge on
-// each side, a group box's inset on each side (pixels at 96 dots an inch).
+// each side, a group box's inset on each side (pixels at 96 dots an inch,
+// which grow with the screen's).
 constexpr int CheckBoxAndGap = 17, PushButtonEdges = 6, GroupBoxInsets = 14;
 
 class Measure {
 public:
     Measure(const char* face, int points) : m_dc(CreateCompatibleDC(nullptr)) {
         // As the dialog manager makes a dialog's font from its template.
-        m_font = CreateFontA(-MulDiv(points, GetDeviceCaps(m_dc, LOGPIXELSY), 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE,
+        m_dpi = GetDeviceCaps(m_dc, LOGPIXELSY);
+        m_font = CreateFontA(-MulDiv(points, m_dpi, 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE,
                              FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE, face);
         m_old = SelectObject(m_dc, m_font);
         TEXTMETRICA metrics{};
@@ -44,9 +46,11 @@ public:
         return r.bottom - r.top;
     }
     int LineHeight() const { return m_lineHeight; }
+    int Scaled(int pixels) const { return MulDiv(pixels, m_dpi, 96); }
 
 private:
     HDC m_dc;
+    int m_dpi = 96;
     HFONT m_font;
     HGDIOBJ m_old;
     int m_lineHeight = 0;
@@ -155,7 +159,7 @@ std::vector<std::string> Check(const Measure& measure, HWND control) {
         switch (style & BS_TYPEMASK) {
         case BS_PUSHBUTTON:
         case BS_DEFPUSHBUTTON:
-            tooWide(width - PushButtonEdges, 0);
+            tooWide(width - measure.Scaled(PushButtonEdges), 0);
             break;
         case BS_CHECKBOX:
         case BS_AUTOCHECKBOX:
@@ -163,10 +167,10 @@ std::vector<std::string> Check(const Measure& measure, HWND control) {
         case BS_AUTORADIOBUTTON:
         case BS_3STATE:
         case BS_AUTO3STATE:
-            tooWide(width - CheckBoxAndGap, 0);
+            tooWide(width - measure.Scaled(CheckBoxAndGap), 0);
             break;
         case BS_GROUPBOX:
-            tooWide(width - GroupBoxInsets, 0);
+            tooWide(width - measure.Scaled(GroupBoxInsets), 0);
             break;
         default:  // owner-drawn
             break;
@@ -188,6 +192,13 @@ std::vector<std::string> TextsThatDoNotFit(HWND dialog, const char* face, int po
     for (HWND control : found.controls)
         for (const std::string& problem : Check(measure, control))
             cut.push_back("control " + std::to_string(GetDlgCtrlID(control)) + " \"" + WindowText(control) + "\": " + problem);
+    RECT work{}, window{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(dialog, &window);
+    if (window.left < work.left || window.top < work.top || window.right > work.right || window.bottom > work.bottom)
+        cut.push_back("the window (" + std::to_string(window.left) + ", " + std::to_string(window.top) + ") - (" +
+                      std::to_string(window.right) + ", " + std::to_string(window.bottom) + ") leaves the work area of " +
+                      std::to_string(work.right - work.left) + " x " + std::to_string(work.bottom - work.top));
     return cut;
 }
 

@@ -12,6 +12,7 @@
 // and the rest below): its id, its text and what does not fit, in pixels.
 // Statics, check boxes, radio buttons, push buttons, group boxes and
 // read-only edits are measured; pictures and owner-drawn buttons are not.
+// A window that does not lie whole on the screen's work area is a line too.
 std::vector<std::string> TextsThatDoNotFit(HWND dialog, const char* face = "MS Sans Serif", int points = 8);
 // The same, as one text for a test's message: empty when everything fits.
 std::string TextsThatDoNotFitJoined(HWND dialog, const char* face = "MS Sans Serif", int points = 8);
