@@ -54,7 +54,8 @@ int64_t MillisecondsOf(const SystemTime& t) {
 
 std::string FormatLaunch(const LoggedLaunch& l) {
     return "\"" + l.name + "\", " + NumberField(l.launchedAt) + ", " + l.waited + ", " + l.result + ", " +
-           NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom);
+           NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom) +
+           (l.netFrom < 0 ? "" : ", " + NumberField(l.netFrom) + ", " + l.network);
 }
 
 // The name lies between the first two quotes (a file title holds none); the
@@ -81,6 +82,7 @@ bool ParseLaunch(const std::string& line, LoggedLaunch& launch) {
     if (read.waited.empty() || read.result.empty()) return false;
     if (fields.size() > 4 && !ReadNumberField(fields[4], read.waitFrom)) read.waitFrom = -1;
     if (fields.size() > 5 && !ReadNumberField(fields[5], read.idleFrom)) read.idleFrom = -1;
+    if (fields.size() > 7 && ReadNumberField(fields[6], read.netFrom)) read.network = fields[7];
     launch = read;
     return true;
 }

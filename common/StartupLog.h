@@ -7,7 +7,12 @@
 // item waited for (wait, idle, longest: the limit ended the idle wait), the
 // result (ok, the error number, or windows: its program had put itself back
 // where Windows starts it, and Orvane left it to Windows), then when its
-// plain wait and its idle wait began (-1: it had none).
+// plain wait and its idle wait began (-1: it had none). An item that waited
+// for the network adds when that wait began and what ended it (up, longest,
+// unknown: the system could not tell, now: the user's Run Now or No Wait):
+//   "Chat", 15020, wait, ok, -1, -1, 3010, up
+// An item its options kept from starting has the result battery (not on
+// mains power) or day (not one of its days).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,9 +27,14 @@ struct LoggedLaunch {
     std::string waited = "wait";
     std::string result = "ok";
     long waitFrom = -1, idleFrom = -1;
+    long netFrom = -1;
+    std::string network;
     static constexpr const char* LeftToWindows = "windows";
+    static constexpr const char* OnBattery = "battery";
+    static constexpr const char* NotToday = "day";
     bool Left() const { return result == LeftToWindows; }
-    bool Failed() const { return result != "ok" && !Left(); }
+    bool Skipped() const { return result == OnBattery || result == NotToday; }
+    bool Failed() const { return result != "ok" && !Left() && !Skipped(); }
 };
 
 struct LoggedRun {

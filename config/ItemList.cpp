@@ -53,7 +53,7 @@ std::string ItemRow::Shown() const { return byFileName ? FileNameOf(path) : name
 bool ItemRow::Idle() const { return HasExtraField(extras, IdleField); }
 
 std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row) {
-    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.Idle())};
+    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.extras)};
     return {row.Shown(), list.places[row.place].mark + NoteText(row.note)};
 }
 

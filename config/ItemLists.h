@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/LaunchOptions.h"
 #include "common/SeenRecord.h"
 #include "config/ConfigPaths.h"
 #include "config/ItemList.h"
@@ -48,6 +49,8 @@ public:
     void OfferToTakeInAgain();
     // A managed item's wait (0 or less: none) and idle mark, from its properties.
     void SetWait(int row, int wait, bool idle);
+    // A managed item's launch options, from its properties.
+    void SetOptions(int row, const LaunchOptions& options);
 
     // The save: the runner's entry, Orvane.ini, the folders' order and the
     // record of what the places hold.

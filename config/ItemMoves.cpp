@@ -182,3 +182,14 @@ void ItemLists::SetWait(int row, int wait, bool idle) {
     item.wait = wait <= 0 ? "" : IntToString(wait);
     UpdateRow(manager, row);
 }
+
+void ItemLists::SetOptions(int row, const LaunchOptions& options) {
+    ItemRow& item = manager.rows[row];
+    ManagerLine fields;
+    fields.extras = item.extras;
+    SetLaunchOptions(fields, options);
+    if (fields.extras == item.extras) return;
+    m_modified = true;
+    item.extras = fields.extras;
+    UpdateRow(manager, row);
+}

@@ -1,5 +1,7 @@
 #include "config/WaitColumn.h"
 
+#include "common/LaunchOptions.h"
+
 namespace {
 const char kIdle[] = "idle";
 const char kPlusIdle[] = " + idle";
@@ -8,6 +10,19 @@ const char kPlusIdle[] = " + idle";
 std::string WaitColumnText(const std::string& wait, bool idle) {
     if (!idle) return wait;
     return wait.empty() ? kIdle : wait + kPlusIdle;
+}
+
+std::string WaitColumnText(const std::string& wait, const std::vector<std::string>& extras) {
+    const LaunchOptions options = LaunchOptionsOf(extras);
+    std::string text = WaitColumnText(wait, HasExtraField(extras, IdleField));
+    if (options.network) text += text.empty() ? "net" : " + net";
+    const auto mark = [&text](bool on, const char* what) {
+        if (on) text += (text.empty() ? "" : ", ") + std::string(what);
+    };
+    mark(options.minimised, "min");
+    mark(options.mains, "mains");
+    mark(options.days != LaunchOptions::AllDays, "days");
+    return text;
 }
 
 std::string WaitOfColumn(const std::string& text, bool idle) {

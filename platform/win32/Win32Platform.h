@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Devices.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32MessageBoxes.h"
@@ -25,6 +26,10 @@ public:
     Win32MessageBoxes messages;
     Win32ProcessorTimes processors;
     Win32Session session;
+    Win32DesktopWindows windows;
+    Win32PowerStatus power;
+    Win32Network network;
 
-    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session}; }
+    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session,
+                                       windows, power, network}; }
 };
