@@ -7,26 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "common/ManagerInfo.h"
 
-extern const char MinimisedField[];
-extern const char MainsField[];
-extern const char NetworkField[];
-
+// One bit each, in the order the properties show them: the three options,
+// then the weekdays, Monday first.
 struct LaunchOptions {
-    static constexpr unsigned AllDays = 0x7F;
-    bool minimised = false, mains = false, network = false;
-    unsigned days = AllDays;  // bit d - 1 for weekday d (1 Monday ... 7 Sunday)
+    enum : unsigned { Minimised = 1, Mains = 2, Network = 4, Monday = 8 };
+    static constexpr unsigned AllDays = 0x7Fu * Monday;
+    unsigned bits = AllDays;
 
+    bool Has(unsigned option) const { return (bits & option) != 0; }
     // The weekday of a SystemTime's dayOfWeek (0 Sunday ... 6 Saturday).
     static int Weekday(int dayOfWeek) { return dayOfWeek == 0 ? 7 : dayOfWeek; }
-    bool OnDay(int weekday) const { return (days >> (weekday - 1) & 1) != 0; }
+    bool OnDay(int weekday) const { return Has(Monday << (weekday - 1)); }
+    bool EveryDay() const { return (bits & AllDays) == AllDays; }
 };
 
 // The options the fields give; "days:" followed by no weekday is no day.
 LaunchOptions LaunchOptionsOf(const std::vector<std::string>& extras);
-// Sets the line's option fields, keeping every other field.
-void SetLaunchOptions(ManagerLine& line, const LaunchOptions& options);
-
-// "Monday" ... "Sunday" for weekdays 1 ... 7.
-const char* WeekdayName(int weekday);
+// Sets the option fields among a line's extras, keeping every other field.
+void SetLaunchOptions(std::vector<std::string>& extras, const LaunchOptions& options);

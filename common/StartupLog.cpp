@@ -53,9 +53,13 @@ int64_t MillisecondsOf(const SystemTime& t) {
 }
 
 std::string FormatLaunch(const LoggedLaunch& l) {
-    return "\"" + l.name + "\", " + NumberField(l.launchedAt) + ", " + l.waited + ", " + l.result + ", " +
-           NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom) +
-           (l.netFrom < 0 ? "" : ", " + NumberField(l.netFrom) + ", " + l.network);
+    std::string line = "\"" + l.name + "\", " + NumberField(l.launchedAt) + ", " + l.waited + ", " + l.result + ", " +
+                       NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom);
+    if (l.netFrom < 0) return line;
+    line += ", ";
+    line += NumberField(l.netFrom);
+    line += ", ";
+    return line += l.network;
 }
 
 // The name lies between the first two quotes (a file title holds none); the

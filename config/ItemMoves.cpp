@@ -184,12 +184,7 @@ void ItemLists::SetWait(int row, int wait, bool idle) {
 }
 
 void ItemLists::SetOptions(int row, const LaunchOptions& options) {
-    ItemRow& item = manager.rows[row];
-    ManagerLine fields;
-    fields.extras = item.extras;
-    SetLaunchOptions(fields, options);
-    if (fields.extras == item.extras) return;
     m_modified = true;
-    item.extras = fields.extras;
+    SetLaunchOptions(manager.rows[row].extras, options);
     UpdateRow(manager, row);
 }

@@ -1,6 +1,7 @@
 #include "config/WaitColumn.h"
 
 #include "common/LaunchOptions.h"
+#include "common/ManagerInfo.h"
 
 namespace {
 const char kIdle[] = "idle";
@@ -15,13 +16,15 @@ std::string WaitColumnText(const std::string& wait, bool idle) {
 std::string WaitColumnText(const std::string& wait, const std::vector<std::string>& extras) {
     const LaunchOptions options = LaunchOptionsOf(extras);
     std::string text = WaitColumnText(wait, HasExtraField(extras, IdleField));
-    if (options.network) text += text.empty() ? "net" : " + net";
-    const auto mark = [&text](bool on, const char* what) {
-        if (on) text += (text.empty() ? "" : ", ") + std::string(what);
-    };
-    mark(options.minimised, "min");
-    mark(options.mains, "mains");
-    mark(options.days != LaunchOptions::AllDays, "days");
+    if (options.Has(LaunchOptions::Network)) text += text.empty() ? "net" : " + net";
+    const char* const marks[] = {options.Has(LaunchOptions::Minimised) ? "min" : nullptr,
+                                 options.Has(LaunchOptions::Mains) ? "mains" : nullptr,
+                                 options.EveryDay() ? nullptr : "days"};
+    for (const char* mark : marks) {
+        if (!mark) continue;
+        if (!text.empty()) text += ", ";
+        text += mark;
+    }
     return text;
 }
 

@@ -11,7 +11,6 @@ using ProcessId = unsigned long;
 
 class IDesktopWindows {
 public:
-    virtual ~IDesktopWindows() = default;
     // The process's id; 0 where the system cannot tell.
     virtual ProcessId IdOf(ProcessHandle process) = 0;
     // The process has ended (its handle is signalled).
@@ -22,4 +21,9 @@ public:
     // Minimises the window without activating it or any other, and without
     // waiting for its program (which may be busy starting).
     virtual void Minimise(WindowHandle window) = 0;
+
+protected:
+    // Never deleted through the interface: no destructor in the table, whose
+    // code would weigh on a program that only holds a stand-in.
+    ~IDesktopWindows() = default;
 };

@@ -5,9 +5,11 @@ enum class NetworkState { Down, Up, Unknown };
 
 class INetwork {
 public:
-    virtual ~INetwork() = default;
     // Up: an adapter is up and has a unicast address that is not a loopback
     // one. Unknown where the system cannot tell (no GetAdaptersAddresses,
     // or the call failed).
     virtual NetworkState State() = 0;
+
+protected:
+    ~INetwork() = default;  // as IDesktopWindows'
 };

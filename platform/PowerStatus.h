@@ -9,9 +9,11 @@ constexpr int Unknown = 255;
 
 class IPowerStatus {
 public:
-    virtual ~IPowerStatus() = default;
     // The AC line status as the system gives it: 0 battery, 1 mains, 255
     // unknown; some systems (and Wine) give other values, which mean unknown
     // too. Unknown where the call fails.
     virtual int AcLine() = 0;
+
+protected:
+    ~IPowerStatus() = default;  // as IDesktopWindows'
 };

@@ -237,7 +237,7 @@ void RunnerSequencer::Countdown() {
 bool RunnerSequencer::StartIdleWait() {
     RunItem& item = m_items[m_current];
     m_idlePending = item.idle && m_platform.processors.Read(m_idleLast);
-    const bool network = item.options.network && StartNetworkWait(item);
+    const bool network = item.options.Has(LaunchOptions::Network) && StartNetworkWait(item);
     if (!m_idlePending && !network) return false;
     m_phase = Phase::IdleWait;
     m_idleElapsed = m_idleQuiet = 0;
@@ -326,7 +326,7 @@ RunItem::State RunnerSequencer::SkipReason(const RunItem& item) {
         return RunItem::State::NotToday;
     // An unknown power state (255, or what else a system gives) is mains:
     // a desktop computer must not lose its items.
-    if (item.options.mains && m_platform.power.AcLine() == power::Battery) return RunItem::State::OnBattery;
+    if (item.options.Has(LaunchOptions::Mains) && m_platform.power.AcLine() == power::Battery) return RunItem::State::OnBattery;
     return RunItem::State::NotRun;
 }
 
@@ -355,7 +355,7 @@ void RunnerSequencer::Launch() {
         return Record(item, item.state == RunItem::State::OnBattery ? LoggedLaunch::OnBattery : LoggedLaunch::NotToday);
     }
     if (LeftToWindows(item)) return;
-    const bool minimised = item.options.minimised;
+    const bool minimised = item.options.Has(LaunchOptions::Minimised);
     const LaunchResult started = minimised ? LaunchMinimised(m_platform, item.path)
                                            : m_platform.shell.Launch("", item.path, "", DirectoryOf(item.path), win::SwShowNormal);
     if (minimised)

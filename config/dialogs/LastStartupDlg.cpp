@@ -76,8 +76,15 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
         if (launch.waited != "wait") label += " (" + launch.waited + ")";
         if (launch.Failed()) label += " error " + launch.result;
         if (launch.Left()) label += " left to Windows";
-        if (launch.Skipped()) label += " not started (" + launch.result + ")";
-        if (launch.netFrom >= 0) label += " network " + launch.network;
+        if (launch.Skipped()) {
+            label += " not started (";
+            label += launch.result;
+            label += ")";
+        }
+        if (launch.netFrom >= 0) {
+            label += " network ";
+            label += launch.network;
+        }
         labelWidth = std::max(labelWidth, canvas.TextWidth(label));
         labels.push_back(label);
     }

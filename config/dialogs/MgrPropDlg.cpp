@@ -14,35 +14,31 @@ namespace {
 constexpr int MaxWait = 99;
 constexpr int ExtraHeight = 44;
 constexpr uint32_t Check = win::BsAutoCheckBox | win::WsTabStop;
-
-ControlTemplate DayBox(int day) {
-    static const char* const names[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-    return {IdcMonday + day, ui::ButtonClass, names[day], Check, 18 + 28 * day, 240, 27, 10};
-}
-
-// The check boxes from IdcMinimised on, in id order: three options, then
-// the seven days.
+// The check boxes from IdcMinimised on, in id order: one for each bit of
+// LaunchOptions.
 constexpr int OptionBoxes = 10;
-bool OptionOf(const LaunchOptions& launch, int box) {
-    switch (box) {
-    case 0: return launch.minimised;
-    case 1: return launch.mains;
-    case 2: return launch.network;
-    default: return launch.OnDay(box - 2);
-    }
-}
-void SetOption(LaunchOptions& launch, int box, bool on) {
-    switch (box) {
-    case 0: launch.minimised = on; break;
-    case 1: launch.mains = on; break;
-    case 2: launch.network = on; break;
-    default: launch.days |= on ? 1u << (box - 3) : 0u;
-    }
+
+// How the item starts, below what it runs: a check box for each bit of
+// LaunchOptions, the days Monday first as ISO counts the week.
+std::vector<ControlTemplate> WithLaunchGroup(std::vector<ControlTemplate> fields) {
+    struct Box {
+        const char* text;
+        short x, y, cx;
+    };
+    static const Box boxes[] = {{"Start &minimised", 18, 212, 90}, {"Only on mains &power", 113, 212, 100},
+                                {"After the &network is up", 18, 226, 120}, {"Mon", 18, 240, 27}, {"Tue", 46, 240, 27},
+                                {"Wed", 74, 240, 27}, {"Thu", 102, 240, 27}, {"Fri", 130, 240, 27},
+                                {"Sat", 158, 240, 27}, {"Sun", 186, 240, 27}};
+    fields.push_back({ui::IdStatic, ui::ButtonClass, "When it starts", win::BsGroupBox, 10, 200, 207, 58});
+    for (int i = 0; i < OptionBoxes; ++i)
+        fields.push_back({IdcMinimised + i, ui::ButtonClass, boxes[i].text, Check | (i == 0 ? win::WsGroup : 0u),
+                          boxes[i].x, boxes[i].y, boxes[i].cx, 10});
+    return fields;
 }
 
 const DialogTemplate& MgrPropTemplate() {
     static const DialogTemplate dialog = props::Template(
-        IddMgrProp, {
+        IddMgrProp, WithLaunchGroup({
                         props::Label("Name:", 38),
                         props::Field(IdcFileName, 38),
                         props::Label("Type:", 52),
@@ -62,13 +58,7 @@ const DialogTemplate& MgrPropTemplate() {
                         {IdcProgram, ui::EditClass, "", props::ReadOnly, 10, 156, 207, 10},
                         props::Label("With arguments:", 172),
                         {IdcArguments, ui::EditClass, "", props::ReadOnly, 10, 184, 207, 10},
-                        {ui::IdStatic, ui::ButtonClass, "When it starts", win::BsGroupBox, 10, 200, 207, 58},
-                        {IdcMinimised, ui::ButtonClass, "Start &minimised", Check | win::WsGroup, 18, 212, 90, 10},
-                        {IdcMains, ui::ButtonClass, "Only on mains &power", Check, 113, 212, 100, 10},
-                        {IdcNetwork, ui::ButtonClass, "After the &network is up", Check, 18, 226, 120, 10},
-                        // Monday first, as ISO counts the week.
-                        DayBox(0), DayBox(1), DayBox(2), DayBox(3), DayBox(4), DayBox(5), DayBox(6),
-                    },
+                    }),
         ExtraHeight);
     return dialog;
 }
@@ -96,7 +86,7 @@ bool CMgrPropDlg::OnInitDialog() {
     m_editType->SetText(TypeTextOf(m_strPath));
     Window().Edit(IdcProgram).SetText(m_strProgram);
     Window().Edit(IdcArguments).SetText(m_strArguments);
-    for (int i = 0; i < OptionBoxes; ++i) Window().Button(IdcMinimised + i).SetCheck(OptionOf(m_launch, i) ? 1 : 0);
+    for (int i = 0; i < OptionBoxes; ++i) Window().Button(IdcMinimised + i).SetCheck(m_launch.bits >> i & 1);
     return true;
 }
 
@@ -112,9 +102,7 @@ void CMgrPropDlg::OnOK() {
     }
     m_nWait = wait;
     m_bIdle = m_checkIdle->Check() != 0;
-    LaunchOptions launch;
-    launch.days = 0;
-    for (int i = 0; i < OptionBoxes; ++i) SetOption(launch, i, Window().Button(IdcMinimised + i).Check() != 0);
-    m_launch = launch;
+    m_launch.bits = 0;
+    for (int i = 0; i < OptionBoxes; ++i) m_launch.bits |= Window().Button(IdcMinimised + i).Check() != 0 ? 1u << i : 0u;
     EndDialog(win::IdOk);
 }

@@ -29,3 +29,10 @@ private:
     bool m_looked = false;
     GetAdaptersAddressesFn m_get = nullptr;
 };
+
+// The three for the runner's main.
+struct Win32LaunchDevices {
+    Win32DesktopWindows windows;
+    Win32PowerStatus power;
+    Win32Network network;
+};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/LaunchOptions.h"
+#include "common/ManagerInfo.h"
 #include "config/WaitColumn.h"
 #include "config/dialogs/MgrPropIds.h"
 #include "config/dialogs/OptionsIds.h"
@@ -22,24 +23,21 @@ ManagerLine Parsed(const std::string& text) {
 TEST(LaunchOptions, TheFieldsRoundTripThroughALineAndOthersAreKept) {
     ManagerLine line = Parsed("\"Mail\", \"Startup\", \"file:Mail.lnk\", \"x-future\", \"idle\", \"DAYS:153\", \"5\"");
     LaunchOptions options = LaunchOptionsOf(line.extras);
-    EXPECT_FALSE(options.minimised || options.mains || options.network);
-    EXPECT_EQ(options.days, 0x15u);  // Monday, Wednesday, Friday
-    options.minimised = options.mains = options.network = true;
-    options.days = 0x1F;
-    SetLaunchOptions(line, options);
+    EXPECT_EQ(options.bits, 0x15u * LaunchOptions::Monday);  // Monday, Wednesday, Friday; no option
+    options.bits = LaunchOptions::Minimised | LaunchOptions::Mains | LaunchOptions::Network | 0x1Fu * LaunchOptions::Monday;
+    SetLaunchOptions(line.extras, options);
     const std::string written = FormatManagerLine(line);
     EXPECT_EQ(written, "\"Mail\", \"Startup\", \"file:Mail.lnk\", \"x-future\", \"idle\", \"min\", \"mains\", \"net\", "
                        "\"days:12345\", \"5\"");
     const ManagerLine read = Parsed(written);
     EXPECT_EQ(read.source, "Startup");
     EXPECT_EQ(read.wait, "5");
-    const LaunchOptions again = LaunchOptionsOf(read.extras);
-    EXPECT_TRUE(again.minimised && again.mains && again.network);
-    EXPECT_EQ(again.days, 0x1Fu);
-    SetLaunchOptions(line, LaunchOptions{});
+    EXPECT_EQ(LaunchOptionsOf(read.extras).bits, options.bits);
+    SetLaunchOptions(line.extras, LaunchOptions{});
     EXPECT_EQ(FormatManagerLine(line), "\"Mail\", \"Startup\", \"file:Mail.lnk\", \"x-future\", \"idle\", \"5\"");
     // A days field that names no weekday is no day at all.
-    for (const char* days : {"days:", "days:089x"}) EXPECT_EQ(LaunchOptionsOf({days}).days, 0u) << days;
+    for (const char* days : {"days:", "days:089x"}) EXPECT_EQ(LaunchOptionsOf({days}).bits, 0u) << days;
+    EXPECT_EQ(LaunchOptionsOf({"NET", "days:2", "days:3"}).bits, LaunchOptions::Network | 2 * LaunchOptions::Monday);
     EXPECT_TRUE(LaunchOptions{}.OnDay(LaunchOptions::Weekday(0)));
     EXPECT_FALSE(LaunchOptionsOf({"days:123456"}).OnDay(LaunchOptions::Weekday(0)));  // Sunday
 }

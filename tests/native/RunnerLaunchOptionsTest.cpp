@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/StartupLog.h"
+#include "runner/RunnerApp.h"
 #include "tests/native/RunnerWorld.h"
 #include "ui/headless/HeadlessControls.h"
 
@@ -234,13 +235,17 @@ TEST_F(RunnerOptions, AMinimisedItemsWindowsAreMinimisedOnceEachForFifteenSecond
 TEST_F(RunnerOptions, TheWatchOutlivesTheWindowAndEndsWithItsProcess) {
     r.world.files.AddFile(r.Manager + std::string("A.exe"), "MZ");
     r.world.files.AddFile(r.Manager + std::string("B.exe"), "MZ");
-    r.ini = "\"A\", \"Startup\", \"min\", \"\"\r\n\"B\", \"Startup\", \"min\", \"\"\r\n";
-    r.Open();
-    r.host.Tick(2);
-    ASSERT_TRUE(r.host.HasEnded());
-    ASSERT_EQ(r.world.shell.open.size(), 2u);
-    r.world.desktop.ended.push_back(r.world.shell.open[0]);
-    r.dialog.FinishWatch();
+    r.world.files.AddFile(RunnerWorld::Ini, "\"A\", \"Startup\", \"min\", \"\"\r\n\"B\", \"Startup\", \"min\", \"\"\r\n");
+    CRunnerApp app(r.platform, [&](CDialog& dialog) {
+        HeadlessDialogHost host(dialog);
+        EXPECT_TRUE(host.Open());
+        host.Tick(2);
+        EXPECT_TRUE(host.HasEnded());
+        EXPECT_EQ(r.world.shell.open.size(), 2u);
+        if (!r.world.shell.open.empty()) r.world.desktop.ended.push_back(r.world.shell.open[0]);
+        return host.Result();
+    });
+    app.InitInstance();
     EXPECT_TRUE(r.world.shell.open.empty());
     EXPECT_GE(r.world.clock.slept, 14750);
     EXPECT_LE(r.world.clock.slept, 15000);
