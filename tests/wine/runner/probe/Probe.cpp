@@ -10,8 +10,8 @@
 // Instead shows a bare window with the runner's 1 ms timer and nothing else
 // to do, until it is closed: what such a timer costs by itself.
 //   wine_runner_probe.exe /window NAME LOGFILE
-// Instead opens a normal window whatever show command it was given, logs
-// "NAME.shown" once it is up and "NAME.minimised" when something minimises
+// Instead logs NAME, opens a normal window whatever show command it was
+// given, logs "NAME.shown" once it is up and "NAME.minimised" when something minimises
 // it, and ends after 17 s.
 #include <windows.h>
 
@@ -44,6 +44,7 @@ bool Append(const char* logPath, const std::string& name, unsigned long long tim
 // As the programs that ignore nShowCmd do: created at a place of its own
 // (so the system takes no show command for it) and shown normal.
 int NormalWindow(const std::string& name, const char* logPath) {
+    Append(logPath, name, Now());
     HWND window = CreateWindowExA(0, "STATIC", ("Probe " + name).c_str(), WS_OVERLAPPEDWINDOW, 40, 40, 300, 150,
                                   nullptr, nullptr, nullptr, nullptr);
     if (!window) return 1;
