@@ -185,6 +185,29 @@ TEST_F(RunnerOptions, RunNowSkipNoWaitAndRunNoneActOnTheNetworkWait) {
     EXPECT_EQ(r.Status(), "Stopped");
 }
 
+TEST_F(RunnerOptions, PauseHoldsTheNetworkWaitAndAJumpEndsIt) {
+    r.SetOption(settings::kNetworkLongest, 2);
+    r.world.network.state = NetworkState::Down;
+    r.AddItemWith("A", "\"net\"", "0");
+    r.AddItem("B", "0");
+    r.AddItem("C", "0");
+    r.Open();
+    r.host.Tick();
+    r.host.Click(IdcPause);
+    const int reads = r.world.network.reads;
+    Seconds(5);
+    EXPECT_EQ(r.world.network.reads, reads);
+    EXPECT_TRUE(r.Launched().empty());
+    r.host.Click(IdcPause);
+    Seconds(1);
+    EXPECT_TRUE(r.Launched().empty());
+    r.world.messages.Answer(win::IdYes);
+    r.host.SelectLine(IdcRunList, 2);
+    r.host.Tick();
+    EXPECT_EQ(Line(0), "A");
+    EXPECT_EQ(r.Launched(), std::vector<std::string>{r.Item("C")});
+}
+
 // The shortcut's own program is launched, so that its process is known.
 TEST_F(RunnerOptions, AMinimisedItemsWindowsAreMinimisedOnceEachForFifteenSeconds) {
     r.world.files.AddFile("C:\\TOOLS\\Notes.exe", "MZ");
