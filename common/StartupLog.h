@@ -55,8 +55,12 @@ std::string FormatLaunch(const LoggedLaunch& launch);
 // False for a line that is no launch.
 bool ParseLaunch(const std::string& line, LoggedLaunch& launch);
 
+// The line that begins a run, before its start.
+inline constexpr char StartupRunMark[] = "Start-up ";
 // The runs in the file, oldest first; none when it cannot be read.
 std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path);
+// The same; false when the file is there but cannot be read.
+bool ReadStartupRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun>& runs);
 // Adds the run after the last kLoggedRuns - 1 of those in the file, written
 // beside it and put in its place whole. False when it could not be written;
 // the file is then as it was.
