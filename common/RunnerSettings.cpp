@@ -53,6 +53,7 @@ RunnerSettings ReadRunnerSettings(IRegistry& registry) {
     ReadIdleNumber(*key, settings::kIdleRanges[0], read.idleBusyPercent);
     ReadIdleNumber(*key, settings::kIdleRanges[1], read.idleSeconds);
     ReadIdleNumber(*key, settings::kIdleRanges[2], read.idleLongest);
+    ReadIdleNumber(*key, settings::kIdleRanges[3], read.networkLongest);
     return read;
 }
 

@@ -19,10 +19,13 @@ inline constexpr char kCloseWhenFinished[] = "CloseWhenFinished";
 
 // When an item marked idle may start: total processor use at or below
 // IdleBusyPercent for IdleSeconds in a row, or after IdleLongest seconds of
-// waiting for that. REG_DWORD values; one out of its range reads as its default.
+// waiting for that; an item waiting for the network starts after
+// NetworkLongest seconds all the same. REG_DWORD values; one out of its
+// range reads as its default.
 inline constexpr char kIdleBusyPercent[] = "IdleBusyPercent";
 inline constexpr char kIdleSeconds[] = "IdleSeconds";
 inline constexpr char kIdleLongest[] = "IdleLongest";
+inline constexpr char kNetworkLongest[] = "NetworkLongest";
 struct IdleRange {
     const char* name;
     int lowest, highest, defaultValue;
@@ -31,6 +34,7 @@ inline constexpr IdleRange kIdleRanges[] = {
     {kIdleBusyPercent, 1, 99, 20},
     {kIdleSeconds, 1, 99, 5},
     {kIdleLongest, 1, 999, 120},
+    {kNetworkLongest, 1, 999, 60},
 };
 
 inline constexpr int kDefaultPlacement = 1;  // 0 top left, 1 centred, other: bottom left
@@ -61,6 +65,7 @@ struct RunnerSettings {
     int idleBusyPercent = settings::kIdleRanges[0].defaultValue;
     int idleSeconds = settings::kIdleRanges[1].defaultValue;
     int idleLongest = settings::kIdleRanges[2].defaultValue;
+    int networkLongest = settings::kIdleRanges[3].defaultValue;
 };
 
 // Reads the key once, as the runner does: each value into a 1024-byte

@@ -8,20 +8,6 @@
 
 namespace {
 
-const char kRunMark[] = "Start-up ";
-
-// Days from 1 January 1601 to the date, in the proleptic Gregorian calendar.
-int64_t DaysOf(int year, int month, int day) {
-    year -= month <= 2;
-    const int64_t era = year / 400;
-    const int64_t yearOfEra = year - era * 400;
-    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 584694;  // 1601-01-01 is day 584694 from 0000-03-01
-}
-
-std::string NumberField(long number) { return LongToString(number); }
-
 // An optional minus and at most 9 digits: any time a run can take.
 bool ReadNumberField(const std::string& text, long& number) {
     const std::string field = Trim(text);
@@ -34,28 +20,9 @@ bool ReadNumberField(const std::string& text, long& number) {
     return true;
 }
 
-std::string TwoDigits(int number) {
-    return (number < 10 ? "0" : "") + IntToString(number);
-}
-
 }  // namespace
 
 std::string StartupLogPath(const std::string& iniPath) { return BesidePath(iniPath, "Orvane.log"); }
-
-std::string StartedText(const SystemTime& t) {
-    return IntToString(t.year) + "-" + TwoDigits(t.month) + "-" + TwoDigits(t.day) + " " + TwoDigits(t.hour) + ":" +
-           TwoDigits(t.minute) + ":" + TwoDigits(t.second) + " UTC";
-}
-
-int64_t MillisecondsOf(const SystemTime& t) {
-    const int64_t days = DaysOf(t.year, t.month, t.day);
-    return ((days * 24 + t.hour) * 60 + t.minute) * 60000 + int64_t{t.second} * 1000 + t.milliseconds;
-}
-
-std::string FormatLaunch(const LoggedLaunch& l) {
-    return "\"" + l.name + "\", " + NumberField(l.launchedAt) + ", " + l.waited + ", " + l.result + ", " +
-           NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom);
-}
 
 // The name lies between the first two quotes (a file title holds none); the
 // fields after it are split at commas.
@@ -81,22 +48,20 @@ bool ParseLaunch(const std::string& line, LoggedLaunch& launch) {
     if (read.waited.empty() || read.result.empty()) return false;
     if (fields.size() > 4 && !ReadNumberField(fields[4], read.waitFrom)) read.waitFrom = -1;
     if (fields.size() > 5 && !ReadNumberField(fields[5], read.idleFrom)) read.idleFrom = -1;
+    if (fields.size() > 7 && ReadNumberField(fields[6], read.netFrom)) read.network = fields[7];
     launch = read;
     return true;
 }
 
-namespace {
-
-// False when the file is there but cannot be read.
-bool ReadRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun>& runs) {
+bool ReadStartupRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun>& runs) {
     std::vector<std::string> lines;
     const LinesRead read = ReadLines(files, path, lines);
     if (read != LinesRead::Read) return read == LinesRead::Missing;
     for (const std::string& raw : lines) {
         const std::string line = TrimEnd(raw);
         LoggedLaunch launch;
-        if (line.compare(0, sizeof kRunMark - 1, kRunMark) == 0) {
-            runs.push_back(LoggedRun{line.substr(sizeof kRunMark - 1), {}});
+        if (line.compare(0, sizeof StartupRunMark - 1, StartupRunMark) == 0) {
+            runs.push_back(LoggedRun{line.substr(sizeof StartupRunMark - 1), {}});
         } else if (!runs.empty() && ParseLaunch(line, launch)) {
             runs.back().launches.push_back(launch);
         }
@@ -104,25 +69,8 @@ bool ReadRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun
     return true;
 }
 
-}  // namespace
-
 std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path) {
     std::vector<LoggedRun> runs;
-    ReadRuns(files, path, runs);
+    ReadStartupRuns(files, path, runs);
     return runs;
-}
-
-// The runs kept come from the file as read: one that cannot be read is not
-// replaced by this run alone.
-bool AppendStartupRun(IFileSystem& files, const std::string& path, const LoggedRun& run) {
-    std::vector<LoggedRun> runs;
-    if (!ReadRuns(files, path, runs)) return false;
-    if (runs.size() >= kLoggedRuns) runs.erase(runs.begin(), runs.end() - (kLoggedRuns - 1));
-    runs.push_back(run);
-    std::vector<std::string> lines;
-    for (const LoggedRun& each : runs) {
-        lines.push_back(kRunMark + each.started);
-        for (const LoggedLaunch& launch : each.launches) lines.push_back(FormatLaunch(launch));
-    }
-    return WriteWholeFile(files, path, lines) == WholeFile::Written;
 }

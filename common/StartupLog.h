@@ -8,7 +8,12 @@
 // result (ok, the error number, windows: its program had put itself back
 // where Windows starts it, and Orvane left it to Windows, or off: the user
 // turned it off, and it was not launched), then when its
-// plain wait and its idle wait began (-1: it had none).
+// plain wait and its idle wait began (-1: it had none). An item that waited
+// for the network adds when that wait began and what ended it (up, longest,
+// unknown: the system could not tell, now: the user's Run Now or No Wait):
+//   "Chat", 15020, wait, ok, -1, -1, 3010, up
+// An item its options kept from starting has the result battery (not on
+// mains power) or day (not one of its days).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,11 +28,16 @@ struct LoggedLaunch {
     std::string waited = "wait";
     std::string result = "ok";
     long waitFrom = -1, idleFrom = -1;
+    long netFrom = -1;
+    std::string network;
     static constexpr const char* LeftToWindows = "windows";
     static constexpr const char* TurnedOff = "off";
+    static constexpr const char* OnBattery = "battery";
+    static constexpr const char* NotToday = "day";
     bool Left() const { return result == LeftToWindows; }
     bool Off() const { return result == TurnedOff; }
-    bool Failed() const { return result != "ok" && !Left() && !Off(); }
+    bool Skipped() const { return result == OnBattery || result == NotToday; }
+    bool Failed() const { return result != "ok" && !Left() && !Off() && !Skipped(); }
 };
 
 struct LoggedRun {
@@ -48,8 +58,12 @@ std::string FormatLaunch(const LoggedLaunch& launch);
 // False for a line that is no launch.
 bool ParseLaunch(const std::string& line, LoggedLaunch& launch);
 
+// The line that begins a run, before its start.
+inline constexpr char StartupRunMark[] = "Start-up ";
 // The runs in the file, oldest first; none when it cannot be read.
 std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path);
+// The same; false when the file is there but cannot be read.
+bool ReadStartupRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun>& runs);
 // Adds the run after the last kLoggedRuns - 1 of those in the file, written
 // beside it and put in its place whole. False when it could not be written;
 // the file is then as it was.

@@ -58,6 +58,7 @@ void CConfigDlg::ShowManagerProperties() {
     dialog.m_strPath = item.path;
     dialog.m_strSource = item.source;
     dialog.m_bIdle = item.Idle();
+    dialog.m_launch = LaunchOptionsOf(item.extras);
     dialog.m_strWait = item.wait;
     // A shortcut starts its target; any other file is itself what starts.
     std::string workingDirectory, description;
@@ -66,7 +67,9 @@ void CConfigDlg::ShowManagerProperties() {
     else if (!ReadShortcut(m_platform.links, m_platform.messages, dialog.m_strPath, dialog.m_strProgram,
                            dialog.m_strArguments, workingDirectory, description))
         dialog.m_strProgram = "(The shortcut could not be read.)";
-    if (RunChild(dialog) == win::IdOk) m_lists.SetWait(row, dialog.m_nWait, dialog.m_bIdle);
+    if (RunChild(dialog) != win::IdOk) return;
+    m_lists.SetWait(row, dialog.m_nWait, dialog.m_bIdle);
+    m_lists.SetOptions(row, dialog.m_launch);
 }
 
 void CConfigDlg::ShowStartupProperties(ItemList& list) {

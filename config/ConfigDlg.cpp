@@ -14,8 +14,7 @@ constexpr char SaveQuestion[] = "Do you want to save changes before exiting?";
 CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
     : CDialog(ConfigDialogTemplate()),
       m_messages(platform.messages, m_nModalOpen),
-      m_platform{platform.files, platform.registry, platform.links, platform.shell,
-                 platform.clock, platform.keyboard, platform.screen, m_messages, platform.processors, platform.session},
+      m_platform(platform.WithMessages(m_messages)),
       m_profile(profile),
       m_lists(m_platform, *this),
       m_iconId(IdiConfig) {

@@ -57,7 +57,7 @@ bool ItemRow::Off() const { return HasExtraField(extras, OffField); }
 void ItemRow::SetOff(bool off) { SetExtraField(extras, OffField, off); }
 
 std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row) {
-    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.Idle())};
+    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.extras)};
     return {row.Shown(), list.places[row.place].mark + NoteText(row.note)};
 }
 

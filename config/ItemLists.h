@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/LaunchOptions.h"
 #include "common/SeenRecord.h"
 #include "common/StartupApproved.h"
 #include "config/ConfigPaths.h"
@@ -56,6 +57,8 @@ public:
     bool SetOff(ItemList& list, int row, bool off);
     // Space: every selected row takes the opposite of the focused row's state.
     void TurnOverSelected(ItemList& list);
+    // A managed item's launch options, from its properties.
+    void SetOptions(int row, const LaunchOptions& options);
 
     // The save: the runner's entry, Orvane.ini, the folders' order and the
     // record of what the places hold.

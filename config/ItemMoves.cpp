@@ -227,3 +227,9 @@ void ItemLists::SetWait(int row, int wait, bool idle) {
     item.wait = wait <= 0 ? "" : IntToString(wait);
     UpdateRow(manager, row);
 }
+
+void ItemLists::SetOptions(int row, const LaunchOptions& options) {
+    m_modified = true;
+    SetLaunchOptions(manager.rows[row].extras, options);
+    UpdateRow(manager, row);
+}

@@ -1,5 +1,8 @@
 #include "config/WaitColumn.h"
 
+#include "common/LaunchOptions.h"
+#include "common/ManagerInfo.h"
+
 namespace {
 const char kIdle[] = "idle";
 const char kPlusIdle[] = " + idle";
@@ -8,6 +11,21 @@ const char kPlusIdle[] = " + idle";
 std::string WaitColumnText(const std::string& wait, bool idle) {
     if (!idle) return wait;
     return wait.empty() ? kIdle : wait + kPlusIdle;
+}
+
+std::string WaitColumnText(const std::string& wait, const std::vector<std::string>& extras) {
+    const LaunchOptions options = LaunchOptionsOf(extras);
+    std::string text = WaitColumnText(wait, HasExtraField(extras, IdleField));
+    if (options.Has(LaunchOptions::Network)) text += text.empty() ? "net" : " + net";
+    const char* const marks[] = {options.Has(LaunchOptions::Minimised) ? "min" : nullptr,
+                                 options.Has(LaunchOptions::Mains) ? "mains" : nullptr,
+                                 options.EveryDay() ? nullptr : "days"};
+    for (const char* mark : marks) {
+        if (!mark) continue;
+        if (!text.empty()) text += ", ";
+        text += mark;
+    }
+    return text;
 }
 
 std::string WaitOfColumn(const std::string& text, bool idle) {

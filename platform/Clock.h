@@ -10,4 +10,8 @@ class IClock {
 public:
     virtual ~IClock() = default;
     virtual SystemTime Now() = 0;
+    // The same in local time (GetLocalTime): what day it is for the user.
+    virtual SystemTime LocalNow() = 0;
+    // Sleep: for a program that has nothing else to do meanwhile.
+    virtual void Sleep(int milliseconds) = 0;
 };

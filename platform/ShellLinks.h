@@ -7,6 +7,9 @@ struct ShortcutFields {
     std::string arguments;
     std::string workingDirectory;
     std::string description;
+    // An installer's (advertised) shortcut: its target stands for a feature
+    // to install or repair, not for the program it starts. Read, not saved.
+    bool advertised = false;
 };
 
 class IShellLinks {

@@ -53,6 +53,7 @@ constexpr int SwHide = 0;
 constexpr int SwShowNormal = 1;
 constexpr int SwMinimize = 6;
 constexpr int SwShow = 5;
+constexpr int SwShowMinNoActive = 7;
 
 // ShellExecute results at or below this value are failures.
 constexpr intptr_t ShellExecuteFailureLimit = 32;

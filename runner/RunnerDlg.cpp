@@ -17,6 +17,9 @@ const char* const CRunnerDlg::JumpQuestion =
     "You selected another program.  Are you sure you want\n"
     "to start running the programs starting at that point?";
 const char* const CRunnerDlg::ScrollLockOn = "Cannot continue, Scroll Lock is on.";
+const char* const CRunnerDlg::OnBatteryNote = " - not started: on battery power";
+const char* const CRunnerDlg::NotTodayNote = " - not started: not one of its days";
+const char* const CRunnerDlg::NetworkWaitNote = " - waiting for the network";
 
 CRunnerDlg::CRunnerDlg(Platform& platform)
     : CDialog(RunnerDialogTemplate()), m_platform(platform), m_sequencer(platform), m_iconId(IdiRunner) {
@@ -53,6 +56,7 @@ bool CRunnerDlg::OnInitDialog() {
     }
     m_sequencer.SetUp(std::move(items), settings.idleBusyPercent, settings.idleSeconds, settings.idleLongest,
                       m_strIniPath);
+    m_sequencer.SetNetworkLongest(settings.networkLongest);
 
     LookAtPlaces();
     PlaceWindow();
@@ -86,6 +90,7 @@ bool CRunnerDlg::BuildRunList(std::vector<RunItem>& run) {
         line.wait = item.fields.wait;
         line.idle = HasExtraField(item.fields, IdleField);
         line.off = HasExtraField(item.fields, OffField);
+        line.options = LaunchOptionsOf(item.fields.extras);
         list.AddString(line.name);
         m_lines.push_back(line.name);
         run.push_back(line);

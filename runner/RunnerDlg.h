@@ -18,6 +18,9 @@ public:
     void OnCancel() override;
     void OnTimer(unsigned timerId) override;
     int MinimizedIcon() const override { return m_iconId; }
+    // After the window: the windows of items started minimised are watched
+    // to the end.
+    void FinishWatch() { m_sequencer.Watch().Finish(); }
 
     // The first-run message and the other texts the runner shows.
     static const char* const FirstRunMessage;
@@ -30,6 +33,10 @@ public:
     static const char* const NewEntriesTitle;
     static const char* const NewEntriesQuestion;
     static const char* const PutBackNote;
+    // After a line's name: why it was not started, or what it waits for.
+    static const char* const OnBatteryNote;
+    static const char* const NotTodayNote;
+    static const char* const NetworkWaitNote;
 
 private:
     // Start-up.
@@ -45,6 +52,8 @@ private:
     void Select(int line);
     void EndRunIfClosing();
     void ShowFailure();
+    // The watch's timer runs while the watch has windows to look for.
+    void FollowWatch();
     void Close(int result);
     int AskHeld(const std::string& text, unsigned style);
     // Reads the places Windows starts programs from, notes what is there,
@@ -72,6 +81,7 @@ private:
     std::string m_strConfigPath, m_strIniPath;
     int m_nPlacement = 0, m_bMinimized = 0;
     unsigned m_nTimerId = 0;
+    bool m_watchTimer = false;
     // What the window shows: the controls as last set, and each line's text.
     RunShown m_shown;
     std::vector<std::string> m_lines;

@@ -51,6 +51,7 @@ void RunnerSequencer::Start(int after) {
 }
 
 void RunnerSequencer::Stop() {
+    EndNetworkWaits();
     m_phase = Phase::Stopped;
     m_shown.waitButtons = false;
     // Nothing is left to pause, to hurry or to call off.
@@ -89,7 +90,7 @@ void RunnerSequencer::Resume() {
     // second: this keeps the number shown when the run was paused.
     ++m_remaining;
     // The idle wait measures again from now: the paused time is not its.
-    if (m_phase == Phase::IdleWait && m_platform.processors.Read(m_idleLast))
+    if (m_phase == Phase::IdleWait && m_idlePending && m_platform.processors.Read(m_idleLast))
         m_lastSecond = m_platform.clock.Now().second;
     m_shown.paused = false;
 }
@@ -193,13 +194,18 @@ bool RunnerSequencer::Step() {
 
 void RunnerSequencer::Advance() {
     if (m_current >= static_cast<int>(m_items.size()) - 1) return Stop();
+    // A skip or a jump leaves a network wait unfinished.
+    EndNetworkWaits();
     m_shown.current = ++m_current;
     RunItem& item = m_items[m_current];
     m_remaining = AtoiLike(item.wait);
-    item.waitFrom = item.idleFrom = -1;
+    item.waitFrom = item.idleFrom = item.netFrom = -1;
     item.waited = "wait";
-    // Nothing is launched: there is nothing to wait for.
-    if (item.off) {
+    item.network.clear();
+    // Nothing is launched (turned off, or not today): no wait either.
+    m_skip = SkipReason(item);
+    if (item.off || m_skip != RunItem::State::NotRun) {
+        Status(RunShown::Lamp::Go, "");
         m_phase = Phase::Launching;
     } else if (m_remaining > 0 && !m_noWait) {
         m_lastSecond = m_platform.clock.Now().second;
@@ -227,64 +233,141 @@ void RunnerSequencer::Countdown() {
     m_lastSecond = second;
 }
 
+// The idle wait and the network wait go on together: the item goes when
+// both are over.
 bool RunnerSequencer::StartIdleWait() {
     RunItem& item = m_items[m_current];
-    if (!item.idle || !m_platform.processors.Read(m_idleLast)) return false;
+    m_idlePending = item.idle && m_platform.processors.Read(m_idleLast);
+    const bool network = item.options.Has(LaunchOptions::Network) && StartNetworkWait(item);
+    if (!m_idlePending && !network) return false;
     m_phase = Phase::IdleWait;
     m_idleElapsed = m_idleQuiet = 0;
     m_lastSecond = m_platform.clock.Now().second;
-    item.idleFrom = SinceRunStart();
-    Status(RunShown::Lamp::Waiting, "Idle?");
+    if (m_idlePending) item.idleFrom = SinceRunStart();
+    Status(RunShown::Lamp::Waiting, m_idlePending ? "Idle?" : "Network?");
     m_shown.waitButtons = true;
     return true;
 }
 
-// Once a second: the processors' use over that second, shown; enough quiet
-// seconds in a row, or the longest wait, and the item goes.
+bool RunnerSequencer::StartNetworkWait(RunItem& item) {
+    item.netFrom = SinceRunStart();
+    const NetworkState state = m_platform.network.State();
+    if (state != NetworkState::Down) {
+        item.network = state == NetworkState::Up ? "up" : "unknown";
+        return false;
+    }
+    item.netWaiting = true;
+    ++m_shown.marks;
+    return true;
+}
+
+// Once a second, each wait still going on looks again.
 void RunnerSequencer::IdleWait() {
     const uint16_t second = m_platform.clock.Now().second;
     if (second == m_lastSecond) return;
     m_lastSecond = second;
-    ProcessorTimes now;
-    if (!m_platform.processors.Read(now)) return EndWait("wait");
-    const int busy = BusyPercent(m_idleLast, now);
-    m_idleLast = now;
+    RunItem& item = m_items[m_current];
     ++m_idleElapsed;
-    if (busy >= 0) {
-        m_idleQuiet = busy <= m_idleBusyPercent ? m_idleQuiet + 1 : 0;
-        StatusText("Idle? " + IntToString(busy) + "%");
-    }
-    if (m_idleQuiet >= m_idleSeconds)
-        EndWait("idle");
-    else if (m_idleElapsed >= m_idleLongest)
-        EndWait("longest");
+    if (item.netWaiting) NetworkSecond(item);
+    if (m_idlePending) IdleSecond(item);
+    if (!m_idlePending && !item.netWaiting) EndWait();
 }
 
-void RunnerSequencer::EndWait(const char* waited) {
-    m_items[m_current].waited = waited;
+// The processors' use over that second, shown; enough quiet seconds in a
+// row, or the longest wait, and the idle wait is over.
+void RunnerSequencer::IdleSecond(RunItem& item) {
+    ProcessorTimes now;
+    const char* ended = nullptr;
+    if (!m_platform.processors.Read(now)) {
+        ended = "wait";
+    } else {
+        const int busy = BusyPercent(m_idleLast, now);
+        m_idleLast = now;
+        if (busy >= 0) {
+            m_idleQuiet = busy <= m_idleBusyPercent ? m_idleQuiet + 1 : 0;
+            StatusText("Idle? " + IntToString(busy) + "%");
+        }
+        if (m_idleQuiet >= m_idleSeconds)
+            ended = "idle";
+        else if (m_idleElapsed >= m_idleLongest)
+            ended = "longest";
+    }
+    if (ended == nullptr) return;
+    item.waited = ended;
+    m_idlePending = false;
+    if (item.netWaiting) StatusText("Network?");
+}
+
+void RunnerSequencer::NetworkSecond(RunItem& item) {
+    const NetworkState state = m_platform.network.State();
+    if (state != NetworkState::Down)
+        EndNetworkWait(item, state == NetworkState::Up ? "up" : "unknown");
+    else if (m_idleElapsed >= m_networkLongest)
+        EndNetworkWait(item, "longest");
+}
+
+void RunnerSequencer::EndNetworkWait(RunItem& item, const char* ended) {
+    if (!item.netWaiting) return;
+    item.netWaiting = false;
+    item.network = ended;
+    ++m_shown.marks;
+}
+
+void RunnerSequencer::EndNetworkWaits() {
+    for (RunItem& item : m_items) EndNetworkWait(item, "now");
+}
+
+void RunnerSequencer::EndWait() {
     ShowCountdown(false);
     m_phase = Phase::Launching;
+}
+
+RunItem::State RunnerSequencer::SkipReason(const RunItem& item) {
+    if (!item.options.OnDay(LaunchOptions::Weekday(m_platform.clock.LocalNow().dayOfWeek)))
+        return RunItem::State::NotToday;
+    // An unknown power state (255, or what else a system gives) is mains:
+    // a desktop computer must not lose its items.
+    if (item.options.Has(LaunchOptions::Mains) && m_platform.power.AcLine() == power::Battery) return RunItem::State::OnBattery;
+    return RunItem::State::NotRun;
+}
+
+void RunnerSequencer::Record(const RunItem& item, const std::string& result) {
+    LoggedLaunch record;
+    record.name = item.name;
+    record.launchedAt = item.launchedAt;
+    record.waited = item.waited;
+    record.result = result;
+    record.waitFrom = item.waitFrom;
+    record.idleFrom = item.idleFrom;
+    record.netFrom = item.netFrom;
+    record.network = item.network;
+    m_run.launches.push_back(record);
 }
 
 void RunnerSequencer::Launch() {
     RunItem& item = m_items[m_current];
     if (item.off) return SkipOff(item);
+    // Run Now or No Wait cut its network wait short.
+    EndNetworkWait(item, "now");
+    if (m_skip != RunItem::State::NotRun) {
+        item.state = m_skip;
+        m_skip = RunItem::State::NotRun;
+        return RecordTurn(item, item.state == RunItem::State::OnBattery ? LoggedLaunch::OnBattery : LoggedLaunch::NotToday);
+    }
     if (LeftToWindows(item)) return;
-    const LaunchResult started = m_platform.shell.Launch("", item.path, "", DirectoryOf(item.path), win::SwShowNormal);
-    m_platform.shell.Release(started.process);
+    const bool minimised = item.options.Has(LaunchOptions::Minimised);
+    const LaunchResult started = minimised ? LaunchMinimised(m_platform, item.path)
+                                           : m_platform.shell.Launch("", item.path, "", DirectoryOf(item.path), win::SwShowNormal);
+    if (minimised)
+        m_watch.Add(started.process);
+    else
+        m_platform.shell.Release(started.process);
     const intptr_t result = started.result;
     const bool launched = result > win::ShellExecuteFailureLimit;
     item.launchedAt = SinceRunStart();
     item.state = launched ? RunItem::State::Launched : RunItem::State::Failed;
     item.result = static_cast<int>(result);
-    LoggedLaunch record;
-    record.name = item.name;
-    record.launchedAt = item.launchedAt;
-    record.waited = item.waited;
-    record.result = launched ? "ok" : IntToString(item.result);
-    record.waitFrom = item.waitFrom;
-    record.idleFrom = item.idleFrom;
-    m_run.launches.push_back(record);
+    Record(item, launched ? "ok" : IntToString(item.result));
     if (launched) return;
     Status(RunShown::Lamp::Stopped, "Error");
     ++m_shown.marks;
@@ -300,16 +383,11 @@ const HeldPlace* RunnerSequencer::PlaceStartingItem(const RunItem& item, const P
     return PlaceStarting(m_held, command, entry);
 }
 
-void RunnerSequencer::RecordTurn(const RunItem& item, const char* result) {
+void RunnerSequencer::RecordTurn(RunItem& item, const char* result) {
     ++m_shown.marks;
-    LoggedLaunch record;
-    record.name = item.name;
-    record.launchedAt = SinceRunStart();
-    record.waited = item.waited;
-    record.result = result;
-    record.waitFrom = item.waitFrom;
-    record.idleFrom = item.idleFrom;
-    m_run.launches.push_back(record);
+    // Its turn is in the record too, taken now.
+    item.launchedAt = SinceRunStart();
+    Record(item, result);
 }
 
 bool RunnerSequencer::LeftToWindows(RunItem& item) {

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "common/HeldPlaces.h"
+#include "common/LaunchOptions.h"
 #include "common/StartupLog.h"
 #include "platform/Platform.h"
+#include "runner/MinimiseWatch.h"
 
 // One line of the run list.
 struct RunItem {
@@ -16,15 +18,24 @@ struct RunItem {
     std::string wait;        // as its line gives it
     bool idle = false;       // waits for an idle computer after its wait
     bool off = false;        // turned off by the user: never launched
-    // What its last launch did; a mark once made stays on its line. An item
+    LaunchOptions options;
+    // What its last launch did; a mark once made stays on its line. On
+    // battery and NotToday: not launched, as its options say. An item
     // turned off whose program put itself back where Windows starts it has
     // that entry turned off too, or not when Windows refused.
-    enum class State : uint8_t { NotRun, Launched, Failed, LeftToWindows, Off, OffThereToo, OffNotThere } state = State::NotRun;
+    enum class State : uint8_t {
+        NotRun, Launched, Failed, LeftToWindows, OnBattery, NotToday, Off, OffThereToo, OffNotThere
+    } state = State::NotRun;
     int result = 0;  // the shell's number for a failed launch
     // Milliseconds from the run's start: when its plain and idle waits began
     // (-1: none), and its last launch.
     long waitFrom = -1, idleFrom = -1, launchedAt = -1;
     std::string waited = "wait";  // what ended its wait: wait, idle or longest
+    // Its wait for the network: when it began (-1: none), whether it goes on
+    // now, and what ended it (up, longest, unknown, or now: the user).
+    long netFrom = -1;
+    bool netWaiting = false;
+    std::string network;
 };
 
 // What the window shows of the run. Status and lamp are asked for at set
@@ -43,7 +54,7 @@ struct RunShown {
 
 class RunnerSequencer {
 public:
-    explicit RunnerSequencer(Platform& platform) : m_platform(platform) {}
+    explicit RunnerSequencer(Platform& platform) : m_platform(platform), m_watch(platform) {}
 
     // Before the first run: the list, the idle wait's limits, and Orvane.ini's
     // path (empty: no record of the run is kept).
@@ -53,6 +64,10 @@ public:
     // managed program found there again is left to Windows.
     void SetHeld(std::vector<HeldPlace> held) { m_held = std::move(held); }
     const std::vector<HeldPlace>& Held() const { return m_held; }
+    // The longest wait for the network, in seconds.
+    void SetNetworkLongest(int seconds) { m_networkLongest = seconds; }
+    // The windows of the items started minimised, watched for a while.
+    MinimiseWatch& Watch() { return m_watch; }
 
     // A run from the line after this one (-1: from the first).
     void Start(int after);
@@ -90,7 +105,7 @@ private:
         Next,       // the next tick selects the next line and starts its wait
         NextNow,    // the same, and launches it without a wait
         Waiting,    // counting the item's wait down, a second at a time
-        IdleWait,   // after the wait, until the processors are quiet
+        IdleWait,   // after the wait, until the processors are quiet and the network is up
         Launching,  // the next tick launches the current item
         Paused,     // holding m_pausedPhase
     };
@@ -105,12 +120,23 @@ private:
     void PollLockKeys();
     void Advance();
     void Countdown();
-    // After the plain wait of an item marked idle: false when the system
-    // cannot tell how busy it is, and the item launches as any other.
+    // After the plain wait of an item marked idle or to wait for the
+    // network: false when there is nothing to wait for (the system cannot
+    // tell how busy it is, the network is up), and the item launches.
     bool StartIdleWait();
+    // False when the network is up or the system cannot tell.
+    bool StartNetworkWait(RunItem& item);
     void IdleWait();
-    void EndWait(const char* waited);
+    void IdleSecond(RunItem& item);
+    void NetworkSecond(RunItem& item);
+    void EndWait();
+    // The network wait is over, its line said so.
+    void EndNetworkWait(RunItem& item, const char* ended);
+    void EndNetworkWaits();
+    // Not to be launched today, as its options say: the state to mark, or NotRun.
+    RunItem::State SkipReason(const RunItem& item);
     void Launch();
+    void Record(const RunItem& item, const std::string& result);
     // The item's program put itself back where Windows starts it: Windows
     // starts it already. True when not to launch.
     bool LeftToWindows(RunItem& item);
@@ -118,12 +144,13 @@ private:
     // The entry where Windows starts the item's program again, if any.
     const HeldPlace* PlaceStartingItem(const RunItem& item, const PlaceEntry** entry = nullptr);
     // A turn that launched nothing, in the record.
-    void RecordTurn(const RunItem& item, const char* result);
+    void RecordTurn(RunItem& item, const char* result);
     long SinceRunStart();
 
     Platform& m_platform;
     std::vector<RunItem> m_items;
     int m_idleBusyPercent = 0, m_idleSeconds = 0, m_idleLongest = 0;
+    int m_networkLongest = 60;
     std::string m_iniPath;
     std::vector<HeldPlace> m_held;
 
@@ -140,6 +167,8 @@ private:
     // The idle wait: seconds waited and seconds in a row at or below the
     // limit, with the processors' times at the last second.
     int m_idleElapsed = 0, m_idleQuiet = 0;
+    bool m_idlePending = false;
+    RunItem::State m_skip = RunItem::State::NotRun;  // the current item's, found at its turn
     ProcessorTimes m_idleLast;
     int m_failed = -1;
 
@@ -148,4 +177,5 @@ private:
     bool m_runLogged = true;
     int64_t m_runStart = 0;
     RunShown m_shown;
+    MinimiseWatch m_watch;
 };

@@ -90,6 +90,15 @@ void CRunnerDlg::RenderLines() {
             line = run.name + " - started by Windows itself";
         else if (run.state >= RunItem::State::Off)
             line = run.name + OffLines[static_cast<int>(run.state) - static_cast<int>(RunItem::State::Off)];
+        else if (run.state == RunItem::State::OnBattery)
+            line = run.name + OnBatteryNote;
+        else if (run.state == RunItem::State::NotToday)
+            line = run.name + NotTodayNote;
+        const std::string waiting = run.name + NetworkWaitNote;
+        if (run.netWaiting)
+            line = waiting;
+        else if (line.empty() && m_lines[item] == waiting)
+            line = run.name;
         if (line.empty() || line == m_lines[item]) continue;
         Window().ListBox(IdcRunList).SetLine(static_cast<int>(item), line);
         m_lines[item] = line;
@@ -119,13 +128,28 @@ void CRunnerDlg::OnCancel() {
     Close(win::IdCancel);
 }
 
-void CRunnerDlg::OnTimer(unsigned /*timerId*/) {
+void CRunnerDlg::FollowWatch() {
+    const bool watching = m_sequencer.Watch().Watching();
+    if (watching == m_watchTimer) return;
+    m_watchTimer = watching;
+    if (watching)
+        Window().SetTimer(WatchTimer, MinimiseWatch::LookMilliseconds);
+    else
+        Window().KillTimer(WatchTimer);
+}
+
+void CRunnerDlg::OnTimer(unsigned timerId) {
+    if (timerId == WatchTimer) {
+        m_sequencer.Watch().Look();
+        return FollowWatch();
+    }
     // A failure's box keeps the front while it is open.
     if (m_sequencer.PollDue() && !m_sequencer.Paused() && m_nBoxesBesideRun == 0) Window().BringToForeground();
     if (m_nQuestionsHoldingRun > 0) return;
     // The first tick, once the window is up; the run goes on in the box's loop.
     if (!m_strNewEntries.empty()) return ShowNewEntries();
     const bool stopped = m_sequencer.Step();
+    FollowWatch();
     Render();
     if (stopped) EndRunIfClosing();
     ShowFailure();

@@ -78,6 +78,15 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
         if (launch.Failed()) label += " error " + launch.result;
         if (launch.Left()) label += " left to Windows";
         if (launch.Off()) label += " off, not launched";
+        if (launch.Skipped()) {
+            label += " not started (";
+            label += launch.result;
+            label += ")";
+        }
+        if (launch.netFrom >= 0) {
+            label += " network ";
+            label += launch.network;
+        }
         labelWidth = std::max(labelWidth, canvas.TextWidth(label));
         labels.push_back(label);
     }
@@ -99,14 +108,17 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
     for (int i = 0; i < count; ++i) {
         const LoggedLaunch& launch = launches[i];
         const int top = rowsTop + i * rowHeight;
-        const uint32_t colour = launch.Failed() ? Failed : Launched;
+        const uint32_t colour = launch.Failed() ? Failed : launch.Skipped() ? PlainWait : Launched;
         const int at = xOf(launch.launchedAt);
         if (launch.waitFrom >= 0) {
-            const long end = launch.idleFrom >= 0 ? launch.idleFrom : launch.launchedAt;
+            const long end = launch.idleFrom >= 0 ? launch.idleFrom : launch.netFrom >= 0 ? launch.netFrom : launch.launchedAt;
             canvas.Fill(Rect{xOf(launch.waitFrom), top + barInset, xOf(end), top + rowHeight - barInset}, PlainWait);
         }
         if (launch.idleFrom >= 0)
             canvas.Fill(Rect{xOf(launch.idleFrom), top + barInset, at, top + rowHeight - barInset}, IdleWait);
+        // Beside an idle wait, which goes on at the same time: the row's lower half.
+        const int netTop = launch.idleFrom >= 0 ? top + rowHeight / 2 : top + barInset;
+        if (launch.netFrom >= 0) canvas.Fill(Rect{xOf(launch.netFrom), netTop, at, top + rowHeight - barInset}, NetworkWait);
         canvas.Fill(Rect{at - px(1), top + 1, at + px(3) - px(1), top + rowHeight - 1}, colour);
         if (rowHeight < textHeight) continue;  // too many rows for their texts
         const int textTop = top + (rowHeight - textHeight) / 2;
@@ -124,6 +136,7 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
     int x = margin;
     Swatch(canvas, x, legendTop, textHeight, PlainWait, "wait");
     Swatch(canvas, x, legendTop, textHeight, IdleWait, "idle wait");
+    Swatch(canvas, x, legendTop, textHeight, NetworkWait, "network");
     Swatch(canvas, x, legendTop, textHeight, Launched, "launch");
     Swatch(canvas, x, legendTop, textHeight, Failed, "failed");
 }

@@ -1,7 +1,8 @@
 #pragma once
 // View > Last Start-up: the runner's last run from Orvane.log as a picture,
 // one row per launch on a time axis from the run's start: the plain wait,
-// the idle wait and the launch, failures in red.
+// the idle wait, the network wait and the launch, failures in red, items
+// not started (by their options) in grey.
 #include <optional>
 #include <string>
 
@@ -17,6 +18,7 @@ constexpr uint32_t Background = Rgb(255, 255, 255);
 constexpr uint32_t Ink = Rgb(0, 0, 0);
 constexpr uint32_t PlainWait = Rgb(160, 160, 160);
 constexpr uint32_t IdleWait = Rgb(255, 200, 0);
+constexpr uint32_t NetworkWait = Rgb(0, 120, 255);
 constexpr uint32_t Launched = Rgb(0, 128, 0);
 constexpr uint32_t Failed = Rgb(255, 0, 0);
 }  // namespace laststartup

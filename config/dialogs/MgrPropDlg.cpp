@@ -12,10 +12,33 @@ using namespace mgrprop;
 namespace {
 
 constexpr int MaxWait = 99;
+constexpr int ExtraHeight = 44;
+constexpr uint32_t Check = win::BsAutoCheckBox | win::WsTabStop;
+// The check boxes from IdcMinimised on, in id order: one for each bit of
+// LaunchOptions.
+constexpr int OptionBoxes = 10;
+
+// How the item starts, below what it runs: a check box for each bit of
+// LaunchOptions, the days Monday first as ISO counts the week.
+std::vector<ControlTemplate> WithLaunchGroup(std::vector<ControlTemplate> fields) {
+    struct Box {
+        const char* text;
+        short x, y, cx;
+    };
+    static const Box boxes[] = {{"Start &minimised", 18, 212, 90}, {"Only on mains &power", 113, 212, 100},
+                                {"After the &network is up", 18, 226, 120}, {"Mon", 18, 240, 27}, {"Tue", 46, 240, 27},
+                                {"Wed", 74, 240, 27}, {"Thu", 102, 240, 27}, {"Fri", 130, 240, 27},
+                                {"Sat", 158, 240, 27}, {"Sun", 186, 240, 27}};
+    fields.push_back({ui::IdStatic, ui::ButtonClass, "When it starts", win::BsGroupBox, 10, 200, 207, 58});
+    for (int i = 0; i < OptionBoxes; ++i)
+        fields.push_back({IdcMinimised + i, ui::ButtonClass, boxes[i].text, Check | (i == 0 ? win::WsGroup : 0u),
+                          boxes[i].x, boxes[i].y, boxes[i].cx, 10});
+    return fields;
+}
 
 const DialogTemplate& MgrPropTemplate() {
     static const DialogTemplate dialog = props::Template(
-        IddMgrProp, {
+        IddMgrProp, WithLaunchGroup({
                         props::Label("Name:", 38),
                         props::Field(IdcFileName, 38),
                         props::Label("Type:", 52),
@@ -35,7 +58,8 @@ const DialogTemplate& MgrPropTemplate() {
                         {IdcProgram, ui::EditClass, "", props::ReadOnly, 10, 156, 207, 10},
                         props::Label("With arguments:", 172),
                         {IdcArguments, ui::EditClass, "", props::ReadOnly, 10, 184, 207, 10},
-                    });
+                    }),
+        ExtraHeight);
     return dialog;
 }
 
@@ -62,6 +86,7 @@ bool CMgrPropDlg::OnInitDialog() {
     m_editType->SetText(TypeTextOf(m_strPath));
     Window().Edit(IdcProgram).SetText(m_strProgram);
     Window().Edit(IdcArguments).SetText(m_strArguments);
+    for (int i = 0; i < OptionBoxes; ++i) Window().Button(IdcMinimised + i).SetCheck(m_launch.bits >> i & 1);
     return true;
 }
 
@@ -77,5 +102,7 @@ void CMgrPropDlg::OnOK() {
     }
     m_nWait = wait;
     m_bIdle = m_checkIdle->Check() != 0;
+    m_launch.bits = 0;
+    for (int i = 0; i < OptionBoxes; ++i) m_launch.bits |= Window().Button(IdcMinimised + i).Check() != 0 ? 1u << i : 0u;
     EndDialog(win::IdOk);
 }

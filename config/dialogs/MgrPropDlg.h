@@ -1,8 +1,10 @@
 #pragma once
 // A managed item's properties, and what they let the user change: the wait
-// before it, 0 to 99 seconds, and whether it then waits for an idle computer.
+// before it, 0 to 99 seconds, whether it then waits for an idle computer,
+// and how it is launched.
 #include <string>
 
+#include "common/LaunchOptions.h"
 #include "config/dialogs/PropertiesDlg.h"
 #include "platform/MessageBoxes.h"
 
@@ -25,6 +27,8 @@ public:
     int m_nWait = 0;
     // In and out: the item waits for an idle computer after its wait.
     bool m_bIdle = false;
+    // In and out.
+    LaunchOptions m_launch;
 
 private:
     void BindControls();

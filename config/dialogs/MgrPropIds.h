@@ -11,5 +11,9 @@ constexpr int IdcWait = 1021;
 constexpr int IdcIdle = 1022;
 constexpr int IdcProgram = 1034;
 constexpr int IdcArguments = 1035;
+constexpr int IdcMinimised = 1040;
+constexpr int IdcMains = 1041;
+constexpr int IdcNetwork = 1042;
+constexpr int IdcMonday = 1043;  // to IdcMonday + 6, Sunday
 
 }  // namespace mgrprop

@@ -17,7 +17,7 @@ constexpr int PlacementCentered = 1;
 constexpr int PlacementBottomLeft = 2;
 
 constexpr uint32_t Number = win::EsNumber | win::EsAutoHScroll | win::WsBorder | win::WsTabStop | win::WsGroup;
-constexpr int IdleEdits[] = {IdcIdleBusyPercent, IdcIdleSeconds, IdcIdleLongest};
+constexpr int IdleEdits[] = {IdcIdleBusyPercent, IdcIdleSeconds, IdcIdleLongest, IdcNetworkLongest};
 
 const DialogTemplate& OptionsTemplate() {
     static const DialogTemplate dialog = [] {
@@ -26,7 +26,7 @@ const DialogTemplate& OptionsTemplate() {
         t.caption = "Orvane Options";
         t.style = ui::ModalChildStyle;
         t.cx = 256;
-        t.cy = 214;
+        t.cy = 250;
         t.controls = {
             {ui::IdStatic, ui::StaticClass,
              "These properties apply to the program Orvane that runs when\nWindows starts.", win::SsLeft, 10, 8, 236, 20},
@@ -45,9 +45,12 @@ const DialogTemplate& OptionsTemplate() {
             {IdcIdleSeconds, ui::EditClass, "", Number, 206, 138, 30, 12},
             {ui::IdStatic, ui::StaticClass, "Start the item anyway after (s&econds):", win::SsLeft, 20, 158, 180, 10},
             {IdcIdleLongest, ui::EditClass, "", Number, 206, 156, 30, 12},
-            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 82, 192, 50, 14},
-            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 139, 192, 50, 14},
-            {IdcApply, ui::ButtonClass, "&Apply", win::BsPushButton | win::WsTabStop, 196, 192, 50, 14},
+            {ui::IdStatic, ui::ButtonClass, "Items marked to wait for the network", win::BsGroupBox, 10, 186, 236, 34},
+            {ui::IdStatic, ui::StaticClass, "Start the item an&yway after (seconds):", win::SsLeft, 20, 202, 180, 10},
+            {IdcNetworkLongest, ui::EditClass, "", Number, 206, 200, 30, 12},
+            {win::IdOk, ui::ButtonClass, "OK", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 82, 228, 50, 14},
+            {win::IdCancel, ui::ButtonClass, "Cancel", win::BsPushButton | win::WsTabStop, 139, 228, 50, 14},
+            {IdcApply, ui::ButtonClass, "&Apply", win::BsPushButton | win::WsTabStop, 196, 228, 50, 14},
         };
         return t;
     }();
@@ -131,7 +134,7 @@ void COptionsDlg::OnApply() {
 // fails is told, and the dialog keeps the user's choices with Apply still
 // enabled, so that they can be written again.
 bool COptionsDlg::Apply() {
-    std::array<int, 3> idle{};
+    std::array<int, 4> idle{};
     for (std::size_t i = 0; i < m_editIdle.size(); ++i) {
         const settings::IdleRange& range = settings::kIdleRanges[i];
         idle[i] = AtoiLike(m_editIdle[i]->Text());

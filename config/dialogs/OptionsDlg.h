@@ -1,7 +1,7 @@
 #pragma once
 // "Orvane Options": where the runner's window goes, whether it starts
-// minimised, whether it closes when its run is over, and when an item marked
-// idle finds the computer idle. Read from the profile when it opens; written
+// minimised, whether it closes when its run is over, when an item marked
+// idle finds the computer idle, and how long one waits for the network. Read from the profile when it opens; written
 // on Apply and on OK, once every number is in its range. A write that fails
 // is told, and the dialog stays open with the user's choices.
 #include <array>
@@ -46,7 +46,7 @@ private:
     IButton* m_checkMinimized = nullptr;
     IButton* m_checkClose = nullptr;
     IButton* m_btnApply = nullptr;
-    std::array<IEdit*, 3> m_editIdle{};  // in the order of settings::kIdleRanges
+    std::array<IEdit*, 4> m_editIdle{};  // in the order of settings::kIdleRanges
     // The check states of Top Left, Centered, Bottom Left, Startup Minimized
     // and Close when finished, then the idle numbers' texts, as last recorded.
     std::vector<std::string> m_snapshot;

@@ -13,5 +13,6 @@ constexpr int IdcClose = 1027;
 constexpr int IdcIdleBusyPercent = 1028;
 constexpr int IdcIdleSeconds = 1029;
 constexpr int IdcIdleLongest = 1030;
+constexpr int IdcNetworkLongest = 1031;
 
 }  // namespace options

@@ -11,8 +11,9 @@
 namespace props {
 // The style of a field the user reads but does not change.
 constexpr uint32_t ReadOnly = win::EsReadOnly | win::EsAutoHScroll;
-// A properties dialog's template: the shared frame around its own fields.
-DialogTemplate Template(int resourceId, std::vector<ControlTemplate> fields);
+// A properties dialog's template: the shared frame around its own fields,
+// taller by extraHeight for more of them.
+DialogTemplate Template(int resourceId, std::vector<ControlTemplate> fields, int extraHeight = 0);
 // A label in the left column at row y.
 ControlTemplate Label(const char* text, int y);
 // A read-only field in the right column at row y.

@@ -80,8 +80,7 @@ void AddTexts(std::string& report, std::vector<std::string>& said) {
 int RestoreWithoutWindow(Platform& platform, bool quiet) {
     UnattendedMessages unattended;
     UnattendedAnswers answers(unattended.said);
-    Platform quietPlatform{platform.files, platform.registry, platform.links,  platform.shell,     platform.clock,
-                           platform.keyboard, platform.screen, unattended, platform.processors, platform.session};
+    Platform quietPlatform = platform.WithMessages(unattended);
     IFileSystem& files = platform.files;
     const ConfigPaths paths = ConfigPathsOf(files);
     const std::string& managerDir = paths.managerDir;

@@ -8,10 +8,9 @@ int DaysInMonth(int month, int year) {
     return month == 2 && leap ? 29 : days[(month - 1) % 12];
 }
 
-}  // namespace
-
-void FakeClock::Advance(int milliseconds) {
-    long carry = time.milliseconds + static_cast<long>(milliseconds);
+// Carries milliseconds on into seconds, minutes, hours and days.
+void AdvanceTime(SystemTime& time, long milliseconds) {
+    long carry = time.milliseconds + milliseconds;
     time.milliseconds = static_cast<uint16_t>(carry % 1000);
     carry = time.second + carry / 1000;
     time.second = static_cast<uint16_t>(carry % 60);
@@ -29,6 +28,23 @@ void FakeClock::Advance(int milliseconds) {
             }
         }
     }
+}
+
+}  // namespace
+
+void FakeClock::Advance(int milliseconds) {
+    AdvanceTime(time, milliseconds);
+}
+
+SystemTime FakeClock::LocalNow() {
+    SystemTime local = time;
+    AdvanceTime(local, localMinutesAhead * 60000L);
+    return local;
+}
+
+void FakeClock::Sleep(int milliseconds) {
+    slept += milliseconds;
+    Advance(milliseconds);
 }
 
 short FakeKeyboard::KeyState(int virtualKey) {

@@ -6,6 +6,8 @@
 
 #include "platform/Clock.h"
 #include "platform/Keyboard.h"
+#include "platform/Network.h"
+#include "platform/PowerStatus.h"
 #include "platform/ProcessorTimes.h"
 #include "platform/Screen.h"
 #include "platform/Session.h"
@@ -13,9 +15,15 @@
 class FakeClock : public IClock {
 public:
     SystemTime Now() override { return time; }
+    // The time zone is this many minutes east of UTC.
+    SystemTime LocalNow() override;
+    // Sleeping moves the clock on.
+    void Sleep(int milliseconds) override;
     // Moves the clock on, carrying seconds into minutes and hours.
     void Advance(int milliseconds);
-    SystemTime time{2026, 12, 1, 7, 9, 0, 0, 0};
+    SystemTime time{2026, 12, 1, 7, 9, 0, 0, 0};  // a Monday
+    int localMinutesAhead = 0;
+    int slept = 0;  // milliseconds, all told
 };
 
 class FakeKeyboard : public IKeyboard {
@@ -55,5 +63,21 @@ public:
     void Spend(int milliseconds, int busyPercent);
     ProcessorTimes times;
     bool available = true;  // false: a system without GetSystemTimes
+    int reads = 0;
+};
+
+class ScriptedPower : public IPowerStatus {
+public:
+    int AcLine() override { return acLine; }
+    int acLine = power::Mains;
+};
+
+class ScriptedNetwork : public INetwork {
+public:
+    NetworkState State() override {
+        ++reads;
+        return state;
+    }
+    NetworkState state = NetworkState::Up;
     int reads = 0;
 };

@@ -53,6 +53,7 @@ bool MemoryShellLinks::Load(const std::string& path, ShortcutFields& fields) {
         !TakeField(bytes, at, read.workingDirectory) || !TakeField(bytes, at, read.description) ||
         at != bytes.size())
         return false;
+    for (const std::string& each : advertised) read.advertised = read.advertised || each == path;
     fields = read;
     return true;
 }

@@ -2,6 +2,8 @@
 // Shortcuts as files of the memory file system, so that saving one creates a
 // directory entry like any other file. Load and Save fail while COM is not
 // initialised, as creating the shell-link object does.
+#include <vector>
+
 #include "platform/ShellLinks.h"
 #include "platform/memory/Faults.h"
 
@@ -16,6 +18,8 @@ public:
     bool Save(const std::string& path, const ShortcutFields& fields) override;
 
     int ComDepth() const { return m_comDepth; }  // initialisations not yet undone
+    // The paths of shortcuts an installer made (advertised), as written.
+    std::vector<std::string> advertised;
 
 private:
     Faults& m_faults;

@@ -12,12 +12,26 @@ Rect FromRect(const RECT& r) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+SystemTime FromSystemTime(const SYSTEMTIME& t) {
+    return SystemTime{t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
 }  // namespace
 
 SystemTime Win32Clock::Now() {
     SYSTEMTIME t;
     GetSystemTime(&t);
-    return SystemTime{t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+    return FromSystemTime(t);
+}
+
+SystemTime Win32Clock::LocalNow() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return FromSystemTime(t);
+}
+
+void Win32Clock::Sleep(int milliseconds) {
+    ::Sleep(static_cast<DWORD>(milliseconds));
 }
 
 short Win32Keyboard::KeyState(int virtualKey) {

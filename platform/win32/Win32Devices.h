@@ -10,6 +10,8 @@
 class Win32Clock : public IClock {
 public:
     SystemTime Now() override;
+    SystemTime LocalNow() override;
+    void Sleep(int milliseconds) override;
 };
 
 class Win32Keyboard : public IKeyboard {

@@ -26,5 +26,22 @@ public:
     Win32ProcessorTimes processors;
     Win32Session session;
 
-    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session}; }
+    // Other programs' windows, the power supply and the network are the
+    // runner's alone: the configuration program gets stand-ins that know
+    // nothing, so that it carries none of that code.
+    Platform platform() { return platform(m_none, m_none, m_none); }
+    Platform platform(IDesktopWindows& windows, IPowerStatus& power, INetwork& network) {
+        return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session,
+                        windows, power, network};
+    }
+
+private:
+    class : public IDesktopWindows, public IPowerStatus, public INetwork {
+        ProcessId IdOf(ProcessHandle) override { return 0; }
+        bool Ended(ProcessHandle) override { return true; }
+        std::vector<WindowHandle> Showing(const std::vector<ProcessId>&) override { return {}; }
+        void Minimise(WindowHandle) override {}
+        int AcLine() override { return power::Unknown; }
+        NetworkState State() override { return NetworkState::Unknown; }
+    } m_none;
 };

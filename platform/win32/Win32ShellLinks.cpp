@@ -84,6 +84,12 @@ bool Win32ShellLinks::Load(const std::string& path, ShortcutFields& fields) {
     buffer[0] = '\0';
     link.Link()->GetDescription(buffer, MAX_PATH);
     read.description = buffer;
+    IShellLinkDataList* data = nullptr;
+    DWORD flags = 0;
+    if (SUCCEEDED(link.Link()->QueryInterface(__uuidof(IShellLinkDataList), reinterpret_cast<void**>(&data)))) {
+        if (SUCCEEDED(data->GetFlags(&flags))) read.advertised = (flags & SLDF_HAS_DARWINID) != 0;
+        data->Release();
+    }
     fields = read;
     return true;
 }

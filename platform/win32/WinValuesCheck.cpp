@@ -42,6 +42,7 @@ static_assert(win::SwHide == SW_HIDE, "SW_HIDE");
 static_assert(win::SwShowNormal == SW_SHOWNORMAL, "SW_SHOWNORMAL");
 static_assert(win::SwMinimize == SW_MINIMIZE, "SW_MINIMIZE");
 static_assert(win::SwShow == SW_SHOW, "SW_SHOW");
+static_assert(win::SwShowMinNoActive == SW_SHOWMINNOACTIVE, "SW_SHOWMINNOACTIVE");
 
 static_assert(win::ShellExecuteFailureLimit == HINSTANCE_ERROR, "HINSTANCE_ERROR");
 static_assert(win::SeErrFileNotFound == SE_ERR_FNF, "SE_ERR_FNF");

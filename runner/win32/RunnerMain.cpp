@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Platform.h"
 #include "runner/RunnerApp.h"
 #include "ui/win32/Win32DialogHost.h"
@@ -9,7 +10,8 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
     Win32Platform machine("Orvane");
-    Platform platform = machine.platform();
+    Win32LaunchDevices launching;
+    Platform platform = machine.platform(launching.windows, launching.power, launching.network);
     CRunnerApp app(platform, [&machine](CDialog& dialog) {
         return RunMainDialog(dialog, [&machine](HWND window) { machine.messages.SetMainWindow(window); });
     });

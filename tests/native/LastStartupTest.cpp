@@ -112,6 +112,29 @@ TEST(LastStartup, AtTwiceTheScaleEveryLengthDoubles) {
     EXPECT_EQ(swatch(large), 20);
 }
 
+TEST(LastStartup, ANetworkWaitIsBlueAndAnItemNotStartedIsNoFailure) {
+    LoggedRun run;
+    run.started = "2026-12-07 08:14:03 UTC";
+    LoggedLaunch chat = Launch("Chat", 8000, "wait", "ok", 0, -1);
+    chat.netFrom = 2000;
+    chat.network = "up";
+    run.launches = {chat, Launch("Church", 8000, "wait", "day", -1, -1)};
+    HeadlessCanvas canvas(460, 270, 0);
+    DrawStartup(canvas, run);
+    const DrawnText* name = canvas.FindText("Chat");
+    const DrawnText* skipped = canvas.FindText("Church");
+    ASSERT_TRUE(name && skipped);
+    const std::vector<int> plain = ColumnsOf(canvas, *name, PlainWait);
+    const std::vector<int> network = ColumnsOf(canvas, *name, NetworkWait);
+    ASSERT_FALSE(plain.empty() || network.empty());
+    EXPECT_LT(plain.back(), network.front());
+    EXPECT_NEAR(static_cast<double>(network.size()) / plain.size(), 3.0, 0.2);
+    EXPECT_EQ(skipped->colour, Ink);
+    EXPECT_EQ(ColumnsOf(canvas, *skipped, Launched), std::vector<int>{});
+    for (const char* label : {"8.0 s network up", "8.0 s not started (day)", "network"})
+        EXPECT_NE(canvas.FindText(label), nullptr) << label;
+}
+
 TEST(LastStartup, TheViewMenuShowsTheLastRunOfTheLogOrSaysThereIsNone) {
     ConfigWorld w;
     ASSERT_TRUE(w.host.Open());

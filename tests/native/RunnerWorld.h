@@ -42,6 +42,11 @@ struct RunnerWorld {
         world.files.AddFile(Manager + name + ".lnk", "link");
         ini += "\"" + name + "\", \"Startup\", \"idle\", \"" + wait + "\"\r\n";
     }
+    // An item whose line carries these fields ("\"net\", \"idle\"") between the source and the wait.
+    void AddItemWith(const std::string& name, const std::string& fields, const std::string& wait) {
+        world.files.AddFile(Manager + name + ".lnk", "link");
+        ini += "\"" + name + "\", \"Startup\", " + fields + ", \"" + wait + "\"\r\n";
+    }
     bool Open() {
         world.files.AddFile(Ini, ini);
         return host.Open();

@@ -30,16 +30,25 @@ RunnerInstall::RunnerInstall() {
     m_log = dir + "launches.log";
 }
 
-void RunnerInstall::AddItem(const std::string& name, const std::string& wait, int busy, bool idle) {
+void RunnerInstall::AddShortcut(const std::string& name, const std::string& arguments) {
     Win32ShellLinks links;
     links.InitializeCom();
     ShortcutFields fields;
     fields.target = ProbePath();
-    fields.arguments = ProbeArguments(name, m_log, busy);
+    fields.arguments = arguments;
     fields.workingDirectory = Env("ORVANE_BIN");
     links.Save(dir + "Startup\\" + name + ".lnk", fields);
     links.UninitializeCom();
+}
+
+void RunnerInstall::AddItem(const std::string& name, const std::string& wait, int busy, bool idle) {
+    AddShortcut(name, ProbeArguments(name, m_log, busy));
     AddLine(name, wait, idle);
+}
+
+void RunnerInstall::AddItemWith(const std::string& name, const std::string& fields, bool window) {
+    AddShortcut(name, (window ? "/window " : "") + ProbeArguments(name, m_log, 0));
+    AddLine(name, "0", false, fields);
 }
 
 std::string RunnerInstall::ItemCommand(const std::string& name) const {
@@ -51,8 +60,9 @@ void RunnerInstall::AddUnopenable(const std::string& name, const std::string& wa
     AddLine(name, wait);
 }
 
-void RunnerInstall::AddLine(const std::string& name, const std::string& wait, bool idle) {
-    m_ini += "\"" + name + "\", \"Startup\", " + (idle ? "\"idle\", " : "") + "\"" + wait + "\"\n";
+void RunnerInstall::AddLine(const std::string& name, const std::string& wait, bool idle, const std::string& fields) {
+    m_ini += "\"" + name + "\", \"Startup\", " + (idle ? "\"idle\", " : "") + (fields.empty() ? "" : fields + ", ") +
+             "\"" + wait + "\"\n";
 }
 
 std::string RunnerInstall::RunLog() const {
@@ -96,7 +106,7 @@ void RunnerInstall::RemoveSettings() {
     if (auto key = registry.Open(RegistryRoot::CurrentUser, settings::kKey, RegistryAccess::All)) {
         for (const char* name : {settings::kConfigPath, settings::kIniPath, settings::kPlacement, settings::kMinimized,
                                  settings::kCloseWhenFinished, settings::kIdleBusyPercent, settings::kIdleSeconds,
-                                 settings::kIdleLongest})
+                                 settings::kIdleLongest, settings::kNetworkLongest})
             key->DeleteValue(name);
     }
 }

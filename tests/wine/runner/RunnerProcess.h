@@ -20,6 +20,9 @@ public:
     // with busy, it then keeps a processor busy that many milliseconds and
     // logs NAME.end. Idle: the item waits for an idle computer too.
     void AddItem(const std::string& name, const std::string& wait, int busy = 0, bool idle = false);
+    // The same with these fields ("\"net\", \"min\"") in its line; window: the
+    // probe opens a normal window instead, logging NAME.shown and NAME.minimised.
+    void AddItemWith(const std::string& name, const std::string& fields, bool window = false);
     // The command line of NAME's shortcut, as a program that puts itself
     // back where Windows starts it would write it.
     std::string ItemCommand(const std::string& name) const;
@@ -47,7 +50,8 @@ public:
     std::string dir;  // with its trailing backslash
 
 private:
-    void AddLine(const std::string& name, const std::string& wait, bool idle = false);
+    void AddLine(const std::string& name, const std::string& wait, bool idle = false, const std::string& fields = "");
+    void AddShortcut(const std::string& name, const std::string& arguments);
 
     std::string m_ini;
     std::string m_log;

@@ -9,6 +9,10 @@
 //   wine_runner_probe.exe /timer
 // Instead shows a bare window with the runner's 1 ms timer and nothing else
 // to do, until it is closed: what such a timer costs by itself.
+//   wine_runner_probe.exe /window NAME LOGFILE
+// Instead logs NAME, opens a normal window whatever show command it was
+// given, logs "NAME.shown" once it is up and "NAME.minimised" when something minimises
+// it, and ends after 17 s.
 #include <windows.h>
 
 #include <cstdio>
@@ -34,6 +38,34 @@ int BareTimerWindow() {
     return 0;
 }
 
+unsigned long long Now();
+bool Append(const char* logPath, const std::string& name, unsigned long long time);
+
+// As the programs that ignore nShowCmd do: created at a place of its own
+// (so the system takes no show command for it) and shown normal.
+int NormalWindow(const std::string& name, const char* logPath) {
+    Append(logPath, name, Now());
+    HWND window = CreateWindowExA(0, "STATIC", ("Probe " + name).c_str(), WS_OVERLAPPEDWINDOW, 40, 40, 300, 150,
+                                  nullptr, nullptr, nullptr, nullptr);
+    if (!window) return 1;
+    ShowWindow(window, SW_SHOWNORMAL);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    if (!IsIconic(window)) Append(logPath, name + ".shown", Now());
+    const unsigned long long end = Now() + 17000;
+    bool minimised = false;
+    SetTimer(window, 1, 20, nullptr);
+    MSG message;
+    while (Now() < end && IsWindow(window) && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageA(&message);
+        if (!minimised && IsIconic(window)) {
+            minimised = true;
+            Append(logPath, name + ".minimised", Now());
+        }
+    }
+    return 0;
+}
+
 unsigned long long Now() {
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
@@ -51,6 +83,7 @@ bool Append(const char* logPath, const std::string& name, unsigned long long tim
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (__argc == 2 && std::string(__argv[1]) == "/timer") return BareTimerWindow();
+    if (__argc == 4 && std::string(__argv[1]) == "/window") return NormalWindow(__argv[2], __argv[3]);
     const unsigned long long started = Now();
     const char* envLog = std::getenv("ORVANE_PROBE_LOG");
     const std::string name = __argc >= 3 ? __argv[1] : OwnTitle();
