@@ -12,24 +12,25 @@ using namespace mgrprop;
 namespace {
 
 constexpr int MaxWait = 99;
-constexpr int ExtraHeight = 44;
+constexpr int ExtraHeight = 56;
 constexpr uint32_t Check = win::BsAutoCheckBox | win::WsTabStop;
 // The check boxes from IdcMinimised on, in id order: one for each bit of
 // LaunchOptions.
 constexpr int OptionBoxes = 10;
 
 // How the item starts, below what it runs: a check box for each bit of
-// LaunchOptions, the days Monday first as ISO counts the week.
+// LaunchOptions, the days Monday first as ISO counts the week, in two rows:
+// at twice the scale a box's square grows faster than its text.
 std::vector<ControlTemplate> WithLaunchGroup(std::vector<ControlTemplate> fields) {
     struct Box {
         const char* text;
         short x, y, cx;
     };
     static const Box boxes[] = {{"Start &minimised", 18, 212, 90}, {"Only on mains &power", 113, 212, 100},
-                                {"After the &network is up", 18, 226, 120}, {"Mon", 18, 240, 27}, {"Tue", 46, 240, 27},
-                                {"Wed", 74, 240, 27}, {"Thu", 102, 240, 27}, {"Fri", 130, 240, 27},
-                                {"Sat", 158, 240, 27}, {"Sun", 186, 240, 27}};
-    fields.push_back({ui::IdStatic, ui::ButtonClass, "When it starts", win::BsGroupBox, 10, 200, 207, 58});
+                                {"After the &network is up", 18, 226, 120}, {"Mon", 18, 240, 40}, {"Tue", 67, 240, 40},
+                                {"Wed", 116, 240, 40}, {"Thu", 165, 240, 40}, {"Fri", 18, 252, 40},
+                                {"Sat", 67, 252, 40}, {"Sun", 116, 252, 40}};
+    fields.push_back({ui::IdStatic, ui::ButtonClass, "When it starts", win::BsGroupBox, 10, 200, 207, 70});
     for (int i = 0; i < OptionBoxes; ++i)
         fields.push_back({IdcMinimised + i, ui::ButtonClass, boxes[i].text, Check | (i == 0 ? win::WsGroup : 0u),
                           boxes[i].x, boxes[i].y, boxes[i].cx, 10});
