@@ -19,18 +19,29 @@ intptr_t Win32Shell::Execute(const std::string& verb, const std::string& file, c
     return reinterpret_cast<intptr_t>(result);
 }
 
-LaunchResult Win32Shell::Launch(const std::string& verb, const std::string& file, const std::string& parameters,
-                            const std::string& directory, int showCommand) {
+namespace {
+
+SHELLEXECUTEINFOA ExecuteInfo(ULONG mask, HWND owner, const std::string& verb, const std::string& file,
+                              const std::string& parameters, const std::string& directory, int showCommand) {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
-    // The runner tells a failure in its own words, as ShellExecuteA leaves it to.
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.hwnd = GetDesktopWindow();
+    info.fMask = mask;
+    info.hwnd = owner;
     info.lpVerb = OrNull(verb);
     info.lpFile = file.c_str();
     info.lpParameters = OrNull(parameters);
     info.lpDirectory = OrNull(directory);
     info.nShow = showCommand;
+    return info;
+}
+
+}  // namespace
+
+LaunchResult Win32Shell::Launch(const std::string& verb, const std::string& file, const std::string& parameters,
+                                const std::string& directory, int showCommand) {
+    // The runner tells a failure in its own words, as ShellExecuteA leaves it to.
+    SHELLEXECUTEINFOA info = ExecuteInfo(SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI, GetDesktopWindow(), verb, file,
+                                         parameters, directory, showCommand);
     const bool started = ShellExecuteExA(&info) != FALSE;
     // hInstApp holds ShellExecuteA's result; a success that left it unset
     // is still a success.
@@ -46,16 +57,9 @@ void Win32Shell::Release(ProcessHandle process) {
 
 bool Win32Shell::ExecuteEx(const std::string& verb, const std::string& file, const std::string& parameters,
                            const std::string& directory, int showCommand) {
-    SHELLEXECUTEINFOA info = {};
-    info.cbSize = sizeof info;
     // The caller reports a failure itself: the shell's own box would be a second one.
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.hwnd = GetActiveWindow();
-    info.lpVerb = OrNull(verb);
-    info.lpFile = file.c_str();
-    info.lpParameters = OrNull(parameters);
-    info.lpDirectory = OrNull(directory);
-    info.nShow = showCommand;
+    SHELLEXECUTEINFOA info =
+        ExecuteInfo(SEE_MASK_FLAG_NO_UI, GetActiveWindow(), verb, file, parameters, directory, showCommand);
     return ShellExecuteExA(&info) != FALSE;
 }
 
