@@ -84,6 +84,7 @@ std::string FormatManagerLine(const ManagerLine& row) {
 }
 
 const char IdleField[] = "idle";
+const char LowField[] = "low";
 
 namespace {
 constexpr char FilePrefix[] = "FILE:";

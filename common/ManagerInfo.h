@@ -20,6 +20,8 @@ struct ManagerLine {
 
 // The field that marks an item to wait for an idle computer after its wait.
 extern const char IdleField[];
+// The field that starts the item's processes at low priority for a minute.
+extern const char LowField[];
 // The field that names the item's file ("file:Mail.lnk"), written when
 // several items share a title; empty when the line has none.
 std::string FileField(const ManagerLine& line);

@@ -9,6 +9,7 @@
 namespace {
 
 const char kRunMark[] = "Start-up ";
+const char kIdleMark[] = "Idle: ";
 
 // Days from 1 January 1601 to the date, in the proleptic Gregorian calendar.
 int64_t DaysOf(int year, int month, int day) {
@@ -22,12 +23,25 @@ int64_t DaysOf(int year, int month, int day) {
 
 std::string NumberField(long number) { return LongToString(number); }
 
-// An optional minus and at most 9 digits: any time a run can take.
-bool ReadNumberField(const std::string& text, long& number) {
+// A long is 32 bits under Windows; a count of bytes may need more.
+std::string CountText(long long number) {
+    if (number < 0) return "-1";
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + number % 10));
+        number /= 10;
+    } while (number > 0);
+    return digits;
+}
+
+// An optional minus and at most so many digits: 9 for any time a run can
+// take, 18 for any count of bytes.
+template <typename Number>
+bool ReadNumberField(const std::string& text, Number& number, std::size_t most = 9) {
     const std::string field = Trim(text);
     const bool negative = !field.empty() && field[0] == '-';
     const std::string digits = field.substr(negative ? 1 : 0);
-    if (digits.empty() || digits.size() > 9 || !IsAllDigits(digits)) return false;
+    if (digits.empty() || digits.size() > most || !IsAllDigits(digits)) return false;
     number = 0;
     for (char digit : digits) number = number * 10 + (digit - '0');
     if (negative) number = -number;
@@ -53,8 +67,10 @@ int64_t MillisecondsOf(const SystemTime& t) {
 }
 
 std::string FormatLaunch(const LoggedLaunch& l) {
-    return "\"" + l.name + "\", " + NumberField(l.launchedAt) + ", " + l.waited + ", " + l.result + ", " +
-           NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom);
+    std::string line = "\"" + l.name + "\", " + NumberField(l.launchedAt) + ", " + l.waited + ", " + l.result + ", " +
+                       NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom);
+    if (l.impact.empty()) return line;
+    return line + ", " + NumberField(l.cpuMs) + ", " + CountText(l.bytes) + ", " + l.impact + ", " + l.cpuFrom + ", " + l.diskFrom;
 }
 
 // The name lies between the first two quotes (a file title holds none); the
@@ -81,6 +97,15 @@ bool ParseLaunch(const std::string& line, LoggedLaunch& launch) {
     if (read.waited.empty() || read.result.empty()) return false;
     if (fields.size() > 4 && !ReadNumberField(fields[4], read.waitFrom)) read.waitFrom = -1;
     if (fields.size() > 5 && !ReadNumberField(fields[5], read.idleFrom)) read.idleFrom = -1;
+    // A measure whole, or none.
+    if (fields.size() > 10 && ReadNumberField(fields[6], read.cpuMs) && ReadNumberField(fields[7], read.bytes, 18) &&
+        !fields[8].empty()) {
+        read.impact = fields[8];
+        read.cpuFrom = fields[9];
+        read.diskFrom = fields[10];
+    } else {
+        read.cpuMs = read.bytes = -1;
+    }
     launch = read;
     return true;
 }
@@ -96,7 +121,9 @@ bool ReadRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun
         const std::string line = TrimEnd(raw);
         LoggedLaunch launch;
         if (line.compare(0, sizeof kRunMark - 1, kRunMark) == 0) {
-            runs.push_back(LoggedRun{line.substr(sizeof kRunMark - 1), {}});
+            runs.push_back(LoggedRun{line.substr(sizeof kRunMark - 1), {}, {}});
+        } else if (!runs.empty() && line.compare(0, sizeof kIdleMark - 1, kIdleMark) == 0) {
+            runs.back().idle = line.substr(sizeof kIdleMark - 1);
         } else if (!runs.empty() && ParseLaunch(line, launch)) {
             runs.back().launches.push_back(launch);
         }
@@ -106,6 +133,13 @@ bool ReadRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun
 
 }  // namespace
 
+std::string LastImpact(const std::vector<LoggedRun>& runs, const std::string& name) {
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+        for (auto launch = run->launches.rbegin(); launch != run->launches.rend(); ++launch)
+            if (launch->name == name && !launch->Failed() && !launch->Left()) return launch->impact;
+    return "";
+}
+
 std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path) {
     std::vector<LoggedRun> runs;
     ReadRuns(files, path, runs);
@@ -114,14 +148,16 @@ std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& pat
 
 // The runs kept come from the file as read: one that cannot be read is not
 // replaced by this run alone.
-bool AppendStartupRun(IFileSystem& files, const std::string& path, const LoggedRun& run) {
+bool AppendStartupRun(IFileSystem& files, const std::string& path, const LoggedRun& run, bool again) {
     std::vector<LoggedRun> runs;
     if (!ReadRuns(files, path, runs)) return false;
+    if (again && !runs.empty() && runs.back().started == run.started) runs.pop_back();
     if (runs.size() >= kLoggedRuns) runs.erase(runs.begin(), runs.end() - (kLoggedRuns - 1));
     runs.push_back(run);
     std::vector<std::string> lines;
     for (const LoggedRun& each : runs) {
         lines.push_back(kRunMark + each.started);
+        if (!each.idle.empty()) lines.push_back(kIdleMark + each.idle);
         for (const LoggedLaunch& launch : each.launches) lines.push_back(FormatLaunch(launch));
     }
     return WriteWholeFile(files, path, lines) == WholeFile::Written;

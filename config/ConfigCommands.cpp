@@ -1,6 +1,7 @@
 // The main dialog's child dialogs and boxes: item properties, Options, Last
 // Start-up, Explore, New Shortcut, Help and About, and the answers to the
 // model's questions.
+#include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "common/ProfileStore.h"
 #include "common/RunnerSettings.h"
@@ -58,6 +59,7 @@ void CConfigDlg::ShowManagerProperties() {
     dialog.m_strPath = item.path;
     dialog.m_strSource = item.source;
     dialog.m_bIdle = item.Idle();
+    dialog.m_bLow = HasExtraField(item.extras, LowField);
     dialog.m_strWait = item.wait;
     // A shortcut starts its target; any other file is itself what starts.
     std::string workingDirectory, description;
@@ -66,7 +68,7 @@ void CConfigDlg::ShowManagerProperties() {
     else if (!ReadShortcut(m_platform.links, m_platform.messages, dialog.m_strPath, dialog.m_strProgram,
                            dialog.m_strArguments, workingDirectory, description))
         dialog.m_strProgram = "(The shortcut could not be read.)";
-    if (RunChild(dialog) == win::IdOk) m_lists.SetWait(row, dialog.m_nWait, dialog.m_bIdle);
+    if (RunChild(dialog) == win::IdOk) m_lists.SetWait(row, dialog.m_nWait, dialog.m_bIdle, dialog.m_bLow);
 }
 
 void CConfigDlg::ShowStartupProperties(ItemList& list) {

@@ -15,7 +15,8 @@ CConfigDlg::CConfigDlg(Platform& platform, CProfileStore& profile)
     : CDialog(ConfigDialogTemplate()),
       m_messages(platform.messages, m_nModalOpen),
       m_platform{platform.files, platform.registry, platform.links, platform.shell,
-                 platform.clock, platform.keyboard, platform.screen, m_messages, platform.processors, platform.session},
+                 platform.clock, platform.keyboard, platform.screen, m_messages, platform.processors, platform.session,
+                 platform.processes},
       m_profile(profile),
       m_lists(m_platform, *this),
       m_iconId(IdiConfig) {

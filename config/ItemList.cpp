@@ -14,6 +14,13 @@ const char* NoteText(RowNote note) {
     return note == RowNote::New ? ", new" : note == RowNote::AlsoManaged ? ", also managed" : "";
 }
 
+// The log's word for a rating, as the Impact column says it.
+std::string ImpactText(const std::string& impact) {
+    if (impact == "unmeasured") return "Not measured";
+    if (impact.empty()) return impact;
+    return static_cast<char>(impact[0] - 'a' + 'A') + impact.substr(1);
+}
+
 // What identifies the row in its place, in any case.
 std::string RowKey(const ItemRow& row) { return UpperCopy(row.path.empty() ? row.name : row.path); }
 
@@ -53,7 +60,7 @@ std::string ItemRow::Shown() const { return byFileName ? FileNameOf(path) : name
 bool ItemRow::Idle() const { return HasExtraField(extras, IdleField); }
 
 std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row) {
-    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.Idle())};
+    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.Idle()), ImpactText(row.impact)};
     return {row.Shown(), list.places[row.place].mark + NoteText(row.note)};
 }
 
@@ -106,9 +113,10 @@ void SetUpColumns(ItemList& list) {
         return;
     }
     const int w = view.ColumnSpace();
-    view.InsertColumn(0, "Name", static_cast<int>(w * 0.6));
-    view.InsertColumn(1, "Source", static_cast<int>(w * 0.22));
-    view.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
+    view.InsertColumn(0, "Name", static_cast<int>(w * 0.46));
+    view.InsertColumn(1, "Source", static_cast<int>(w * 0.2));
+    view.InsertColumn(2, "Wait", static_cast<int>(w * 0.14));
+    view.InsertColumn(3, "Impact", static_cast<int>(w * 0.2));
 }
 
 void FitColumns(ItemList& list) {

@@ -47,7 +47,7 @@ public:
     // Programs that put themselves back since the last save, offered once.
     void OfferToTakeInAgain();
     // A managed item's wait (0 or less: none) and idle mark, from its properties.
-    void SetWait(int row, int wait, bool idle);
+    void SetWait(int row, int wait, bool idle, bool low);
 
     // The save: the runner's entry, Orvane.ini, the folders' order and the
     // record of what the places hold.

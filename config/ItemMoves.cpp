@@ -172,12 +172,13 @@ void ItemLists::Restore() {
     else if (notAllMoved) messages.Show(std::string("Not all files were moved.\n\n") + InUseAdvice, win::MbIconExclamation);
 }
 
-void ItemLists::SetWait(int row, int wait, bool idle) {
+void ItemLists::SetWait(int row, int wait, bool idle, bool low) {
     m_modified = true;
     ItemRow& item = manager.rows[row];
     ManagerLine fields;
     fields.extras = item.extras;
     SetExtraField(fields, IdleField, idle);
+    SetExtraField(fields, LowField, low);
     item.extras = fields.extras;
     item.wait = wait <= 0 ? "" : IntToString(wait);
     UpdateRow(manager, row);

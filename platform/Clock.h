@@ -10,4 +10,6 @@ class IClock {
 public:
     virtual ~IClock() = default;
     virtual SystemTime Now() = 0;
+    // Waits, with no window to serve meanwhile.
+    virtual void Sleep(int milliseconds) = 0;
 };

@@ -5,6 +5,7 @@
 #include "platform/Keyboard.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProcessorTimes.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Screen.h"
 #include "platform/Session.h"
@@ -22,4 +23,5 @@ struct Platform {
     IMessageBoxes& messages;
     IProcessorTimes& processors;
     ISession& session;
+    IProcesses& processes;
 };

@@ -9,5 +9,6 @@ bool CRunnerApp::InitInstance() {
     if (!m_platform.session.ClaimOnce("Orvane.Runner")) return false;
     CRunnerDlg dialog(m_platform);
     m_runModal(dialog);
+    dialog.FinishMeasuring();
     return false;
 }

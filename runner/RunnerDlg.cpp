@@ -85,6 +85,7 @@ bool CRunnerDlg::BuildRunList(std::vector<RunItem>& run) {
         line.path = item.file.path;
         line.wait = item.fields.wait;
         line.idle = HasExtraField(item.fields, IdleField);
+        line.low = HasExtraField(item.fields, LowField);
         list.AddString(line.name);
         m_lines.push_back(line.name);
         run.push_back(line);

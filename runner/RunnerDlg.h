@@ -18,6 +18,9 @@ public:
     void OnCancel() override;
     void OnTimer(unsigned timerId) override;
     int MinimizedIcon() const override { return m_iconId; }
+    // After the window: follows the launches to the end of their minute,
+    // and records them.
+    void FinishMeasuring();
 
     // The first-run message and the other texts the runner shows.
     static const char* const FirstRunMessage;

@@ -9,12 +9,14 @@
 #include "common/HeldPlaces.h"
 #include "common/StartupLog.h"
 #include "platform/Platform.h"
+#include "runner/LaunchMeasure.h"
 
 // One line of the run list.
 struct RunItem {
     std::string name, path;  // as listed; the file launched
     std::string wait;        // as its line gives it
     bool idle = false;       // waits for an idle computer after its wait
+    bool low = false;        // starts at low priority for a minute
     // What its last launch did; a mark once made stays on its line.
     enum class State : uint8_t { NotRun, Launched, Failed, LeftToWindows } state = State::NotRun;
     int result = 0;  // the shell's number for a failed launch
@@ -58,8 +60,13 @@ public:
     // The tick's work once no question holds the run; true when the run
     // stopped in it.
     bool Step();
-    // Writes the run's record unless written; at the window's end too.
+    // Writes the run's record as it stands, unless written so already; at
+    // the window's end too.
     void WriteRunLog();
+    // Each tick, and after the window: reads the launches followed, and
+    // records those whose minute is over.
+    void Measure();
+    bool Measuring() const { return !m_measures.empty(); }
 
     void Pause();
     void Skip();
@@ -107,7 +114,11 @@ private:
     bool StartIdleWait();
     void IdleWait();
     void EndWait(const char* waited);
+    // The busier of the processors and the disks over the last second, shown.
+    int IdleBusy();
     void Launch();
+    void Follow(ProcessHandle process, bool low);
+    void FinishMeasures();
     // The item's program put itself back where Windows starts it: Windows
     // starts it already. True when not to launch.
     bool LeftToWindows(RunItem& item);
@@ -133,11 +144,21 @@ private:
     // limit, with the processors' times at the last second.
     int m_idleElapsed = 0, m_idleQuiet = 0;
     ProcessorTimes m_idleLast;
+    // The disks too, when they answered at the wait's start.
+    bool m_idleDisks = false;
+    std::vector<DiskTimes> m_disksLast;
     int m_failed = -1;
 
     // This run's record, written to Orvane.log when it stops.
     LoggedRun m_run;
-    bool m_runLogged = true;
+    bool m_runLogged = true;  // as it stands
+    bool m_runWritten = false;  // once: a later write replaces it
+    // The launches followed, by their record in m_run.
+    struct Followed {
+        std::size_t record;
+        LaunchMeasure measure;
+    };
+    std::vector<Followed> m_measures;
     int64_t m_runStart = 0;
     RunShown m_shown;
 };

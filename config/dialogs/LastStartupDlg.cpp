@@ -44,7 +44,22 @@ void Swatch(ICanvas& canvas, int& x, int y, int height, uint32_t colour, const s
     x += 13 + canvas.TextWidth(label) + 12;
 }
 
+// "1.5 MB", "300 KB".
+std::string BytesText(long long bytes) {
+    if (bytes < 1024 * 1024) return LongToString(static_cast<long>(bytes / 1024)) + " KB";
+    const long tenths = static_cast<long>(bytes * 10 / (1024 * 1024));
+    return LongToString(tenths / 10) + "." + LongToString(tenths % 10) + " MB";
+}
+
 }  // namespace
+
+std::string ImpactLabel(const LoggedLaunch& launch) {
+    if (launch.impact.empty()) return "";
+    if (launch.impact == "unmeasured") return "not measured";
+    std::string label = launch.impact + " ";
+    label += launch.cpuMs < 0 ? "CPU not measured" : LongToString(launch.cpuMs) + " ms";
+    return label + ", " + (launch.bytes < 0 ? "disk not measured" : BytesText(launch.bytes));
+}
 
 std::string SecondsText(long milliseconds) {
     if (milliseconds < 0) return "-" + SecondsText(-milliseconds);
@@ -76,12 +91,14 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
         if (launch.waited != "wait") label += " (" + launch.waited + ")";
         if (launch.Failed()) label += " error " + launch.result;
         if (launch.Left()) label += " left to Windows";
+        const std::string impact = ImpactLabel(launch);
+        if (!impact.empty()) label += "  " + impact;
         labelWidth = std::max(labelWidth, canvas.TextWidth(label));
         labels.push_back(label);
     }
     // Each launch's time is written right of its mark, never over a wait.
     nameWidth = std::min(nameWidth + 8, bounds.Width() / 4);
-    labelWidth = std::min(labelWidth + 8, bounds.Width() / 3);
+    labelWidth = std::min(labelWidth + 8, bounds.Width() / 2);
     const int left = Margin + nameWidth;
     const int right = bounds.right - Margin - labelWidth;
     const int width = std::max(right - left, 1);

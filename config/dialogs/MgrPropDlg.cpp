@@ -35,6 +35,8 @@ const DialogTemplate& MgrPropTemplate() {
                         {IdcProgram, ui::EditClass, "", props::ReadOnly, 10, 156, 207, 10},
                         props::Label("With arguments:", 172),
                         {IdcArguments, ui::EditClass, "", props::ReadOnly, 10, 184, 207, 10},
+                        {IdcLow, ui::ButtonClass, "Start at &low priority for a minute",
+                         win::BsAutoCheckBox | win::WsTabStop, 10, 202, 207, 10},
                     });
     return dialog;
 }
@@ -59,6 +61,7 @@ bool CMgrPropDlg::OnInitDialog() {
     m_editSource->SetText(m_strSource);
     m_editWait->SetText(m_strWait);
     m_checkIdle->SetCheck(m_bIdle ? 1 : 0);
+    Window().Button(IdcLow).SetCheck(m_bLow ? 1 : 0);
     m_editType->SetText(TypeTextOf(m_strPath));
     Window().Edit(IdcProgram).SetText(m_strProgram);
     Window().Edit(IdcArguments).SetText(m_strArguments);
@@ -77,5 +80,6 @@ void CMgrPropDlg::OnOK() {
     }
     m_nWait = wait;
     m_bIdle = m_checkIdle->Check() != 0;
+    m_bLow = Window().Button(IdcLow).Check() != 0;
     EndDialog(win::IdOk);
 }

@@ -25,6 +25,8 @@ public:
     int m_nWait = 0;
     // In and out: the item waits for an idle computer after its wait.
     bool m_bIdle = false;
+    // In and out: its processes start below normal priority for a minute.
+    bool m_bLow = false;
 
 private:
     void BindControls();

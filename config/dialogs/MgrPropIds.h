@@ -11,5 +11,6 @@ constexpr int IdcWait = 1021;
 constexpr int IdcIdle = 1022;
 constexpr int IdcProgram = 1034;
 constexpr int IdcArguments = 1035;
+constexpr int IdcLow = 1040;
 
 }  // namespace mgrprop

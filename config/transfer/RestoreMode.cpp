@@ -81,7 +81,8 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     UnattendedMessages unattended;
     UnattendedAnswers answers(unattended.said);
     Platform quietPlatform{platform.files, platform.registry, platform.links,  platform.shell,     platform.clock,
-                           platform.keyboard, platform.screen, unattended, platform.processors, platform.session};
+                           platform.keyboard, platform.screen, unattended, platform.processors, platform.session,
+                           platform.processes};
     IFileSystem& files = platform.files;
     const ConfigPaths paths = ConfigPathsOf(files);
     const std::string& managerDir = paths.managerDir;

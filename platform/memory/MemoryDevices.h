@@ -13,6 +13,7 @@
 class FakeClock : public IClock {
 public:
     SystemTime Now() override { return time; }
+    void Sleep(int milliseconds) override { Advance(milliseconds); }
     // Moves the clock on, carrying seconds into minutes and hours.
     void Advance(int milliseconds);
     SystemTime time{2026, 12, 1, 7, 9, 0, 0, 0};

@@ -5,6 +5,7 @@
 #include "platform/memory/Faults.h"
 #include "platform/memory/MemoryDevices.h"
 #include "platform/memory/MemoryFileSystem.h"
+#include "platform/memory/MemoryProcesses.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/MemoryShell.h"
 #include "platform/memory/MemoryShellLinks.h"
@@ -26,6 +27,7 @@ public:
     ScriptedMessageBoxes messages;
     ScriptedProcessorTimes processors;
     MemorySession session;
+    MemoryProcesses processes{faults, shell};
 
     Platform platform();
 };

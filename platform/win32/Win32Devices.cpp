@@ -20,6 +20,10 @@ SystemTime Win32Clock::Now() {
     return SystemTime{t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
+void Win32Clock::Sleep(int milliseconds) {
+    ::Sleep(static_cast<DWORD>(milliseconds));
+}
+
 short Win32Keyboard::KeyState(int virtualKey) {
     return GetKeyState(virtualKey);
 }

@@ -10,6 +10,7 @@
 class Win32Clock : public IClock {
 public:
     SystemTime Now() override;
+    void Sleep(int milliseconds) override;
 };
 
 class Win32Keyboard : public IKeyboard {

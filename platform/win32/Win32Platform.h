@@ -11,9 +11,14 @@
 #include "platform/win32/Win32ShellLinks.h"
 
 class Win32Platform {
+    static inline NoProcesses s_none;
+
 public:
     // The caption of the program's message boxes.
-    explicit Win32Platform(const std::string& caption) : messages(caption) {}
+    // processes: the runner's own; a program that launches nothing to
+    // follow needs none.
+    explicit Win32Platform(const std::string& caption, IProcesses& processes = s_none)
+        : messages(caption), processes(processes) {}
 
     Win32FileSystem files;
     Win32Registry registry;
@@ -25,6 +30,8 @@ public:
     Win32MessageBoxes messages;
     Win32ProcessorTimes processors;
     Win32Session session;
+    IProcesses& processes;
 
-    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session}; }
+    Platform platform() { return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session,
+                                        processes}; }
 };

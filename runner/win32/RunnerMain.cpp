@@ -3,12 +3,14 @@
 #include <commctrl.h>
 
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Processes.h"
 #include "runner/RunnerApp.h"
 #include "ui/win32/Win32DialogHost.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
-    Win32Platform machine("Orvane");
+    Win32Processes processes;
+    Win32Platform machine("Orvane", processes);
     Platform platform = machine.platform();
     CRunnerApp app(platform, [&machine](CDialog& dialog) {
         return RunMainDialog(dialog, [&machine](HWND window) { machine.messages.SetMainWindow(window); });

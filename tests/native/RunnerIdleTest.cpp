@@ -192,6 +192,11 @@ TEST_F(RunnerIdle, TheLogKeepsTheLastTwentyRunsAndAFailedWriteLaunchesAllTheSame
     EXPECT_EQ(r.Status(), "Stopped");
     EXPECT_EQ(r.Log(), before);
     EXPECT_FALSE(r.world.files.Lookup("C:\\ORVANE\\Orvane.log.new", *std::make_unique<FileEntry>()));
+    // Nor once its launch's minute is over.
+    r.world.clock.Advance(kMeasuredMs);
+    r.host.Tick();
+    EXPECT_FALSE(r.host.HasTimer(SequencerTimer));
+    EXPECT_EQ(r.Log(), before);
 
     // A record that cannot be read is not replaced by the new run alone.
     r.world.faults.Clear();

@@ -1,0 +1,145 @@
+#include "platform/win32/Win32Processes.h"
+
+#include <windows.h>
+
+#include <tlhelp32.h>
+#include <winioctl.h>
+
+#include <string>
+
+extern "C" DWORD WINAPI GetProcessId(HANDLE process);
+
+namespace {
+
+HANDLE Handle(std::uintptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+uint64_t Ticks(const FILETIME& t) {
+    return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
+uint64_t Ticks(const LARGE_INTEGER& t) {
+    return t.QuadPart < 0 ? 0 : static_cast<uint64_t>(t.QuadPart);
+}
+
+bool ProcessTimes(HANDLE process, uint64_t& cpu) {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return false;
+    cpu = Ticks(kernel) + Ticks(user);
+    return true;
+}
+
+bool SetJobPriority(HANDLE job, DWORD flags, DWORD priority) {
+    JOBOBJECT_BASIC_LIMIT_INFORMATION limits = {};
+    limits.LimitFlags = flags;
+    limits.PriorityClass = priority;
+    return SetInformationJobObject(job, JobObjectBasicLimitInformation, &limits, sizeof limits) != FALSE;
+}
+
+}  // namespace
+
+// No limit is set: closing the job leaves its processes running.
+JobHandle Win32Processes::Contain(ProcessHandle process) {
+    HANDLE job = CreateJobObjectA(nullptr, nullptr);
+    if (job == nullptr) return 0;
+    if (AssignProcessToJobObject(job, Handle(process))) return reinterpret_cast<JobHandle>(job);
+    CloseHandle(job);
+    return 0;
+}
+
+void Win32Processes::CloseJob(JobHandle job) {
+    if (job != 0) CloseHandle(Handle(job));
+}
+
+bool Win32Processes::JobCost(JobHandle job, ::ProcessCost& cost, unsigned& active) {
+    JOBOBJECT_BASIC_AND_IO_ACCOUNTING_INFORMATION info = {};
+    cost = ::ProcessCost{};
+    if (QueryInformationJobObject(Handle(job), JobObjectBasicAndIoAccountingInformation, &info, sizeof info, nullptr)) {
+        cost.io = true;
+        cost.read = info.IoInfo.ReadTransferCount;
+        cost.written = info.IoInfo.WriteTransferCount;
+        cost.operations =
+            info.IoInfo.ReadOperationCount + info.IoInfo.WriteOperationCount + info.IoInfo.OtherOperationCount;
+    } else if (!QueryInformationJobObject(Handle(job), JobObjectBasicAccountingInformation, &info.BasicInfo,
+                                          sizeof info.BasicInfo, nullptr)) {
+        return false;
+    }
+    cost.cpu = Ticks(info.BasicInfo.TotalUserTime) + Ticks(info.BasicInfo.TotalKernelTime);
+    active = info.BasicInfo.ActiveProcesses;
+    return true;
+}
+
+bool Win32Processes::ProcessCost(ProcessHandle process, ::ProcessCost& cost) {
+    cost = ::ProcessCost{};
+    if (!ProcessTimes(Handle(process), cost.cpu)) return false;
+    IO_COUNTERS io = {};
+    if (GetProcessIoCounters(Handle(process), &io)) {
+        cost.io = true;
+        cost.read = io.ReadTransferCount;
+        cost.written = io.WriteTransferCount;
+        cost.operations = io.ReadOperationCount + io.WriteOperationCount + io.OtherOperationCount;
+    }
+    return true;
+}
+
+bool Win32Processes::OwnTime(uint64_t& cpu) {
+    return ProcessTimes(GetCurrentProcess(), cpu);
+}
+
+// Only a running process's threads can be found.
+bool Win32Processes::ThreadTime(ProcessHandle process, uint64_t& cpu) {
+    if (Ended(process)) return false;
+    const DWORD id = GetProcessId(Handle(process));
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (id == 0 || snapshot == INVALID_HANDLE_VALUE) return false;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    cpu = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != id) continue;
+        HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
+        if (thread == nullptr) continue;
+        FILETIME created, ended, kernel, user;
+        if (GetThreadTimes(thread, &created, &ended, &kernel, &user)) {
+            cpu += Ticks(kernel) + Ticks(user);
+            found = true;
+        }
+        CloseHandle(thread);
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+bool Win32Processes::Ended(ProcessHandle process) {
+    return WaitForSingleObject(Handle(process), 0) == WAIT_OBJECT_0;
+}
+
+// A job's priority limit holds its processes to the class; lifting it
+// after setting Normal leaves them there, free to change it again.
+void Win32Processes::SetLowPriority(ProcessHandle process, JobHandle job, bool low) {
+    const DWORD priority = low ? BELOW_NORMAL_PRIORITY_CLASS : NORMAL_PRIORITY_CLASS;
+    if (job != 0 && SetJobPriority(Handle(job), JOB_OBJECT_LIMIT_PRIORITY_CLASS, priority)) {
+        if (!low) SetJobPriority(Handle(job), 0, 0);
+        return;
+    }
+    SetPriorityClass(Handle(process), priority);
+}
+
+// A disk opened with no access rights answers its counters to any user.
+bool Win32Processes::ReadDisks(std::vector<DiskTimes>& disks) {
+    disks.clear();
+    for (char number = '0'; number <= '9'; ++number) {
+        const std::string name = std::string("\\\\.\\PhysicalDrive") + number;
+        HANDLE disk = CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (disk == INVALID_HANDLE_VALUE) break;
+        DISK_PERFORMANCE performance = {};
+        DWORD bytes = 0;
+        const BOOL read = DeviceIoControl(disk, IOCTL_DISK_PERFORMANCE, nullptr, 0, &performance, sizeof performance,
+                                          &bytes, nullptr);
+        CloseHandle(disk);
+        if (read) disks.push_back(DiskTimes{Ticks(performance.IdleTime), Ticks(performance.QueryTime)});
+    }
+    return !disks.empty();
+}
