@@ -23,18 +23,18 @@ void RecordUnmeasured(LoggedLaunch& record) {
     record.cpuFrom = record.diskFrom = "none";
 }
 
-LaunchMeasure::LaunchMeasure(std::shared_ptr<LaunchedProcess> launched, IProcesses& processes, long launchedAt,
+LaunchMeasure::LaunchMeasure(LaunchedProcess launched, IProcesses& processes, long launchedAt,
                              bool low)
     : m_launched(std::move(launched)), m_processes(&processes), m_launchedAt(launchedAt), m_lastRead(launchedAt),
       m_low(low) {
-    if (m_low) m_processes->SetLowPriority(m_launched->Process(), m_launched->Job(), true);
+    if (m_low) m_processes->SetLowPriority(m_launched.Process(), m_launched.Job(), true);
 }
 
 void LaunchMeasure::Read() {
-    const ProcessHandle process = m_launched->Process();
+    const ProcessHandle process = m_launched.Process();
     ProcessCost cost;
     unsigned active = 0;
-    if (m_launched->Job() != 0 && m_processes->JobCost(m_launched->Job(), cost, active)) {
+    if (m_launched.Job() != 0 && m_processes->JobCost(m_launched.Job(), cost, active)) {
         m_jobTrue = m_jobTrue || active > 0;
         m_jobActive = active;
         KeepLarger(m_jobCpu, cost.cpu);
@@ -71,13 +71,13 @@ bool LaunchMeasure::Sample(long now) {
     m_lastRead = now;
     Read();
     // A job that counts its processes says when all have ended.
-    return m_processes->Ended(m_launched->Process()) && (!m_jobTrue || m_jobActive == 0);
+    return m_processes->Ended(m_launched.Process()) && (!m_jobTrue || m_jobActive == 0);
 }
 
 void LaunchMeasure::Finish(LoggedLaunch& record) {
     Read();
-    if (m_low) m_processes->SetLowPriority(m_launched->Process(), m_launched->Job(), false);
-    m_launched.reset();
+    if (m_low) m_processes->SetLowPriority(m_launched.Process(), m_launched.Job(), false);
+    m_launched.Let();
     const char* cpuFrom = m_jobTrue ? "job" : m_processTrue ? "process" : m_threads ? "threads" : "none";
     const uint64_t cpu = m_jobTrue ? m_jobCpu : m_processTrue ? m_processCpu : m_threadCpu;
     const bool jobIo = m_jobTrue && m_jobIo;

@@ -2,7 +2,6 @@
 // What one launch cost over its first minute: processor time and bytes read
 // and written, each from the best source the system answers truly for.
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "common/StartupLog.h"
@@ -17,7 +16,7 @@ const char* RateImpact(long cpuMs, long long bytes);
 class LaunchMeasure {
 public:
     // low: the item's processes run below normal priority until the end.
-    LaunchMeasure(std::shared_ptr<LaunchedProcess> launched, IProcesses& processes, long launchedAt, bool low);
+    LaunchMeasure(LaunchedProcess launched, IProcesses& processes, long launchedAt, bool low);
     // A reading when a second has passed since the last; true once the
     // minute is over or nothing of the item is left to read.
     bool Sample(long now);
@@ -28,7 +27,7 @@ public:
 private:
     void Read();
 
-    std::shared_ptr<LaunchedProcess> m_launched;
+    LaunchedProcess m_launched;
     IProcesses* m_processes;  // a pointer: measures are moved about
     long m_launchedAt, m_lastRead;
     bool m_low;

@@ -1,14 +1,26 @@
 #include "runner/LaunchedProcess.h"
 
-std::shared_ptr<LaunchedProcess> LaunchedProcess::Hold(IShell& shell, IProcesses& processes, ProcessHandle process) {
-    if (process == 0) return nullptr;
-    return std::make_shared<LaunchedProcess>(shell, processes, process);
+#include <utility>
+
+LaunchedProcess::LaunchedProcess(IShell& shell, IProcesses& processes, ProcessHandle process) {
+    if (process != 0) m_held = new Held{shell, processes, process, processes.Contain(process), 1};
 }
 
-LaunchedProcess::LaunchedProcess(IShell& shell, IProcesses& processes, ProcessHandle process)
-    : m_shell(shell), m_processes(processes), m_process(process), m_job(processes.Contain(process)) {}
+LaunchedProcess::LaunchedProcess(const LaunchedProcess& other) : m_held(other.m_held) {
+    if (m_held) ++m_held->holders;
+}
 
-LaunchedProcess::~LaunchedProcess() {
-    if (m_job != 0) m_processes.CloseJob(m_job);
-    m_shell.Release(m_process);
+LaunchedProcess::LaunchedProcess(LaunchedProcess&& other) noexcept : m_held(std::exchange(other.m_held, nullptr)) {}
+
+LaunchedProcess& LaunchedProcess::operator=(LaunchedProcess other) noexcept {
+    std::swap(m_held, other.m_held);
+    return *this;
+}
+
+void LaunchedProcess::Let() {
+    Held* held = std::exchange(m_held, nullptr);
+    if (!held || --held->holders > 0) return;
+    if (held->job != 0) held->processes.CloseJob(held->job);
+    held->shell.Release(held->process);
+    delete held;
 }

@@ -1,28 +1,34 @@
 #pragma once
 // A launched item's process and the job that holds it and what it starts,
-// kept open while anyone follows them; the last holder to let go closes
-// both. Nothing here ends the item.
-#include <memory>
-
+// kept open while anyone follows them (copies of the holder share them);
+// the last holder to let go closes both. Nothing here ends the item.
 #include "platform/Processes.h"
 #include "platform/Shell.h"
 
 class LaunchedProcess {
 public:
+    LaunchedProcess() = default;
     // Puts the process into a job of its own at once, before it can start
-    // others; without a job it is followed alone. Null for no process.
-    static std::shared_ptr<LaunchedProcess> Hold(IShell& shell, IProcesses& processes, ProcessHandle process);
+    // others; without a job it is followed alone. No process: holds nothing.
     LaunchedProcess(IShell& shell, IProcesses& processes, ProcessHandle process);
-    ~LaunchedProcess();
-    LaunchedProcess(const LaunchedProcess&) = delete;
-    LaunchedProcess& operator=(const LaunchedProcess&) = delete;
+    LaunchedProcess(const LaunchedProcess& other);
+    LaunchedProcess(LaunchedProcess&& other) noexcept;
+    LaunchedProcess& operator=(LaunchedProcess other) noexcept;
+    ~LaunchedProcess() { Let(); }
 
-    ProcessHandle Process() const { return m_process; }
-    JobHandle Job() const { return m_job; }
+    explicit operator bool() const { return m_held != nullptr; }
+    ProcessHandle Process() const { return m_held ? m_held->process : 0; }
+    JobHandle Job() const { return m_held ? m_held->job : 0; }
+    void Let();
 
 private:
-    IShell& m_shell;
-    IProcesses& m_processes;
-    const ProcessHandle m_process;
-    const JobHandle m_job;
+    // No shared_ptr: it brings the unwinder the programs leave out.
+    struct Held {
+        IShell& shell;
+        IProcesses& processes;
+        ProcessHandle process;
+        JobHandle job;
+        int holders;
+    };
+    Held* m_held = nullptr;
 };

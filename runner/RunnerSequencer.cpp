@@ -337,7 +337,7 @@ void RunnerSequencer::Launch() {
 // now on is counted with it.
 void RunnerSequencer::Follow(ProcessHandle process, bool low) {
     LoggedLaunch& record = m_run.launches.back();
-    std::shared_ptr<LaunchedProcess> launched = LaunchedProcess::Hold(m_platform.shell, m_platform.processes, process);
+    LaunchedProcess launched(m_platform.shell, m_platform.processes, process);
     if (!launched) return RecordUnmeasured(record);
     m_measures.push_back(
         Followed{m_run.launches.size() - 1, LaunchMeasure(std::move(launched), m_platform.processes, record.launchedAt, low)});

@@ -126,11 +126,9 @@ void CRunnerDlg::OnTimer(unsigned /*timerId*/) {
         if (!m_sequencer.Measuring()) Window().KillTimer(m_nTimerId);
         return;
     }
+    m_sequencer.Measure();
     // A failure's box keeps the front while it is open.
-    if (m_sequencer.PollDue()) {
-        m_sequencer.Measure();
-        if (!m_sequencer.Paused() && m_nBoxesBesideRun == 0) Window().BringToForeground();
-    }
+    if (m_sequencer.PollDue() && !m_sequencer.Paused() && m_nBoxesBesideRun == 0) Window().BringToForeground();
     if (m_nQuestionsHoldingRun > 0) return;
     // The first tick, once the window is up; the run goes on in the box's loop.
     if (!m_strNewEntries.empty()) return ShowNewEntries();

@@ -17,11 +17,11 @@ const DialogTemplate& LastStartupTemplate() {
         t.resourceId = IddLastStartup;
         t.caption = "Last Start-up";
         t.style = ui::ModalChildStyle;
-        t.cx = 320;
+        t.cx = 420;  // room for each launch's figures
         t.cy = 200;
         t.controls = {
-            {IdcPicture, ui::StaticClass, "", win::SsOwnerDraw | win::WsBorder, 7, 7, 306, 165},
-            {win::IdOk, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 263, 179, 50, 14},
+            {IdcPicture, ui::StaticClass, "", win::SsOwnerDraw | win::WsBorder, 7, 7, 406, 165},
+            {win::IdOk, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 363, 179, 50, 14},
         };
         return t;
     }();

@@ -7,8 +7,6 @@
 
 #include <string>
 
-extern "C" DWORD WINAPI GetProcessId(HANDLE process);
-
 namespace {
 
 HANDLE Handle(std::uintptr_t handle) {
