@@ -44,6 +44,9 @@ struct LoggedRun {
 };
 
 constexpr std::size_t kLoggedRuns = 20;
+// The lines that begin a run, and that say what its idle waits watched.
+constexpr char kRunMark[] = "Start-up ";
+constexpr char kIdleMark[] = "Idle: ";
 
 // Orvane.log in the folder of the manager information file.
 std::string StartupLogPath(const std::string& iniPath);
@@ -60,6 +63,8 @@ bool ParseLaunch(const std::string& line, LoggedLaunch& launch);
 // when none did, or that run's line holds no measure.
 std::string LastImpact(const std::vector<LoggedRun>& runs, const std::string& name);
 
+// The runs in the file, oldest first; false when it is there but cannot be read.
+bool ReadStartupRuns(IFileSystem& files, const std::string& path, std::vector<LoggedRun>& runs);
 // The runs in the file, oldest first; none when it cannot be read.
 std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path);
 // Adds the run after the last kLoggedRuns - 1 of those in the file, written

@@ -1,7 +1,6 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
-#include "platform/Processes.h"
 #include "platform/ProcessorTimes.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -72,18 +71,4 @@ int BusyPercent(const ProcessorTimes& before, const ProcessorTimes& after) {
     if (total == 0) return -1;
     const uint64_t busy = total > idle ? total - idle : 0;
     return static_cast<int>((busy * 100 + total / 2) / total);
-}
-
-int DiskBusyPercent(const std::vector<DiskTimes>& before, const std::vector<DiskTimes>& after) {
-    if (before.size() != after.size() || after.empty()) return -1;
-    int busiest = -1;
-    for (std::size_t disk = 0; disk < after.size(); ++disk) {
-        if (after[disk].query <= before[disk].query) continue;
-        const uint64_t query = after[disk].query - before[disk].query;
-        const uint64_t idle = after[disk].idle > before[disk].idle ? after[disk].idle - before[disk].idle : 0;
-        const uint64_t busy = query > idle ? query - idle : 0;
-        const int percent = static_cast<int>((busy * 100 + query / 2) / query);
-        if (percent > busiest) busiest = percent;
-    }
-    return busiest;
 }

@@ -56,7 +56,7 @@ std::string BytesText(long long bytes) {
 std::string ImpactLabel(const LoggedLaunch& launch) {
     if (launch.impact.empty()) return "";
     if (launch.impact == "unmeasured") return "not measured";
-    std::string label = launch.impact + " ";
+    std::string label = launch.impact + ": ";
     label += launch.cpuMs < 0 ? "CPU not measured" : LongToString(launch.cpuMs) + " ms";
     return label + ", " + (launch.bytes < 0 ? "disk not measured" : BytesText(launch.bytes));
 }

@@ -1,0 +1,70 @@
+// The runner's half of Orvane.log: the configuration only reads it.
+#include "common/StartupLog.h"
+
+#include "common/TextHelpers.h"
+#include "common/WholeFile.h"
+
+namespace {
+
+// Days from 1 January 1601 to the date, in the proleptic Gregorian calendar.
+int64_t DaysOf(int year, int month, int day) {
+    year -= month <= 2;
+    const int64_t era = year / 400;
+    const int64_t yearOfEra = year - era * 400;
+    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 584694;  // 1601-01-01 is day 584694 from 0000-03-01
+}
+
+std::string NumberField(long number) { return LongToString(number); }
+
+// A long is 32 bits under Windows; a count of bytes may need more.
+std::string CountText(long long number) {
+    if (number < 0) return "-1";
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + number % 10));
+        number /= 10;
+    } while (number > 0);
+    return digits;
+}
+
+std::string TwoDigits(int number) {
+    return (number < 10 ? "0" : "") + IntToString(number);
+}
+
+}  // namespace
+
+std::string StartedText(const SystemTime& t) {
+    return IntToString(t.year) + "-" + TwoDigits(t.month) + "-" + TwoDigits(t.day) + " " + TwoDigits(t.hour) + ":" +
+           TwoDigits(t.minute) + ":" + TwoDigits(t.second) + " UTC";
+}
+
+int64_t MillisecondsOf(const SystemTime& t) {
+    const int64_t days = DaysOf(t.year, t.month, t.day);
+    return ((days * 24 + t.hour) * 60 + t.minute) * 60000 + int64_t{t.second} * 1000 + t.milliseconds;
+}
+
+std::string FormatLaunch(const LoggedLaunch& l) {
+    std::string line = "\"" + l.name + "\", " + NumberField(l.launchedAt) + ", " + l.waited + ", " + l.result + ", " +
+                       NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom);
+    if (l.impact.empty()) return line;
+    return line + ", " + NumberField(l.cpuMs) + ", " + CountText(l.bytes) + ", " + l.impact + ", " + l.cpuFrom + ", " + l.diskFrom;
+}
+
+// The runs kept come from the file as read: one that cannot be read is not
+// replaced by this run alone.
+bool AppendStartupRun(IFileSystem& files, const std::string& path, const LoggedRun& run, bool again) {
+    std::vector<LoggedRun> runs;
+    if (!ReadStartupRuns(files, path, runs)) return false;
+    if (again && !runs.empty() && runs.back().started == run.started) runs.pop_back();
+    if (runs.size() >= kLoggedRuns) runs.erase(runs.begin(), runs.end() - (kLoggedRuns - 1));
+    runs.push_back(run);
+    std::vector<std::string> lines;
+    for (const LoggedRun& each : runs) {
+        lines.push_back(kRunMark + each.started);
+        if (!each.idle.empty()) lines.push_back(kIdleMark + each.idle);
+        for (const LoggedLaunch& launch : each.launches) lines.push_back(FormatLaunch(launch));
+    }
+    return WriteWholeFile(files, path, lines) == WholeFile::Written;
+}
