@@ -5,6 +5,7 @@
 namespace {
 
 constexpr uint64_t PerMs = 10000;  // 100 ns units
+constexpr uint64_t Tick = 156250;  // the system clock's 15.6 ms, by which counts may differ
 
 void KeepLarger(uint64_t& kept, uint64_t read) { kept = std::max(kept, read); }
 
@@ -30,14 +31,31 @@ LaunchMeasure::LaunchMeasure(LaunchedProcess launched, IProcesses& processes, lo
     if (m_low) m_processes->SetLowPriority(m_launched.Process(), m_launched.Job(), true);
 }
 
+// The threads' times of the running process are the truth the other
+// sources are held to until one of them matches it: a source that counts
+// less than the process's own threads does not count what it claims to.
+void LaunchMeasure::Check(uint64_t claimed, uint64_t threads, bool& lies) {
+    if (claimed + Tick < threads)
+        lies = true;
+    else if (threads > 0 && !lies)
+        m_verified = true;
+}
+
 void LaunchMeasure::Read() {
     const ProcessHandle process = m_launched.Process();
+    uint64_t threads = 0;
+    const bool threadsRead = !m_verified && m_processes->ThreadTime(process, threads);
+    if (threadsRead) {
+        m_threads = true;
+        KeepLarger(m_threadCpu, threads);
+    }
     ProcessCost cost;
     unsigned active = 0;
     if (m_launched.Job() != 0 && m_processes->JobCost(m_launched.Job(), cost, active)) {
-        m_jobTrue = m_jobTrue || active > 0;
+        m_jobSeen = m_jobSeen || active > 0;
         m_jobActive = active;
         KeepLarger(m_jobCpu, cost.cpu);
+        if (threadsRead) Check(cost.cpu, threads, m_jobLies);
         if (cost.io && cost.operations > 0) {
             m_jobIo = true;
             KeepLarger(m_jobBytes, cost.read + cost.written);
@@ -49,19 +67,14 @@ void LaunchMeasure::Read() {
     const bool own = m_processes->OwnTime(before);
     if (m_processes->ProcessCost(process, cost)) {
         if (!(own && m_processes->OwnTime(after) && cost.cpu >= before && cost.cpu <= after)) {
-            m_processTrue = true;
+            m_processSeen = true;
             KeepLarger(m_processCpu, cost.cpu);
+            if (threadsRead) Check(cost.cpu, threads, m_processLies);
         }
         if (cost.io && cost.operations > 0) {
             m_processIo = true;
             KeepLarger(m_processBytes, cost.read + cost.written);
         }
-    }
-    // The threads' times are the last resort, and the dearest reading.
-    uint64_t threads = 0;
-    if (!m_processTrue && !m_jobTrue && m_processes->ThreadTime(process, threads)) {
-        m_threads = true;
-        KeepLarger(m_threadCpu, threads);
     }
 }
 
@@ -71,16 +84,17 @@ bool LaunchMeasure::Sample(long now) {
     m_lastRead = now;
     Read();
     // A job that counts its processes says when all have ended.
-    return m_processes->Ended(m_launched.Process()) && (!m_jobTrue || m_jobActive == 0);
+    return m_processes->Ended(m_launched.Process()) && (!JobTrue() || m_jobActive == 0);
 }
 
 void LaunchMeasure::Finish(LoggedLaunch& record) {
     Read();
     if (m_low) m_processes->SetLowPriority(m_launched.Process(), m_launched.Job(), false);
     m_launched.Let();
-    const char* cpuFrom = m_jobTrue ? "job" : m_processTrue ? "process" : m_threads ? "threads" : "none";
-    const uint64_t cpu = m_jobTrue ? m_jobCpu : m_processTrue ? m_processCpu : m_threadCpu;
-    const bool jobIo = m_jobTrue && m_jobIo;
+    const bool processTrue = m_processSeen && !m_processLies;
+    const char* cpuFrom = JobTrue() ? "job" : processTrue ? "process" : m_threads ? "threads" : "none";
+    const uint64_t cpu = JobTrue() ? m_jobCpu : processTrue ? m_processCpu : m_threadCpu;
+    const bool jobIo = JobTrue() && m_jobIo;
     record.cpuMs = *cpuFrom == 'n' ? -1 : static_cast<long>(cpu / PerMs);
     record.bytes = jobIo ? static_cast<long long>(m_jobBytes)
                          : m_processIo ? static_cast<long long>(m_processBytes) : -1;

@@ -26,17 +26,23 @@ public:
 
 private:
     void Read();
+    void Check(uint64_t claimed, uint64_t threads, bool& lies);
+    // A job that counted a running process and never less than its threads.
+    bool JobTrue() const { return m_jobSeen && !m_jobLies; }
 
     LaunchedProcess m_launched;
     IProcesses* m_processes;  // a pointer: measures are moved about
     long m_launchedAt, m_lastRead;
     bool m_low;
     // The largest total each source gave, and whether it gave a true one:
-    // a job that never counted a running process, or process times that are
-    // the runner's own, are no measure.
+    // a job that never counted a running process, process times that are
+    // the runner's own, and a source that counts less than the threads are
+    // no measure. Verified: a source matched the threads.
     uint64_t m_jobCpu = 0, m_processCpu = 0, m_threadCpu = 0;
     uint64_t m_jobBytes = 0, m_processBytes = 0;
-    bool m_jobTrue = false, m_jobIo = false, m_processTrue = false, m_processIo = false, m_threads = false;
+    bool m_jobSeen = false, m_jobLies = false, m_jobIo = false;
+    bool m_processSeen = false, m_processLies = false, m_processIo = false;
+    bool m_threads = false, m_verified = false;
     unsigned m_jobActive = 0;
 };
 

@@ -45,14 +45,14 @@ bool MemoryProcesses::JobCost(JobHandle job, ::ProcessCost& cost, unsigned& acti
     cost = ::ProcessCost{};
     cost.io = jobAccounting;
     active = 0;
-    if (!jobAccounting) return true;
     for (const auto& each : programs) {
         if (each.second.job != job) continue;
+        active += each.second.running ? 1 : 0;
+        if (!jobAccounting) continue;
         cost.cpu += static_cast<uint64_t>(each.second.cpuMs) * PerMs;
         cost.read += each.second.read;
         cost.written += each.second.written;
         cost.operations += 1;
-        active += each.second.running ? 1 : 0;
     }
     return true;
 }

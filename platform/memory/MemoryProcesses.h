@@ -37,7 +37,7 @@ public:
 
     std::map<ProcessHandle, MemoryProgram> programs;
     bool jobs = true;           // false: no job can be made (a system before Windows 8)
-    bool jobAccounting = true;  // false: a job reads all zeros, even 0 processes
+    bool jobAccounting = true;  // false: a job counts its processes, nothing else
     bool processTimes = true;   // false: a process's times are the caller's own
     bool ioCounters = true;     // false: they read zeros
     bool threadTimes = true;
