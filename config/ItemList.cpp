@@ -113,10 +113,11 @@ void SetUpColumns(ItemList& list) {
         return;
     }
     const int w = view.ColumnSpace();
-    view.InsertColumn(0, "Name", static_cast<int>(w * 0.46));
-    view.InsertColumn(1, "Source", static_cast<int>(w * 0.2));
-    view.InsertColumn(2, "Wait", static_cast<int>(w * 0.14));
-    view.InsertColumn(3, "Impact", static_cast<int>(w * 0.2));
+    // "10 + idle" and "Not measured" whole.
+    view.InsertColumn(0, "Name", static_cast<int>(w * 0.36));
+    view.InsertColumn(1, "Source", static_cast<int>(w * 0.19));
+    view.InsertColumn(2, "Wait", static_cast<int>(w * 0.2));
+    view.InsertColumn(3, "Impact", static_cast<int>(w * 0.25));
 }
 
 void FitColumns(ItemList& list) {
