@@ -49,7 +49,9 @@ std::string FormatLaunch(const LoggedLaunch& l) {
     std::string line = "\"" + l.name + "\", " + NumberField(l.launchedAt) + ", " + l.waited + ", " + l.result + ", " +
                        NumberField(l.waitFrom) + ", " + NumberField(l.idleFrom);
     if (l.impact.empty()) return line;
-    return line + ", " + NumberField(l.cpuMs) + ", " + CountText(l.bytes) + ", " + l.impact + ", " + l.cpuFrom + ", " + l.diskFrom;
+    for (const std::string& field : {NumberField(l.cpuMs), CountText(l.bytes), l.impact, l.cpuFrom, l.diskFrom})
+        line += ", " + field;
+    return line;
 }
 
 // The runs kept come from the file as read: one that cannot be read is not

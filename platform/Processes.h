@@ -36,8 +36,10 @@ public:
     virtual bool ProcessCost(ProcessHandle process, ::ProcessCost& cost) = 0;
     // The caller's own processor time: some systems answer with it for any process.
     virtual bool OwnTime(uint64_t& cpu) = 0;
-    // The sum of the times of the process's threads now; false once it has ended.
+    // The sum of the times of the process's threads now; false once it has
+    // ended. What it keeps to read them again stays until Forget.
     virtual bool ThreadTime(ProcessHandle process, uint64_t& cpu) = 0;
+    virtual void Forget(ProcessHandle process) = 0;
     virtual bool Ended(ProcessHandle process) = 0;
     // Below normal priority, or normal again: through the job where there
     // is one, else on the process. Some systems ignore it.
@@ -55,6 +57,7 @@ public:
     bool ProcessCost(ProcessHandle, ::ProcessCost&) override { return false; }
     bool OwnTime(uint64_t&) override { return false; }
     bool ThreadTime(ProcessHandle, uint64_t&) override { return false; }
+    void Forget(ProcessHandle) override {}
     bool Ended(ProcessHandle) override { return true; }
     void SetLowPriority(ProcessHandle, JobHandle, bool) override {}
     bool ReadDisks(std::vector<DiskTimes>&) override { return false; }

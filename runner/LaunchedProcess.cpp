@@ -21,6 +21,7 @@ void LaunchedProcess::Let() {
     Held* held = std::exchange(m_held, nullptr);
     if (!held || --held->holders > 0) return;
     if (held->job != 0) held->processes.CloseJob(held->job);
+    held->processes.Forget(held->process);
     held->shell.Release(held->process);
     delete held;
 }

@@ -31,6 +31,8 @@ public:
     bool ProcessCost(ProcessHandle process, ::ProcessCost& cost) override;
     bool OwnTime(uint64_t& cpu) override;
     bool ThreadTime(ProcessHandle process, uint64_t& cpu) override;
+    void Forget(ProcessHandle process) override { forgotten.push_back(process); }
+    std::vector<ProcessHandle> forgotten;
     bool Ended(ProcessHandle process) override;
     void SetLowPriority(ProcessHandle process, JobHandle job, bool low) override;
     bool ReadDisks(std::vector<DiskTimes>& read) override;

@@ -5,7 +5,6 @@
 #include <tlhelp32.h>
 #include <winioctl.h>
 
-#include <string>
 
 namespace {
 
@@ -88,26 +87,49 @@ bool Win32Processes::OwnTime(uint64_t& cpu) {
 // Only a running process's threads can be found.
 bool Win32Processes::ThreadTime(ProcessHandle process, uint64_t& cpu) {
     if (Ended(process)) return false;
+    Threads* kept = m_threads;
+    while (kept != nullptr && kept->process != process) kept = kept->next;
+    if (kept == nullptr) m_threads = kept = new Threads{process, m_threads, 0, 0, {}, {}};
     const DWORD id = GetProcessId(Handle(process));
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (id == 0 || snapshot == INVALID_HANDLE_VALUE) return false;
-    THREADENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
+    HANDLE snapshot = kept->reads++ % 10 != 0 || id == 0 ? INVALID_HANDLE_VALUE : CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+        THREADENTRY32 entry = {};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Thread32First(snapshot, &entry); more && kept->count < 32; more = Thread32Next(snapshot, &entry)) {
+            if (entry.th32OwnerProcessID != id) continue;
+            bool known = false;
+            for (int each = 0; each < kept->count; ++each) known = known || kept->ids[each] == entry.th32ThreadID;
+            HANDLE thread = known ? nullptr : OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
+            if (thread == nullptr) continue;
+            kept->ids[kept->count] = entry.th32ThreadID;
+            kept->handles[kept->count++] = thread;
+        }
+        CloseHandle(snapshot);
+    }
     bool found = false;
     cpu = 0;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID != id) continue;
-        HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
-        if (thread == nullptr) continue;
+    for (int each = 0; each < kept->count; ++each) {
         FILETIME created, ended, kernel, user;
-        if (GetThreadTimes(thread, &created, &ended, &kernel, &user)) {
-            cpu += Ticks(kernel) + Ticks(user);
-            found = true;
-        }
-        CloseHandle(thread);
+        if (!GetThreadTimes(kept->handles[each], &created, &ended, &kernel, &user)) continue;
+        cpu += Ticks(kernel) + Ticks(user);
+        found = true;
     }
-    CloseHandle(snapshot);
     return found;
+}
+
+void Win32Processes::Forget(ProcessHandle process) {
+    for (Threads** link = &m_threads; *link != nullptr; link = &(*link)->next) {
+        Threads* kept = *link;
+        if (kept->process != process) continue;
+        for (int each = 0; each < kept->count; ++each) CloseHandle(kept->handles[each]);
+        *link = kept->next;
+        delete kept;
+        return;
+    }
+}
+
+Win32Processes::~Win32Processes() {
+    while (m_threads != nullptr) Forget(m_threads->process);
 }
 
 bool Win32Processes::Ended(ProcessHandle process) {
@@ -128,9 +150,9 @@ void Win32Processes::SetLowPriority(ProcessHandle process, JobHandle job, bool l
 // A disk opened with no access rights answers its counters to any user.
 bool Win32Processes::ReadDisks(std::vector<DiskTimes>& disks) {
     disks.clear();
-    for (char number = '0'; number <= '9'; ++number) {
-        const std::string name = std::string("\\\\.\\PhysicalDrive") + number;
-        HANDLE disk = CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    char name[] = "\\\\.\\PhysicalDrive0";
+    for (char& number = name[sizeof name - 2]; number <= '9'; ++number) {
+        HANDLE disk = CreateFileA(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
         if (disk == INVALID_HANDLE_VALUE) break;
         DISK_PERFORMANCE performance = {};
         DWORD bytes = 0;

@@ -52,6 +52,7 @@ TEST_F(RunnerMeasure, EachLaunchIsRatedOnItsJobsProcessorTimeAndBytes) {
     EXPECT_TRUE(r.world.processes.Of(r.Item("Heavy")).running);
     EXPECT_TRUE(r.world.shell.open.empty());
     EXPECT_TRUE(r.world.processes.openJobs.empty());
+    EXPECT_EQ(r.world.processes.forgotten.size(), 5u);
 }
 
 TEST_F(RunnerMeasure, WithoutAJobTheProcessItselfIsMeasured) {
