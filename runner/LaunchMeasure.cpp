@@ -9,6 +9,13 @@ constexpr uint64_t Tick = 156250;  // the system clock's 15.6 ms, by which count
 
 void KeepLarger(uint64_t& kept, uint64_t read) { kept = std::max(kept, read); }
 
+// Counters of all zeros are none: any process that ran did some I/O.
+void KeepBytes(const ProcessCost& cost, bool& given, uint64_t& kept) {
+    if (!cost.io || cost.operations == 0) return;
+    given = true;
+    KeepLarger(kept, cost.read + cost.written);
+}
+
 }  // namespace
 
 const char* RateImpact(long cpuMs, long long bytes) {
@@ -56,10 +63,7 @@ void LaunchMeasure::Read() {
         m_jobActive = active;
         KeepLarger(m_jobCpu, cost.cpu);
         if (threadsRead) Check(cost.cpu, threads, m_jobLies);
-        if (cost.io && cost.operations > 0) {
-            m_jobIo = true;
-            KeepLarger(m_jobBytes, cost.read + cost.written);
-        }
+        KeepBytes(cost, m_jobIo, m_jobBytes);
     }
     // Read between two looks at the runner's own time: a figure between
     // them is the runner's.
@@ -71,10 +75,7 @@ void LaunchMeasure::Read() {
             KeepLarger(m_processCpu, cost.cpu);
             if (threadsRead) Check(cost.cpu, threads, m_processLies);
         }
-        if (cost.io && cost.operations > 0) {
-            m_processIo = true;
-            KeepLarger(m_processBytes, cost.read + cost.written);
-        }
+        KeepBytes(cost, m_processIo, m_processBytes);
     }
 }
 

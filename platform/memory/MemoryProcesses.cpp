@@ -79,6 +79,7 @@ bool MemoryProcesses::OwnTime(uint64_t& cpu) {
 
 bool MemoryProcesses::ThreadTime(ProcessHandle process, uint64_t& cpu) {
     const MemoryProgram* program = Find(process);
+    ++threadReads;
     if (Refused() || !threadTimes || !program->running) return false;
     cpu = static_cast<uint64_t>(program->cpuMs) * PerMs;
     return true;

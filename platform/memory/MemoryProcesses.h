@@ -43,6 +43,7 @@ public:
     bool processTimes = true;   // false: a process's times are the caller's own
     bool ioCounters = true;     // false: they read zeros
     bool threadTimes = true;
+    int threadReads = 0;
     uint64_t ownCpu = 4560000;  // the caller's own processor time
     std::vector<DiskTimes> disks;  // none: no disk answers
     std::vector<JobHandle> openJobs;

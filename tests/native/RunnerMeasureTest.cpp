@@ -59,6 +59,8 @@ TEST_F(RunnerMeasure, WithoutAJobTheProcessItselfIsMeasured) {
     r.world.processes.jobs = false;
     Run({{"Alone", 350, 1 << 20}});
     EXPECT_EQ(Lines()[0], "\"Alone\", 0, wait, ok, -1, -1, 350, 1048576, medium, process, process");
+    // Once the process's times matched its threads', the threads are read no more.
+    EXPECT_EQ(r.world.processes.threadReads, 1);
 }
 
 // As under Wine: a job that counts nothing, process times that are the
@@ -93,7 +95,12 @@ TEST_F(RunnerMeasure, AnItemAtLowPriorityReturnsToNormalAfterItsMinute) {
     r.host.Tick(2);
     EXPECT_TRUE(r.world.processes.Of(r.Item("Gentle")).low);
     EXPECT_FALSE(r.world.processes.Of(r.Item("Eager")).low);
-    r.world.clock.Advance(kMeasuredMs - 1);
+    // A job seen running that counts no process any more: its measure is over.
+    r.NextSecond();
+    r.world.processes.Of(r.Item("Eager")).running = false;
+    r.NextSecond();
+    EXPECT_EQ(r.world.shell.open.size(), 1u);
+    r.world.clock.Advance(kMeasuredMs - 2000 - 1);
     r.host.Tick();
     EXPECT_TRUE(r.world.processes.Of(r.Item("Gentle")).low);
     r.world.clock.Advance(1);
@@ -140,6 +147,14 @@ TEST_F(RunnerMeasure, ABusyDiskHoldsAnIdleItemToItsLimit) {
     const LoggedRun run = ReadStartupLog(r.world.files, "C:\\ORVANE\\Orvane.log").back();
     EXPECT_EQ(run.idle, "cpu+disk");
     EXPECT_EQ(run.launches[0].waited, "longest");
+}
+
+TEST(RateImpact, TaskManagersThresholdsOnWhatWasMeasured) {
+    EXPECT_STREQ(RateImpact(-1, 0), "low");  // the disk alone
+    EXPECT_STREQ(RateImpact(299, 300 * 1024 - 1), "low");
+    EXPECT_STREQ(RateImpact(1001, -1), "high");
+    EXPECT_STREQ(RateImpact(-1, 3 * 1024 * 1024 + 1), "high");
+    EXPECT_STREQ(RateImpact(-1, -1), "unmeasured");
 }
 
 TEST(DiskBusy, TheBusiestDiskCountsAndReadingsThatDoNotCompareCountNothing) {
