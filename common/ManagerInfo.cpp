@@ -85,6 +85,7 @@ std::string FormatManagerLine(const ManagerLine& row) {
 
 const char IdleField[] = "idle";
 const char OffField[] = "off";
+const char LowField[] = "low";
 
 namespace {
 constexpr char FilePrefix[] = "FILE:";

@@ -23,6 +23,8 @@ extern const char IdleField[];
 // The field of an item turned off: it keeps its place and wait, and the
 // runner does not launch it.
 extern const char OffField[];
+// The field that starts the item's processes at low priority for a minute.
+extern const char LowField[];
 // The field that names the item's file ("file:Mail.lnk"), written when
 // several items share a title; empty when the line has none.
 std::string FileField(const ManagerLine& line);

@@ -8,12 +8,13 @@
 
 namespace {
 
-// An optional minus and at most 9 digits: any time a run can take.
-bool ReadNumberField(const std::string& text, long& number) {
+// An optional minus and at most so many digits: 9 for any time a run can
+// take, 18 for any count of bytes.
+bool ReadNumberField(const std::string& text, long long& number, std::size_t most = 9) {
     const std::string field = Trim(text);
     const bool negative = !field.empty() && field[0] == '-';
     const std::string digits = field.substr(negative ? 1 : 0);
-    if (digits.empty() || digits.size() > 9 || !IsAllDigits(digits)) return false;
+    if (digits.empty() || digits.size() > most || !IsAllDigits(digits)) return false;
     number = 0;
     for (char digit : digits) number = number * 10 + (digit - '0');
     if (negative) number = -number;
@@ -42,13 +43,31 @@ bool ParseLaunch(const std::string& line, LoggedLaunch& launch) {
     if (fields.size() < 4 || !fields[0].empty()) return false;
     LoggedLaunch read;
     read.name = line.substr(1, close - 1);
-    if (!ReadNumberField(fields[1], read.launchedAt)) return false;
+    long long number = 0;
+    if (!ReadNumberField(fields[1], number)) return false;
+    read.launchedAt = static_cast<long>(number);
     read.waited = fields[2];
     read.result = fields[3];
     if (read.waited.empty() || read.result.empty()) return false;
-    if (fields.size() > 4 && !ReadNumberField(fields[4], read.waitFrom)) read.waitFrom = -1;
-    if (fields.size() > 5 && !ReadNumberField(fields[5], read.idleFrom)) read.idleFrom = -1;
-    if (fields.size() > 7 && ReadNumberField(fields[6], read.netFrom)) read.network = fields[7];
+    // A field that is no number reads as none.
+    const auto optional = [&fields](std::size_t at, std::size_t most) {
+        long long value = -1;
+        if (fields.size() > at) ReadNumberField(fields[at], value, most);
+        return value;
+    };
+    read.waitFrom = static_cast<long>(optional(4, 9));
+    read.idleFrom = static_cast<long>(optional(5, 9));
+    read.netFrom = static_cast<long>(optional(6, 9));
+    if (read.netFrom >= 0 && fields.size() > 7) read.network = fields[7];
+    else read.netFrom = -1;
+    // A measure whole, or none.
+    if (fields.size() > 12 && !fields[10].empty()) {
+        read.cpuMs = static_cast<long>(optional(8, 9));
+        read.bytes = optional(9, 18);
+        read.impact = fields[10];
+        read.cpuFrom = fields[11];
+        read.diskFrom = fields[12];
+    }
     launch = read;
     return true;
 }
@@ -60,8 +79,10 @@ bool ReadStartupRuns(IFileSystem& files, const std::string& path, std::vector<Lo
     for (const std::string& raw : lines) {
         const std::string line = TrimEnd(raw);
         LoggedLaunch launch;
-        if (line.compare(0, sizeof StartupRunMark - 1, StartupRunMark) == 0) {
-            runs.push_back(LoggedRun{line.substr(sizeof StartupRunMark - 1), {}});
+        if (line.compare(0, sizeof kRunMark - 1, kRunMark) == 0) {
+            runs.push_back(LoggedRun{line.substr(sizeof kRunMark - 1), {}, {}});
+        } else if (!runs.empty() && line.compare(0, sizeof kIdleMark - 1, kIdleMark) == 0) {
+            runs.back().idle = line.substr(sizeof kIdleMark - 1);
         } else if (!runs.empty() && ParseLaunch(line, launch)) {
             runs.back().launches.push_back(launch);
         }
@@ -69,8 +90,16 @@ bool ReadStartupRuns(IFileSystem& files, const std::string& path, std::vector<Lo
     return true;
 }
 
+std::string LastImpact(const std::vector<LoggedRun>& runs, const std::string& name) {
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+        for (auto launch = run->launches.rbegin(); launch != run->launches.rend(); ++launch)
+            if (launch->name == name && !launch->Failed() && !launch->Left()) return launch->impact;
+    return "";
+}
+
 std::vector<LoggedRun> ReadStartupLog(IFileSystem& files, const std::string& path) {
     std::vector<LoggedRun> runs;
     ReadStartupRuns(files, path, runs);
     return runs;
 }
+

@@ -1,6 +1,7 @@
 // The main dialog's child dialogs and boxes: item properties, Options, Last
 // Start-up, Explore, New Shortcut, Help and About, and the answers to the
 // model's questions.
+#include "common/ManagerInfo.h"
 #include "common/PathHelpers.h"
 #include "common/ProfileStore.h"
 #include "common/RunnerSettings.h"
@@ -59,6 +60,7 @@ void CConfigDlg::ShowManagerProperties() {
     dialog.m_strSource = item.source;
     dialog.m_bIdle = item.Idle();
     dialog.m_launch = LaunchOptionsOf(item.extras);
+    dialog.m_bLow = HasExtraField(item.extras, LowField);
     dialog.m_strWait = item.wait;
     // A shortcut starts its target; any other file is itself what starts.
     std::string workingDirectory, description;
@@ -68,7 +70,7 @@ void CConfigDlg::ShowManagerProperties() {
                            dialog.m_strArguments, workingDirectory, description))
         dialog.m_strProgram = "(The shortcut could not be read.)";
     if (RunChild(dialog) != win::IdOk) return;
-    m_lists.SetWait(row, dialog.m_nWait, dialog.m_bIdle);
+    m_lists.SetWait(row, dialog.m_nWait, dialog.m_bIdle, dialog.m_bLow);
     m_lists.SetOptions(row, dialog.m_launch);
 }
 

@@ -14,6 +14,13 @@ const char* NoteText(RowNote note) {
     return note == RowNote::New ? ", new" : note == RowNote::AlsoManaged ? ", also managed" : "";
 }
 
+// The log's word for a rating, as the Impact column says it.
+std::string ImpactText(const std::string& impact) {
+    if (impact == "unmeasured") return "Not measured";
+    if (impact.empty()) return impact;
+    return static_cast<char>(impact[0] - 'a' + 'A') + impact.substr(1);
+}
+
 // What identifies the row in its place, in any case.
 std::string RowKey(const ItemRow& row) { return UpperCopy(row.path.empty() ? row.name : row.path); }
 
@@ -57,7 +64,7 @@ bool ItemRow::Off() const { return HasExtraField(extras, OffField); }
 void ItemRow::SetOff(bool off) { SetExtraField(extras, OffField, off); }
 
 std::vector<std::string> RowTexts(const ItemList& list, const ItemRow& row) {
-    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.extras)};
+    if (list.CarriesSource()) return {row.Shown(), row.source, WaitColumnText(row.wait, row.extras), ImpactText(row.impact)};
     return {row.Shown(), list.places[row.place].mark + NoteText(row.note)};
 }
 
@@ -113,9 +120,11 @@ void SetUpColumns(ItemList& list) {
         return;
     }
     const int w = view.ColumnSpace();
-    view.InsertColumn(0, "Name", static_cast<int>(w * 0.6));
-    view.InsertColumn(1, "Source", static_cast<int>(w * 0.22));
-    view.InsertColumn(2, "Wait", static_cast<int>(w * 0.18));
+    // "10 + idle" and "Not measured" whole.
+    view.InsertColumn(0, "Name", static_cast<int>(w * 0.36));
+    view.InsertColumn(1, "Source", static_cast<int>(w * 0.19));
+    view.InsertColumn(2, "Wait", static_cast<int>(w * 0.2));
+    view.InsertColumn(3, "Impact", static_cast<int>(w * 0.25));
 }
 
 void FitColumns(ItemList& list) {

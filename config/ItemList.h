@@ -58,6 +58,9 @@ struct ItemRow {
     RowNote note = RowNote::None;
     // Also managed: the path of the managed item whose program it starts.
     std::string twin;
+    // A managed item's rating at the last run that launched it, as
+    // Orvane.log has it; not saved.
+    std::string impact;
 
     // The row of an item that now lives at where in a place of the list: a
     // file's path, or a registry value's command line.
@@ -99,9 +102,9 @@ struct ItemList {
     // Windows keeps its entries' states.
     bool HasStates() const { return kind == ListKind::Manager || Home().approved != nullptr; }
     bool CarriesSource() const { return kind == ListKind::Manager; }
-    // Name, Source and Wait; or Name and Where, the mark of each row's place
-    // with its note.
-    int Columns() const { return CarriesSource() ? 3 : 2; }
+    // Name, Source, Wait and Impact; or Name and Where, the mark of each
+    // row's place with its note.
+    int Columns() const { return CarriesSource() ? 4 : 2; }
     const ItemPlace& Home() const { return places.front(); }
     const ItemPlace& PlaceOf(int row) const { return places[rows[row].place]; }
     int Count() const { return static_cast<int>(rows.size()); }

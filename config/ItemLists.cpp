@@ -5,6 +5,7 @@
 
 #include "common/FolderFiles.h"
 #include "common/ManagedItems.h"
+#include "common/StartupLog.h"
 #include "common/ManagerInfo.h"
 #include "common/PlaceEntries.h"
 #include "common/StartPlaces.h"
@@ -142,12 +143,14 @@ void ItemLists::FillManager() {
     std::unordered_map<std::string, std::size_t> itemOf;  // by upper-case path
     for (std::size_t item = 0; item < items.size(); ++item) itemOf.emplace(UpperCopy(items[item].file.path), item);
     std::vector<bool> listed(items.size(), false);
+    const std::vector<LoggedRun> runs = ReadStartupLog(m_platform.files, StartupLogPath(m_paths.iniPath));
     for (ItemRow& row : shown) {
         const auto found = itemOf.find(UpperCopy(row.path));
         if (found == itemOf.end() || listed[found->second]) continue;
         listed[found->second] = true;
         row.path = items[found->second].file.path;
         row.name = items[found->second].file.Title();
+        row.impact = LastImpact(runs, row.name);
         InsertRow(list, -1, std::move(row));
     }
     for (std::size_t item = 0; item < items.size(); ++item) {
@@ -157,6 +160,7 @@ void ItemLists::FillManager() {
         row.source = line.source;
         row.wait = line.wait;
         row.extras = line.extras;
+        row.impact = LastImpact(runs, row.name);
         InsertRow(list, -1, std::move(row));
     }
     LabelRows(list);

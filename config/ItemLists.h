@@ -49,7 +49,7 @@ public:
     // Programs that put themselves back since the last save, offered once.
     void OfferToTakeInAgain();
     // A managed item's wait (0 or less: none) and idle mark, from its properties.
-    void SetWait(int row, int wait, bool idle);
+    void SetWait(int row, int wait, bool idle, bool low);
     // A row turned on or off, its box as it ends: a Windows row's state is
     // written at once where Windows keeps it (a failure is told and the row
     // stays as it was); a managed item's is saved with its line. False on

@@ -220,10 +220,11 @@ void ItemLists::TurnOverSelected(ItemList& list) {
         if (!SetOff(list, row, off)) return;
 }
 
-void ItemLists::SetWait(int row, int wait, bool idle) {
+void ItemLists::SetWait(int row, int wait, bool idle, bool low) {
     m_modified = true;
     ItemRow& item = manager.rows[row];
     SetExtraField(item.extras, IdleField, idle);
+    SetExtraField(item.extras, LowField, low);
     item.wait = wait <= 0 ? "" : IntToString(wait);
     UpdateRow(manager, row);
 }

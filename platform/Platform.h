@@ -8,6 +8,7 @@
 #include "platform/Network.h"
 #include "platform/PowerStatus.h"
 #include "platform/ProcessorTimes.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Screen.h"
 #include "platform/Session.h"
@@ -28,10 +29,11 @@ struct Platform {
     IDesktopWindows& windows;
     IPowerStatus& power;
     INetwork& network;
+    IProcesses& processes;
 
     // The same machine, its boxes shown through another.
     Platform WithMessages(IMessageBoxes& boxes) const {
         return Platform{files, registry, links, shell, clock, keyboard, screen, boxes, processors, session,
-                        windows, power, network};
+                        windows, power, network, processes};
     }
 };

@@ -9,6 +9,9 @@ bool CRunnerApp::InitInstance() {
     if (!m_platform.session.ClaimOnce("Orvane.Runner")) return false;
     CRunnerDlg dialog(m_platform);
     m_runModal(dialog);
+    // The watch's 15 seconds first: a window shown late would stay up over
+    // what the user does; the measures then finish their minute.
     dialog.FinishWatch();
+    dialog.FinishMeasuring();
     return false;
 }

@@ -91,6 +91,7 @@ bool CRunnerDlg::BuildRunList(std::vector<RunItem>& run) {
         line.idle = HasExtraField(item.fields, IdleField);
         line.off = HasExtraField(item.fields, OffField);
         line.options = LaunchOptionsOf(item.fields.extras);
+        line.low = HasExtraField(item.fields, LowField);
         list.AddString(line.name);
         m_lines.push_back(line.name);
         run.push_back(line);

@@ -21,6 +21,9 @@ public:
     // After the window: the windows of items started minimised are watched
     // to the end.
     void FinishWatch() { m_sequencer.Watch().Finish(); }
+    // After the window: follows the launches to the end of their minute,
+    // and records them.
+    void FinishMeasuring();
 
     // The first-run message and the other texts the runner shows.
     static const char* const FirstRunMessage;

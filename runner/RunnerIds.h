@@ -20,4 +20,5 @@ constexpr int IdcStatus = 1009;
 constexpr unsigned SequencerTimer = 1;
 constexpr unsigned SequencerPeriod = 1;  // milliseconds: the platform's shortest period
 constexpr unsigned WatchTimer = 2;  // the windows of items started minimised
+constexpr unsigned MeasurePeriod = 500;  // after the run, while its launches are measured
 }  // namespace runner

@@ -37,12 +37,15 @@ void RunnerSequencer::ShowCountdown(bool on) {
 }
 
 void RunnerSequencer::Start(int after) {
+    // The last run's record is finished before this one begins.
+    FinishMeasures();
     m_shown.current = m_current = after;
     m_phase = Phase::Next;
     const SystemTime now = m_platform.clock.Now();
     m_runStart = MillisecondsOf(now);
-    m_run = LoggedRun{StartedText(now), {}};
+    m_run = LoggedRun{StartedText(now), {}, {}};
     m_runLogged = false;
+    m_runWritten = false;
     ReadLockKeys();
     m_shown.waitButtons = false;
     m_shown.runButtons = true;
@@ -61,12 +64,37 @@ void RunnerSequencer::Stop() {
     WriteRunLog();
 }
 
-// After the run's last launch or at the window's end, never before a launch:
-// a record that cannot be written is lost, and nothing else.
+// After the run's last launch, at the window's end and when the last
+// measure ends, never before a launch: a record that cannot be written is
+// lost, and nothing else.
 void RunnerSequencer::WriteRunLog() {
     if (m_runLogged || m_iniPath.empty()) return;
     m_runLogged = true;
-    AppendStartupRun(m_platform.files, StartupLogPath(m_iniPath), m_run);
+    if (AppendStartupRun(m_platform.files, StartupLogPath(m_iniPath), m_run, m_runWritten)) m_runWritten = true;
+}
+
+void RunnerSequencer::Measure() {
+    if (m_measures.empty()) return;
+    const long now = SinceRunStart();
+    for (std::size_t i = 0; i < m_measures.size();) {
+        Followed& followed = m_measures[i];
+        if (!followed.measure.Sample(now)) {
+            ++i;
+            continue;
+        }
+        followed.measure.Finish(m_run.launches[followed.record]);
+        m_measures.erase(m_measures.begin() + static_cast<long>(i));
+        m_runLogged = false;
+    }
+    if (m_measures.empty() && !Running()) WriteRunLog();
+}
+
+void RunnerSequencer::FinishMeasures() {
+    for (Followed& followed : m_measures) followed.measure.Finish(m_run.launches[followed.record]);
+    if (m_measures.empty()) return;
+    m_measures.clear();
+    m_runLogged = false;
+    WriteRunLog();
 }
 
 long RunnerSequencer::SinceRunStart() {
@@ -90,8 +118,10 @@ void RunnerSequencer::Resume() {
     // second: this keeps the number shown when the run was paused.
     ++m_remaining;
     // The idle wait measures again from now: the paused time is not its.
-    if (m_phase == Phase::IdleWait && m_idlePending && m_platform.processors.Read(m_idleLast))
+    if (m_phase == Phase::IdleWait && m_idlePending && m_platform.processors.Read(m_idleLast)) {
         m_lastSecond = m_platform.clock.Now().second;
+        if (m_idleDisks) m_idleDisks = m_platform.processes.ReadDisks(m_disksLast);
+    }
     m_shown.paused = false;
 }
 
@@ -243,7 +273,12 @@ bool RunnerSequencer::StartIdleWait() {
     m_phase = Phase::IdleWait;
     m_idleElapsed = m_idleQuiet = 0;
     m_lastSecond = m_platform.clock.Now().second;
-    if (m_idlePending) item.idleFrom = SinceRunStart();
+    if (m_idlePending) {
+        item.idleFrom = SinceRunStart();
+        // Where no disk answers, the processors alone decide, and the record says so.
+        m_idleDisks = m_platform.processes.ReadDisks(m_disksLast);
+        m_run.idle = m_idleDisks && m_run.idle != "cpu" ? "cpu+disk" : "cpu";
+    }
     Status(RunShown::Lamp::Waiting, m_idlePending ? "Idle?" : "Network?");
     m_shown.waitButtons = true;
     return true;
@@ -261,6 +296,24 @@ bool RunnerSequencer::StartNetworkWait(RunItem& item) {
     return true;
 }
 
+// A second whose disks cannot be compared is the processors' alone.
+int RunnerSequencer::IdleBusy() {
+    ProcessorTimes now;
+    if (!m_platform.processors.Read(now)) return -2;
+    const int busy = BusyPercent(m_idleLast, now);
+    m_idleLast = now;
+    std::vector<DiskTimes> disks;
+    const int disk = m_idleDisks && m_platform.processes.ReadDisks(disks) ? DiskBusyPercent(m_disksLast, disks) : -1;
+    if (m_idleDisks) m_disksLast = disks;
+    if (busy < 0) return busy;
+    if (disk < 0) {
+        StatusText("Idle? " + IntToString(busy) + "%");
+        return busy;
+    }
+    StatusText("Idle? CPU " + IntToString(busy) + "% disk " + IntToString(disk) + "%");
+    return busy > disk ? busy : disk;
+}
+
 // Once a second, each wait still going on looks again.
 void RunnerSequencer::IdleWait() {
     const uint16_t second = m_platform.clock.Now().second;
@@ -276,17 +329,12 @@ void RunnerSequencer::IdleWait() {
 // The processors' use over that second, shown; enough quiet seconds in a
 // row, or the longest wait, and the idle wait is over.
 void RunnerSequencer::IdleSecond(RunItem& item) {
-    ProcessorTimes now;
+    const int busy = IdleBusy();
     const char* ended = nullptr;
-    if (!m_platform.processors.Read(now)) {
+    if (busy == -2) {
         ended = "wait";
     } else {
-        const int busy = BusyPercent(m_idleLast, now);
-        m_idleLast = now;
-        if (busy >= 0) {
-            m_idleQuiet = busy <= m_idleBusyPercent ? m_idleQuiet + 1 : 0;
-            StatusText("Idle? " + IntToString(busy) + "%");
-        }
+        if (busy >= 0) m_idleQuiet = busy <= m_idleBusyPercent ? m_idleQuiet + 1 : 0;
         if (m_idleQuiet >= m_idleSeconds)
             ended = "idle";
         else if (m_idleElapsed >= m_idleLongest)
@@ -342,6 +390,7 @@ void RunnerSequencer::Record(const RunItem& item, const std::string& result) {
     record.netFrom = item.netFrom;
     record.network = item.network;
     m_run.launches.push_back(record);
+    m_runLogged = false;
 }
 
 void RunnerSequencer::Launch() {
@@ -358,20 +407,30 @@ void RunnerSequencer::Launch() {
     const bool minimised = item.options.Has(LaunchOptions::Minimised);
     const LaunchResult started = minimised ? LaunchMinimised(m_platform, item.path)
                                            : m_platform.shell.Launch("", item.path, "", DirectoryOf(item.path), win::SwShowNormal);
-    if (minimised)
-        m_watch.Add(started.process);
-    else
-        m_platform.shell.Release(started.process);
+    // The watch holds a minimised item's process; the measure any other's.
+    if (minimised) m_watch.Add(started.process);
     const intptr_t result = started.result;
     const bool launched = result > win::ShellExecuteFailureLimit;
     item.launchedAt = SinceRunStart();
     item.state = launched ? RunItem::State::Launched : RunItem::State::Failed;
     item.result = static_cast<int>(result);
     Record(item, launched ? "ok" : IntToString(item.result));
-    if (launched) return;
+    if (launched && !minimised) return Follow(started.process, item.low);
+    if (launched) return RecordUnmeasured(m_run.launches.back());
+    if (!minimised) m_platform.shell.Release(started.process);
     Status(RunShown::Lamp::Stopped, "Error");
     ++m_shown.marks;
     m_failed = m_current;
+}
+
+// The process goes into its job before anything else: what it starts from
+// now on is counted with it.
+void RunnerSequencer::Follow(ProcessHandle process, bool low) {
+    LoggedLaunch& record = m_run.launches.back();
+    LaunchedProcess launched(m_platform.shell, m_platform.processes, process);
+    if (!launched) return RecordUnmeasured(record);
+    m_measures.push_back(
+        Followed{m_run.launches.size() - 1, LaunchMeasure(std::move(launched), m_platform.processes, record.launchedAt, low)});
 }
 
 const HeldPlace* RunnerSequencer::PlaceStartingItem(const RunItem& item, const PlaceEntry** entry) {

@@ -11,6 +11,7 @@
 #include "common/StartupLog.h"
 #include "platform/Platform.h"
 #include "runner/MinimiseWatch.h"
+#include "runner/LaunchMeasure.h"
 
 // One line of the run list.
 struct RunItem {
@@ -18,6 +19,7 @@ struct RunItem {
     std::string wait;        // as its line gives it
     bool idle = false;       // waits for an idle computer after its wait
     bool off = false;        // turned off by the user: never launched
+    bool low = false;        // starts at low priority for a minute
     LaunchOptions options;
     // What its last launch did; a mark once made stays on its line. On
     // battery and NotToday: not launched, as its options say. An item
@@ -76,8 +78,13 @@ public:
     // The tick's work once no question holds the run; true when the run
     // stopped in it.
     bool Step();
-    // Writes the run's record unless written; at the window's end too.
+    // Writes the run's record as it stands, unless written so already; at
+    // the window's end too.
     void WriteRunLog();
+    // Each tick, and after the window: reads the launches followed, and
+    // records those whose minute is over.
+    void Measure();
+    bool Measuring() const { return !m_measures.empty(); }
 
     void Pause();
     void Skip();
@@ -135,7 +142,11 @@ private:
     void EndNetworkWaits();
     // Not to be launched today, as its options say: the state to mark, or NotRun.
     RunItem::State SkipReason(const RunItem& item);
+    // The busier of the processors and the disks over the last second, shown.
+    int IdleBusy();
     void Launch();
+    void Follow(ProcessHandle process, bool low);
+    void FinishMeasures();
     void Record(const RunItem& item, const std::string& result);
     // The item's program put itself back where Windows starts it: Windows
     // starts it already. True when not to launch.
@@ -170,11 +181,21 @@ private:
     bool m_idlePending = false;
     RunItem::State m_skip = RunItem::State::NotRun;  // the current item's, found at its turn
     ProcessorTimes m_idleLast;
+    // The disks too, when they answered at the wait's start.
+    bool m_idleDisks = false;
+    std::vector<DiskTimes> m_disksLast;
     int m_failed = -1;
 
     // This run's record, written to Orvane.log when it stops.
     LoggedRun m_run;
-    bool m_runLogged = true;
+    bool m_runLogged = true;  // as it stands
+    bool m_runWritten = false;  // once: a later write replaces it
+    // The launches followed, by their record in m_run.
+    struct Followed {
+        std::size_t record;
+        LaunchMeasure measure;
+    };
+    std::vector<Followed> m_measures;
     int64_t m_runStart = 0;
     RunShown m_shown;
     MinimiseWatch m_watch;

@@ -110,9 +110,19 @@ void CRunnerDlg::Select(int line) {
     m_shown.current = line;
 }
 
+// The launches' minute goes on without the window, or in it at a gentler pace.
 void CRunnerDlg::EndRunIfClosing() {
     Window().KillTimer(m_nTimerId);
-    if (Window().Button(IdcCloseWhenFinished).Check()) Close(win::IdOk);
+    if (Window().Button(IdcCloseWhenFinished).Check()) return Close(win::IdOk);
+    if (m_sequencer.Measuring()) m_nTimerId = Window().SetTimer(SequencerTimer, MeasurePeriod);
+}
+
+void CRunnerDlg::FinishMeasuring() {
+    while (m_sequencer.Measuring()) {
+        m_platform.clock.Sleep(MeasurePeriod);
+        m_sequencer.Measure();
+    }
+    m_sequencer.WriteRunLog();
 }
 
 void CRunnerDlg::Close(int result) {
@@ -143,6 +153,12 @@ void CRunnerDlg::OnTimer(unsigned timerId) {
         m_sequencer.Watch().Look();
         return FollowWatch();
     }
+    if (!m_sequencer.Running()) {
+        m_sequencer.Measure();
+        if (!m_sequencer.Measuring()) Window().KillTimer(m_nTimerId);
+        return;
+    }
+    m_sequencer.Measure();
     // A failure's box keeps the front while it is open.
     if (m_sequencer.PollDue() && !m_sequencer.Paused() && m_nBoxesBesideRun == 0) Window().BringToForeground();
     if (m_nQuestionsHoldingRun > 0) return;

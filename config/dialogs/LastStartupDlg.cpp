@@ -17,11 +17,11 @@ const DialogTemplate& LastStartupTemplate() {
         t.resourceId = IddLastStartup;
         t.caption = "Last Start-up";
         t.style = ui::ModalChildStyle;
-        t.cx = 320;
+        t.cx = 420;  // room for each launch's figures
         t.cy = 200;
         t.controls = {
-            {IdcPicture, ui::StaticClass, "", win::SsOwnerDraw | win::WsBorder, 7, 7, 306, 165},
-            {win::IdOk, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 263, 179, 50, 14},
+            {IdcPicture, ui::StaticClass, "", win::SsOwnerDraw | win::WsBorder, 7, 7, 406, 165},
+            {win::IdOk, ui::ButtonClass, "Close", win::BsDefPushButton | win::WsGroup | win::WsTabStop, 363, 179, 50, 14},
         };
         return t;
     }();
@@ -42,7 +42,22 @@ void Swatch(ICanvas& canvas, int& x, int y, int height, uint32_t colour, const s
     x += canvas.Scaled(13 + 12) + canvas.TextWidth(label);
 }
 
+// "1.5 MB", "300 KB".
+std::string BytesText(long long bytes) {
+    if (bytes < 1024 * 1024) return LongToString(static_cast<long>(bytes / 1024)) + " KB";
+    const long tenths = static_cast<long>(bytes * 10 / (1024 * 1024));
+    return LongToString(tenths / 10) + "." + LongToString(tenths % 10) + " MB";
+}
+
 }  // namespace
+
+std::string ImpactLabel(const LoggedLaunch& launch) {
+    if (launch.impact.empty()) return "";
+    if (launch.impact == "unmeasured") return "not measured";
+    std::string label = launch.impact + ": ";
+    label += launch.cpuMs < 0 ? "CPU not measured" : LongToString(launch.cpuMs) + " ms";
+    return label + ", " + (launch.bytes < 0 ? "disk not measured" : BytesText(launch.bytes));
+}
 
 std::string SecondsText(long milliseconds) {
     if (milliseconds < 0) return "-" + SecondsText(-milliseconds);
@@ -87,12 +102,14 @@ void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run) {
             label += " network ";
             label += launch.network;
         }
+        const std::string impact = ImpactLabel(launch);
+        if (!impact.empty()) label += "  " + impact;
         labelWidth = std::max(labelWidth, canvas.TextWidth(label));
         labels.push_back(label);
     }
     // Each launch's time is written right of its mark, never over a wait.
     nameWidth = std::min(nameWidth + px(8), bounds.Width() / 4);
-    labelWidth = std::min(labelWidth + px(8), bounds.Width() / 3);
+    labelWidth = std::min(labelWidth + px(8), bounds.Width() / 2);
     const int left = margin + nameWidth;
     const int right = bounds.right - margin - labelWidth;
     const int width = std::max(right - left, 1);

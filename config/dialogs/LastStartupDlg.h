@@ -27,6 +27,9 @@ constexpr uint32_t Failed = Rgb(255, 0, 0);
 void DrawStartup(ICanvas& canvas, const std::optional<LoggedRun>& run);
 // "12.3 s".
 std::string SecondsText(long milliseconds);
+// "high: 1510 ms, 4.1 MB", "low: 50 ms, disk not measured", "not measured";
+// empty for a launch recorded without a measure.
+std::string ImpactLabel(const LoggedLaunch& launch);
 
 class CLastStartupDlg : public CDialog {
 public:

@@ -12,7 +12,7 @@ using namespace mgrprop;
 namespace {
 
 constexpr int MaxWait = 99;
-constexpr int ExtraHeight = 56;
+constexpr int ExtraHeight = 70;
 constexpr uint32_t Check = win::BsAutoCheckBox | win::WsTabStop;
 // The check boxes from IdcMinimised on, in id order: one for each bit of
 // LaunchOptions.
@@ -30,10 +30,11 @@ std::vector<ControlTemplate> WithLaunchGroup(std::vector<ControlTemplate> fields
                                 {"After the &network is up", 18, 226, 120}, {"Mon", 18, 240, 40}, {"Tue", 67, 240, 40},
                                 {"Wed", 116, 240, 40}, {"Thu", 165, 240, 40}, {"Fri", 18, 252, 40},
                                 {"Sat", 67, 252, 40}, {"Sun", 116, 252, 40}};
-    fields.push_back({ui::IdStatic, ui::ButtonClass, "When it starts", win::BsGroupBox, 10, 200, 207, 70});
+    fields.push_back({ui::IdStatic, ui::ButtonClass, "When it starts", win::BsGroupBox, 10, 200, 207, 84});
     for (int i = 0; i < OptionBoxes; ++i)
         fields.push_back({IdcMinimised + i, ui::ButtonClass, boxes[i].text, Check | (i == 0 ? win::WsGroup : 0u),
                           boxes[i].x, boxes[i].y, boxes[i].cx, 10});
+    fields.push_back({IdcLow, ui::ButtonClass, "Start at &low priority for a minute", Check, 18, 266, 190, 10});
     return fields;
 }
 
@@ -84,6 +85,7 @@ bool CMgrPropDlg::OnInitDialog() {
     m_editSource->SetText(m_strSource);
     m_editWait->SetText(m_strWait);
     m_checkIdle->SetCheck(m_bIdle ? 1 : 0);
+    Window().Button(IdcLow).SetCheck(m_bLow ? 1 : 0);
     m_editType->SetText(TypeTextOf(m_strPath));
     Window().Edit(IdcProgram).SetText(m_strProgram);
     Window().Edit(IdcArguments).SetText(m_strArguments);
@@ -105,5 +107,6 @@ void CMgrPropDlg::OnOK() {
     m_bIdle = m_checkIdle->Check() != 0;
     m_launch.bits = 0;
     for (int i = 0; i < OptionBoxes; ++i) m_launch.bits |= Window().Button(IdcMinimised + i).Check() != 0 ? 1u << i : 0u;
+    m_bLow = Window().Button(IdcLow).Check() != 0;
     EndDialog(win::IdOk);
 }

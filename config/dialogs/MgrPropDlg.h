@@ -29,6 +29,8 @@ public:
     bool m_bIdle = false;
     // In and out.
     LaunchOptions m_launch;
+    // In and out: its processes start below normal priority for a minute.
+    bool m_bLow = false;
 
 private:
     void BindControls();

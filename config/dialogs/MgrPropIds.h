@@ -15,5 +15,6 @@ constexpr int IdcMinimised = 1040;
 constexpr int IdcMains = 1041;
 constexpr int IdcNetwork = 1042;
 constexpr int IdcMonday = 1043;  // to IdcMonday + 6, Sunday
+constexpr int IdcLow = 1050;
 
 }  // namespace mgrprop

@@ -23,6 +23,7 @@ enum class Fault {
     LinkLoad,
     LinkSave,        // saving a shortcut at this path
     Execute,         // ShellExecute of this file
+    Measure,         // any reading or setting of a launched process, its job or the disks
 };
 
 class Faults {

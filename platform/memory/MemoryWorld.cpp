@@ -22,5 +22,6 @@ MemoryWorld::MemoryWorld(const std::string& modulePath, const std::string& windo
 }
 
 Platform MemoryWorld::platform() {
-    return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session, desktop, power, network};
+    return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session, desktop, power, network,
+                    processes};
 }

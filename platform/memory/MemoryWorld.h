@@ -6,6 +6,7 @@
 #include "platform/memory/MemoryDesktop.h"
 #include "platform/memory/MemoryDevices.h"
 #include "platform/memory/MemoryFileSystem.h"
+#include "platform/memory/MemoryProcesses.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/MemoryShell.h"
 #include "platform/memory/MemoryShellLinks.h"
@@ -30,6 +31,7 @@ public:
     MemoryDesktop desktop;
     ScriptedPower power;
     ScriptedNetwork network;
+    MemoryProcesses processes{faults, shell};
 
     Platform platform();
 };

@@ -34,6 +34,7 @@ void Win32Clock::Sleep(int milliseconds) {
     ::Sleep(static_cast<DWORD>(milliseconds));
 }
 
+
 short Win32Keyboard::KeyState(int virtualKey) {
     return GetKeyState(virtualKey);
 }

@@ -11,9 +11,14 @@
 #include "platform/win32/Win32ShellLinks.h"
 
 class Win32Platform {
+    static inline NoProcesses s_none;
+
 public:
     // The caption of the program's message boxes.
-    explicit Win32Platform(const std::string& caption) : messages(caption) {}
+    // processes: the runner's own; a program that launches nothing to
+    // follow needs none.
+    explicit Win32Platform(const std::string& caption, IProcesses& processes = s_none)
+        : messages(caption), processes(processes) {}
 
     Win32FileSystem files;
     Win32Registry registry;
@@ -25,6 +30,7 @@ public:
     Win32MessageBoxes messages;
     Win32ProcessorTimes processors;
     Win32Session session;
+    IProcesses& processes;
 
     // Other programs' windows, the power supply and the network are the
     // runner's alone: the configuration program gets stand-ins that know
@@ -32,7 +38,7 @@ public:
     Platform platform() { return platform(m_none, m_none, m_none); }
     Platform platform(IDesktopWindows& windows, IPowerStatus& power, INetwork& network) {
         return Platform{files, registry, links, shell, clock, keyboard, screen, messages, processors, session,
-                        windows, power, network};
+                        windows, power, network, processes};
     }
 
 private:

@@ -45,7 +45,9 @@ TEST(ConfigIdle, TheCheckBoxMarksAnItemAndTheSaveKeepsEveryOtherField) {
     w.host.ScriptChild([](HeadlessDialogHost& d) {
         EXPECT_EQ(d.Edit(mgrprop::IdcWait).Text(), "");
         EXPECT_EQ(d.Button(mgrprop::IdcIdle).Check(), 1);
+        EXPECT_EQ(d.Button(mgrprop::IdcLow).Check(), 0);
         d.Click(mgrprop::IdcIdle);
+        d.Click(mgrprop::IdcLow);
         d.Edit(mgrprop::IdcWait).SetText("12");
         d.Click(win::IdOk);
     });
@@ -65,8 +67,31 @@ TEST(ConfigIdle, TheCheckBoxMarksAnItemAndTheSaveKeepsEveryOtherField) {
     w.host.Click(win::IdOk);
     EXPECT_EQ(w.world.files.Contents(ConfigWorld::Ini),
               "\"Mail\", \"Startup\", \"x-future\", \"x-later\", \"idle\", \"10\"\r\n"
-              "\"Word\", \"Run\", \"12\"\r\n"
+              "\"Word\", \"Run\", \"low\", \"12\"\r\n"
               "\"Plain\", \"Startup\", \"3\"\r\n");
+}
+
+// The rating of the last run that launched each item: a run that failed it
+// or left it to Windows does not count, nor does it hide an older rating.
+TEST(ConfigIdle, TheImpactColumnShowsEachItemsLastMeasuredLaunch) {
+    ConfigWorld w;
+    w.AddManaged({"Mail", "Word", "Plain", "Old", "Link"});
+    w.WriteIni("\"Mail\", \"Startup\", \"low\", \"\"\r\n");
+    w.world.files.AddFile("C:\\ORVANE\\Orvane.log",
+                          "Start-up 2026-12-06 08:00:00 UTC\r\n"
+                          "\"Mail\", 0, wait, ok, -1, -1, -1, none, 1500, -1, high, threads, none\r\n"
+                          "\"Word\", 0, wait, ok, -1, -1, -1, none, 90, 1000, low, job, job\r\n"
+                          "Start-up 2026-12-07 08:00:00 UTC\r\n"
+                          "\"Mail\", 0, wait, ok, -1, -1, -1, none, 400, 0, medium, job, job\r\n"
+                          "\"Word\", 0, wait, 2, -1, -1\r\n"
+                          "\"Old\", 0, wait, ok, -1, -1\r\n"
+                          "\"Link\", 0, wait, ok, -1, -1, -1, none, -1, -1, unmeasured, none, none\r\n");
+    ASSERT_TRUE(w.host.Open());
+    HeadlessListView& list = w.List(IdcManagerList);
+    ASSERT_EQ(list.Count(), 5);
+    std::vector<std::string> impacts;
+    for (int row = 0; row < list.Count(); ++row) impacts.push_back(list.ItemText(row, 0) + ":" + list.ItemText(row, 3));
+    EXPECT_EQ(impacts, (std::vector<std::string>{"Mail:Medium", "Word:Low", "Plain:", "Old:", "Link:Not measured"}));
 }
 
 TEST(ConfigIdle, OptionsEditTheThreeNumbersWithinTheirRanges) {

@@ -86,7 +86,7 @@ TEST(ConfigStartup, EachListsColumnsFillItsWidthBesideAVerticalScrollBar) {
         EXPECT_LE(total, list.ColumnSpace()) << id;
         EXPECT_GE(total, list.ColumnSpace() * 9 / 10) << id;
     }
-    EXPECT_EQ(w.List(IdcManagerList).ColumnCount(), 3);
+    EXPECT_EQ(w.List(IdcManagerList).ColumnCount(), 4);
 }
 
 TEST(ConfigStartup, AdvancedViewShowsTheRegistryButtonsAtTheCentredFullWidth) {

@@ -80,8 +80,8 @@ TEST(ItemLists, ASaveWritesTheRecordsWhateverTheViewsShow) {
     m.lists.Save();
     EXPECT_EQ(m.Ini(), ini);
 
-    m.lists.SetWait(0, 12, false);
-    m.lists.SetWait(2, 0, true);
+    m.lists.SetWait(0, 12, false, false);
+    m.lists.SetWait(2, 0, true, false);
     EXPECT_EQ(view.ItemText(0, 2) + "|" + view.ItemText(2, 2), "12|idle");
     m.lists.Save();
     EXPECT_EQ(m.Ini(), "\"Word\", \"Run\", \"x-later\", \"12\"\r\n"

@@ -135,6 +135,37 @@ TEST(LastStartup, ANetworkWaitIsBlueAndAnItemNotStartedIsNoFailure) {
         EXPECT_NE(canvas.FindText(label), nullptr) << label;
 }
 
+TEST(LastStartup, EachMeasuredLaunchSaysItsRatingAndWhichFigureIsMissing) {
+    LoggedRun run;
+    run.started = "2026-12-07 08:14:03 UTC";
+    const struct {
+        const char* impact;
+        long cpuMs;
+        long long bytes;
+        const char* label;
+    } cases[] = {{"high", 1510, -1, "0.0 s  high: 1510 ms, disk not measured"},
+                 {"medium", 20, 1572864, "1.0 s  medium: 20 ms, 1.5 MB"},
+                 {"medium", -1, 307200, "2.0 s  medium: CPU not measured, 300 KB"},
+                 {"unmeasured", -1, -1, "3.0 s  not measured"},
+                 {"", -1, -1, "4.0 s"}};  // an older line
+    long at = 0;
+    for (const auto& each : cases) {
+        LoggedLaunch launch = Launch("Item", at, "wait", "ok", -1, -1);
+        launch.impact = each.impact;
+        launch.cpuMs = each.cpuMs;
+        launch.bytes = each.bytes;
+        run.launches.push_back(launch);
+        at += 1000;
+    }
+    HeadlessCanvas canvas(610, 270, 0);
+    DrawStartup(canvas, run);
+    for (const auto& each : cases) {
+        const DrawnText* label = canvas.FindText(each.label);
+        ASSERT_NE(label, nullptr) << each.label;
+        EXPECT_LE(label->x + 6 * static_cast<int>(label->text.size()), 610) << each.label;
+    }
+}
+
 TEST(LastStartup, TheViewMenuShowsTheLastRunOfTheLogOrSaysThereIsNone) {
     ConfigWorld w;
     ASSERT_TRUE(w.host.Open());

@@ -192,6 +192,11 @@ TEST_F(RunnerIdle, TheLogKeepsTheLastTwentyRunsAndAFailedWriteLaunchesAllTheSame
     EXPECT_EQ(r.Status(), "Stopped");
     EXPECT_EQ(r.Log(), before);
     EXPECT_FALSE(r.world.files.Lookup("C:\\ORVANE\\Orvane.log.new", *std::make_unique<FileEntry>()));
+    // Nor once its launch's minute is over.
+    r.world.clock.Advance(kMeasuredMs);
+    r.host.Tick();
+    EXPECT_FALSE(r.host.HasTimer(SequencerTimer));
+    EXPECT_EQ(r.Log(), before);
 
     // A record that cannot be read is not replaced by the new run alone.
     r.world.faults.Clear();
@@ -245,6 +250,16 @@ TEST(StartupLog, LinesReadBackAsWrittenAndOddOnesAreSkipped) {
     EXPECT_TRUE(read.Failed());
     EXPECT_TRUE(ParseLaunch("\"A\", 5, wait, ok", read));  // a shorter line from another version
     EXPECT_EQ(read.waitFrom, -1);
+    launch.impact = "high";
+    launch.cpuMs = 1510;
+    launch.bytes = 5000000000LL;  // beyond 32 bits
+    launch.cpuFrom = "job";
+    launch.diskFrom = "process";
+    ASSERT_TRUE(ParseLaunch(FormatLaunch(launch), read));
+    EXPECT_EQ(FormatLaunch(read), "\"Word, Excel\", 123456, longest, 31, 1000, 9000, -1, none, 1510, 5000000000, high, job, process");
+    // A measure cut short is none.
+    ASSERT_TRUE(ParseLaunch("\"A\", 5, wait, ok, -1, -1, -1, none, 1510, 20, high, job", read));
+    EXPECT_EQ(FormatLaunch(read), "\"A\", 5, wait, ok, -1, -1");
     for (const char* odd : {"", "A, 5, wait, ok", "\"A\", x, wait, ok", "\"A\", 5, wait", "\"A", "\"A\"x, 5, wait, ok",
                             "\"A\", 5, , ok"})
         EXPECT_FALSE(ParseLaunch(odd, read)) << odd;

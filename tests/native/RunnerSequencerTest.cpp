@@ -65,6 +65,10 @@ TEST_F(RunnerSequencer, WithCloseBoxClearTheStoppedRunStaysOpen) {
     r.host.Tick();
     EXPECT_EQ(r.Status(), "Stopped");
     EXPECT_FALSE(r.host.HasEnded());
+    // Its launch is measured for a minute, at a gentler pace.
+    EXPECT_EQ(r.host.TimerInterval(SequencerTimer), MeasurePeriod);
+    r.world.clock.Advance(kMeasuredMs);
+    r.host.Tick();
     EXPECT_FALSE(r.host.HasTimer(SequencerTimer));
     r.host.SelectLine(IdcRunList, 0);  // while stopped a click only moves the selection
     EXPECT_TRUE(r.world.messages.shown.empty());

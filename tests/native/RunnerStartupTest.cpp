@@ -82,7 +82,12 @@ TEST(RunnerStartup, ListsManagerInDirectoryOrderAndStartsTheRun) {
     EXPECT_EQ(r.world.shell.launches[0].verb, "");
     EXPECT_EQ(r.world.shell.launches[0].showCommand, win::SwShowNormal);
     EXPECT_NE(r.world.shell.launches[0].process, 0u);
-    EXPECT_TRUE(r.world.shell.open.empty());  // no process handle kept past its use
+    // Each process is held while its first minute is measured, after the window too.
+    EXPECT_EQ(r.world.shell.open.size(), 3u);
+    EXPECT_TRUE(r.host.HasEnded());
+    r.dialog.FinishMeasuring();
+    EXPECT_TRUE(r.world.shell.open.empty());
+    EXPECT_TRUE(r.world.processes.openJobs.empty());
 }
 
 TEST(RunnerStartup, UnreadableWaitFileIsReportedAndItemsRunWithoutWaits) {

@@ -165,12 +165,14 @@ TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
     EXPECT_TRUE(IsWindow(props));
 
     SetWindowTextA(GetDlgItem(props, mgrprop::IdcWait), "7");
+    SendMessageA(GetDlgItem(props, mgrprop::IdcLow), BM_SETCHECK, BST_CHECKED, 0);
     Post(props, IDOK);
     ASSERT_TRUE(Gone(props));
     EXPECT_EQ(Remote(install.ProcessId()).ItemText(GetDlgItem(dialog, IdcManagerList), 0, 2), "7");
+    EXPECT_EQ(Remote(install.ProcessId()).ItemText(GetDlgItem(dialog, IdcManagerList), 0, 3), "");  // never run
     Click(dialog, IDOK);
     ASSERT_TRUE(install.WaitForExit(10000));
-    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Mail\", \"Startup\", \"7\"\r\n");
+    EXPECT_EQ(ReadFileBytes(install.dir + "Orvane.ini"), "\"Mail\", \"Startup\", \"low\", \"7\"\r\n");
 
     // The runner counts 7 on the clock's seconds before the item: at least
     // 6 s. A busy host only makes it longer; a runner that waited on and on
@@ -181,6 +183,14 @@ TEST_F(ConfigDialogs, AManagedItemsWaitIsCheckedShownInItsRowAndSaved) {
     ASSERT_EQ(launched.size(), 1u);
     std::printf("a wait of 7: the item launched %llu ms after the runner was started\n", launched[0].time - started);
     EXPECT_GE(launched[0].time - started, 6000u);
+
+    // The shell gives no process for a shortcut here: the item is not measured.
+    ASSERT_TRUE(install.Start());
+    dialog = install.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Remote(install.ProcessId()).ItemText(GetDlgItem(dialog, IdcManagerList), 0, 3), "Not measured");
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(install.WaitForExit(10000));
 }
 
 TEST_F(ConfigDialogs, StartupAndRunPropertiesShowTheirLocationAndCommandLine) {

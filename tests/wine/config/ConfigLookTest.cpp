@@ -79,12 +79,14 @@ TEST(ConfigLook, TheLastStartUpIsDrawnOnWhiteWithAFailureInRed) {
     ConfigInstall install;
     CreateDirectoryA((install.dir + "Startup").c_str(), nullptr);
     WriteFileBytes(install.dir + "Startup\\Mail.txt", "x");
-    WriteFileBytes(install.dir + "Orvane.ini", "\"Mail\", \"Startup\", \"idle\", \"10\"\r\n");
+    WriteFileBytes(install.dir + "Startup\\Link.txt", "x");
+    WriteFileBytes(install.dir + "Orvane.ini", "\"Mail\", \"Startup\", \"idle\", \"10\"\r\n\"Link\", \"AllStartup\", \"\"\r\n");
     WriteFileBytes(install.dir + "Orvane.log",
                    "Start-up 2026-12-07 08:14:03 UTC\r\n"
-                   "\"Mail\", 0, wait, ok, -1, -1\r\n"
-                   "\"Word\", 9000, idle, ok, 0, 5000\r\n"
-                   "\"Backup\", 12000, longest, 2, 9000, 10000\r\n");
+                   "\"Mail\", 0, wait, ok, -1, -1, 1510, -1, high, threads, none\r\n"
+                   "\"Word\", 9000, idle, ok, 0, 5000, 40, 307200, medium, job, job\r\n"
+                   "\"Backup\", 12000, longest, 2, 9000, 10000\r\n"
+                   "\"Link\", 13000, wait, ok, -1, -1, -1, -1, unmeasured, none, none\r\n");
     ASSERT_TRUE(install.Start());
     HWND dialog = install.WaitForDialog();
     ASSERT_NE(dialog, nullptr);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/win32/Win32Processes.h"
 #include "runner/RunnerIds.h"
 #include "tests/wine/runner/RunnerProcess.h"
 #include "tests/wine/support/Screenshot.h"
@@ -81,6 +82,86 @@ TEST(RunnerIdle, BusyItemsStartOneAfterAnotherAndALoadedComputerHoldsAnItemToThe
                 "its idle wait began (limit 6 s); Plain %lld ms after Held (wait 2)\n",
                 busyPercent, system.dwNumberOfProcessors, logged["Busy1"].waited.c_str(),
                 logged["Busy2"].waited.c_str(), logged["Load"].waited.c_str(), held, plain);
+}
+
+// Under Wine only each thread's time is true: the programs are rated on it,
+// a shortcut (the shell gives no process for it) and the disks are not
+// measured, and the idle wait watches the processors alone. The window
+// closes at the last launch; the runner ends once the measures have.
+TEST(RunnerIdle, EachLaunchIsMeasuredOnlyOnWhatTheSystemTellsTruly) {
+    const char* const environment[][2] = {{"ORVANE_PROBE_CPU_Heavy", "1500"}, {"ORVANE_PROBE_STAY_Heavy", "3000"},
+                                          {"ORVANE_PROBE_CPU_Light", "50"}, {"ORVANE_PROBE_STAY_Light", "3000"}};
+    for (const auto& variable : environment) SetEnvironmentVariableA(variable[0], variable[1]);
+    RunnerInstall install;
+    install.AddProgram("Heavy", "0");
+    install.AddProgram("Light", "0", true);
+    install.AddItem("Link", "0");
+    install.WriteIni();
+    install.WriteSettings(0, 0, 1);
+    install.WriteIdleSettings(99, 1, 5);
+    ASSERT_TRUE(install.Start());
+    ASSERT_NE(install.WaitForWindow("#32770", IsRunnerDialog, 15000), nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return install.Windows("#32770").empty(); }, 30000)) << "the window stayed";
+    const bool ended = install.WaitForExit(70000);
+    RunnerInstall::RemoveSettings();
+    for (const auto& variable : environment) SetEnvironmentVariableA(variable[0], nullptr);
+    ASSERT_TRUE(ended);
+
+    std::map<std::string, unsigned long long> probe = ProbeTimes(install);
+    std::map<std::string, LoggedLaunch> logged = install.RunLogLaunches();
+    for (const char* name : {"Heavy", "Light", "Link"}) ASSERT_TRUE(logged.count(name)) << install.RunLog();
+    const struct {
+        const char* name;
+        const char* impact;
+    } programs[] = {{"Heavy", "high"}, {"Light", "low"}};
+    for (const auto& program : programs) {
+        const LoggedLaunch& launch = logged[program.name];
+        const double truth = static_cast<double>(probe[std::string(program.name) + ".cpu"]);
+        EXPECT_EQ(launch.impact, program.impact) << program.name;
+        EXPECT_EQ(launch.cpuFrom, "threads") << program.name;
+        EXPECT_NEAR(launch.cpuMs, truth, std::max(truth * 0.2, 16.0)) << program.name;  // a tick of 15.6 ms
+        EXPECT_EQ(launch.bytes, -1) << program.name;
+        EXPECT_EQ(launch.diskFrom, "none") << program.name;
+        std::printf("%s: measured %ld ms, by its own count %.0f ms\n", program.name, launch.cpuMs, truth);
+    }
+    EXPECT_EQ(logged["Link"].impact, "unmeasured");
+    EXPECT_NE(install.RunLog().find("\nIdle: cpu\r\n"), std::string::npos) << install.RunLog();
+}
+
+// The job holds a process without owning it: closed, it leaves the process
+// running. What Wine answers for a process, measured.
+TEST(RunnerIdle, AProcessOutlivesItsJob) {
+    const std::string log = FreshFolder("job") + "probe.log";
+    std::string command = "\"" + Env("ORVANE_BIN") + "\\wine_runner_probe.exe\" Stay \"" + log + "\" 300";
+    SetEnvironmentVariableA("ORVANE_PROBE_STAY_Stay", "1500");
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    SetEnvironmentVariableA("ORVANE_PROBE_STAY_Stay", nullptr);
+    CloseHandle(started.hThread);
+    const ProcessHandle process = reinterpret_cast<ProcessHandle>(started.hProcess);
+    Win32Processes processes;
+    const JobHandle job = processes.Contain(process);
+    ASSERT_NE(job, 0u);
+    Sleep(800);
+    ProcessCost cost;
+    unsigned active = 99;
+    uint64_t threads = 0;
+    EXPECT_TRUE(processes.ThreadTime(process, threads));
+    const bool jobRead = processes.JobCost(job, cost, active);
+    std::printf("job read %d, %u active, %llu ms; threads %llu ms\n", jobRead, active,
+                static_cast<unsigned long long>(cost.cpu / 10000), static_cast<unsigned long long>(threads / 10000));
+    processes.CloseJob(job);
+    Sleep(200);
+    EXPECT_FALSE(processes.Ended(process)) << "closing the job ended its process";
+    EXPECT_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD code = 99;
+    GetExitCodeProcess(started.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    CloseHandle(started.hProcess);
+    std::vector<DiskTimes> disks;
+    std::printf("disks answer: %d\n", processes.ReadDisks(disks));
 }
 
 // At an unattended log-on nobody answers a failure's box: the run goes on,

@@ -55,6 +55,11 @@ std::string RunnerInstall::ItemCommand(const std::string& name) const {
     return "\"" + ProbePath() + "\" " + ProbeArguments(name, m_log, 0);
 }
 
+void RunnerInstall::AddProgram(const std::string& name, const std::string& wait, bool idle) {
+    CopyFileA(ProbePath().c_str(), (dir + "Startup\\" + name + ".exe").c_str(), FALSE);
+    AddLine(name, wait, idle);
+}
+
 void RunnerInstall::AddUnopenable(const std::string& name, const std::string& wait) {
     WriteFileBytes(dir + "Startup\\" + name + ".orvanenone", "");
     AddLine(name, wait);
@@ -112,6 +117,7 @@ void RunnerInstall::RemoveSettings() {
 }
 
 bool RunnerInstall::Start() {
+    SetEnvironmentVariableA("ORVANE_PROBE_LOG", m_log.c_str());
     return m_process.Start(dir + "Orvane.exe", dir);
 }
 

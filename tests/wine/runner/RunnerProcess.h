@@ -26,6 +26,9 @@ public:
     // The command line of NAME's shortcut, as a program that puts itself
     // back where Windows starts it would write it.
     std::string ItemCommand(const std::string& name) const;
+    // A copy of the probe as Startup\NAME.exe: it logs itself through the
+    // environment, which Start sets.
+    void AddProgram(const std::string& name, const std::string& wait, bool idle = false);
     // A file Startup\NAME.orvanenone that no program opens: launching it fails.
     void AddUnopenable(const std::string& name, const std::string& wait);
     void WriteIni();

@@ -2,7 +2,12 @@
 // milliseconds of the system clock (UTC, from 1601), and ends.
 //   wine_runner_probe.exe NAME LOGFILE [BUSY]
 // With BUSY, it first keeps one processor busy for that many milliseconds,
-// then logs "NAME.end" as well: a heavy program starting up.
+// then logs "NAME.end" as well: a heavy program starting up; and
+// "NAME.cpu<TAB>MS", the processor time it has used by its own count. With
+// the environment's ORVANE_PROBE_CPU_NAME it is busy until it has used that
+// many milliseconds of processor time instead. With
+// the environment's ORVANE_PROBE_STAY_NAME it then stays that many
+// milliseconds, as a program that keeps running does.
 // Without arguments NAME is the probe's own file title, LOGFILE the
 // environment's ORVANE_PROBE_LOG and BUSY its ORVANE_PROBE_BUSY_NAME, so that
 // renamed copies log themselves.
@@ -72,6 +77,15 @@ unsigned long long Now() {
     return ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime) / 10000;
 }
 
+// Milliseconds of processor time this process has used.
+unsigned long long OwnCpu() {
+    FILETIME created, ended, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+    return ((static_cast<unsigned long long>(kernel.dwHighDateTime) << 32 | kernel.dwLowDateTime) +
+            (static_cast<unsigned long long>(user.dwHighDateTime) << 32 | user.dwLowDateTime)) /
+           10000;
+}
+
 bool Append(const char* logPath, const std::string& name, unsigned long long time) {
     FILE* log = std::fopen(logPath, "a");
     if (!log) return false;
@@ -91,10 +105,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!logPath) return 2;
     if (!Append(logPath, name, started)) return 1;
     const char* busy = __argc >= 4 ? __argv[3] : __argc < 3 ? std::getenv(("ORVANE_PROBE_BUSY_" + name).c_str()) : nullptr;
-    if (!busy) return 0;
-    const unsigned long long until = started + std::strtoull(busy, nullptr, 10);
+    // Or busy until it has used that much processor time, however loaded the machine.
+    const char* cpuBusy = std::getenv(("ORVANE_PROBE_CPU_" + name).c_str());
+    if (!busy && !cpuBusy) return 0;
+    const unsigned long long until = started + std::strtoull(busy ? busy : "0", nullptr, 10);
+    const unsigned long long cpuUntil = std::strtoull(cpuBusy ? cpuBusy : "0", nullptr, 10);
     volatile unsigned long long spin = 0;
-    while (Now() < until)
+    while (Now() < until || OwnCpu() < cpuUntil)
         for (int i = 0; i < 100000; ++i) spin = spin + 1;
-    return Append(logPath, name + ".end", Now()) ? 0 : 1;
+    if (!Append(logPath, name + ".end", Now()) || !Append(logPath, name + ".cpu", OwnCpu())) return 1;
+    if (const char* stay = std::getenv(("ORVANE_PROBE_STAY_" + name).c_str())) Sleep(std::strtoul(stay, nullptr, 10));
+    return 0;
 }
