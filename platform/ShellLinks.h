@@ -7,6 +7,7 @@ struct ShortcutFields {
     std::string arguments;
     std::string workingDirectory;
     std::string description;
+    int show = 1;  // the window's show state (win::Sw*, SW_SHOWNORMAL)
 };
 
 class IShellLinks {

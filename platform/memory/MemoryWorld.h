@@ -3,6 +3,7 @@
 // Windows in C:\WINDOWS.
 #include "platform/Platform.h"
 #include "platform/memory/Faults.h"
+#include "platform/memory/MemoryConsole.h"
 #include "platform/memory/MemoryDevices.h"
 #include "platform/memory/MemoryFileSystem.h"
 #include "platform/memory/MemoryRegistry.h"
@@ -26,6 +27,7 @@ public:
     ScriptedMessageBoxes messages;
     ScriptedProcessorTimes processors;
     MemorySession session;
+    MemoryConsole console;
 
     Platform platform();
 };

@@ -84,6 +84,7 @@ bool Win32ShellLinks::Load(const std::string& path, ShortcutFields& fields) {
     buffer[0] = '\0';
     link.Link()->GetDescription(buffer, MAX_PATH);
     read.description = buffer;
+    link.Link()->GetShowCmd(&read.show);
     fields = read;
     return true;
 }
@@ -96,6 +97,7 @@ bool Win32ShellLinks::Save(const std::string& path, const ShortcutFields& fields
     link.Link()->SetArguments(fields.arguments.c_str());
     link.Link()->SetWorkingDirectory(fields.workingDirectory.c_str());
     link.Link()->SetDescription(fields.description.c_str());
+    link.Link()->SetShowCmd(fields.show);
     WCHAR wide[MAX_PATH];
     return link.File() && WidePath(path, wide) && SUCCEEDED(link.File()->Save(wide, TRUE));
 }
