@@ -1,22 +1,22 @@
 #include "common/Csv.h"
 
+void AddCsvField(std::string& line, const std::string& field, bool first) {
+    if (!first) line += ',';
+    // Leading or trailing blanks are kept by the format, but not by every
+    // reader that trims.
+    if (field.find_first_of(",\"\r\n") == std::string::npos &&
+        (field.empty() || (field.front() != ' ' && field.back() != ' '))) {
+        line += field;
+        return;
+    }
+    line += '"';
+    for (char c : field) line.append(c == '"' ? 2 : 1, c);
+    line += '"';
+}
+
 std::string CsvLine(const std::vector<std::string>& fields) {
     std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::string& field = fields[i];
-        if (i > 0) line += ',';
-        // Leading or trailing blanks are kept by the format, but not by
-        // every reader that trims.
-        const bool quote = field.find_first_of(",\"\r\n") != std::string::npos ||
-                           (!field.empty() && (field.front() == ' ' || field.back() == ' '));
-        if (!quote) {
-            line += field;
-            continue;
-        }
-        line += '"';
-        for (char c : field) line.append(c == '"' ? 2 : 1, c);
-        line += '"';
-    }
+    for (std::size_t i = 0; i < fields.size(); ++i) AddCsvField(line, fields[i], i == 0);
     return line;
 }
 

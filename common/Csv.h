@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+// Adds the field to the line, after a comma unless it is the first.
+void AddCsvField(std::string& line, const std::string& field, bool first = false);
 // The fields as one line, without its line end.
 std::string CsvLine(const std::vector<std::string>& fields);
 // A line as CsvLine writes it (its line end, if any, already taken off).

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/ManagerInfo.h"
+#include "common/RunnerSettings.h"
 #include "platform/ShellLinks.h"
 
 struct ExportedItem {
@@ -22,22 +23,20 @@ struct ExportedItem {
     ShortcutFields link;
 };
 
-struct ExportedSetting {
-    const char* name;
-    int value;
+// The runner's settings an export carries, each with the range it accepts.
+inline constexpr settings::IdleRange kExportedSettings[] = {
+    {settings::kPlacement, 0, 2, settings::kDefaultPlacement},
+    {settings::kMinimized, 0, 1, settings::kDefaultMinimized},
+    {settings::kCloseWhenFinished, 0, 1, settings::kDefaultCloseWhenFinished},
+    settings::kIdleRanges[0], settings::kIdleRanges[1], settings::kIdleRanges[2],
 };
+inline constexpr int kExportedSettingCount = 6;
 
 struct ConfigExport {
-    std::vector<ExportedSetting> settings;
+    // In the order of kExportedSettings; one a file does not give is its default.
+    int settings[kExportedSettingCount];
     std::vector<ExportedItem> items;
 };
-
-// The runner's settings an export carries, each with the range it accepts.
-struct SettingRange {
-    const char* name;
-    int lowest, highest, defaultValue;
-};
-const std::vector<SettingRange>& ExportedSettings();
 
 // The file's lines, without line ends.
 std::vector<std::string> FormatExport(const ConfigExport& config);

@@ -5,6 +5,7 @@
 
 #include "common/ComScope.h"
 #include "common/Csv.h"
+#include "common/ManagerInfo.h"
 #include "common/FolderFiles.h"
 #include "common/ManagedItems.h"
 #include "common/PlaceEntries.h"
@@ -112,9 +113,28 @@ int ListWithoutWindow(Platform& platform, IConsole& console, const std::string& 
     IRegistry& registry = platform.registry;
     const ConfigPaths paths = ConfigPathsOf(files);
     const ComScope com(platform.links);
-    std::vector<std::string> lines{CsvLine({"Place", "Name", "Command", "File", "Enabled", "Source", "Wait", "Options", "Impact"})};
-    std::vector<std::string> failures;
-    const auto unread = [&](const std::string& where) { failures.push_back(where + " could not be read."); };
+    std::string text = "Place,Name,Command,File,Enabled,Source,Wait,Options,Impact\n", failures, errorLine = "Error";
+    const auto unread = [&](const std::string& where) {
+        failures += where + " could not be read.\r\n";
+        AddCsvField(errorLine, where + " could not be read.");
+    };
+    // One line; a managed item's with its Orvane.ini fields.
+    const auto row = [&](const std::string& place, const std::string& name, const std::string& command,
+                         const std::string& entry, bool off, const ManagerLine* fields) {
+        text += place;
+        for (const std::string* field : {&name, &command, &entry}) AddCsvField(text, *field);
+        text += off ? ",off" : ",on";
+        if (fields != nullptr) {
+            std::string options;
+            for (const std::string& extra : fields->extras)
+                if (UpperCopy(extra) != UpperCopy(OffField)) AddCsvField(options, extra, options.empty());
+            for (const std::string* field : std::initializer_list<const std::string*>{&fields->source, &fields->wait, &options}) AddCsvField(text, *field);
+            AddCsvField(text, LastMeasuredImpact(files, paths.iniPath, name));
+        } else {
+            text += ",,,,";
+        }
+        text += "\n";
+    };
 
     std::vector<FileEntry> found;
     std::vector<ManagedItem> items;
@@ -122,52 +142,42 @@ int ListWithoutWindow(Platform& platform, IConsole& console, const std::string& 
     if (!ReadFolderIfThere(files, paths.managerDir, found)) unread(paths.managerDir);
     if (!found.empty() && !ReadManagedItems(files, found, paths.iniPath, items, &said, InfoOpen::ReadOnly))
         unread(paths.iniPath);
-    for (const ManagedItem& item : items) {
-        std::vector<std::string> options;
-        for (const std::string& extra : item.fields.extras)
-            if (UpperCopy(extra) != UpperCopy(OffField)) options.push_back(extra);
-        lines.push_back(CsvLine({"Manager", item.fields.name, FileCommand(platform.links, item.file), item.file.name,
-                                 HasExtraField(item.fields, OffField) ? "off" : "on", item.fields.source, item.fields.wait,
-                                 CsvLine(options), LastMeasuredImpact(files, paths.iniPath, item.fields.name)}));
-    }
+    for (const ManagedItem& item : items)
+        row("Manager", item.fields.name, FileCommand(platform.links, item.file), item.file.name,
+            HasExtraField(item.fields, OffField), &item.fields);
 
     const StartPlaces places = WindowsStartPlaces(registry, files, UserStartupFolder(registry, files));
     places.ForEach([&](const ItemPlace& place) {
         ApprovedStates states;
         if (!ReadApproved(registry, place, states)) unread(std::string(RootName(place.approvedRoot)) + "\\" + ApprovedKeyPath(place));
-        const auto row = [&](const std::string& name, const std::string& command, const std::string& entry) {
-            lines.push_back(CsvLine({place.sourceTag, name, command, entry, states.Off(entry) ? "off" : "on", "", "", "", ""}));
-        };
         if (!place.IsRegistry()) {
             std::vector<FileEntry> entries;
             if (!ReadFolderIfThere(files, place.path, entries)) unread(place.path);
-            for (const FileEntry& entry : entries) row(entry.Title(), FileCommand(platform.links, entry), entry.name);
+            for (const FileEntry& entry : entries)
+                row(place.sourceTag, entry.Title(), FileCommand(platform.links, entry), entry.name, states.Off(entry.name), nullptr);
             return;
         }
         std::vector<PlaceEntry> values;
         const std::unique_ptr<IRegistryKey> key = registry.Open(place.root, place.path, RegistryAccess::Read);
         // A key Windows never made holds nothing; one it refuses must not pass for empty.
         if (key ? !ReadStartValues(*key, place, values) : registry.Exists(place.root, place.path)) unread(ShownKeyPath(place));
-        for (const PlaceEntry& value : values) row(value.name, value.command, value.name);
+        for (const PlaceEntry& value : values) row(place.sourceTag, value.name, value.command, value.name, states.Off(value.name), nullptr);
     });
 
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    if (!failures.empty() && !file.empty()) {
-        failures.insert(failures.begin(), "Error");
-        text += CsvLine(failures) + "\n";
-    }
+    const int exit = failures.empty() ? ScriptDone : ScriptFailed;
     if (file.empty()) {
         std::string shown;
-        for (char c : text) shown += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        for (char c : text) {
+            if (c == '\n') shown += '\r';
+            shown += c;
+        }
         console.Out(shown);
-        for (const std::string& failure : failures) console.Error(failure + "\r\n");
-        return failures.empty() ? ScriptDone : ScriptFailed;
+        console.Error(failures);
+        return exit;
     }
+    if (!failures.empty()) text += errorLine + "\n";
     const std::unique_ptr<ITextFile> out = files.OpenText(file, "w");
-    if (!out || !out->Write(text) || !out->Close()) {
-        console.Error("Error writing " + file + "\r\n");
-        return ScriptFailed;
-    }
-    return failures.empty() ? ScriptDone : ScriptFailed;
+    if (out && out->Write(text) && out->Close()) return exit;
+    console.Error("Error writing " + file + "\r\n");
+    return ScriptFailed;
 }

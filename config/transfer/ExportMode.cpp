@@ -42,20 +42,17 @@ bool ReadManager(IFileSystem& files, const ConfigPaths& paths, IMessageBoxes& me
     return found.empty() || ReadManagedItems(files, found, paths.iniPath, items, &messages, InfoOpen::ReadOnly);
 }
 
-ExportedItem ExportOf(IShellLinks& links, const ManagedItem& item) {
-    ExportedItem exported{item.file.name, item.fields, true, {}};
+// What an export says of a managed item.
+void ExportOf(IShellLinks& links, const ManagedItem& item, ExportedItem& exported) {
+    exported.fileName = item.file.name;
+    exported.fields = item.fields;
     exported.fields.name = item.file.Title();
     exported.shortcut = IsShortcutFile(item.file.name) && links.Load(item.file.path, exported.link);
-    if (!exported.shortcut) exported.link = ShortcutFields();
-    return exported;
 }
 
-// The same item: the same name, and the same command (a file not carried:
-// the same file).
-bool SameItem(const ExportedItem& a, const ExportedItem& b) {
-    if (UpperCopy(a.fields.name) != UpperCopy(b.fields.name) || a.shortcut != b.shortcut) return false;
-    if (!a.shortcut) return UpperCopy(a.fileName) == UpperCopy(b.fileName);
-    return CommandKey(a.link.target + " " + a.link.arguments) == CommandKey(b.link.target + " " + b.link.arguments);
+// What tells an item: its name and its command, or a file's name.
+std::string ItemKey(const std::string& name, const std::string& command, const std::string& fileName) {
+    return UpperCopy(name) + "\n" + (command.empty() ? UpperCopy(fileName) : command);
 }
 
 }  // namespace
@@ -68,11 +65,15 @@ int ExportWithoutWindow(Platform& platform, IConsole& console, const std::string
     ConfigExport config;
     if (ReadManager(platform.files, paths, said, items)) {
         const CProfileStore profile = ProfileOf(platform);
-        for (const SettingRange& range : ExportedSettings()) {
+        for (int i = 0; i < kExportedSettingCount; ++i) {
+            const settings::IdleRange& range = kExportedSettings[i];
             const int value = profile.GetProfileInt(settings::kSection, range.name, range.defaultValue);
-            config.settings.push_back({range.name, value < range.lowest || value > range.highest ? range.defaultValue : value});
+            config.settings[i] = value < range.lowest || value > range.highest ? range.defaultValue : value;
         }
-        for (const ManagedItem& item : items) config.items.push_back(ExportOf(platform.links, item));
+        for (const ManagedItem& item : items) {
+            config.items.emplace_back();
+            ExportOf(platform.links, item, config.items.back());
+        }
         if (WriteWholeFile(platform.files, file, FormatExport(config)) == WholeFile::Written) return ScriptDone;
         said.Show("Error writing " + file, win::MbOk);
     }
@@ -89,130 +90,120 @@ int ImportWithoutWindow(Platform& platform, const std::string& file, bool replac
     Unattended alone(platform);
     std::vector<std::string>& said = alone.messages.said;
     std::string report, notTaken;
-    const auto fail = [&](const std::string& name, const std::string& why) {
-        notTaken += "\n" + name;
-        report.append(name).append("\n");
-        said.push_back(why);
-        AddTexts(report, said);
+    const auto NotTaken = [&](const std::string& name, const char* why) {
+        notTaken.append("\n").append(name);
+        report.append(name).append(": ").append(why).append("\n");
     };
 
     std::vector<std::string> lines;
     ConfigExport config;
-    std::string error;
-    if (ReadLines(files, file, lines) != LinesRead::Read) error = "The file could not be read.";
-    else ReadExport(lines, config, error);
+    std::string error = "The file could not be read.";
     std::vector<ManagedItem> items;
     FileEntry entry;
     const std::string managerPath = paths.managerDir.substr(0, paths.managerDir.size() - 1);
-    if (error.empty() && !files.Lookup(managerPath, entry) && !files.MakeDirectory(managerPath))
-        error = "Could not create the directory " + managerPath;
-    if (error.empty() && !ReadManager(files, paths, alone.messages, items)) AddTexts(error, said);
-    if (!error.empty()) {
-        const std::string outcome = "Nothing was imported from " + file + ":\n" + error;
-        WriteReport(files, reportPath, true, outcome + "\n");
-        if (!quiet) platform.messages.Show(outcome + "\n\nSee " + reportPath, win::MbIconExclamation);
-        return RestoreUnread;
+    if (ReadLines(files, file, lines) == LinesRead::Read && ReadExport(lines, config, error)) {
+        error.clear();
+        if (!files.Lookup(managerPath, entry)) files.MakeDirectory(managerPath);
+        if (!ReadManager(files, paths, alone.messages, items)) AddTexts(error, said);
     }
-
-    const ComScope com(platform.links);
-    std::vector<ExportedItem> managed;
-    for (const ManagedItem& item : items) managed.push_back(ExportOf(platform.links, item));
-    // Each item of the file pairs with one managed item at most, in turn.
-    std::vector<int> match(config.items.size(), -1);
-    std::vector<bool> kept(items.size(), false);
-    for (std::size_t i = 0; i < config.items.size(); ++i)
-        for (std::size_t m = 0; m < items.size() && match[i] < 0; ++m)
-            if (!kept[m] && SameItem(config.items[i], managed[m])) {
-                match[i] = static_cast<int>(m);
-                kept[m] = true;
-            }
-
+    int exit = error.empty() ? RestoreDone : RestoreUnread;
     std::vector<ManagerLine> written;  // Orvane.ini's lines, in order
     std::vector<std::string> titles;   // every title the manager holds, in capitals
-    const auto keep = [&](std::size_t m) {
-        if (items[m].line >= 0) written.push_back(items[m].fields);
-        titles.push_back(UpperCopy(items[m].file.Title()));
-    };
-    if (replace) {
-        // What the file does not hold goes back where it came from.
-        const StartPlaces places = WindowsStartPlaces(platform.registry, files, UserStartupFolder(platform.registry, files));
+    const ComScope com(platform.links);
+    // Each item of the file pairs with one managed item at most, in turn:
+    // the same name and command (a file not carried: the same file).
+    std::vector<std::string> keys;
+    for (const ManagedItem& item : items)
+        keys.push_back(ItemKey(item.file.Title(), ShortcutCommandKey(platform.links, item.file.path), item.file.name));
+    const StartPlaces places = WindowsStartPlaces(platform.registry, files, UserStartupFolder(platform.registry, files));
+    // The managed items: all kept, before the file's; or with /replace,
+    // those the file does not hold sent back where they came from first,
+    // and any that could not go kept after the file's.
+    const auto rest = [&](bool all, bool send) {
         for (std::size_t m = 0; m < items.size(); ++m) {
-            if (kept[m]) continue;
-            const ItemPlace* origin = places.ForSource(items[m].fields.source);
-            if (origin == nullptr) origin = &places.startup;
-            if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
-            if (RestoreItem(alone.platform, alone.answers, items[m].file.Title(), items[m].file.path, *origin,
-                            HasExtraField(items[m].fields, OffField)).result == Restored::Yes && said.empty())
-                continue;
-            fail(items[m].file.name, "It could not be restored, so it stays in the manager.");
-            keep(m);
+            const ManagedItem& item = items[m];
+            if (!all && keys[m].empty()) continue;
+            if (send) {
+                const ItemPlace* origin = places.ForSource(item.fields.source);
+                if (origin == nullptr) origin = &places.startup;
+                if (origin->IsRegistry()) platform.registry.Create(origin->root, origin->path);
+                if (RestoreItem(alone.platform, alone.answers, item.file.Title(), item.file.path, *origin,
+                                HasExtraField(item.fields, OffField)).result == Restored::Yes && said.empty()) {
+                    keys[m].clear();
+                    continue;
+                }
+                NotTaken(item.file.name, "it could not be restored, so it stays in the manager.");
+                titles.push_back(UpperCopy(item.file.Title()));
+            } else {
+                if (item.line >= 0) written.push_back(item.fields);
+                if (all) titles.push_back(UpperCopy(item.file.Title()));
+            }
         }
-    } else {
-        for (std::size_t m = 0; m < items.size(); ++m) keep(m);
+    };
+    std::vector<std::size_t> match;  // each of the file's items' managed item, or none (items.size())
+    for (const ExportedItem& item : config.items) {
+        std::size_t m = 0;
+        const std::string key = ItemKey(item.fields.name, item.shortcut ? CommandKey(item.link.target + " " + item.link.arguments) : "", item.fileName);
+        while (m < keys.size() && keys[m] != key) ++m;
+        if (m < keys.size()) keys[m].clear();
+        match.push_back(m);
     }
-
-    for (std::size_t i = 0; i < config.items.size(); ++i) {
+    if (exit == RestoreDone) rest(!replace, replace);
+    for (std::size_t i = 0; exit == RestoreDone && i < config.items.size(); ++i) {
         const ExportedItem& item = config.items[i];
-        if (match[i] >= 0) {
+        ManagerLine line = item.fields;
+        std::string& title = line.name;
+        const std::string extension = item.fileName.substr(title.size());
+        const std::size_t m = match[i];
+        if (m < items.size()) {
             if (!replace) continue;
             // The file says what its line holds; the item keeps its file.
-            ManagerLine line = item.fields;
-            line.name = items[match[i]].file.Title();
-            if (!FileField(line).empty()) SetFileField(line, items[match[i]].file.name);
-            written.push_back(line);
-            titles.push_back(UpperCopy(line.name));
+            title = items[m].file.Title();
+            if (!FileField(line).empty()) SetFileField(line, items[m].file.name);
+        } else if (!item.shortcut) {
+            NotTaken(item.fileName, "it is not a shortcut, so the export names it but does not carry it.");
             continue;
+        } else {
+            // A name another item has gets a number: no file is replaced.
+            std::vector<FileEntry> there;
+            bool free = false;
+            while (files.Search(paths.managerDir + title + extension, there) && !free) {
+                free = there.empty();
+                for (const std::string& held : titles) free = free && held != UpperCopy(title);
+                if (!free) title = NextUniqueName(title);
+            }
+            if (!free || !platform.links.Save(paths.managerDir + title + extension, item.link)) {
+                NotTaken(item.fileName, "its shortcut could not be made in the manager.");
+                continue;
+            }
+            if (!FileField(line).empty()) SetFileField(line, title + extension);
         }
-        if (!item.shortcut) {
-            fail(item.fileName, "It is not a shortcut: the export names it but does not carry it.");
-            continue;
-        }
-        // A name taken by another item gets a number: no file is replaced.
-        std::string title = item.fields.name;
-        const std::string extension = item.fileName.substr(title.size());
-        std::vector<FileEntry> there;
-        bool free = false;
-        for (;;) {
-            bool taken = false;
-            for (const std::string& held : titles) taken = taken || held == UpperCopy(title);
-            there.clear();
-            // A folder that cannot be searched may hold the file: nothing is written.
-            if (!files.Search(paths.managerDir + title + extension, there)) break;
-            free = !taken && there.empty();
-            if (free) break;
-            title = NextUniqueName(title);
-        }
-        if (!free || !platform.links.Save(paths.managerDir + title + extension, item.link)) {
-            fail(item.fileName, "Error creating shortcut " + paths.managerDir + title + extension);
-            continue;
-        }
-        ManagerLine line = item.fields;
-        line.name = title;
-        if (!FileField(line).empty()) SetFileField(line, title + extension);
         written.push_back(line);
         titles.push_back(UpperCopy(title));
     }
+    if (exit == RestoreDone && replace) rest(false, false);
 
-    bool trouble = !WriteManagerInfo(files, alone.messages, paths.iniPath, written);
-    CProfileStore profile = ProfileOf(platform);
-    if (replace)
-        for (const ExportedSetting& setting : config.settings)
-            trouble = !profile.WriteProfileInt(settings::kSection, setting.name, setting.value) || trouble;
-    // The runner finds the manager by these, and starts at the user's log-on.
-    trouble = !profile.WriteProfileString(settings::kSection, settings::kConfigPath, paths.dir) || trouble;
-    trouble = !profile.WriteProfileString(settings::kSection, settings::kIniPath, paths.iniPath) || trouble;
-    if (!titles.empty()) {
+    if (exit == RestoreDone) {
+        CProfileStore profile = ProfileOf(platform);
+        bool stored = WriteManagerInfo(files, alone.messages, paths.iniPath, written);
+        for (int i = 0; replace && i < kExportedSettingCount; ++i)
+            stored = profile.WriteProfileInt(settings::kSection, kExportedSettings[i].name, config.settings[i]) && stored;
+        // The runner finds the manager by these, and starts at the user's log-on.
+        stored = profile.WriteProfileString(settings::kSection, settings::kConfigPath, paths.dir) && stored;
+        stored = profile.WriteProfileString(settings::kSection, settings::kIniPath, paths.iniPath) && stored;
         std::string runner = paths.dir + settings::kRunnerFile;
         if (runner.find(' ') != std::string::npos) runner = "\"" + runner + "\"";
         platform.registry.Create(RegistryRoot::CurrentUser, settings::kRunKey);
-        trouble = !SetRegistryString(platform.registry, RegistryRoot::CurrentUser, settings::kRunKey, settings::kRunValue, runner) || trouble;
+        if (!titles.empty())
+            stored = SetRegistryString(platform.registry, RegistryRoot::CurrentUser, settings::kRunKey, settings::kRunValue, runner) && stored;
+        if (!stored) said.push_back("The settings could not all be written.");
+        AddTexts(report, said);
+        if (!stored || !notTaken.empty()) exit = RestoreItemsLeft;
     }
-    if (trouble) said.push_back("The settings could not all be written.");
-    AddTexts(report, said);
 
-    const int exit = trouble || !notTaken.empty() ? RestoreItemsLeft : RestoreDone;
-    std::string outcome = exit == RestoreDone ? "The configuration was imported from " + file + "."
-                                              : "Not all of " + file + " could be taken in.";
+    std::string outcome = exit == RestoreDone    ? "The configuration was imported from " + file + "."
+                          : exit == RestoreUnread ? "Nothing was imported from " + file + ":\n" + error
+                                                  : "Not all of " + file + " could be taken in.";
     WriteReport(files, reportPath, exit != RestoreDone, outcome + "\n" + report);
     if (exit != RestoreDone) outcome += notTaken + "\n\nSee " + reportPath;
     if (!quiet) platform.messages.Show(outcome, exit == RestoreDone ? win::MbOk : win::MbIconExclamation);

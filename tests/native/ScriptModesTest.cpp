@@ -149,8 +149,8 @@ TEST(ScriptModes, ImportAddsWithUniqueNamesAndReplaceRestoresTheRest) {
               "\"Clock\", \"Startup\", \"1\"\r\n\"Mail\", \"Startup\", \"2\"\r\n\"Gone\", \"Startup\", \"4\"\r\n"
               "\"Mail (2)\", \"Run\", \"file:Mail (2).lnk\", \"3\"\r\n");
     EXPECT_EQ(w.world.files.Contents(ImportReport),
-              "Not all of " + Out + " could be taken in.\r\nTool.exe\r\n"
-              "    It is not a shortcut: the export names it but does not carry it.\r\n");
+              "Not all of " + Out + " could be taken in.\r\n"
+              "Tool.exe: it is not a shortcut, so the export names it but does not carry it.\r\n");
     EXPECT_EQ(w.world.registry.Value(RegistryRoot::CurrentUser, settings::kKey, settings::kPlacement).data, std::string("\0\0\0\0", 4));
 
     // With /replace the manager ends as the file says: what it does not hold
@@ -173,20 +173,20 @@ TEST(ScriptModes, AFileThatIsNotAWholeExportIsRefusedAndNothingWritten) {
         {"\"Mail\", \"Run\", \"5\"\n", "This is not an Orvane configuration export."},
         {"Orvane configuration,2\n", "This export is of format 2, which this version of Orvane does not read."},
         {Header + item, "The file ends too early: it was cut short."},
-        {Header + item + "end,2\n", "Line 3 does not count the items before it."},
-        {Header + "end,0\n" + item, "Line 3 follows the end."},
+        {Header + item + "end,2\n", "Line 3 does not end the export where it should."},
+        {Header + "end,0\n" + item, "Line 2 does not end the export where it should."},
         {Header + "item,Mail.lnk,Run,3,,shortcut,C:\\MAIL.EXE,,,1\nend,1\n", "Line 2 has too few fields."},
         {Header + "item,Mail.lnk,Run,3,,shortcut,C:\\MAIL.EXE,,,1,,x\nend,1\n", "Line 2 has too many fields."},
-        {Header + "item,Mail.lnk,Run,3,,shortcut,\"C:\\MAIL.EXE,,,1,\nend,1\n", "Line 2: a quote is not closed."},
+        {Header + "item,Mail.lnk,Run,3,,shortcut,\"C:\\MAIL.EXE,,,1,\nend,1\n", "Line 2 has a quote that is not closed."},
         {Header + "item,..\\..\\Windows\\evil.lnk,Run,3,,shortcut,C:\\E.EXE,,,1,\nend,1\n",
-         "Line 2 \"..\\..\\Windows\\evil.lnk\" is not a file name the manager can hold."},
-        {Header + "item,NUL.lnk,Run,3,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 \"NUL.lnk\" is not a file name the manager can hold."},
-        {Header + "item,Mail.lnk,\"R\"\"un\",3,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 holds a source Orvane.ini cannot keep."},
+         "Line 2 holds a file name the manager cannot hold."},
+        {Header + "item,NUL.lnk,Run,3,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 holds a file name the manager cannot hold."},
+        {Header + "item,Mail.lnk,\"R\"\"un\",3,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 holds a field Orvane.ini cannot keep."},
         {Header + "item,Mail.lnk,Run,soon,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 holds a wait that is not a number of seconds."},
-        {Header + "item,Mail.exe,Run,3,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 names a shortcut whose file does not end in .lnk."},
+        {Header + "item,Mail.exe,Run,3,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 holds a shortcut that is not whole."},
         {Header + "item,Mail.lnk,Run,3,,shortcut," + std::string(300, 'x') + ",,,1,\nend,1\n", "Line 2 holds a text no shortcut can hold."},
         {Header + "item,Mail.lnk,Run,3,,shortcut," + std::string(5000, 'x') + ",,,1,\nend,1\n", "Line 2 is too long."},
-        {Header + "setting,IdleSeconds,0\nend,0\n", "Line 2 gives IdleSeconds a value it cannot have."},
+        {Header + "setting,IdleSeconds,0\nend,0\n", "Line 2 gives a setting a value it cannot have."},
         {Header + "setting,Path,1\nend,0\n", "Line 2 names no setting of Orvane."},
     };
     for (const auto& c : cases) {
