@@ -64,9 +64,9 @@ TEST(ScriptModes, SwitchesChooseOneModeAndItsFile) {
 }
 
 TEST(ScriptModes, CsvQuotesOnlyWhatNeedsItAndReadsItBack) {
-    const Names fields{"plain", "a,b", "say \"hi\"", " padded", "", "caf\xC3\xA9"};
+    const Names fields{"plain", "a,b", "say \"hi\"", " padded", "", "caf\xC3\xA9", "\""};
     const std::string line = CsvLine(fields);
-    EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\" padded\",,caf\xC3\xA9");
+    EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\" padded\",,caf\xC3\xA9,\"\"\"\"");
     Names read;
     ASSERT_TRUE(ReadCsvLine(line, read));
     EXPECT_EQ(read, fields);
@@ -131,7 +131,8 @@ TEST(ScriptModes, AnExportTakenIntoAnEmptyManagerExportsTheSameBytes) {
 }
 
 TEST(ScriptModes, ImportAddsWithUniqueNamesAndReplaceRestoresTheRest) {
-    const std::string text = Header + DefaultSettings.substr(0, DefaultSettings.find('\n') + 1) +
+    // As a text editor may save it, with a byte-order mark.
+    const std::string text = "\xEF\xBB\xBF" + Header + DefaultSettings.substr(0, DefaultSettings.find('\n') + 1) +
                              "item,Mail.lnk,Run,3,file:Mail.lnk,shortcut,C:\\NEWMAIL.EXE,,,1,\n"
                              "item,Clock.lnk,Startup,7,,shortcut,C:\\CLOCK.EXE,,,1,\n"
                              "item,Tool.exe,Run,,,file (not carried),,,,,\nend,3\n";
