@@ -10,6 +10,7 @@ struct ShortcutFields {
     // An installer's (advertised) shortcut: its target stands for a feature
     // to install or repair, not for the program it starts. Read, not saved.
     bool advertised = false;
+    int show = 1;  // the window's show state (win::Sw*, SW_SHOWNORMAL)
 };
 
 class IShellLinks {

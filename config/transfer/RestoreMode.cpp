@@ -19,68 +19,14 @@
 #include "common/StartupFolder.h"
 #include "config/ordering/RocRecord.h"
 #include "config/transfer/Restore.h"
+#include "config/transfer/Unattended.h"
 #include "platform/Platform.h"
 
-RestoreSwitches ReadRestoreSwitches(const std::string& commandLine) {
-    RestoreSwitches switches;
-    std::size_t at = 0;
-    while (at < commandLine.size()) {
-        const std::size_t end = std::min(commandLine.find_first_of(" \t", at), commandLine.size());
-        const std::string word = UpperCopy(commandLine.substr(at, end - at));
-        if (word == "/RESTORE" || word == "-RESTORE") switches.restore = true;
-        if (word == "/QUIET" || word == "-QUIET") switches.quiet = true;
-        at = end + 1;
-    }
-    return switches;
-}
-
-namespace {
-
-// Nobody is there to read: every text is kept for the report.
-class UnattendedMessages : public IMessageBoxes {
-public:
-    int Show(const std::string& text, unsigned) override {
-        said.push_back(text);
-        return win::IdOk;
-    }
-    std::vector<std::string> said;
-};
-
-// Nobody is there to answer: every question gets No, which leaves the item
-// where it is, and the report says what was asked.
-class UnattendedAnswers : public WordedMoveQuestions {
-public:
-    explicit UnattendedAnswers(std::vector<std::string>& said) : m_said(said) {}
-
-protected:
-    bool Answer(const BoxQuestion& question) override {
-        m_said.push_back(question.text);
-        return false;
-    }
-
-private:
-    std::vector<std::string>& m_said;
-};
-
-// What the boxes would have said, each line indented under its item.
-void AddTexts(std::string& report, std::vector<std::string>& said) {
-    for (const std::string& text : said) {
-        std::size_t at = 0;
-        while (at <= text.size()) {
-            const std::size_t end = std::min(text.find('\n', at), text.size());
-            if (end > at) report.append("    ").append(text, at, end - at).append("\n");
-            at = end + 1;
-        }
-    }
-    said.clear();
-}
-
-}  // namespace
-
 int RestoreWithoutWindow(Platform& platform, bool quiet) {
-    UnattendedMessages unattended;
-    UnattendedAnswers answers(unattended.said);
-    Platform quietPlatform = platform.WithMessages(unattended);
+    Unattended alone(platform);
+    UnattendedMessages& unattended = alone.messages;
+    UnattendedAnswers& answers = alone.answers;
+    Platform& quietPlatform = alone.platform;
     IFileSystem& files = platform.files;
     const ConfigPaths paths = ConfigPathsOf(files);
     const std::string& managerDir = paths.managerDir;
@@ -154,15 +100,11 @@ int RestoreWithoutWindow(Platform& platform, bool quiet) {
     std::string outcome = exit == RestoreUnread ? "Nothing was restored."
                           : leftNames.empty()   ? "Every item was restored, with errors."
                                                 : "Not all items could be restored. These stay in " + managerDir + ":";
+    WriteReport(files, reportPath, exit != RestoreDone, outcome + "\n" + report);
     if (exit == RestoreDone) {
         outcome = back > 0 ? "All items were restored to their original locations."
                            : "There are no items in the manager directory.";
-        if (files.Lookup(reportPath, entry)) files.Remove(reportPath);
     } else {
-        if (std::unique_ptr<ITextFile> file = files.OpenText(reportPath, "w")) {
-            file->Write(outcome + "\n" + report);
-            file->Close();
-        }
         outcome += leftNames + "\n\nSee " + reportPath;
     }
     if (!quiet) platform.messages.Show(outcome, exit == RestoreDone ? win::MbOk : win::MbIconExclamation);

@@ -6,14 +6,6 @@
 
 struct Platform;
 
-struct RestoreSwitches {
-    bool restore = false;
-    bool quiet = false;
-};
-
-// The switches of the program's command line, in any case, after "/" or "-".
-RestoreSwitches ReadRestoreSwitches(const std::string& commandLine);
-
 // The program's exit code.
 enum RestoreExit {
     RestoreDone = 0,       // every item is back, or there was none

@@ -3,7 +3,8 @@
 #include <commctrl.h>
 
 #include "config/ConfigApp.h"
-#include "config/transfer/RestoreMode.h"
+#include "config/transfer/CommandModes.h"
+#include "platform/win32/Win32Console.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/win32/Win32DialogHost.h"
 
@@ -11,8 +12,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     InitCommonControls();
     Win32Platform machine("OrvaneConfig");
     Platform platform = machine.platform();
-    const RestoreSwitches switches = ReadRestoreSwitches(commandLine);
-    if (switches.restore) return RestoreWithoutWindow(platform, switches.quiet);
+    const ConfigSwitches switches = ReadConfigSwitches(commandLine);
+    if (switches.mode != ConfigMode::Window) {
+        Win32Console console;
+        return RunConfigMode(platform, console, switches);
+    }
     CConfigApp app(platform);
     app.InitInstance([&machine](CDialog& dialog) {
         // Its Close ends the program: the user waits for the window to go.

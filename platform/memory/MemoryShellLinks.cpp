@@ -3,7 +3,8 @@
 #include "platform/memory/MemoryFileSystem.h"
 
 // A shortcut file holds a signature line and then each field as its length
-// in decimal, a line feed, and its bytes.
+// in decimal, a line feed, and its bytes; a show state other than normal
+// follows as a fifth field.
 namespace {
 
 const std::string Signature = "ORVANE-MEMORY-SHORTCUT\n";
@@ -50,10 +51,16 @@ bool MemoryShellLinks::Load(const std::string& path, ShortcutFields& fields) {
     ShortcutFields read;
     std::string::size_type at = Signature.size();
     if (!TakeField(bytes, at, read.target) || !TakeField(bytes, at, read.arguments) ||
-        !TakeField(bytes, at, read.workingDirectory) || !TakeField(bytes, at, read.description) ||
-        at != bytes.size())
+        !TakeField(bytes, at, read.workingDirectory) || !TakeField(bytes, at, read.description))
         return false;
     for (const std::string& each : advertised) read.advertised = read.advertised || each == path;
+    std::string show;
+    if (at != bytes.size() && (!TakeField(bytes, at, show) || show.empty() || show.size() > 2 || at != bytes.size()))
+        return false;
+    for (std::size_t i = 0; i < show.size(); ++i) {
+        if (show[i] < '0' || show[i] > '9') return false;
+        read.show = (i == 0 ? 0 : read.show * 10) + (show[i] - '0');
+    }
     fields = read;
     return true;
 }
@@ -65,5 +72,6 @@ bool MemoryShellLinks::Save(const std::string& path, const ShortcutFields& field
     PutField(bytes, fields.arguments);
     PutField(bytes, fields.workingDirectory);
     PutField(bytes, fields.description);
+    if (fields.show != 1) PutField(bytes, std::to_string(fields.show));
     return m_files.WriteBytes(path, bytes);
 }

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/memory/Faults.h"
 #include "platform/memory/MemoryDesktop.h"
+#include "platform/memory/MemoryConsole.h"
 #include "platform/memory/MemoryDevices.h"
 #include "platform/memory/MemoryFileSystem.h"
 #include "platform/memory/MemoryProcesses.h"
@@ -32,6 +33,7 @@ public:
     ScriptedPower power;
     ScriptedNetwork network;
     MemoryProcesses processes{faults, shell};
+    MemoryConsole console;
 
     Platform platform();
 };

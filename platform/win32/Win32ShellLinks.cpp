@@ -90,6 +90,7 @@ bool Win32ShellLinks::Load(const std::string& path, ShortcutFields& fields) {
         if (SUCCEEDED(data->GetFlags(&flags))) read.advertised = (flags & SLDF_HAS_DARWINID) != 0;
         data->Release();
     }
+    link.Link()->GetShowCmd(&read.show);
     fields = read;
     return true;
 }
@@ -102,6 +103,7 @@ bool Win32ShellLinks::Save(const std::string& path, const ShortcutFields& fields
     link.Link()->SetArguments(fields.arguments.c_str());
     link.Link()->SetWorkingDirectory(fields.workingDirectory.c_str());
     link.Link()->SetDescription(fields.description.c_str());
+    link.Link()->SetShowCmd(fields.show);
     WCHAR wide[MAX_PATH];
     return link.File() && WidePath(path, wide) && SUCCEEDED(link.File()->Save(wide, TRUE));
 }

@@ -178,14 +178,4 @@ TEST(RestoreMode, AnEmptyManagerSaysSoAndTheSwitchesAreReadInAnyCase) {
     one.AddManaged({"Clock"});
     EXPECT_EQ(RestoreWithoutWindow(one.platform, false), RestoreDone);
     EXPECT_EQ(one.Shown(), (Shown{{"All items were restored to their original locations.", win::MbOk}}));
-
-    const auto read = [](const char* line) {
-        const RestoreSwitches s = ReadRestoreSwitches(line);
-        return std::string(s.restore ? "restore" : "-") + (s.quiet ? " quiet" : "");
-    };
-    EXPECT_EQ(read("/restore /quiet"), "restore quiet");
-    EXPECT_EQ(read("-RESTORE\t-Quiet"), "restore quiet");
-    EXPECT_EQ(read("  /Restore"), "restore");
-    EXPECT_EQ(read("/restored /quiet"), "- quiet");
-    EXPECT_EQ(read(""), "-");
 }
