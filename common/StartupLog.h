@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Milliseconds.h"
 #include "platform/Clock.h"
 
 class IFileSystem;
@@ -66,8 +67,6 @@ constexpr char kIdleMark[] = "Idle: ";
 std::string StartupLogPath(const std::string& iniPath);
 // "2026-12-07 08:14:03 UTC".
 std::string StartedText(const SystemTime& time);
-// Milliseconds since 1 January 1601, as the system counts file times.
-int64_t MillisecondsOf(const SystemTime& time);
 
 std::string FormatLaunch(const LoggedLaunch& launch);
 // False for a line that is no launch.

@@ -8,13 +8,18 @@
 
 namespace {
 constexpr intptr_t LaunchedResult = 33;
+
+// An address the browser opens: no file, and no process of its own.
+bool IsAddress(const std::string& file) {
+    return file.rfind("http://", 0) == 0 || file.rfind("https://", 0) == 0;
 }
+}  // namespace
 
 // As the shell finds what it is given: an address opens in the browser; a
 // bare program name is searched in the Windows directory, ".exe" added when
 // it has no extension.
 bool MemoryShell::Finds(const std::string& file) {
-    if (file.rfind("http://", 0) == 0 || file.rfind("https://", 0) == 0) return true;
+    if (IsAddress(file)) return true;
     if (file.find_first_of("\\/:") != std::string::npos) return m_files.Exists(file);
     const std::string inWindows = m_files.WindowsDirectory() + "\\" + file;
     return m_files.Exists(inWindows) || (file.find('.') == std::string::npos && m_files.Exists(inWindows + ".exe"));
@@ -32,8 +37,7 @@ intptr_t MemoryShell::Execute(const std::string& verb, const std::string& file, 
 LaunchResult MemoryShell::Launch(const std::string& verb, const std::string& file, const std::string& parameters,
                              const std::string& directory, int showCommand) {
     LaunchResult launched{Execute(verb, file, parameters, directory, showCommand), 0};
-    const bool address = file.find("://") != std::string::npos;
-    if (launched.result > win::ShellExecuteFailureLimit && !address && !processless) {
+    if (launched.result > win::ShellExecuteFailureLimit && !IsAddress(file) && !processless) {
         launched.process = ++m_lastProcess;
         open.push_back(launched.process);
     }

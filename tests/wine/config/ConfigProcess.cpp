@@ -216,3 +216,8 @@ std::string AnswerBox(ConfigInstall& install, int button) {
     WaitUntil([&] { return !IsWindow(box); }, 5000);
     return text;
 }
+
+std::string RestoreAll(ConfigInstall& install, HWND dialog) {
+    PostMessageA(dialog, WM_COMMAND, config::IdFileRestore, 0);
+    return AnswerBox(install, IDYES);
+}

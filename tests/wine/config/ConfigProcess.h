@@ -49,6 +49,9 @@ bool EscapeWithoutSaving(ConfigInstall& install, HWND dialog);
 
 // The program's next box's text, answered with the button.
 std::string AnswerBox(ConfigInstall& install, int button);
+// File > Restore in the program's main dialog, its question answered Yes:
+// the question's text.
+std::string RestoreAll(ConfigInstall& install, HWND dialog);
 
 // Selects every row of a list view of the program, as a mouse sweep would.
 bool SelectAllRows(ConfigInstall& install, HWND list);

@@ -239,8 +239,7 @@ TEST_F(ConfigTransfer, TheDeleteKeyAsksAndRestoreSendsEachItemHome) {
     EXPECT_TRUE(WaitUntil([&] { return Value(settings::kRunKey, "Old") == "<missing>"; }, 5000));
 
     const int services = Rows(dialog, IdcRunServicesList);
-    PostMessageA(dialog, WM_COMMAND, IdFileRestore, 0);
-    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you want to restore all items\nto their original locations?");
+    EXPECT_EQ(RestoreAll(install, dialog), "Are you sure you want to restore all items\nto their original locations?");
     EXPECT_TRUE(WaitUntil([&] { return Rows(dialog, IdcManagerList) == 1; }, 5000));
     EXPECT_EQ(install.WaitForMessageBox(500), nullptr) << "everything marked went home: no summary";
     EXPECT_EQ(FileNames(install.dir + "Startup\\"), (Names{"Stay.lnk"}));
@@ -323,8 +322,7 @@ TEST_F(ConfigTransfer, ItemsOfTheUsersRunKeyTheAllUsersFolderAndThe32BitViewGoBa
     ASSERT_TRUE(install.Start());
     dialog = install.WaitForDialog();
     ASSERT_NE(dialog, nullptr);
-    PostMessageA(dialog, WM_COMMAND, IdFileRestore, 0);
-    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you want to restore all items\nto their original locations?");
+    EXPECT_EQ(RestoreAll(install, dialog), "Are you sure you want to restore all items\nto their original locations?");
     EXPECT_TRUE(WaitUntil([&] { return Rows(dialog, IdcManagerList) == 0; }, 5000));
     EXPECT_EQ(ValueIn(RegistryRoot::CurrentUser, "Own"), "C:\\windows\\own.exe -u");
     EXPECT_EQ(ValueIn(RegistryRoot::LocalMachine32, "Old32"), "C:\\windows\\old32.exe -w");

@@ -116,8 +116,7 @@ TEST(Road, ItemsTakenInOrderedAndGivenWaitsRunInThatOrder) {
     ASSERT_TRUE(install.Start());
     dialog = install.WaitForDialog();
     ASSERT_NE(dialog, nullptr);
-    PostMessageA(dialog, WM_COMMAND, IdFileRestore, 0);
-    EXPECT_EQ(AnswerBox(install, IDYES), "Are you sure you want to restore all items\nto their original locations?");
+    EXPECT_EQ(RestoreAll(install, dialog), "Are you sure you want to restore all items\nto their original locations?");
     EXPECT_TRUE(WaitUntil([&] { return Rows(dialog, IdcManagerList) == 0; }, 5000));
     Press(dialog, IdcClose);
     ASSERT_TRUE(install.WaitForExit(10000));
