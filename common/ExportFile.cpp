@@ -75,7 +75,8 @@ const char* ReadItem(const std::vector<std::string>& fields, ConfigExport& confi
     if (item.shortcut) {
         if (!IsShortcutFile(item.fileName) || fields[6].empty() || !IsAllDigits(fields[9]) || fields[9].size() > 2)
             return "holds a shortcut that is not whole.";
-        item.link = ShortcutFields{fields[6], fields[7], fields[8], fields[10], AtoiLike(fields[9])};
+        item.link = ShortcutFields{fields[6], fields[7], fields[8], fields[10]};
+        item.link.show = AtoiLike(fields[9]);
     } else if (fields[5] != kNotCarried) {
         return "names no kind of item Orvane knows.";
     }

@@ -109,7 +109,7 @@ TEST(ScriptModes, ListGivesEveryEntryOfEveryPlaceWithItsState) {
 
 TEST(ScriptModes, AnExportTakenIntoAnEmptyManagerExportsTheSameBytes) {
     ConfigWorld from;
-    SaveShortcut(from, Manager + "Mail.lnk", {"C:\\MAIL.EXE", "-q \"x\"", "C:\\", "Post, \"fast\"", 7});
+    SaveShortcut(from, Manager + "Mail.lnk", {"C:\\MAIL.EXE", "-q \"x\"", "C:\\", "Post, \"fast\"", false, 7});
     SaveShortcut(from, Manager + "Mail.pif.lnk", {"C:\\PIF.EXE", "", "", ""});
     AddShortcut(from, Manager + "Clock.lnk", "C:\\CLOCK.EXE", "");
     from.WriteIni("\"Mail\", \"Run\", \"file:Mail.lnk\", \"idle\", \"days:31\", \"5\"\r\n\"Clock\", \"Startup\", \"\"\r\n");
