@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <unordered_map>
 
 #include "common/TextHelpers.h"
@@ -168,30 +169,41 @@ std::vector<PairedItem> PairItemsWithLines(const std::vector<std::string>& itemN
         }
     }
 
-    // The others by name, in turn.
-    std::unordered_map<std::string, std::vector<std::size_t>> linesByName;  // in file order
-    for (std::size_t line = 0; line < lines.size(); ++line)
-        if (read[line]) linesByName[parsed[line].name].push_back(line);
-    std::unordered_map<std::string, std::size_t> taken;
+    // The others by name, in turn: each name's lines are chained in file order,
+    // and the name keeps the first one not yet given.
+    std::unordered_map<std::string, std::size_t> firstOfName;
+    std::vector<std::size_t> nextOfLine(lines.size(), lines.size());
+    for (std::size_t line = lines.size(); line-- > 0;) {
+        if (!read[line]) continue;
+        const auto added = firstOfName.emplace(parsed[line].name, line);
+        if (!added.second) nextOfLine[line] = std::exchange(added.first->second, line);
+    }
     for (std::size_t item = 0; item < itemNames.size(); ++item) {
         if (items[item].line >= 0) continue;
-        const auto found = linesByName.find(itemNames[item]);
-        if (found == linesByName.end()) continue;
-        const std::size_t occurrence = taken[itemNames[item]]++;
-        if (occurrence < found->second.size()) pair(item, found->second[occurrence]);
+        const auto found = firstOfName.find(itemNames[item]);
+        if (found == firstOfName.end() || found->second == lines.size()) continue;
+        const std::size_t line = found->second;
+        found->second = nextOfLine[line];
+        pair(item, line);
     }
     return items;
 }
 
 std::vector<std::size_t> ManagerOrder(const std::vector<PairedItem>& items) {
-    std::vector<std::size_t> order(items.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    // A line pairs with one item only, so the lines' positions never tie.
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int lineA = items[a].line, lineB = items[b].line;
-        if (lineA < 0 || lineB < 0) return lineA >= 0 && lineB < 0;
-        return lineA < lineB;
-    });
+    // A line pairs with one item only: the paired items go in their lines'
+    // order, then the others in theirs.
+    std::vector<std::size_t> byLine;
+    for (std::size_t item = 0; item < items.size(); ++item) {
+        const int line = items[item].line;
+        if (line < 0) continue;
+        if (byLine.size() <= static_cast<std::size_t>(line)) byLine.resize(line + 1, items.size());
+        byLine[line] = item;
+    }
+    std::vector<std::size_t> order;
+    for (const std::size_t item : byLine)
+        if (item < items.size()) order.push_back(item);
+    for (std::size_t item = 0; item < items.size(); ++item)
+        if (items[item].line < 0) order.push_back(item);
     return order;
 }
 
