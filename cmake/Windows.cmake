@@ -30,14 +30,20 @@ target_link_libraries(orv_common INTERFACE orv_platform)
 # type at run time either: without the type information the configuration
 # program is 8.7 KB lighter, the runner 3.6 KB. -Oz takes 2 KB more off
 # programs whose time goes to the system's calls, not to their own loops.
-set(PROGRAM_COMPILE_OPTIONS -ffunction-sections -fdata-sections -fno-threadsafe-statics -fno-exceptions -fno-rtti -Oz)
+# Without IPA-SRA the compiler makes no trimmed copy of a function for each
+# object that calls it (the library's string members among them): 9.7 KB of
+# the configuration program, 4 KB of the runner.
+set(PROGRAM_COMPILE_OPTIONS -ffunction-sections -fdata-sections -fno-threadsafe-statics -fno-exceptions -fno-rtti -Oz -fno-ipa-sra)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     list(APPEND PROGRAM_COMPILE_OPTIONS -fno-asynchronous-unwind-tables)
 endif()
 # The most each program may weigh, stripped, on either processor.
 set(PROGRAM_SIZE_LIMIT 262144)
+# Function sections packed end to end (cmake/packed-functions says why).
+set(PROGRAM_LAUNCHER ${CMAKE_SOURCE_DIR}/cmake/packed-functions)
 foreach(layer orv_platform orv_ui orv_common)
     target_compile_options(${layer} PRIVATE ${PROGRAM_COMPILE_OPTIONS})
+    set_target_properties(${layer} PROPERTIES CXX_COMPILER_LAUNCHER ${PROGRAM_LAUNCHER})
 endforeach()
 
 # Pictures are drawn as text pixel maps (resources/*.pix) and turned into
@@ -67,6 +73,7 @@ function(orv_program name library folder)
     set_source_files_properties(${rc_files} PROPERTIES OBJECT_DEPENDS ${MANIFEST})
     add_executable(${name} WIN32 ${main_sources} ${rc_files} ${CMAKE_SOURCE_DIR}/platform/win32/runtime/LeanRuntime.cpp ${CMAKE_SOURCE_DIR}/platform/win32/runtime/StringInst.cpp)
     target_compile_options(${name} PRIVATE ${PROGRAM_COMPILE_OPTIONS})
+    set_target_properties(${name} PROPERTIES CXX_COMPILER_LAUNCHER ${PROGRAM_LAUNCHER})
     set(map ${CMAKE_BINARY_DIR}/maps/${name}.map)
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/maps)
     target_link_options(${name} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Wl,--gc-sections> -Wl,-Map=${map})
@@ -87,6 +94,7 @@ orv_layer(orv_runner ${RUNNER_SOURCES})
 orv_layer(orv_config ${CONFIG_SOURCES})
 target_compile_options(orv_runner PRIVATE ${PROGRAM_COMPILE_OPTIONS})
 target_compile_options(orv_config PRIVATE ${PROGRAM_COMPILE_OPTIONS})
+set_target_properties(orv_runner orv_config PROPERTIES CXX_COMPILER_LAUNCHER ${PROGRAM_LAUNCHER})
 if(EXISTS ${CMAKE_SOURCE_DIR}/runner/win32/RunnerMain.cpp)
     orv_program(Orvane orv_runner runner)
 endif()
