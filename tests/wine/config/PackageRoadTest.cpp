@@ -31,18 +31,33 @@ std::string ShellFolder(int csidl) {
     return std::string(folder) + "\\";
 }
 
-// msiexec's exit code, or -1 when it did not end within two minutes.
-long Msiexec(const std::string& arguments) {
-    std::string command = "msiexec " + arguments;
+// A command's exit code, or -1 when it did not end within two minutes; with
+// output, its standard output and error go to that file, as a script's
+// redirection sends them.
+long RunCommand(std::string command, const std::string& output = "") {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE file = output.empty() ? INVALID_HANDLE_VALUE
+                                 : CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    if (file != INVALID_HANDLE_VALUE) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = startup.hStdError = file;
+    }
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return -1;
+    const BOOL started =
+        CreateProcessA(nullptr, &command[0], nullptr, nullptr, file != INVALID_HANDLE_VALUE, 0, nullptr, nullptr, &startup, &process);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!started) return -1;
     DWORD code = static_cast<DWORD>(-1);
     if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return static_cast<long>(code);
+}
+
+long Msiexec(const std::string& arguments) {
+    return RunCommand("msiexec " + arguments);
 }
 
 // The entry of the installed programs' list named Orvane: "version publisher
@@ -182,6 +197,65 @@ TEST(PackageRoad, ARemovalKeepsWhatCannotGoBack) {
     EmptyDirectory(installed);
     RemoveDirectoryA(manager.c_str());
     RemoveDirectoryA(installed.c_str());
+}
+
+// An administrator's road: the configuration of a prepared machine listed
+// and exported by script, the programs removed (which leaves the machine new
+// to Orvane), and the export deployed with a silent install; taken in again
+// with /replace, it exports the same file.
+TEST(PackageRoad, AScriptListsExportsAndDeploysTheConfiguration) {
+    const std::string package = Env("ORVANE_BIN") + "\\..\\..\\package\\Orvane.msi";
+    const std::string installed = ShellFolder(CSIDL_LOCAL_APPDATA) + "Orvane\\", manager = installed + "Startup\\";
+    const std::string config = "\"" + installed + "OrvaneConfig.exe\" ";
+    const std::string startup = StartupFolder(), scripts = FreshFolder("script");
+    const std::string exported = scripts + "orvane export.txt", listed = scripts + "list.csv";
+    const std::string ini = "\"Почта\", \"Startup\", \"idle\", \"7\"\r\n\"Clock\", \"Startup\", \"3\"\r\n";
+    ASSERT_EQ(Msiexec("/i \"" + package + "\" /qn"), 0);
+    EmptyDirectory(startup);
+    CreateDirectoryA(manager.c_str(), nullptr);
+    EmptyDirectory(manager);
+    MakeShortcut(manager + "Почта.lnk", "C:\\windows\\notepad.exe", "mail.txt");
+    MakeShortcut(manager + "Clock.lnk", "C:\\windows\\notepad.exe", "clock.txt");
+    WriteFileBytes(installed + "Orvane.ini", ini);
+    MakeShortcut(startup + "Paper.lnk", "C:\\windows\\notepad.exe", "paper.txt");
+    Win32Registry registry;
+    registry.Create(RegistryRoot::CurrentUser, settings::kRunKey)->SetString("News", "C:\\windows\\notepad.exe news.txt");
+    const std::string approved = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+    registry.Create(RegistryRoot::CurrentUser, approved)->Set("News", REG_BINARY, std::string("\x03\0\0\0\0\0\0\0\0\0\0\0", 12));
+    const std::string settingsKey = std::string("Software\\") + settings::kCompanyKey + "\\OrvaneConfig\\" + settings::kSection;
+    registry.Create(RegistryRoot::CurrentUser, settingsKey)->SetDword(settings::kIdleSeconds, 9);
+
+    ASSERT_EQ(RunCommand(config + "/list", listed), 0);
+    const std::string list = ReadFileBytes(listed);
+    EXPECT_EQ(list.substr(0, list.find('\n') + 1), "Place,Name,Command,File,Enabled,Source,Wait,Options,Impact\r\n");
+    for (const char* row : {"\r\nManager,Почта,C:\\windows\\notepad.exe mail.txt,Почта.lnk,on,Startup,7,idle,\r\n",
+                            "\r\nManager,Clock,C:\\windows\\notepad.exe clock.txt,Clock.lnk,on,Startup,3,,\r\n",
+                            "\r\nStartup,Paper,C:\\windows\\notepad.exe paper.txt,Paper.lnk,on,,,,\r\n",
+                            "\r\nUserRun,News,C:\\windows\\notepad.exe news.txt,News,off,,,,\r\n"})
+        EXPECT_NE(list.find(row), std::string::npos) << row << "\n" << list;
+    ASSERT_EQ(RunCommand(config + "/export \"" + exported + "\""), 0);
+    const std::string file = ReadFileBytes(exported);
+    EXPECT_EQ(file.substr(0, 24), "Orvane configuration,1\r\n");
+    EXPECT_NE(file.find("setting,IdleSeconds,9\r\n"), std::string::npos) << file;
+
+    ASSERT_EQ(Msiexec("/x \"" + package + "\" /qn"), 0);
+    EmptyDirectory(startup);
+    ASSERT_FALSE(DirectoryExists(installed));
+    ASSERT_EQ(Msiexec("/i \"" + package + "\" CONFIG=\"" + exported + "\" /qn"), 0);
+    EXPECT_EQ(FileNames(manager), (std::vector<std::string>{"Clock.lnk", "Почта.lnk"}));
+    EXPECT_EQ(ReadFileBytes(installed + "Orvane.ini"), ini);
+    EXPECT_EQ(RunnerValue(), installed + "Orvane.exe");
+    // The install takes the items in; the settings come with /replace.
+    ASSERT_EQ(RunCommand(config + "/import \"" + exported + "\" /replace /quiet"), 0);
+    const std::string again = scripts + "again.txt";
+    ASSERT_EQ(RunCommand(config + "/export \"" + again + "\""), 0);
+    EXPECT_EQ(ReadFileBytes(again), file);
+
+    ASSERT_EQ(Msiexec("/x \"" + package + "\" /qn"), 0);
+    EXPECT_EQ(FileNames(startup), (std::vector<std::string>{"Clock.lnk", "Почта.lnk"}));
+    EmptyDirectory(startup);
+    registry.Open(RegistryRoot::CurrentUser, settings::kRunKey, RegistryAccess::All)->DeleteValue("News");
+    registry.Open(RegistryRoot::CurrentUser, approved, RegistryAccess::All)->DeleteValue("News");
 }
 
 }  // namespace
