@@ -58,7 +58,10 @@ void LaunchMeasure::Read() {
     }
     ProcessCost cost;
     unsigned active = 0;
-    if (m_launched.Job() != 0 && m_processes->JobCost(m_launched.Job(), cost, active)) {
+    // A job that counts no process while the item's threads run never
+    // counted it: it is not asked again.
+    if (m_launched.Job() != 0 && !m_jobEmpty && m_processes->JobCost(m_launched.Job(), cost, active)) {
+        m_jobEmpty = !m_jobSeen && active == 0 && threadsRead;
         m_jobSeen = m_jobSeen || active > 0;
         m_jobActive = active;
         KeepLarger(m_jobCpu, cost.cpu);
@@ -66,22 +69,24 @@ void LaunchMeasure::Read() {
         KeepBytes(cost, m_jobIo, m_jobBytes);
     }
     // Read between two looks at the runner's own time: a figure between
-    // them is the runner's.
+    // them is the runner's, and a system that answers so once for another
+    // process is not asked again (each question is a round trip to it).
     uint64_t before = 0, after = 0;
-    const bool own = m_processes->OwnTime(before);
-    if (m_processes->ProcessCost(process, cost)) {
-        if (!(own && m_processes->OwnTime(after) && cost.cpu >= before && cost.cpu <= after)) {
+    const bool own = !m_processOwn && m_processes->OwnTime(before);
+    if (!m_processOwn && m_processes->ProcessCost(process, cost)) {
+        m_processOwn = own && m_processes->OwnTime(after) && cost.cpu >= before && cost.cpu <= after;
+        if (!m_processOwn) {
             m_processSeen = true;
             KeepLarger(m_processCpu, cost.cpu);
             if (threadsRead) Check(cost.cpu, threads, m_processLies);
+            KeepBytes(cost, m_processIo, m_processBytes);
         }
-        KeepBytes(cost, m_processIo, m_processBytes);
     }
 }
 
 bool LaunchMeasure::Sample(long now) {
     if (now - m_launchedAt >= kMeasuredMs) return true;
-    if (now - m_lastRead < 1000) return false;
+    if (now - m_lastRead < kReadEveryMs) return false;
     m_lastRead = now;
     Read();
     // A job that counts its processes says when all have ended.

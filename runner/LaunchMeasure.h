@@ -8,6 +8,9 @@
 #include "runner/LaunchedProcess.h"
 
 constexpr long kMeasuredMs = 60000;
+// Where only the threads answer, they can be read only while they run:
+// read every second, an item that works for a second and ends is measured.
+constexpr long kReadEveryMs = 1000;
 
 // Task Manager's thresholds: "high", "medium", "low"; "unmeasured" when
 // neither figure is known (-1).
@@ -17,7 +20,7 @@ class LaunchMeasure {
 public:
     // low: the item's processes run below normal priority until the end.
     LaunchMeasure(LaunchedProcess launched, IProcesses& processes, long launchedAt, bool low);
-    // A reading when a second has passed since the last; true once the
+    // A reading when kReadEveryMs have passed since the last; true once the
     // minute is over or nothing of the item is left to read.
     bool Sample(long now);
     // The last reading; the priority back to normal; the process let go.
@@ -40,8 +43,8 @@ private:
     // no measure. Verified: a source matched the threads.
     uint64_t m_jobCpu = 0, m_processCpu = 0, m_threadCpu = 0;
     uint64_t m_jobBytes = 0, m_processBytes = 0;
-    bool m_jobSeen = false, m_jobLies = false, m_jobIo = false;
-    bool m_processSeen = false, m_processLies = false, m_processIo = false;
+    bool m_jobSeen = false, m_jobLies = false, m_jobIo = false, m_jobEmpty = false;
+    bool m_processSeen = false, m_processLies = false, m_processIo = false, m_processOwn = false;
     bool m_threads = false, m_verified = false;
     unsigned m_jobActive = 0;
 };
