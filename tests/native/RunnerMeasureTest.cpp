@@ -154,6 +154,7 @@ TEST(RateImpact, TaskManagersThresholdsOnWhatWasMeasured) {
     EXPECT_STREQ(RateImpact(299, 300 * 1024 - 1), "low");
     EXPECT_STREQ(RateImpact(1001, -1), "high");
     EXPECT_STREQ(RateImpact(-1, 3 * 1024 * 1024 + 1), "high");
+    EXPECT_STREQ(RateImpact(1000, 3 * 1024 * 1024), "medium");  // neither over
     EXPECT_STREQ(RateImpact(-1, -1), "unmeasured");
 }
 

@@ -185,10 +185,11 @@ TEST(ScriptModes, AFileThatIsNotAWholeExportIsRefusedAndNothingWritten) {
         {Header + "item,Mail.lnk,\"R\"\"un\",3,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 holds a field Orvane.ini cannot keep."},
         {Header + "item,Mail.lnk,Run,soon,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 holds a wait that is not a number of seconds."},
         {Header + "item,Mail.exe,Run,3,,shortcut,C:\\E.EXE,,,1,\nend,1\n", "Line 2 holds a shortcut that is not whole."},
-        {Header + "item,Mail.lnk,Run,3,,shortcut," + std::string(300, 'x') + ",,,1,\nend,1\n", "Line 2 holds a text no shortcut can hold."},
+        {Header + "item,Mail.lnk,Run,3,,shortcut," + std::string(260, 'x') + ",,,1,\nend,1\n", "Line 2 holds a text no shortcut can hold."},
         {Header + "item,Mail.lnk,Run,3,,shortcut," + std::string(5000, 'x') + ",,,1,\nend,1\n", "Line 2 is too long."},
         {Header + "setting,IdleSeconds,0\nend,0\n", "Line 2 gives a setting a value it cannot have."},
         {Header + "setting,Path,1\nend,0\n", "Line 2 names no setting of Orvane."},
+        {Header + "setting,IdleSeconds\nend,0\n", "Line 2 has too few fields."},
     };
     for (const auto& c : cases) {
         ConfigWorld w;
