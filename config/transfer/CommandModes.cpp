@@ -12,6 +12,7 @@
 #include "common/StartPlaces.h"
 #include "common/StartupApproved.h"
 #include "common/StartupFolder.h"
+#include "common/StartupLog.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigPaths.h"
 #include "config/transfer/RestoreMode.h"
@@ -85,13 +86,6 @@ int RunConfigMode(Platform& platform, IConsole& console, const ConfigSwitches& s
 
 namespace {
 
-// The last measured impact of a managed item on its start-up, as the
-// runner records it in Orvane.log; empty while the log records none.
-// The hook for the impact ratings: the log's reader goes here.
-std::string LastMeasuredImpact(IFileSystem& /*files*/, const std::string& /*iniPath*/, const std::string& /*itemName*/) {
-    return std::string();
-}
-
 // The command a shortcut starts: its target, quoted when it holds blanks,
 // and its arguments; empty when it does not load.
 std::string ShortcutCommand(IShellLinks& links, const std::string& path) {
@@ -118,7 +112,8 @@ int ListWithoutWindow(Platform& platform, IConsole& console, const std::string& 
         failures += where + " could not be read.\r\n";
         AddCsvField(errorLine, where + " could not be read.");
     };
-    // One line; a managed item's with its Orvane.ini fields.
+    const std::vector<LoggedRun> runs = ReadStartupLog(files, StartupLogPath(paths.iniPath));
+    // One line; a managed item's with its Orvane.ini fields and its last rating.
     const auto row = [&](const std::string& place, const std::string& name, const std::string& command,
                          const std::string& entry, bool off, const ManagerLine* fields) {
         text += place;
@@ -129,7 +124,7 @@ int ListWithoutWindow(Platform& platform, IConsole& console, const std::string& 
             for (const std::string& extra : fields->extras)
                 if (UpperCopy(extra) != UpperCopy(OffField)) AddCsvField(options, extra, options.empty());
             for (const std::string* field : std::initializer_list<const std::string*>{&fields->source, &fields->wait, &options}) AddCsvField(text, *field);
-            AddCsvField(text, LastMeasuredImpact(files, paths.iniPath, name));
+            AddCsvField(text, LastImpact(runs, name));
         } else {
             text += ",,,,";
         }

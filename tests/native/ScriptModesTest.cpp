@@ -79,6 +79,8 @@ TEST(ScriptModes, ListGivesEveryEntryOfEveryPlaceWithItsState) {
     SaveShortcut(w, Manager + "Mail.lnk", {"C:\\Program Files\\Mail\\mail.exe", "-min", "", ""});
     w.world.files.AddFile(Manager + "Tool.exe", "MZ");
     w.WriteIni("\"Mail\", \"Run\", \"idle\", \"off\", \"5\"\r\n");
+    w.world.files.AddFile("C:\\ORVANE\\Orvane.log", "Start-up 2026-12-07 08:00:00 UTC\r\n"
+                                                   "\"Mail\", 0, wait, ok, -1, -1, -1, none, 1500, -1, high, threads, none\r\n");
     AddShortcut(w, Startup + "Clock.lnk", "C:\\CLOCK.EXE", "");
     w.AddCommonStartup({"Shared"});
     w.world.registry.SetString(RegistryRoot::CurrentUser, ConfigWorld::RunKey, "Say", "C:\\SAY.EXE \"a, b\"");
@@ -89,7 +91,7 @@ TEST(ScriptModes, ListGivesEveryEntryOfEveryPlaceWithItsState) {
     EXPECT_EQ(ListWithoutWindow(w.platform, w.world.console, ""), ScriptDone);
     EXPECT_EQ(w.world.console.out,
               "Place,Name,Command,File,Enabled,Source,Wait,Options,Impact\r\n"
-              "Manager,Mail,\"\"\"C:\\Program Files\\Mail\\mail.exe\"\" -min\",Mail.lnk,off,Run,5,idle,\r\n"
+              "Manager,Mail,\"\"\"C:\\Program Files\\Mail\\mail.exe\"\" -min\",Mail.lnk,off,Run,5,idle,high\r\n"
               "Manager,Tool,C:\\ORVANE\\Startup\\Tool.exe,Tool.exe,on,,,,\r\n"
               "Startup,Clock,C:\\CLOCK.EXE,Clock.lnk,on,,,,\r\n"
               "AllStartup,Shared," + std::string(ConfigWorld::CommonStartup) + "Shared.lnk,Shared.lnk,on,,,,\r\n"
