@@ -28,9 +28,9 @@ inline constexpr settings::IdleRange kExportedSettings[] = {
     {settings::kPlacement, 0, 2, settings::kDefaultPlacement},
     {settings::kMinimized, 0, 1, settings::kDefaultMinimized},
     {settings::kCloseWhenFinished, 0, 1, settings::kDefaultCloseWhenFinished},
-    settings::kIdleRanges[0], settings::kIdleRanges[1], settings::kIdleRanges[2],
+    settings::kIdleRanges[0], settings::kIdleRanges[1], settings::kIdleRanges[2], settings::kIdleRanges[3],
 };
-inline constexpr int kExportedSettingCount = 6;
+inline constexpr int kExportedSettingCount = static_cast<int>(sizeof kExportedSettings / sizeof kExportedSettings[0]);
 
 struct ConfigExport {
     // In the order of kExportedSettings; one a file does not give is its default.

@@ -22,7 +22,7 @@ const std::string ImportReport = std::string(ConfigWorld::Dir) + ImportReportNam
 const std::string Header = "Orvane configuration,1\n";
 const std::string DefaultSettings =
     "setting,Placement,1\nsetting,Minimized,0\nsetting,CloseWhenFinished,1\n"
-    "setting,IdleBusyPercent,20\nsetting,IdleSeconds,5\nsetting,IdleLongest,120\n";
+    "setting,IdleBusyPercent,20\nsetting,IdleSeconds,5\nsetting,IdleLongest,120\nsetting,NetworkLongest,60\n";
 
 void SaveShortcut(ConfigWorld& w, const std::string& path, const ShortcutFields& fields) {
     w.world.files.AddDirectory(DirectoryOf(path));
@@ -116,9 +116,11 @@ TEST(ScriptModes, AnExportTakenIntoAnEmptyManagerExportsTheSameBytes) {
     AddShortcut(from, Manager + "Clock.lnk", "C:\\CLOCK.EXE", "");
     from.WriteIni("\"Mail\", \"Run\", \"file:Mail.lnk\", \"idle\", \"days:31\", \"5\"\r\n\"Clock\", \"Startup\", \"\"\r\n");
     from.world.registry.SetDword(RegistryRoot::CurrentUser, settings::kKey, settings::kIdleSeconds, 9);
+    from.world.registry.SetDword(RegistryRoot::CurrentUser, settings::kKey, settings::kNetworkLongest, 30);
     const std::string text = Exported(from);
     EXPECT_EQ(text.substr(0, 24), "Orvane configuration,1\r\n");
     EXPECT_NE(text.find("setting,IdleSeconds,9\r\n"), std::string::npos);
+    EXPECT_NE(text.find("setting,NetworkLongest,30\r\n"), std::string::npos);
     EXPECT_NE(text.find("item,Mail.lnk,Run,5,\"file:Mail.lnk,idle,days:31\",shortcut,C:\\MAIL.EXE,\"-q \"\"x\"\"\",C:\\,7,\"Post, \"\"fast\"\"\"\r\n"),
               std::string::npos);
 
