@@ -15,6 +15,7 @@
 #include "common/StartupLog.h"
 #include "common/TextHelpers.h"
 #include "config/ConfigPaths.h"
+#include "config/transfer/RegistryTransfer.h"
 #include "config/transfer/RestoreMode.h"
 #include "config/transfer/Unattended.h"
 #include "platform/Console.h"
@@ -91,8 +92,7 @@ namespace {
 std::string ShortcutCommand(IShellLinks& links, const std::string& path) {
     ShortcutFields fields;
     if (!IsShortcutFile(path) || !links.Load(path, fields)) return std::string();
-    const std::string target = fields.target.find(' ') != std::string::npos ? "\"" + fields.target + "\"" : fields.target;
-    return Trim(target + " " + fields.arguments);
+    return Trim(RegistryCommandLine(fields.target, fields.arguments));
 }
 
 std::string FileCommand(IShellLinks& links, const FileEntry& file) {
