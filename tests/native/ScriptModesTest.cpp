@@ -54,6 +54,7 @@ TEST(ScriptModes, SwitchesChooseOneModeAndItsFile) {
     EXPECT_EQ(read("/list"), "2 []");
     EXPECT_EQ(read("/List \"C:\\My Files\\all.csv\""), "2 [C:\\My Files\\all.csv]");
     EXPECT_EQ(read("/export out.txt"), "3 [out.txt]");
+    EXPECT_EQ(read("/export \"/out.txt\""), "3 [/out.txt]");  // quoted: a file, not a switch
     EXPECT_EQ(read("/import \"\\\\server\\share\\orvane.txt\" /replace /quiet"), "4 quiet replace [\\\\server\\share\\orvane.txt]");
     // Without a mode the window opens, whatever else is there.
     EXPECT_EQ(read(""), "0 []");
@@ -192,6 +193,7 @@ TEST(ScriptModes, AFileThatIsNotAWholeExportIsRefusedAndNothingWritten) {
         {Header + "item,Mail.lnk,Run,3,,shortcut," + std::string(260, 'x') + ",,,1,\nend,1\n", "Line 2 holds a text no shortcut can hold."},
         {Header + "item,Mail.lnk,Run,3,,shortcut," + std::string(5000, 'x') + ",,,1,\nend,1\n", "Line 2 is too long."},
         {Header + "setting,IdleSeconds,0\nend,0\n", "Line 2 gives a setting a value it cannot have."},
+        {Header + "setting,CloseWhenFinished,2\nend,0\n", "Line 2 gives a setting a value it cannot have."},
         {Header + "setting,Path,1\nend,0\n", "Line 2 names no setting of Orvane."},
         {Header + "setting,IdleSeconds\nend,0\n", "Line 2 has too few fields."},
     };
